@@ -1,0 +1,9 @@
+#include "engine/model/calculationblock.h"
+
+namespace zelvar {
+
+void StepBlock(CalculationBlock &/*block*/, EnginePlant &/*plant*/, const StepContext &/*context*/)
+{
+}
+
+} // namespace zelvar

@@ -1,0 +1,9 @@
+#include "engine/model/controller.h"
+
+namespace zelvar {
+
+void StepController(Controller &/*controller*/, EnginePlant &/*plant*/, const StepContext &/*context*/)
+{
+}
+
+} // namespace zelvar
