@@ -75,9 +75,8 @@ public:
             lastGroup = SumTerms(group);
             working.erase(working.begin() + static_cast<std::ptrdiff_t>(open),
                           working.begin() + static_cast<std::ptrdiff_t>(close) + 1);
-            working.insert(working.begin() + static_cast<std::ptrdiff_t>(open),
-                           group.begin(),
-                           group.end());
+            working.insert(
+                working.begin() + static_cast<std::ptrdiff_t>(open), group.begin(), group.end());
         }
         m_trace.result = lastGroup;
         m_trace.registerCount = static_cast<int>(m_values.size());
@@ -241,8 +240,7 @@ private:
         double b = 0.0;
         product.left = MakeOperand(group, left, position, false, false, a);
         product.right = MakeOperand(group, rightStart, right, negative, false, b);
-        const double value = RoundTo15Digits(
-            ApplyProductOperator(product.productOperator, a, b));
+        const double value = RoundTo15Digits(ApplyProductOperator(product.productOperator, a, b));
         product.target = NewRegister(value);
         m_trace.instructions.push_back(product);
 
@@ -250,7 +248,8 @@ private:
         AppendNumber(number, product.target);
         group.erase(group.begin() + static_cast<std::ptrdiff_t>(left),
                     group.begin() + static_cast<std::ptrdiff_t>(right));
-        group.insert(group.begin() + static_cast<std::ptrdiff_t>(left), number.begin(), number.end());
+        group.insert(
+            group.begin() + static_cast<std::ptrdiff_t>(left), number.begin(), number.end());
         return true;
     }
 
@@ -382,11 +381,13 @@ inline double CompiledExpression::OperandValue(const Trace &trace, const Operand
 
 bool CompiledExpression::Replay(Trace &trace, const MemoryTable &memories, double &result) const
 {
+    double *const registers = m_registers.data();
     for (Instruction &instruction : trace.instructions) {
         double raw = 0.0;
         switch (instruction.op) {
         case Instruction::Op::LoadMemory:
-            raw = memories.Value(instruction.memory);
+            // The memory number was checked when the text was compiled.
+            raw = memories.MemoryValue[static_cast<std::size_t>(instruction.memory)];
             break;
         case Instruction::Op::Product:
             raw = ApplyProductOperator(instruction.productOperator,
@@ -396,8 +397,8 @@ bool CompiledExpression::Replay(Trace &trace, const MemoryTable &memories, doubl
         case Instruction::Op::Sum:
             raw = 0.0;
             for (int i = 0; i < instruction.termCount; ++i)
-                raw += OperandValue(trace,
-                                    trace.terms[static_cast<std::size_t>(instruction.firstTerm + i)]);
+                raw += OperandValue(
+                    trace, trace.terms[static_cast<std::size_t>(instruction.firstTerm + i)]);
             break;
         }
         // Equal doubles (0 and -0 included) round alike; NaN never equals and is rounded.
@@ -408,9 +409,9 @@ bool CompiledExpression::Replay(Trace &trace, const MemoryTable &memories, doubl
         const double value = instruction.lastRounded;
         if (instruction.guard >= 0 && (value < 0) != (instruction.guard == 1))
             return false;
-        m_registers[static_cast<std::size_t>(instruction.target)] = value;
+        registers[instruction.target] = value;
     }
-    result = m_registers[static_cast<std::size_t>(trace.result)];
+    result = registers[trace.result];
     return true;
 }
 

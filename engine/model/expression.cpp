@@ -58,7 +58,8 @@ bool ApplyOneProduct(std::string &group)
     std::string rightText = negative ? "-" : "";
     rightText.append(group, rightStart, right - rightStart);
     const double b = OperandValue(rightText);
-    group.replace(left, right - left, FormatScientific(ApplyProductOperator(group[position], a, b)));
+    group.replace(
+        left, right - left, FormatScientific(ApplyProductOperator(group[position], a, b)));
     return true;
 }
 
@@ -105,9 +106,8 @@ std::string SubstituteMemoryReferences(std::string_view text, const MemoryTable 
             return "0";
         const std::string_view reference = Utf8Left(after, 2);
         const int k = ParseInteger(reference).value;
-        const std::string replacement = MemoryTable::IsMemory(k)
-                                            ? FormatScientific(memories.Value(k))
-                                            : std::string("0");
+        const std::string replacement
+            = MemoryTable::IsMemory(k) ? FormatScientific(memories.Value(k)) : std::string("0");
         result.replace(i, 1 + reference.size(), replacement);
         // The replacement holds no "M", so the next reference lies after it.
         from = i + replacement.size();

@@ -26,11 +26,11 @@ void FillDefaults(MemoryTable &table, const char *rangeLow)
     table.MemoryDescription[13] = "Saída Linearizador";
     table.MemoryDescription[14] = "Reservado";
     for (int track = 1; track <= 6; ++track)
-        table.MemoryDescription[static_cast<std::size_t>(14 + track)] = "Track "
-                                                                         + std::to_string(track);
+        table.MemoryDescription[static_cast<std::size_t>(14 + track)]
+            = "Track " + std::to_string(track);
     for (int slot = 1; slot <= 24; ++slot)
-        table.MemoryDescription[static_cast<std::size_t>(100 + slot)] = "Posição Atuador "
-                                                                         + std::to_string(slot);
+        table.MemoryDescription[static_cast<std::size_t>(100 + slot)]
+            = "Posição Atuador " + std::to_string(slot);
 }
 
 } // namespace

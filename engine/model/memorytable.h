@@ -39,7 +39,10 @@ struct MemoryTable
     static bool IsMemory(int k) { return k >= 1 && k <= kMemoryCount; }
 
     // 0 outside 1-99.
-    double Value(int k) const { return IsMemory(k) ? MemoryValue[static_cast<std::size_t>(k)] : 0.0; }
+    double Value(int k) const
+    {
+        return IsMemory(k) ? MemoryValue[static_cast<std::size_t>(k)] : 0.0;
+    }
     // Ignores indices outside 1-99 and non-finite values (the memory keeps its value).
     void SetValue(int k, double value);
 

@@ -40,11 +40,8 @@ DecimalDigits Digits18(double magnitude)
         return out;
     }
     char buffer[64];
-    const auto result = std::to_chars(buffer,
-                                      buffer + sizeof buffer,
-                                      magnitude,
-                                      std::chars_format::scientific,
-                                      17);
+    const auto result = std::to_chars(
+        buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
     // buffer: "d.ddddddddddddddddde+XX"
     out.d[0] = buffer[0];
     std::copy(buffer + 2, buffer + 19, out.d.begin() + 1);
@@ -257,8 +254,8 @@ ParsedNumber ParseNumber(std::string_view text)
         // Decimal magnitude of the leading digit decides between overflow and underflow.
         const std::string all = integerDigits + fractionDigits;
         const std::size_t lead = all.find_first_not_of('0');
-        const long leadPower = static_cast<long>(integerDigits.size()) - 1
-                               - static_cast<long>(lead);
+        const long leadPower
+            = static_cast<long>(integerDigits.size()) - 1 - static_cast<long>(lead);
         const long power = leadPower + (exponentNegative ? -exponent : exponent);
         value = power > 0 ? kLargest : 0.0;
     }
@@ -293,8 +290,8 @@ ParsedInteger ParseInteger(std::string_view text)
         return ParsedInteger{value, CharacterPosition(text, at)};
     };
     while (i < n) {
-        const int digit = base == 16 ? HexDigitValue(text[i])
-                                     : (IsDigit(text[i]) ? text[i] - '0' : -1);
+        const int digit
+            = base == 16 ? HexDigitValue(text[i]) : (IsDigit(text[i]) ? text[i] - '0' : -1);
         if (digit < 0)
             break;
         const std::int64_t next = magnitude * base + digit;
@@ -309,84 +306,49 @@ ParsedInteger ParseInteger(std::string_view text)
     return ParsedInteger{static_cast<std::int32_t>(negative ? -magnitude : magnitude), 0};
 }
 
-double RoundTo15Digits(double x)
+namespace detail {
+
+double RoundTo15DigitsCarefully(double x)
 {
-    if (std::isnan(x) || x == 0.0)
-        return 0.0;
     const double magnitude = std::fabs(x);
-    // Exact integer arithmetic for 1E-8 <= |x| < 1E18, where the scale 10^(17-e) has
-    // 0 <= 17-e <= 25 and the result N x 10^(e-14) needs only one exact power of ten.
-    if (magnitude >= 1e-8 && magnitude < 1e18) {
-        static constexpr std::array<double, 23> kPowers = {
-            1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-        static constexpr std::array<std::uint64_t, 28> kFivePowers = [] {
-            std::array<std::uint64_t, 28> powers{};
-            std::uint64_t power = 1;
-            for (auto &entry : powers) {
-                entry = power;
-                power *= 5;
-            }
-            return powers;
-        }();
-        // Powers 1E-9 to 1E18 (rounded below 1), only to guess the decimal exponent.
-        static constexpr std::array<double, 28> kGuessPowers = {
-            1e-9, 1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,  1e2,  1e3,  1e4,
-            1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+    if (magnitude >= 1e-8 && magnitude < 1e15) {
         const auto bits = std::bit_cast<std::uint64_t>(magnitude);
         const int biasedExponent = static_cast<int>(bits >> 52);
-        const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1))
-                                       | (std::uint64_t{1} << 52);
-        const int twoPower = biasedExponent - 1075; // magnitude = mantissa x 2^twoPower
-        // floor(log10(2^(biasedExponent-1023))) is the decimal exponent or one below it.
+        const std::uint64_t mantissa
+            = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+        const int twoPower = biasedExponent - 1075;
         int e = ((biasedExponent - 1023) * 78913) >> 18;
-        if (e + 10 < static_cast<int>(kGuessPowers.size())
-            && magnitude >= kGuessPowers[static_cast<std::size_t>(e + 10)])
-            ++e;
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            const int scale = 17 - e;
-            if (scale < 0 || scale > 27)
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const int scale = 14 - e;
+            if (scale < 0 || scale > 22)
                 break;
-            const Uint128 product = static_cast<Uint128>(kFivePowers[static_cast<std::size_t>(scale)])
-                                    * mantissa;
-            const int shift = twoPower + scale;
-            Uint128 whole = 0;
-            bool halfOrMore = false;
-            if (shift >= 0) {
-                if (shift > 127 || (product >> (127 - shift)) != 0)
-                    break;
-                whole = product << shift;
-            } else {
-                if (-shift > 120)
-                    break;
-                whole = product >> -shift;
-                const Uint128 remainder = product
-                                                    - (whole << -shift);
-                halfOrMore = remainder >= (static_cast<Uint128>(1) << (-shift - 1));
-            }
-            if (whole >= static_cast<Uint128>(1000000000000000000ULL)) {
+            const Uint128 product
+                = static_cast<Uint128>(kFifteenDigitFivePowers[static_cast<std::size_t>(scale)])
+                  * mantissa;
+            // Q < 1E15 < 2^52 <= product, so a right shift is always due.
+            const int shift = -(twoPower + scale);
+            if (shift <= 0 || shift > 110)
+                break;
+            const Uint128 whole = product >> shift;
+            if (whole >= static_cast<Uint128>(1000000000000000ULL)) {
                 ++e;
                 continue;
             }
-            if (whole < static_cast<Uint128>(100000000000000000ULL)) {
+            if (whole < static_cast<Uint128>(100000000000000ULL)) {
                 --e;
                 continue;
             }
-            if (e < -8 || e > 17)
-                break;
-            const auto eighteen = static_cast<std::uint64_t>(whole);
-            std::uint64_t fifteen = eighteen / 1000;
-            const std::uint64_t rest = eighteen % 1000;
-            if (rest >= 500 || (rest == 499 && halfOrMore))
-                ++fifteen;
-            const double digits = static_cast<double>(fifteen);
-            const double result = e >= 14 ? digits * kPowers[static_cast<std::size_t>(e - 14)]
-                                          : digits / kPowers[static_cast<std::size_t>(14 - e)];
+            const Uint128 rest = product - (whole << shift);
+            const bool up = rest * 2000 >= (static_cast<Uint128>(999) << shift);
+            const double digits = static_cast<double>(static_cast<std::int64_t>(whole) + up);
+            const double result = digits / kFifteenDigitPowers[static_cast<std::size_t>(scale)];
             return x < 0 ? -result : result;
         }
     }
     return ParseNumber(FormatScientific(x)).value;
 }
+
+} // namespace detail
 
 int RoundHalfEven(double x)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/model/fifteendigits.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -51,9 +53,6 @@ ParsedNumber ParseNumber(std::string_view text);
 // is the digits read so far, without the sign.
 ParsedInteger ParseInteger(std::string_view text);
 
-// ParseNumber(FormatScientific(x)).value: the value a number carries through a text of 15
-// significant digits. Fast for the magnitudes a plant uses; exact for every double.
-double RoundTo15Digits(double x);
 
 // Whole-number rounding with halves to the even neighbour, saturated to the int range; NaN
 // gives 0. Pixels, dead-time steps, step counts and slider positions go through it.

@@ -97,10 +97,10 @@ private:
 
     std::string Piece()
     {
-        static const char *const kOperators[] = {"+", "-", "*", "/", "^", "*-", "/-", "^-", "--",
-                                                 "-+-", "*--", "^--"};
-        static const char *const kOdd[] = {" ", "  ", "(", ")", "(", ")", ".", ",", "E", "a",
-                                           "é", "#", "M", "E-", "e+"};
+        static const char *const kOperators[]
+            = {"+", "-", "*", "/", "^", "*-", "/-", "^-", "--", "-+-", "*--", "^--"};
+        static const char *const kOdd[]
+            = {" ", "  ", "(", ")", "(", ")", ".", ",", "E", "a", "é", "#", "M", "E-", "e+"};
         switch (Pick(0, 9)) {
         case 0:
         case 1:
@@ -171,7 +171,8 @@ TEST(CompiledExpression, FollowsTheMemoriesAcrossSignChanges)
     const CompiledExpression compiled("M05^2+2*-M05");
     for (const double value : {3.0, -3.0, 0.0, 3.0, -0.5}) {
         memories.SetValue(5, value);
-        EXPECT_EQ(compiled.Evaluate(memories).value, EvaluateLiteral("M05^2+2*-M05", memories).value)
+        EXPECT_EQ(compiled.Evaluate(memories).value,
+                  EvaluateLiteral("M05^2+2*-M05", memories).value)
             << value;
     }
     memories.SetValue(5, -3.0);
@@ -183,7 +184,8 @@ TEST(CompiledExpression, ReportsForeignCharactersAndMalformedReferences)
 {
     MemoryTable memories;
     memories.SetValue(21, 10);
-    EXPECT_EQ(CompiledExpression("M21*2a").Evaluate(memories).EvaluatorError, kInconsistentEquation);
+    EXPECT_EQ(CompiledExpression("M21*2a").Evaluate(memories).EvaluatorError,
+              kInconsistentEquation);
     EXPECT_EQ(CompiledExpression("M21*2a").Evaluate(memories).value, 0);
     EXPECT_EQ(CompiledExpression("M21+M").Evaluate(memories).value, 0);
     EXPECT_TRUE(CompiledExpression("M21+M").Evaluate(memories).EvaluatorError.empty());

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
 
@@ -21,7 +21,8 @@ struct FixedCase
 };
 
 class FormatFixedTest : public ::testing::TestWithParam<FixedCase>
-{};
+{
+};
 
 TEST_P(FormatFixedTest, WritesExpectedText)
 {
@@ -47,19 +48,21 @@ INSTANTIATE_TEST_SUITE_P(
         FixedCase{"CarryFromHalfBelowOne", 0.5, 0, 0, "1"},
         FixedCase{"SmallDropsToZero", 0.0004, 0, 3, "0.000"},
         FixedCase{"FirstDroppedDigitIsLeading", 0.0006, 0, 3, "0.001"},
-        FixedCase{"DigitsPastEighteenthAreZero", 123456789012345678901.0, 0, 0,
-                  "123456789012345684000"},
+        FixedCase{
+            "DigitsPastEighteenthAreZero", 123456789012345678901.0, 0, 0, "123456789012345684000"},
         FixedCase{"TenDecimalsOfThird", 1.0 / 3.0, 0, 10, "0.3333333333"},
-        FixedCase{"TwentyDecimalsStopAtEighteenDigits", 1.0 / 3.0, 0, 20,
-                  "0.33333333333333331500"},
+        FixedCase{"TwentyDecimalsStopAtEighteenDigits", 1.0 / 3.0, 0, 20, "0.33333333333333331500"},
         FixedCase{"NegativeDecimalsMeanNone", 3.7, 0, -2, "4"},
         FixedCase{"LargeBecomesScientific", 1e36, 12, 2, " 1.000E+0036"},
         FixedCase{"LargeAtLeastTwoDigits", -2.5e40, 0, 2, "-2.5E+0040"},
-        FixedCase{"LargeAtMostEighteenDigits", 1.5e40, 30, 0,
-                  "     1.50000000000000011E+0040"},
-        FixedCase{"JustBelowLargeStaysFixed", 9.99e35, 0, 0, "998999999999999954000000000000000000"},
+        FixedCase{"LargeAtMostEighteenDigits", 1.5e40, 30, 0, "     1.50000000000000011E+0040"},
+        FixedCase{
+            "JustBelowLargeStaysFixed", 9.99e35, 0, 0, "998999999999999954000000000000000000"},
         FixedCase{"NaNIsZero", std::numeric_limits<double>::quiet_NaN(), 5, 1, "  0.0"},
-        FixedCase{"InfinityIsLargestFinite", std::numeric_limits<double>::infinity(), 10, 0,
+        FixedCase{"InfinityIsLargestFinite",
+                  std::numeric_limits<double>::infinity(),
+                  10,
+                  0,
                   " 1.8E+0308"}),
     [](const auto &info) { return info.param.name; });
 
@@ -107,7 +110,8 @@ struct NumberCase
 };
 
 class ParseNumberTest : public ::testing::TestWithParam<NumberCase>
-{};
+{
+};
 
 TEST_P(ParseNumberTest, ReadsValueAndErrorPosition)
 {
@@ -120,35 +124,36 @@ TEST_P(ParseNumberTest, ReadsValueAndErrorPosition)
 INSTANTIATE_TEST_SUITE_P(
     NumberTexts,
     ParseNumberTest,
-    ::testing::Values(NumberCase{"Plain", "12.5", 12.5, 0},
-                      NumberCase{"LeadingBlanks", " 2", 2, 0},
-                      NumberCase{"TrailingBlankIsError", "2 ", 2, 2},
-                      NumberCase{"LonePoint", ".", 0, 0},
-                      NumberCase{"PointWithoutInteger", ".5", 0.5, 0},
-                      NumberCase{"PointWithoutFraction", "5.", 5, 0},
-                      NumberCase{"Empty", "", 0, 1},
-                      NumberCase{"BlanksOnly", "   ", 0, 4},
-                      NumberCase{"SignOnly", "-", 0, 2},
-                      NumberCase{"ErrorKeepsMantissaDigits", "12.5x", 125, 5},
-                      NumberCase{"ErrorDropsSign", "-12.5x", 125, 6},
-                      NumberCase{"SecondPoint", "1.2.3", 12, 4},
-                      NumberCase{"Exponent", "2.5E-2", 0.025, 0},
-                      NumberCase{"LowerExponent", "1e3", 1000, 0},
-                      NumberCase{"ExponentWithoutDigits", "1E", 1, 3},
-                      NumberCase{"ExponentSignWithoutDigits", "1E+", 1, 4},
-                      NumberCase{"ExponentLetterFirst", "E5", 0, 1},
-                      NumberCase{"Negative", "-0.25", -0.25, 0},
-                      NumberCase{"PlusSign", "+7", 7, 0},
-                      NumberCase{"ScientificText", "-2.50000000000000E-0001", -0.25, 0},
-                      NumberCase{"OverflowIsLargest", "1.79769313486232E+0308",
-                                 std::numeric_limits<double>::max(), 0},
-                      NumberCase{"NegativeOverflow", "-1E999", -std::numeric_limits<double>::max(), 0},
-                      NumberCase{"UnderflowIsZero", "1E-999", 0, 0},
-                      NumberCase{"HugeExponentDigits", "1E99999999999999999999",
-                                 std::numeric_limits<double>::max(), 0},
-                      NumberCase{"CommaIsNoPoint", "1,5", 1, 2},
-                      NumberCase{"PositionCountsCharacters", "çx", 0, 1},
-                      NumberCase{"PositionAfterAccentedCharacter", "1é", 1, 2}),
+    ::testing::Values(
+        NumberCase{"Plain", "12.5", 12.5, 0},
+        NumberCase{"LeadingBlanks", " 2", 2, 0},
+        NumberCase{"TrailingBlankIsError", "2 ", 2, 2},
+        NumberCase{"LonePoint", ".", 0, 0},
+        NumberCase{"PointWithoutInteger", ".5", 0.5, 0},
+        NumberCase{"PointWithoutFraction", "5.", 5, 0},
+        NumberCase{"Empty", "", 0, 1},
+        NumberCase{"BlanksOnly", "   ", 0, 4},
+        NumberCase{"SignOnly", "-", 0, 2},
+        NumberCase{"ErrorKeepsMantissaDigits", "12.5x", 125, 5},
+        NumberCase{"ErrorDropsSign", "-12.5x", 125, 6},
+        NumberCase{"SecondPoint", "1.2.3", 12, 4},
+        NumberCase{"Exponent", "2.5E-2", 0.025, 0},
+        NumberCase{"LowerExponent", "1e3", 1000, 0},
+        NumberCase{"ExponentWithoutDigits", "1E", 1, 3},
+        NumberCase{"ExponentSignWithoutDigits", "1E+", 1, 4},
+        NumberCase{"ExponentLetterFirst", "E5", 0, 1},
+        NumberCase{"Negative", "-0.25", -0.25, 0},
+        NumberCase{"PlusSign", "+7", 7, 0},
+        NumberCase{"ScientificText", "-2.50000000000000E-0001", -0.25, 0},
+        NumberCase{
+            "OverflowIsLargest", "1.79769313486232E+0308", std::numeric_limits<double>::max(), 0},
+        NumberCase{"NegativeOverflow", "-1E999", -std::numeric_limits<double>::max(), 0},
+        NumberCase{"UnderflowIsZero", "1E-999", 0, 0},
+        NumberCase{
+            "HugeExponentDigits", "1E99999999999999999999", std::numeric_limits<double>::max(), 0},
+        NumberCase{"CommaIsNoPoint", "1,5", 1, 2},
+        NumberCase{"PositionCountsCharacters", "çx", 0, 1},
+        NumberCase{"PositionAfterAccentedCharacter", "1é", 1, 2}),
     [](const auto &info) { return info.param.name; });
 
 struct IntegerCase
@@ -160,7 +165,8 @@ struct IntegerCase
 };
 
 class ParseIntegerTest : public ::testing::TestWithParam<IntegerCase>
-{};
+{
+};
 
 TEST_P(ParseIntegerTest, ReadsValueAndErrorPosition)
 {
@@ -170,26 +176,26 @@ TEST_P(ParseIntegerTest, ReadsValueAndErrorPosition)
     EXPECT_EQ(parsed.errorPosition, c.errorPosition);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    NumberTexts,
-    ParseIntegerTest,
-    ::testing::Values(IntegerCase{"TwoDigits", "05", 5, 0},
-                      IntegerCase{"LeadingBlank", " 5", 5, 0},
-                      IntegerCase{"TrailingCharacter", "5+", 5, 2},
-                      IntegerCase{"Negative", "-5", -5, 0},
-                      IntegerCase{"DollarHex", "$A", 10, 0},
-                      IntegerCase{"LetterXHex", "x1F", 31, 0},
-                      IntegerCase{"ZeroXHex", "0x10", 16, 0},
-                      IntegerCase{"ZeroXWithoutDigits", "0x", 0, 3},
-                      IntegerCase{"Empty", "", 0, 1},
-                      IntegerCase{"SignOnly", "+", 0, 2},
-                      IntegerCase{"NotANumber", "(3", 0, 1},
-                      IntegerCase{"Largest", "2147483647", 2147483647, 0},
-                      IntegerCase{"Smallest", "-2147483648", -2147483647 - 1, 0},
-                      IntegerCase{"BeyondRange", "2147483648", 214748364, 10},
-                      IntegerCase{"HexBeyondRange", "$80000000", 134217728, 9},
-                      IntegerCase{"DecimalPoint", "1.5", 1, 2}),
-    [](const auto &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(NumberTexts,
+                         ParseIntegerTest,
+                         ::testing::Values(IntegerCase{"TwoDigits", "05", 5, 0},
+                                           IntegerCase{"LeadingBlank", " 5", 5, 0},
+                                           IntegerCase{"TrailingCharacter", "5+", 5, 2},
+                                           IntegerCase{"Negative", "-5", -5, 0},
+                                           IntegerCase{"DollarHex", "$A", 10, 0},
+                                           IntegerCase{"LetterXHex", "x1F", 31, 0},
+                                           IntegerCase{"ZeroXHex", "0x10", 16, 0},
+                                           IntegerCase{"ZeroXWithoutDigits", "0x", 0, 3},
+                                           IntegerCase{"Empty", "", 0, 1},
+                                           IntegerCase{"SignOnly", "+", 0, 2},
+                                           IntegerCase{"NotANumber", "(3", 0, 1},
+                                           IntegerCase{"Largest", "2147483647", 2147483647, 0},
+                                           IntegerCase{
+                                               "Smallest", "-2147483648", -2147483647 - 1, 0},
+                                           IntegerCase{"BeyondRange", "2147483648", 214748364, 10},
+                                           IntegerCase{"HexBeyondRange", "$80000000", 134217728, 9},
+                                           IntegerCase{"DecimalPoint", "1.5", 1, 2}),
+                         [](const auto &info) { return info.param.name; });
 
 // The conversions must not follow the C locale, which Qt sets from the environment.
 TEST(NumberTexts, IgnoreCommaDecimalLocales)
@@ -253,12 +259,32 @@ TEST(RoundTo15Digits, EqualsTheRoundTripThroughTheText)
         for (const double tail : {4.994e-15, 4.995e-15, 4.996e-15, 5e-15, 4.999999e-15})
             check(base + tail);
     }
-    for (const double x : {0.0, -0.0, 1e-8, 9.99999999999999e-9, 1e18, 999999999999999999.0,
-                           99999.99999999999, 0.5, 1.0, 100.0, 1e17, 1e-320,
+    for (const double x : {0.0,
+                           -0.0,
+                           1e-8,
+                           9.99999999999999e-9,
+                           1e18,
+                           999999999999999999.0,
+                           99999.99999999999,
+                           0.5,
+                           1.0,
+                           100.0,
+                           1e17,
+                           1e-320,
                            std::numeric_limits<double>::max(),
                            std::numeric_limits<double>::infinity(),
                            -std::numeric_limits<double>::infinity()})
         check(x);
+    // Around every power of ten the decimal exponent changes.
+    for (int k = -12; k <= 20; ++k) {
+        double power = std::pow(10.0, k);
+        for (int step = 0; step < 40; ++step)
+            power = std::nextafter(power, 0.0);
+        for (int step = 0; step < 80; ++step) {
+            check(power);
+            power = std::nextafter(power, 1e300);
+        }
+    }
     EXPECT_EQ(RoundTo15Digits(std::nan("")), 0.0);
 }
 

@@ -30,7 +30,8 @@ TEST(PlantTextFile, ReadsBackWhatItWrote)
 
 TEST(PlantTextFile, AcceptsLfAndCountsPrefixesInCharacters)
 {
-    PlantTextReader reader = PlantTextReader::FromFileBytes("Descri\xE7\xE3o:abc\nX\nFlag:True\r\n");
+    PlantTextReader reader
+        = PlantTextReader::FromFileBytes("Descri\xE7\xE3o:abc\nX\nFlag:True\r\n");
     EXPECT_EQ(reader.ReadValue(10), "abc");
     EXPECT_EQ(reader.ReadValue(10), ""); // shorter than its prefix
     EXPECT_TRUE(reader.ReadTrueFalse(5));
