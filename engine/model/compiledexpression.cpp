@@ -417,6 +417,10 @@ bool CompiledExpression::Replay(Trace &trace, const MemoryTable &memories, doubl
 
 ExpressionResult CompiledExpression::Evaluate(const MemoryTable &memories) const
 {
+#ifdef ZELVAR_LITERAL_EVALUATION
+    // A build for comparing the engine's speed against the text-rewriting reference.
+    return EvaluateLiteral(m_text, memories);
+#endif
     if (m_cells.empty())
         return m_constant;
     double result = 0.0;

@@ -1,0 +1,268 @@
+#include "engine/model/calculationblock.h"
+
+#include "engine/model/engineplant.h"
+#include "engine/model/planttextfile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zelvar {
+namespace {
+
+TEST(BlockObjectNumber, FollowsTheMemoryMap)
+{
+    EXPECT_EQ(BlockObjectNumber(1), 41);
+    EXPECT_EQ(BlockObjectNumber(20), 60);
+    EXPECT_EQ(BlockObjectNumber(21), 75);
+    EXPECT_EQ(BlockObjectNumber(24), 78);
+    EXPECT_EQ(BlockObjectNumber(0), 0);
+    EXPECT_EQ(BlockObjectNumber(25), 0);
+    EXPECT_EQ(CalculationBlock(22).ObjectNumber, 76);
+}
+
+// Block slot 1 (M41) with M21 = 30, M22 = 70, M23 = 50.
+class BlockStep : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Block() = CalculationBlock(1);
+        plant.memories.SetValue(21, 30);
+        plant.memories.SetValue(22, 70);
+        plant.memories.SetValue(23, 50);
+    }
+
+    CalculationBlock &Block() { return plant.blocks[1]; }
+    std::vector<std::string> Apply() { return ApplyBlockSettings(Block(), plant.memories); }
+    double Step()
+    {
+        StepBlock(Block(), plant, context);
+        return plant.memories.Value(41);
+    }
+
+    EnginePlant plant;
+    StepContext context;
+};
+
+TEST_F(BlockStep, NeverAppliedWritesZero)
+{
+    Block().FuncaoTr = "M22";
+    plant.memories.SetValue(41, 12);
+    EXPECT_EQ(Step(), 0.0);
+}
+
+TEST_F(BlockStep, FunctionAndSelector)
+{
+    struct Row
+    {
+        const char *function;
+        double expected;
+    };
+    const Row rows[] = {
+        {"M21+M22*2", 170.0},
+        {"M21>M22", 70.0},
+        {"M21<M22", 30.0},
+        {"M21>", 30.0},
+        {"M21*5", 150.0}, // not clamped to 0-100
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.function);
+        Block().FuncaoTr = row.function;
+        ASSERT_TRUE(Apply().empty());
+        EXPECT_EQ(Step(), row.expected);
+    }
+}
+
+TEST_F(BlockStep, Limits)
+{
+    struct Row
+    {
+        const char *name;
+        const char *function;
+        bool upperOn;
+        const char *upper;
+        bool lowerOn;
+        const char *lower;
+        double expected;
+    };
+    const Row rows[] = {
+        {"belowUpper", "M21", true, "40", false, "0", 30.0},
+        {"aboveUpper", "M22", true, "M23", false, "0", 50.0},
+        {"upperOff", "M22", false, "M23", false, "0", 70.0},
+        {"belowLower", "M21", false, "100", true, "M23-10", 40.0},
+        {"aboveLower", "M22", false, "100", true, "M23-10", 70.0},
+        {"crossedLowerWins", "M22", true, "10", true, "20", 20.0},
+        {"crossedLowerWinsBelow", "0-5", true, "10", true, "20", 20.0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SetUp();
+        Block().FuncaoTr = row.function;
+        Block().LimSupCheck = row.upperOn;
+        Block().LimSupText = row.upper;
+        Block().LimInfCheck = row.lowerOn;
+        Block().LimInfText = row.lower;
+        ASSERT_TRUE(Apply().empty());
+        EXPECT_EQ(Step(), row.expected);
+    }
+}
+
+TEST_F(BlockStep, CheckBoxesActLiveWithTheAppliedLimitTexts)
+{
+    Block().FuncaoTr = "M22";
+    Block().LimSupText = "60";
+    ASSERT_TRUE(Apply().empty());
+    Block().LimSupText = "10"; // edited, not applied
+    EXPECT_EQ(Step(), 70.0);
+    Block().LimSupCheck = true;
+    EXPECT_EQ(Step(), 60.0);
+    Block().LimInfCheck = true; // lower limit applied as its default "-5"
+    EXPECT_EQ(Step(), 60.0);
+}
+
+TEST_F(BlockStep, FastRunLeavesTheShownOutput)
+{
+    Block().FuncaoTr = "M21";
+    ASSERT_TRUE(Apply().empty());
+    Step();
+    EXPECT_EQ(Block().ShownOutput, 30.0);
+    context.FastRunFlag = true;
+    plant.memories.SetValue(21, 35);
+    EXPECT_EQ(Step(), 35.0);
+    EXPECT_EQ(Block().ShownOutput, 30.0);
+}
+
+TEST_F(BlockStep, ApplyReportsInOrderAndKeepsRejectedTexts)
+{
+    Block().FuncaoTr = "M21";
+    Block().LimSupCheck = true;
+    Block().LimSupText = "90";
+    Block().LimInfCheck = true;
+    Block().LimInfText = "10";
+    ASSERT_TRUE(Apply().empty());
+
+    Block().FuncaoTr = "M21>M22>M23";
+    Block().LimSupText = "9O";
+    Block().LimInfText = "1 0x";
+    const std::vector<std::string> expected = {
+        "Bloco 41: Função inválida",
+        "Bloco 41: Limite Superior inválido",
+        "Bloco 41: Limite Inferior inválido",
+    };
+    EXPECT_EQ(Apply(), expected);
+    EXPECT_EQ(Block().FunctionText.Text(), "M21");
+    EXPECT_EQ(Block().UpperLimitText.Text(), "90");
+    EXPECT_EQ(Block().LowerLimitText.Text(), "10");
+    EXPECT_EQ(Step(), 30.0);
+}
+
+TEST_F(BlockStep, UntickedLimitIsTakenOverUnchecked)
+{
+    Block().FuncaoTr = "M22";
+    Block().LimSupText = "bad";
+    EXPECT_TRUE(Apply().empty());
+    EXPECT_EQ(Block().UpperLimitText.Text(), "bad");
+    Block().LimSupCheck = true; // an invalid limit reads 0
+    EXPECT_EQ(Step(), 0.0);
+}
+
+TEST_F(BlockStep, ApplyDescribesTheMemoryAndLabelsTheWindow)
+{
+    Block().DescricaoText = "Soma das vazões";
+    Block().FuncaoTr = "?";
+    EXPECT_EQ(Apply().size(), 1u);
+    EXPECT_EQ(plant.memories.Description(41), "Soma das vazões");
+    EXPECT_EQ(Block().Label9, "Soma das vazões");
+    EXPECT_EQ(Block().Label1, "M41=");
+}
+
+CalculationBlock ConfiguredBlock()
+{
+    CalculationBlock block(21);
+    block.TagText = "FY-10";
+    block.DescricaoText = "Razão";
+    block.FuncaoTr = "M21>M22";
+    block.LimSupText = "95";
+    block.LimInfText = "5,5";
+    block.LimSupCheck = true;
+    return block;
+}
+
+std::vector<std::string> RecordLines(const CalculationBlock &block)
+{
+    PlantTextWriter writer;
+    SaveBlockSection(block, writer);
+    return writer.Lines();
+}
+
+CalculationBlock LoadBlock(const std::string &bytes, Language language = Language::Portuguese)
+{
+    PlantTextReader reader = PlantTextReader::FromFileBytes(bytes);
+    CalculationBlock block(21);
+    LoadBlockSection(block, reader, language);
+    EXPECT_FALSE(reader.Failed()) << reader.Error();
+    EXPECT_TRUE(reader.AtEnd());
+    return block;
+}
+
+std::string FileBytes(const std::vector<std::string> &lines)
+{
+    std::string bytes;
+    for (const std::string &line : lines)
+        bytes += EncodeWindows1252(line) + "\r\n";
+    return bytes;
+}
+
+TEST(BlockRecord, WritesEightLines)
+{
+    const std::vector<std::string> expected = {
+        "=====<<<BLOCO CALC:75>>>=====",
+        "{B75/01} Tag:FY-10",
+        "{B75/02} Desc:Razão",
+        "{B75/03} Funcao:M21>M22",
+        "{B75/04} Lim Sup:95",
+        "{B75/05} Lim Inf:5,5",
+        "{B75/06} Habilita Lim Sup:True",
+        "{B75/07} Habilita Lim Inf:False",
+    };
+    EXPECT_EQ(RecordLines(ConfiguredBlock()), expected);
+}
+
+TEST(BlockRecord, ReadsBackWhatItWroteFromACrLfFile)
+{
+    const std::vector<std::string> written = RecordLines(ConfiguredBlock());
+    const std::string bytes = FileBytes(written);
+    ASSERT_NE(bytes.find("Raz\xE3o\r\n"), std::string::npos);
+    const CalculationBlock block = LoadBlock(bytes);
+    EXPECT_EQ(block.DescricaoText, "Razão");
+    EXPECT_EQ(block.FuncaoTr, "M21>M22");
+    EXPECT_TRUE(block.LimSupCheck);
+    EXPECT_FALSE(block.LimInfCheck);
+    EXPECT_EQ(RecordLines(block), written);
+}
+
+TEST(BlockRecord, ShortLinesReadEmptyAndOnlyExactTrueTicks)
+{
+    std::vector<std::string> lines = RecordLines(ConfiguredBlock());
+    lines[3] = "{B75/03} Fun";
+    lines[6] = "{B75/06} Habilita Lim Sup:true";
+    lines[7] = "{B75/07} Habilita Lim Inf:True";
+    const CalculationBlock block = LoadBlock(FileBytes(lines));
+    EXPECT_EQ(block.FuncaoTr, "");
+    EXPECT_FALSE(block.LimSupCheck);
+    EXPECT_TRUE(block.LimInfCheck);
+}
+
+TEST(BlockRecord, EnglishModeKeepsTheEnglishTagAndSavesOnlyIt)
+{
+    CalculationBlock written = ConfiguredBlock();
+    written.TagText = "Vazão|Flow";
+    const CalculationBlock block = LoadBlock(FileBytes(RecordLines(written)), Language::English);
+    EXPECT_EQ(block.TagText, "Flow");
+    EXPECT_EQ(RecordLines(block)[1], "{B75/01} Tag:Flow");
+}
+
+} // namespace
+} // namespace zelvar

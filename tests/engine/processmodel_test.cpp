@@ -1,0 +1,579 @@
+#include "engine/model/processmodel.h"
+
+#include "engine/model/engineplant.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zelvar {
+namespace {
+
+constexpr double kTolerance = 1e-9;
+
+TEST(ProcessObjectNumber, FollowsTheMemoryMap)
+{
+    struct Row
+    {
+        const char *name;
+        int slot;
+        int objectNumber;
+    };
+    const Row rows[] = {
+        {"first", 1, 21},
+        {"twentieth", 20, 40},
+        {"twentyFirst", 21, 71},
+        {"last", 24, 74},
+        {"none", 0, 0},
+        {"pastTheEnd", 25, 0},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ProcessObjectNumber(row.slot), row.objectNumber);
+        if (row.objectNumber != 0) {
+            EXPECT_EQ(ProcessSlot(row.objectNumber), row.slot);
+        }
+    }
+    EXPECT_EQ(ProcessSlot(41), 0);
+    EXPECT_EQ(ProcessSlot(70), 0);
+    EXPECT_EQ(ProcessModel(21).ObjectNumber, 71);
+}
+
+// Slot 1 (M21) reading M1 with every nonlinearity off, no lag and gain 1, applied.
+class ProcessStep : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        plant.processes.present[1] = true;
+        Process() = ProcessModel(1);
+        Process().LText.SetText("0");
+        ASSERT_TRUE(Apply().empty());
+    }
+
+    ProcessModel &Process() { return plant.processes[1]; }
+    std::vector<std::string> Apply() { return ApplyProcessSettings(Process(), plant.memories); }
+    void Step(int count = 1)
+    {
+        for (int i = 0; i < count; ++i)
+            StepProcess(Process(), 1, plant, context);
+    }
+    void SetInput(double value) { plant.memories.SetValue(1, value); }
+    double Output() const { return plant.memories.Value(21); }
+    double Actuator() const { return plant.ActuatorPosition[1]; }
+
+    EnginePlant plant;
+    StepContext context;
+};
+
+TEST_F(ProcessStep, UnappliedProcessWritesZero)
+{
+    Process() = ProcessModel(1);
+    SetInput(50);
+    Step(3);
+    EXPECT_EQ(Output(), 0.0);
+}
+
+TEST_F(ProcessStep, FirstOrderStepReaches31_5137After100Steps)
+{
+    Process().LText.SetText("10");
+    SetInput(50);
+    Step(100);
+    // The bilinear recursion x = (19.9 x + 0.1 (50 + 50)) / 20.1 from 0, worked by hand.
+    EXPECT_NEAR(Output(), 31.5137, 1e-4);
+}
+
+TEST_F(ProcessStep, DeadTimeDelaysByRoundedSteps)
+{
+    struct Row
+    {
+        const char *deadTime;
+        int steps;
+    };
+    const Row rows[] = {{"0", 0}, {"0.1", 1}, {"0.5", 5}, {"0.25", 2}, {"0,3", 3}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.deadTime);
+        SetUp();
+        Process().TempoMorto = row.deadTime;
+        ASSERT_TRUE(Apply().empty());
+        SetInput(50);
+        Step(row.steps);
+        EXPECT_EQ(Output(), 0.0);
+        Step();
+        EXPECT_EQ(Output(), 50.0);
+        EXPECT_EQ(Process().DeadTimeSteps, row.steps);
+    }
+}
+
+TEST_F(ProcessStep, DeadTimeStepsRoundHalvesToEven)
+{
+    context.TimeStep = 0.25;
+    for (const auto &[deadTime, steps] : {std::pair{"0.625", 2}, std::pair{"0.875", 4}}) {
+        SCOPED_TRACE(deadTime);
+        Process().TempoMorto = deadTime;
+        ASSERT_TRUE(Apply().empty());
+        Step();
+        EXPECT_EQ(Process().DeadTimeSteps, steps);
+    }
+}
+
+TEST_F(ProcessStep, DeadTimeFromAMemoryStaysInsideTheRing)
+{
+    // A dead time read live from a memory is not checked by Apply.
+    Process().TempoMorto = "M05";
+    ASSERT_TRUE(Apply().empty());
+    SetInput(50);
+    plant.memories.SetValue(5, 1e12);
+    Step();
+    EXPECT_EQ(Process().DeadTimeSteps, ProcessModel::kRingSize - 1);
+    EXPECT_EQ(Output(), 0.0);
+    plant.memories.SetValue(5, -3);
+    Step();
+    EXPECT_EQ(Process().DeadTimeSteps, 0);
+    EXPECT_EQ(Output(), 50.0);
+}
+
+TEST_F(ProcessStep, BacklashHoldsUntilTheCommandCrossesTheBand)
+{
+    Process().Histerese = "5";
+    ASSERT_TRUE(Apply().empty());
+    std::vector<double> rising;
+    for (int tenth = 0; tenth <= 80; ++tenth) {
+        SetInput(tenth / 10.0);
+        Step();
+        rising.push_back(Actuator());
+    }
+    EXPECT_EQ(rising[49], 0.0); // u = 4.9
+    EXPECT_EQ(rising[50], 0.0); // u = 5
+    EXPECT_NEAR(rising[51], 0.1, kTolerance);
+    EXPECT_NEAR(rising[80], 3.0, kTolerance);
+
+    std::vector<double> falling;
+    for (int tenth = 80; tenth >= 0; --tenth) {
+        SetInput(tenth / 10.0);
+        Step();
+        falling.push_back(Actuator());
+    }
+    EXPECT_NEAR(falling[50], 3.0, kTolerance); // u = 3: not yet below the held position
+    EXPECT_NEAR(falling[51], 2.9, kTolerance); // u = 2.9 follows down
+    EXPECT_NEAR(falling[80], 0.0, kTolerance);
+}
+
+TEST_F(ProcessStep, BacklashTestsTheRawCommandAndMovesToTheRoundedOne)
+{
+    Process().Histerese = "0.53";
+    ASSERT_TRUE(Apply().empty());
+    SetInput(8.0);
+    Step();
+    ASSERT_NEAR(Actuator(), 7.47, kTolerance);
+    // 7.46 is below the band's lower edge 7.47, and rounds to 7.5.
+    SetInput(7.46);
+    Step();
+    EXPECT_NEAR(Actuator(), 7.5, kTolerance);
+}
+
+TEST_F(ProcessStep, StictionFreezesAfterFiveQuietStepsAndReleasesAtTheBand)
+{
+    Process().valveStext = "2";
+    ASSERT_TRUE(Apply().empty());
+    SetInput(0);
+    Step(4);
+    EXPECT_FALSE(Process().Stuck);
+    Step();
+    ASSERT_TRUE(Process().Stuck);
+
+    SetInput(1.9);
+    Step(3);
+    EXPECT_EQ(Actuator(), 0.0);
+    EXPECT_TRUE(Process().Stuck);
+
+    SetInput(2.0);
+    Step();
+    EXPECT_FALSE(Process().Stuck);
+    EXPECT_EQ(Actuator(), 0.0); // the jump comes with the next step
+    Step();
+    EXPECT_EQ(Actuator(), 2.0);
+}
+
+TEST_F(ProcessStep, StuckCountSaturates)
+{
+    // A plant left quiet long enough must not wrap the counter into a negative.
+    Process().StuckCount = std::numeric_limits<std::int32_t>::max() - 1;
+    Step(3);
+    EXPECT_EQ(Process().StuckCount, std::numeric_limits<std::int32_t>::max());
+}
+
+TEST_F(ProcessStep, RateLimitMovesByRateTimesTimeStep)
+{
+    Process().ratetext.SetText("10");
+    SetInput(100);
+    Step();
+    EXPECT_NEAR(Actuator(), 1.0, kTolerance);
+    Step(9);
+    EXPECT_NEAR(Actuator(), 10.0, kTolerance);
+
+    Process().ratetext.SetText("-20"); // read live; the sign does not matter
+    Step();
+    EXPECT_NEAR(Actuator(), 12.0, kTolerance);
+}
+
+TEST_F(ProcessStep, RateLimitUnderACurveStillReachesTheCommand)
+{
+    Process().ComboBox1 = 3;
+    Process().ratetext.SetText("50");
+    Process().CheckBox1 = true;
+    ASSERT_TRUE(Apply().empty());
+    SetInput(30);
+    Step(5);
+    EXPECT_NEAR(Process().RatePosition, 25.0, kTolerance);
+    Step();
+    EXPECT_EQ(Process().RatePosition, 30.0);
+    Step(3);
+    EXPECT_EQ(Process().RatePosition, 30.0);
+}
+
+TEST_F(ProcessStep, ValveCurvesAtTheirEndPoints)
+{
+    // Values worked from the curve formulas by hand.
+    struct Row
+    {
+        const char *name;
+        int curve;
+        double atZero;
+        double atHundred;
+    };
+    const Row rows[] = {
+        {"linear", 0, 0.0, 100.0},
+        {"quickOpening", 1, -2.8065, 99.99998},
+        {"equalPercentage", 2, -0.22676, 99.99970},
+        {"s1", 3, 0.00005, 100.00309},
+        {"s2", 4, 0.97097, 99.02903},
+        {"noChoiceIsS2", -1, 0.97097, 99.02903},
+    };
+    constexpr double kCurveTolerance = 1e-4;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SetUp();
+        Process().ComboBox1 = row.curve;
+        Process().CheckBox1 = true;
+        ASSERT_TRUE(Apply().empty());
+        SetInput(0);
+        Step();
+        EXPECT_NEAR(Actuator(), row.atZero, kCurveTolerance);
+        EXPECT_NEAR(Output(), row.atZero, kCurveTolerance);
+        SetInput(100);
+        Step();
+        EXPECT_NEAR(Actuator(), row.atHundred, kCurveTolerance);
+    }
+}
+
+TEST_F(ProcessStep, SaturationClampsBeforeTheGain)
+{
+    Process().GanhoText = "2";
+    ASSERT_TRUE(Apply().empty());
+    SetInput(150);
+    Step();
+    EXPECT_EQ(Output(), 200.0);
+    SetInput(-10);
+    Step();
+    EXPECT_EQ(Output(), 0.0);
+
+    Process().CheckBox1 = true; // read live
+    Step();
+    EXPECT_EQ(Output(), -20.0);
+}
+
+TEST_F(ProcessStep, IntegratorRisesByGainTimesInputAndStopsAt100)
+{
+    Process().ComboBox2 = 3;
+    ASSERT_TRUE(Apply().empty());
+    SetInput(10);
+    Step(10);
+    EXPECT_NEAR(Output(), 10.0, 1e-9);
+    Step(100);
+    EXPECT_EQ(Output(), 100.0);
+
+    Process().CheckBox1 = true;
+    Step(10);
+    EXPECT_NEAR(Output(), 110.0, 1e-9);
+}
+
+TEST_F(ProcessStep, IntegratorStartsFromAnEditedInitialValueOnlyOnce)
+{
+    Process().ComboBox2 = 3;
+    Process().SetValorInicialText("40");
+    ASSERT_TRUE(Apply().empty());
+    EXPECT_EQ(Process().FilterOutputPrev, 40.0);
+    Step();
+    EXPECT_EQ(Output(), 40.0);
+
+    SetInput(10);
+    Step(5);
+    ASSERT_NEAR(Output(), 45.0, 1e-9);
+    ASSERT_TRUE(Apply().empty());
+    Step();
+    EXPECT_NEAR(Output(), 46.0, 1e-9);
+}
+
+TEST_F(ProcessStep, UnderDampedFirstStepsUseTheRoundedTwoPi)
+{
+    Process().ComboBox2 = 1;
+    ASSERT_TRUE(Apply().empty()); // one cycle, period 10 s
+    SetInput(50);
+    Step();
+    // w = 6.283 / 10, zeta = 0.6: y = C 50 / A, then (B y - 0 + C 50) / A, worked by hand.
+    EXPECT_NEAR(Output(), 0.1828708146, 1e-9);
+    Step();
+    EXPECT_NEAR(Output(), 0.5345005959, 1e-9);
+}
+
+TEST_F(ProcessStep, LeadEqualToLagPassesTheSignal)
+{
+    Process().ComboBox2 = 2;
+    Process().LEAD.SetText("2");
+    Process().LAG.SetText("2");
+    ASSERT_TRUE(Apply().empty());
+    SetInput(50);
+    Step();
+    EXPECT_NEAR(Output(), 50.0, 1e-9);
+    SetInput(20);
+    Step(3);
+    EXPECT_NEAR(Output(), 20.0, 1e-9);
+}
+
+TEST_F(ProcessStep, ZeroDenominatorsPassTheInputThrough)
+{
+    // Each of these would divide by zero at dt = 0.1.
+    struct Row
+    {
+        const char *name;
+        void (*configure)(ProcessModel &);
+    };
+    const Row rows[] = {
+        {"tau1",
+         [](ProcessModel &p) {
+             p.LText.SetText("-0.05");
+         }},
+        {"tau2",
+         [](ProcessModel &p) {
+             p.Ctext.SetText("-0.1");
+         }},
+        {"actuatorTau",
+         [](ProcessModel &p) {
+             p.tal = "-0.1";
+         }},
+        {"lag",
+         [](ProcessModel &p) {
+             p.ComboBox2 = 2;
+             p.LAG.SetText("-0.1");
+         }},
+        {"period",
+         [](ProcessModel &p) {
+             p.ComboBox2 = 1;
+             p.PeriodoText = "0";
+         }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SetUp();
+        row.configure(Process());
+        ASSERT_TRUE(Apply().empty());
+        SetInput(30);
+        Step(3);
+        EXPECT_EQ(Output(), 30.0);
+        EXPECT_TRUE(std::isfinite(Process().LagStage1));
+        EXPECT_TRUE(std::isfinite(Process().LagStage2));
+        EXPECT_TRUE(std::isfinite(Process().FilterOutputPrev));
+        EXPECT_TRUE(std::isfinite(Process().FilterOutputPrev2));
+        EXPECT_TRUE(std::isfinite(Process().ActuatorPositionValue));
+    }
+}
+
+TEST_F(ProcessStep, OverflowingGainLeavesTheOutputFinite)
+{
+    // The evaluator caps an overflowing product at the largest double; 50 times that is not
+    // a number a memory may hold.
+    Process().GanhoText = "1E308*10";
+    ASSERT_TRUE(Apply().empty());
+    SetInput(50);
+    Step();
+    EXPECT_EQ(Output(), 50.0);
+
+    Process().ComboBox2 = 3;
+    Process().CheckBox1 = true;
+    ASSERT_TRUE(Apply().empty());
+    Step(2);
+    EXPECT_TRUE(std::isfinite(Process().FilterOutputPrev));
+    EXPECT_EQ(Output(), 50.0);
+}
+
+TEST_F(ProcessStep, LiveSettingsActBeforeApplyOthersOnlyAfter)
+{
+    SetInput(50);
+    Process().GanhoText = "2";
+    Process().LText.SetText("10");
+    Step();
+    EXPECT_NEAR(Process().LagStage1, 5.0 / 20.1, kTolerance); // the lag acts at once
+    EXPECT_EQ(Output(), Process().LagStage2);                 // the gain is still 1
+    ASSERT_TRUE(Apply().empty());
+    Step();
+    EXPECT_EQ(Output(), 2 * Process().LagStage2);
+}
+
+TEST_F(ProcessStep, WritesActuatorPositionOfItsSlotAndShowsOutsideFastRuns)
+{
+    SetInput(40);
+    Step();
+    EXPECT_EQ(plant.ActuatorPosition[1], 40.0);
+    EXPECT_EQ(Process().ShownInput, 40.0);
+    EXPECT_EQ(Process().ShownOutput, 40.0);
+
+    context.FastRunFlag = true;
+    SetInput(60);
+    Step();
+    EXPECT_EQ(Output(), 60.0);
+    EXPECT_EQ(Process().ShownInput, 40.0);
+    EXPECT_EQ(Process().ShownActuatorPosition, 40.0);
+    EXPECT_EQ(Process().ShownOutput, 40.0);
+}
+
+class ProcessApply : public ProcessStep
+{
+};
+
+TEST_F(ProcessApply, ReportsEveryProblemInOrder)
+{
+    Process().GanhoText = "2a";
+    Process().TempoMorto = "-1";
+    Process().LText.SetText("x");
+    Process().Ctext.SetText("1/y");
+    Process().Histerese = "0.5 ";
+    Process().ratetext.SetText("r");
+    Process().valveStext = "s";
+    Process().tal = "1..";
+    const std::vector<std::string> expected = {
+        "Processo 21: Ganho inválido",
+        "Processo 21: Tempo Morto inválido",
+        "Processo 21: Tal1 inválido",
+        "Processo 21: Tal2 inválido",
+        "Processo 21: Histerese inválida",
+        "Processo 21: Rate inválido",
+        "Processo 21: Agarramento inválido",
+        "Processo 21: Constante de tempo inválido",
+    };
+    EXPECT_EQ(Apply(), expected);
+}
+
+TEST_F(ProcessApply, ChecksOnlyTheChosenTransferFunction)
+{
+    struct Row
+    {
+        const char *name;
+        int transferFunction;
+        std::vector<std::string> messages;
+    };
+    const Row rows[] = {
+        {"underDamped", 1, {"Processo 21: NCn inválido", "Processo 21: Periodo inválido"}},
+        {"leadLag", 2, {"Processo 21: LAG inválido", "Processo 21: LEAD inválido"}},
+        {"integrator", 3, {}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        SetUp();
+        Process().LText.SetText("bad");
+        Process().Ctext.SetText("bad");
+        Process().NCText = "0";
+        Process().PeriodoText = "p";
+        Process().LEAD.SetText("?");
+        Process().LAG.SetText("?");
+        Process().ComboBox2 = row.transferFunction;
+        EXPECT_EQ(Apply(), row.messages);
+        EXPECT_EQ(Process().TransferType, row.transferFunction);
+    }
+}
+
+TEST_F(ProcessApply, PeriodOfZeroIsAcceptedAndACommaReadsAsPoint)
+{
+    Process().ComboBox2 = 1;
+    Process().NCText = "1,5";
+    Process().PeriodoText = "0";
+    EXPECT_TRUE(Apply().empty());
+    EXPECT_EQ(Process().Cycles, 1.5);
+    EXPECT_EQ(Process().Period, 0.0);
+}
+
+TEST_F(ProcessApply, NoInputChosenReportsOnlyThatAndTakesNothing)
+{
+    Process().EntradaSelect = -1;
+    Process().GanhoText = "bad";
+    Process().Histerese = "3";
+    EXPECT_EQ(Apply(), std::vector<std::string>{"Processo 21: Variável de entrada não informada"});
+    EXPECT_EQ(Process().HysteresisWidth, 0.0);
+    EXPECT_EQ(Process().InputMemory, 1);
+}
+
+TEST_F(ProcessApply, RejectedSettingsKeepTheirPreviousWorkingValues)
+{
+    Process().EntradaSelect = 4;
+    Process().GanhoText = "2";
+    Process().TempoMorto = "0.3";
+    Process().Histerese = "1";
+    Process().valveStext = "2";
+    Process().tal = "3";
+    ASSERT_TRUE(Apply().empty());
+
+    Process().GanhoText = "2b";
+    Process().TempoMorto = "-1";
+    Process().Histerese = "0.5 "; // would read as 5
+    Process().valveStext = "x";
+    Process().tal = "";
+    EXPECT_EQ(Apply().size(), 5u);
+    EXPECT_EQ(Process().InputMemory, 5);
+    EXPECT_EQ(Process().GainText.Text(), "2");
+    EXPECT_EQ(Process().DeadTimeText.Text(), "0.3");
+    EXPECT_EQ(Process().HysteresisWidth, 1.0);
+    EXPECT_EQ(Process().StictionBand, 2.0);
+    EXPECT_EQ(Process().ActuatorTau, 3.0);
+}
+
+TEST_F(ProcessApply, SuccessLabelsTheWindowAndDescribesTheMemory)
+{
+    struct Row
+    {
+        int slot;
+        const char *memoryLabel;
+        const char *actuatorLabel;
+        int memory;
+    };
+    const Row rows[] = {{1, "(M21)", "(M101)", 21}, {21, "(M71)", "(M121)", 71}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.slot);
+        ProcessModel process(row.slot);
+        process.TagText = "TI-01";
+        process.DescricaoText = "Temperatura";
+        ASSERT_TRUE(ApplyProcessSettings(process, plant.memories).empty());
+        EXPECT_EQ(process.Label22, row.memoryLabel);
+        EXPECT_EQ(process.Label2, row.actuatorLabel);
+        EXPECT_EQ(process.Label9, "TI-01 Temperatura");
+        EXPECT_EQ(process.Caption, "Temperatura");
+        EXPECT_EQ(plant.memories.Description(row.memory), "Temperatura");
+    }
+}
+
+TEST_F(ProcessApply, FailureLeavesTheDescriptionAlone)
+{
+    Process().TagText = "T";
+    Process().DescricaoText = "Nova";
+    Process().Histerese = "?";
+    ASSERT_FALSE(Apply().empty());
+    EXPECT_EQ(plant.memories.Description(21), "");
+    EXPECT_EQ(Process().Label9, " "); // as the set-up's Apply left it
+    EXPECT_EQ(Process().Caption, "");
+}
+
+} // namespace
+} // namespace zelvar

@@ -1,0 +1,83 @@
+#include "engine/model/realtimetick.h"
+
+#include "engine/model/engineplant.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zelvar {
+namespace {
+
+TEST(RealTimeTick, MeasuresTheCycleFromTheCallersClock)
+{
+    struct Row
+    {
+        double timeOfDayMs;
+        const char *cycle;
+    };
+    const Row rows[] = {
+        {36000000.0, "36000000ms"}, // the first tick measures from midnight
+        {36000100.0, "100ms"},
+        {36000212.4, "112ms"},
+        {86399950.0, "50399738ms"},
+        {30.0, "-86399920ms"}, // past midnight, once
+        {131.0, "101ms"},
+    };
+    EnginePlant plant;
+    StepContext context;
+    RealTimeTick tick;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.cycle);
+        tick.Tick(row.timeOfDayMs, plant, context);
+        EXPECT_EQ(tick.CycleText, row.cycle);
+        EXPECT_EQ(tick.PreviousTickMs, row.timeOfDayMs);
+    }
+}
+
+TEST(RealTimeTick, TimeStepFollowsTheTimerInterval)
+{
+    EnginePlant plant;
+    StepContext context;
+    context.TimeStep = 7.0;
+    context.FastRunFlag = true;
+    RealTimeTick tick;
+    tick.Tick(0.0, plant, context);
+    EXPECT_EQ(context.TimeStep, 0.1);
+    tick.TimerIntervalMs = 250;
+    tick.Tick(250.0, plant, context);
+    EXPECT_EQ(context.TimeStep, 0.25);
+    EXPECT_TRUE(context.FastRunFlag); // not the tick's to touch
+}
+
+TEST(RealTimeTick, RefreshesEverySixthTickBeforeStepping)
+{
+    EnginePlant plant;
+    plant.blocks.present[1] = true;
+    plant.blocks[1] = CalculationBlock(1);
+    plant.blocks[1].FuncaoTr = "M41+1"; // counts the steps in M41
+    ASSERT_TRUE(ApplyBlockSettings(plant.blocks[1], plant.memories).empty());
+
+    StepContext context;
+    RealTimeTick tick;
+    std::vector<double> seen;
+    tick.RefreshDisplay = [&] {
+        seen.push_back(plant.memories.Value(41));
+    };
+    int recorderCalls = 0;
+    tick.Hooks.recorders = [&] {
+        ++recorderCalls;
+    };
+
+    for (int i = 1; i <= 13; ++i)
+        tick.Tick(100.0 * i, plant, context);
+
+    EXPECT_EQ(seen, (std::vector<double>{5.0, 11.0})); // ticks 6 and 12, before their step
+    EXPECT_EQ(plant.memories.Value(41), 13.0);
+    EXPECT_EQ(tick.DisplayDivider, 1);
+    EXPECT_EQ(recorderCalls, 13);
+}
+
+} // namespace
+} // namespace zelvar

@@ -1,0 +1,126 @@
+#include "engine/model/steporder.h"
+
+#include "engine/model/engineplant.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zelvar {
+namespace {
+
+class StepOrder : public testing::Test
+{
+protected:
+    // A process passing its input memory straight to its output.
+    void AddProcess(int slot, int inputMemory)
+    {
+        plant.processes.present[static_cast<std::size_t>(slot)] = true;
+        ProcessModel &process = plant.processes[slot];
+        process = ProcessModel(slot);
+        process.EntradaSelect = inputMemory - 1;
+        process.LText.SetText("0");
+        ASSERT_TRUE(ApplyProcessSettings(process, plant.memories).empty());
+    }
+    void AddBlock(int slot, const char *function)
+    {
+        plant.blocks.present[static_cast<std::size_t>(slot)] = true;
+        CalculationBlock &block = plant.blocks[slot];
+        block = CalculationBlock(slot);
+        block.FuncaoTr = function;
+        ASSERT_TRUE(ApplyBlockSettings(block, plant.memories).empty());
+    }
+    double M(int k) const { return plant.memories.Value(k); }
+
+    EnginePlant plant;
+    StepContext context;
+};
+
+TEST_F(StepOrder, BlockSeesTheProcessOutputOfThisStep)
+{
+    AddProcess(1, 1);
+    AddBlock(1, "M21*2");
+    plant.memories.SetValue(1, 30);
+    StepPlant(plant, context);
+    EXPECT_EQ(M(21), 30.0);
+    EXPECT_EQ(M(41), 60.0);
+}
+
+TEST_F(StepOrder, ProcessSeesTheBlockOutputOfThePreviousStep)
+{
+    AddBlock(1, "M01");
+    AddProcess(1, 41);
+    plant.memories.SetValue(1, 30);
+    StepPlant(plant, context);
+    EXPECT_EQ(M(41), 30.0);
+    EXPECT_EQ(M(21), 0.0);
+    StepPlant(plant, context);
+    EXPECT_EQ(M(21), 30.0);
+}
+
+TEST_F(StepOrder, SlotOrderNotObjectNumberDecides)
+{
+    // Slot 21 (M71) runs after slot 20 (M40) and before any block, but after slot 19.
+    AddProcess(20, 1);
+    AddProcess(21, 40);
+    AddBlock(21, "M71");
+    AddProcess(19, 71);
+    plant.memories.SetValue(1, 25);
+    StepPlant(plant, context);
+    EXPECT_EQ(M(40), 25.0);
+    EXPECT_EQ(M(71), 25.0);
+    EXPECT_EQ(M(75), 25.0);
+    EXPECT_EQ(M(39), 0.0);
+    EXPECT_EQ(plant.ActuatorPosition[21], 25.0);
+    StepPlant(plant, context);
+    EXPECT_EQ(M(39), 25.0);
+}
+
+TEST_F(StepOrder, AbsentSlotsAreNotStepped)
+{
+    AddProcess(2, 1);
+    AddBlock(3, "50");
+    plant.processes.present[2] = false;
+    plant.blocks.present[3] = false;
+    plant.memories.SetValue(1, 30);
+    StepPlant(plant, context);
+    EXPECT_EQ(M(22), 0.0);
+    EXPECT_EQ(M(43), 0.0);
+    EXPECT_EQ(plant.ActuatorPosition[2], 0.0);
+}
+
+TEST_F(StepOrder, HooksRunAfterTheBlocksAndLast)
+{
+    AddBlock(1, "M01+1");
+    plant.linearizer.Lin1Ativar = true;
+    plant.linearizer.Lin1EndEnt = "41";
+    std::vector<std::string> calls;
+    StepHooks hooks;
+    hooks.afterBlocks = [&] {
+        calls.push_back("afterBlocks");
+        EXPECT_EQ(M(41), 1.0);
+        EXPECT_EQ(M(13), 0.0);
+    };
+    hooks.recorders = [&] {
+        calls.push_back("recorders");
+        EXPECT_EQ(M(13), 1.0);
+    };
+    StepPlant(plant, context, hooks);
+    EXPECT_EQ(calls, (std::vector<std::string>{"afterBlocks", "recorders"}));
+}
+
+TEST_F(StepOrder, LinearizerRunsOnlyWhileTicked)
+{
+    plant.linearizer.Lin1EndEnt = "01";
+    plant.memories.SetValue(1, 30);
+    plant.memories.SetValue(13, 7);
+    StepPlant(plant, context);
+    EXPECT_EQ(M(13), 7.0);
+    plant.linearizer.Lin1Ativar = true;
+    StepPlant(plant, context);
+    EXPECT_EQ(M(13), 30.0);
+}
+
+} // namespace
+} // namespace zelvar
