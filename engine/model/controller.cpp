@@ -1,9 +1,330 @@
 #include "engine/model/controller.h"
 
+#include "engine/model/engineplant.h"
+#include "engine/model/expression.h"
+#include "engine/model/memorytable.h"
+#include "engine/model/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace zelvar {
 
-void StepController(Controller &/*controller*/, EnginePlant &/*plant*/, const StepContext &/*context*/)
+namespace {
+
+constexpr int kControllerCount = 10;
+
+// Limits to lo..hi; NaN becomes 0 so that nothing undefined reaches the state.
+double LimitFinite(double x, double lo, double hi)
 {
+    if (std::isnan(x))
+        return 0.0;
+    return std::clamp(x, lo, hi);
+}
+
+int Gauge(double percent)
+{
+    return RoundHalfEven(2.0 * percent);
+}
+
+struct SettingNumber
+{
+    double value = 0.0;
+    bool valid = false;
+};
+
+SettingNumber ReadSettingNumber(std::string_view text)
+{
+    const ParsedNumber parsed = ParseNumber(DecimalCommaToPoint(text));
+    return {parsed.value, parsed.errorPosition == 0};
+}
+
+int DecimalsForSpan(double span)
+{
+    span = std::fabs(span);
+    if (span < 1.0)
+        return 4;
+    if (span < 10.0)
+        return 3;
+    if (span < 100.0)
+        return 2;
+    if (span < 1000.0)
+        return 1;
+    return 0;
+}
+
+} // namespace
+
+Controller::Controller(int objectNumber)
+    : ObjectNumber(objectNumber)
+    , trend(ControllerReadoutText)
+{
+    m_settings.TagText = "PID" + FormatFixed(objectNumber, 0, 0);
+}
+
+void Controller::SettingsEdited()
+{
+    faceplate.btnatualizaEnabled = true;
+    SyncFeedForward();
+}
+
+void Controller::SyncFeedForward()
+{
+    if (m_feedForward.Text() != m_settings.FFwEquation)
+        m_feedForward.SetText(m_settings.FFwEquation);
+}
+
+void Controller::SetCheckSPR(bool ticked)
+{
+    if (ticked == m_settings.CheckSPR)
+        return;
+    m_settings.CheckSPR = ticked;
+    if (ticked) {
+        m_settings.SPRSelect = 0;
+        remoteSetpointMemory = 1;
+    }
+    SettingsEdited();
+}
+
+double Controller::EngineeringValue(double percent) const
+{
+    return (scaleEnd - scaleBegin) * percent / 100.0 + scaleBegin;
+}
+
+std::string Controller::SetpointText() const
+{
+    return FormatFixed(EngineeringValue(Setpoint), decimals, decimals);
+}
+
+std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memories,
+                                                             bool reportErrors)
+{
+    std::vector<const char *> problems;
+    m_settingsTakenOver = false;
+    ControllerSettings &s = m_settings;
+
+    const auto readInto = [&problems](const std::string &text, double &field, const char *problem) {
+        const SettingNumber number = ReadSettingNumber(text);
+        if (number.valid)
+            field = number.value;
+        else
+            problems.push_back(problem);
+    };
+
+    if (s.TagText.empty()) {
+        problems.push_back(": TAG não informado");
+    } else if (!MemoryTable::IsMemory(s.VariavelSelect + 1)) {
+        problems.push_back(": Variável de processo (PV) não informada");
+    } else {
+        // The scale always follows the PV memory's range and unit.
+        const auto m = static_cast<std::size_t>(s.VariavelSelect + 1);
+        s.InicioEscala = memories.MemoryUEMin[m];
+        s.FimEscala = memories.MemoryUEMax[m];
+        s.UnidEng = memories.MemoryUnit[m];
+
+        readInto(s.KpText, kc, ": Kp inválido");
+        readInto(s.KiText, ti, ": Ti inválido");
+        readInto(s.KdText, td, ": Td inválido");
+        readInto(s.aText, setpointWeight, ": Fator a inválido");
+        readInto(s.tfText, filterTime, ": Talf inválido");
+        readInto(s.BiasText, OutputBias, ": Bias inválido");
+        readInto(s.COminText, outputMin, ": COmin inválido");
+        readInto(s.COmaxText, outputMax, ": COmax inválido");
+        if (!s.FFwSelect) {
+            feedForward = false;
+        } else if (EvaluateLiteral(s.FFwEquation, memories).EvaluatorError.empty()) {
+            feedForward = true;
+        } else {
+            problems.push_back(": Equação do FF inválida");
+        }
+        readInto(s.InicioEscala, scaleBegin, ": Inicio Escala inválido");
+        readInto(s.FimEscala, scaleEnd, ": Final Escala inválido");
+    }
+
+    if (problems.empty()) {
+        faceplate.UnitEngSP = s.UnidEng;
+        reverseProcess = s.Acaogroup == 0;
+        derivativeOnPv = s.DerivadaGroup == 1;
+        isa = s.EstruturaGroup == 1;
+        pvMemory = s.VariavelSelect + 1;
+        remoteSetpointMemory = s.SPRSelect + 1;
+        faceplate.Caption = s.TagText;
+        faceplate.DescricaoText = s.Descricao;
+        faceplate.LocalRemotoBTNEnabled = s.CheckSPR;
+        faceplate.SPRBarShown = s.CheckSPR;
+        if (!s.CheckSPR)
+            local = true;
+        if (ObjectNumber >= 1 && ObjectNumber <= kControllerCount) {
+            memories.SetDescription(ObjectNumber, " MV " + s.TagText);
+            memories.SetDescription(60 + ObjectNumber, " SP " + s.TagText);
+        }
+        decimals = DecimalsForSpan(scaleEnd - scaleBegin);
+        faceplate.SPText = SetpointText();
+        m_settingsTakenOver = true;
+    }
+
+    faceplate.CheckBox1Enabled = !s.TagText.empty();
+    trend.ApplySettingsScale(scaleBegin, scaleEnd);
+    trend.UpdateArchiveIndicator();
+
+    std::vector<std::string> messages;
+    if (reportErrors) {
+        const std::string prefix = "Controlador " + FormatFixed(ObjectNumber, 0, 0);
+        for (const char *problem : problems)
+            messages.push_back(prefix + problem);
+    }
+    return messages;
+}
+
+void Controller::Step(EnginePlant &plant, const StepContext &context)
+{
+    MemoryTable &memories = plant.memories;
+    const double dt = context.TimeStep;
+    const ControllerSettings &s = m_settings;
+    const bool publishes = ObjectNumber >= 1 && ObjectNumber <= kControllerCount;
+
+    pv = memories.Value(pvMemory);
+    remoteSetpoint = s.CheckSPR ? memories.Value(remoteSetpointMemory) : 0.0;
+    if (!local)
+        Setpoint = remoteSetpoint;
+
+    // The error sees the raw values; everything after sees them limited.
+    double weightedError = 0.0;
+    if (reverseProcess) {
+        error = pv - Setpoint;
+        weightedError = pv - setpointWeight * Setpoint;
+    } else {
+        error = Setpoint - pv;
+        weightedError = setpointWeight * Setpoint - pv;
+    }
+    pv = LimitFinite(pv, 0.0, 100.0);
+    Setpoint = LimitFinite(Setpoint, 0.0, 100.0);
+
+    if (s.DCHK && derivativeOnPv) {
+        const double filtered
+            = filterTime / (filterTime + dt) * previousFilteredPv + dt / (filterTime + dt) * pv;
+        filteredPv = std::isfinite(filtered) ? filtered : pv;
+    }
+
+    if (publishes)
+        memories.SetValue(60 + ObjectNumber, Setpoint);
+
+    if (feedForward) {
+        const double bias = m_feedForward.Evaluate(memories).value;
+        if (std::isfinite(bias))
+            OutputBias = bias;
+    }
+
+    double gain = kc;
+    double proportional = 0.0;
+    if (s.PCHK)
+        proportional = LimitFinite(gain * weightedError, -100.0, 100.0);
+    else
+        gain = 1.0;
+
+    double derivative = 0.0;
+    if (s.DCHK) {
+        double change = 0.0;
+        if (derivativeOnPv)
+            change = reverseProcess ? filteredPv - previousFilteredPv
+                                    : previousFilteredPv - filteredPv;
+        else
+            change = error - previousError;
+        derivative = dt != 0.0 ? change * td / dt : 0.0;
+        if (isa)
+            derivative *= gain;
+        derivative = LimitFinite(derivative, -100.0, 100.0);
+    }
+
+    double integral = previousIntegral;
+    if (automatic) {
+        bool frozen = ti == 0.0 || !s.ICHK;
+        if (!frozen && s.BackMVCheck && MemoryTable::IsMemory(s.BackMV + 1)) {
+            const double slave = memories.Value(s.BackMV + 1);
+            frozen = slave >= 99.9 || slave <= 0.1;
+        }
+        if (!frozen) {
+            const double next = isa ? (1.0 / ti) * error * gain * dt + previousIntegral
+                                    : (1.0 / ti) * error * dt + previousIntegral;
+            if (std::isfinite(next))
+                integral = next;
+        }
+        double output = OutputBias + proportional + integral + derivative;
+        if (output > outputMax)
+            integral = outputMax - proportional - derivative - OutputBias;
+        else if (output < outputMin)
+            integral = outputMin - proportional - derivative - OutputBias;
+        output = OutputBias + proportional + integral + derivative;
+        if (std::isfinite(output) && std::isfinite(integral))
+            co = output;
+        else
+            integral = previousIntegral;
+    } else {
+        const double tracking = co - proportional - derivative - OutputBias;
+        if (std::isfinite(tracking))
+            integral = tracking;
+    }
+
+    previousError = error;
+    previousPv = pv;
+    previousFilteredPv = filteredPv;
+    previousIntegral = integral;
+
+    if (publishes)
+        memories.SetValue(ObjectNumber, co);
+
+    if (!context.FastRunFlag)
+        UpdateFaceplate();
+    SampleControllerTrend(plant);
+}
+
+void Controller::UpdateFaceplate()
+{
+    faceplate.SetPointBar = Gauge(Setpoint);
+    faceplate.SaidaBar = Gauge(co);
+    faceplate.VariavelBar = Gauge(pv);
+    faceplate.SPRBar = Gauge(remoteSetpoint);
+    if (!local)
+        faceplate.SPText = SetpointText();
+    if (automatic)
+        faceplate.MVText = FormatFixed(co, 2, 2);
+    faceplate.PVText = FormatFixed(EngineeringValue(pv), decimals, decimals);
+}
+
+void Controller::SampleControllerTrend(const EnginePlant &plant)
+{
+    if (!trend.DueForSample())
+        return;
+    const double actuator = ObjectNumber >= 1 && ObjectNumber <= 24
+                                ? plant.ActuatorPosition[static_cast<std::size_t>(ObjectNumber)]
+                                : 0.0;
+    TrendSample sample;
+    sample.value = {pv, Setpoint, co, actuator};
+    trend.Record(sample);
+    if (trend.Archiving()) {
+        const bool engineering = trend.UsarUE;
+        trend.ArchiveSample(engineering ? EngineeringValue(pv) : pv,
+                            engineering ? EngineeringValue(Setpoint) : Setpoint,
+                            LimitFinite(co, 0.0, 100.0));
+    }
+}
+
+std::string Controller::StartTrendArchive(const std::filesystem::path &folder, Language language)
+{
+    if (m_settings.TagText.empty())
+        return {};
+    return trend.StartArchive(folder, m_settings.TagText, "PV;SP;MV", language);
+}
+
+void StepController(Controller &controller, EnginePlant &plant, const StepContext &context)
+{
+    controller.Step(plant, context);
+}
+
+std::string ControllerReadoutText(int slot, double value, double seconds)
+{
+    return "Ponto " + FormatFixed(slot, 0, 0) + ":  Y=" + FormatFixed(value, 4, 1)
+           + "  X=" + FormatFixed(seconds, 4, 1);
 }
 
 } // namespace zelvar
