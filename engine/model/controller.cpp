@@ -199,6 +199,12 @@ void Controller::Step(EnginePlant &plant, const StepContext &context)
     }
     pv = LimitFinite(pv, 0.0, 100.0);
     Setpoint = LimitFinite(Setpoint, 0.0, 100.0);
+    if (m_primeAfterLoad) {
+        previousFilteredPv = pv;
+        filteredPv = pv;
+        previousError = error;
+        m_primeAfterLoad = false;
+    }
 
     if (s.DCHK && derivativeOnPv) {
         const double filtered

@@ -150,6 +150,11 @@ public:
     // One control step (StepController).
     void Step(EnginePlant &plant, const StepContext &context);
 
+    // After a read from a file: the file keeps no filtered PV and only two decimals of the
+    // last error, so the first step starts both from the present PV and error, and a loop
+    // saved at rest takes no derivative kick.
+    void PrimeAfterLoad() { m_primeAfterLoad = true; }
+
     // Starts the trend archive "<tag>_<n>.txt" in the folder; empty or the message to show.
     std::string StartTrendArchive(const std::filesystem::path &folder, Language language);
 
@@ -162,6 +167,7 @@ private:
     ControllerSettings m_settings;
     CompiledExpression m_feedForward{"50"};
     bool m_settingsTakenOver = false;
+    bool m_primeAfterLoad = false;
 };
 
 void StepController(Controller &controller, EnginePlant &plant, const StepContext &context);

@@ -1,0 +1,606 @@
+#include "documents/model/plantfile.h"
+
+#include "documents/model/colourtext.h"
+#include "documents/model/plantoperations.h"
+#include "engine/model/controllerrecord.h"
+#include "engine/model/numbertext.h"
+#include "engine/model/planttextfile.h"
+#include "engine/model/signalgeneratorrecord.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace zelvar {
+
+namespace {
+
+constexpr std::string_view kUnitsMarker = "<<<Unidades Engenharia>>>";
+constexpr std::string_view kTracksMarker = "<<Tracks>>";
+constexpr std::string_view kCoordinatesMarker = "=====<<<COORDENADAS>>>=====";
+constexpr std::string_view kLinearizerMarker = "=====<<<LINEARIZADOR>>>=====)";
+constexpr std::string_view kCommentsBegin = "<INICIO_COMENTARIOS>";
+constexpr std::string_view kCommentsEnd = "<FIM_COMENTARIOS>";
+constexpr std::string_view kEnglishCommentsBegin = "<BEGIN_COMMENTS>";
+constexpr std::string_view kEnglishCommentsEnd = "<END_COMMENTS>";
+
+std::string Integer(int value)
+{
+    return FormatFixed(value, 0, 0);
+}
+
+int LenientInteger(const std::string &text)
+{
+    return ParseInteger(text).value;
+}
+
+// Head, units and slider inputs.
+
+void WriteUnits(const Plant &plant, PlantTextWriter &writer)
+{
+    writer.WriteLine(kUnitsMarker);
+    for (int k = 15; k <= 96; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const MemoryTable &m = plant.memories;
+        writer.WriteLine("M" + Integer(k) + ":" + m.MemoryUnit[i] + ";" + m.MemoryUEMin[i] + ";"
+                         + m.MemoryUEMax[i] + ";" + m.MemoryLIE[i] + ";" + m.MemoryLSE[i] + ";");
+    }
+}
+
+void ReadUnitLine(MemoryTable &memories, int k, const std::string &line)
+{
+    // "Mkk:" is always four characters; the fields follow, each ended by ";".
+    std::string_view rest = Utf8DropLeft(line, 4);
+    const auto field = [&rest]() {
+        const std::size_t end = rest.find(';');
+        const std::string_view value = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        return LimitMemoryText(value);
+    };
+    const auto i = static_cast<std::size_t>(k);
+    const auto orDefault = [](std::string value, const char *fallback) {
+        return value.empty() ? std::string(fallback) : value;
+    };
+    memories.MemoryUnit[i] = field();
+    memories.MemoryUEMin[i] = orDefault(field(), "0.00");
+    memories.MemoryUEMax[i] = orDefault(field(), "100.00");
+    memories.MemoryLIE[i] = orDefault(field(), "0.00");
+    memories.MemoryLSE[i] = orDefault(field(), "100.00");
+}
+
+void WriteSliders(const Plant &plant, PlantTextWriter &writer)
+{
+    writer.WriteLine(kTracksMarker);
+    for (int i = 1; i <= 6; ++i) {
+        const SliderInput &slider = plant.sliders[static_cast<std::size_t>(i)];
+        writer.WriteUpperTrueFalse("", slider.shown);
+        writer.WriteLine(slider.name);
+        writer.WriteLine(Integer(slider.top));
+        writer.WriteLine(Integer(slider.left));
+        writer.WriteLine(FormatScientific(plant.memories.Value(14 + i)));
+        writer.WriteUpperTrueFalse("", slider.tallSlider);
+    }
+}
+
+void ReadSliders(Plant &plant, PlantTextReader &reader, Language language)
+{
+    for (int i = 1; i <= 6; ++i) {
+        SliderInput &slider = plant.sliders[static_cast<std::size_t>(i)];
+        slider.shown = reader.ReadUpperTrueFalse(0);
+        SetSliderName(plant, i, PickLanguage(reader.ReadLine(), language));
+        const int top = reader.ReadInteger(0);
+        const int left = reader.ReadInteger(0);
+        PlaceSlider(plant, i, top, left);
+        const double value = ParseNumber(reader.ReadLine()).value;
+        plant.memories.SetValue(14 + i, value);
+        slider.position = std::clamp(RoundHalfEven(value * 100.0), 0, 10000);
+        slider.tallSlider = reader.ReadUpperTrueFalse(0);
+    }
+}
+
+// Object pools and icon coordinates.
+
+template<typename Pool> void WritePresence(const Pool &pool, PlantTextWriter &writer)
+{
+    for (int slot = 1; slot <= pool.kCount; ++slot)
+        writer.WriteTrueFalse("", pool.IsPresent(slot));
+}
+
+template<typename Pool, typename Create>
+void ReadPresence(Pool &pool, PlantTextReader &reader, Create create)
+{
+    for (int slot = 1; slot <= pool.kCount; ++slot) {
+        if (reader.ReadTrueFalse(0))
+            create(slot);
+    }
+}
+
+void WriteIcon(const PlantIcon &icon, bool topFirst, bool last, PlantTextWriter &writer)
+{
+    writer.WriteLine(icon.caption);
+    writer.WriteLine(Integer(topFirst ? icon.top : icon.left));
+    writer.WriteLine(Integer(topFirst ? icon.left : icon.top));
+    writer.WriteTrueFalse("", last);
+}
+
+// The last line of each object goes to its inventory box, not to the icon.
+void ReadIcon(PlantIcon &icon, InventoryEntry &entry, bool topFirst, PlantTextReader &reader)
+{
+    icon.caption = reader.ReadLine();
+    const int first = LenientInteger(reader.ReadLine());
+    const int second = LenientInteger(reader.ReadLine());
+    icon.top = topFirst ? first : second;
+    icon.left = topFirst ? second : first;
+    entry.checked = reader.ReadTrueFalse(0);
+}
+
+void WriteCoordinates(const Plant &plant, PlantTextWriter &writer)
+{
+    writer.WriteLine(kCoordinatesMarker);
+    for (int k = 1; k <= 10; ++k) {
+        if (plant.controllers.IsPresent(k))
+            WriteIcon(plant.controllerIcons[static_cast<std::size_t>(k)],
+                      true,
+                      plant.controllerIcons[static_cast<std::size_t>(k)].visible,
+                      writer);
+    }
+    for (int k = 1; k <= 24; ++k) {
+        if (plant.processes.IsPresent(k))
+            WriteIcon(plant.processIcons[static_cast<std::size_t>(k)],
+                      false,
+                      plant.processIcons[static_cast<std::size_t>(k)].visible,
+                      writer);
+    }
+    for (int k = 1; k <= 10; ++k) {
+        if (plant.recorders.IsPresent(k))
+            WriteIcon(plant.recorderIcons[static_cast<std::size_t>(k)],
+                      false,
+                      plant.recorderIcons[static_cast<std::size_t>(k)].visible,
+                      writer);
+    }
+    for (int k = 1; k <= 24; ++k) {
+        if (plant.blocks.IsPresent(k))
+            WriteIcon(plant.blockIcons[static_cast<std::size_t>(k)],
+                      false,
+                      plant.blockInventory[static_cast<std::size_t>(k)].checked,
+                      writer);
+    }
+    for (int k = 1; k <= 20; ++k) {
+        if (!plant.animatedTexts.IsPresent(k))
+            continue;
+        const PlantIcon &icon = plant.animatedTextIcons[static_cast<std::size_t>(k)];
+        writer.WriteLine(Integer(icon.top));
+        writer.WriteLine(Integer(icon.left));
+        writer.WriteTrueFalse("", icon.visible);
+    }
+}
+
+void ReadCoordinates(Plant &plant, PlantTextReader &reader)
+{
+    reader.SkipLine();
+    for (int k = 1; k <= 10; ++k) {
+        if (plant.controllers.IsPresent(k))
+            ReadIcon(plant.controllerIcons[static_cast<std::size_t>(k)],
+                     plant.controllerInventory[static_cast<std::size_t>(k)],
+                     true,
+                     reader);
+    }
+    for (int k = 1; k <= 24; ++k) {
+        if (plant.processes.IsPresent(k))
+            ReadIcon(plant.processIcons[static_cast<std::size_t>(k)],
+                     plant.processInventory[static_cast<std::size_t>(k)],
+                     false,
+                     reader);
+    }
+    for (int k = 1; k <= 10; ++k) {
+        if (plant.recorders.IsPresent(k))
+            ReadIcon(plant.recorderIcons[static_cast<std::size_t>(k)],
+                     plant.recorderInventory[static_cast<std::size_t>(k)],
+                     false,
+                     reader);
+    }
+    for (int k = 1; k <= 24; ++k) {
+        if (plant.blocks.IsPresent(k))
+            ReadIcon(plant.blockIcons[static_cast<std::size_t>(k)],
+                     plant.blockInventory[static_cast<std::size_t>(k)],
+                     false,
+                     reader);
+    }
+    for (int k = 1; k <= 20; ++k) {
+        if (!plant.animatedTexts.IsPresent(k))
+            continue;
+        PlantIcon &icon = plant.animatedTextIcons[static_cast<std::size_t>(k)];
+        icon.top = LenientInteger(reader.ReadLine());
+        icon.left = LenientInteger(reader.ReadLine());
+        icon.labelTop = icon.top - 13; // as a move leaves it
+        plant.animatedTextInventory[static_cast<std::size_t>(k)].checked = reader.ReadTrueFalse(0);
+    }
+}
+
+// Shapes, switches, command panel, linearizer, comments.
+
+void WriteShapes(const Plant &plant, PlantTextWriter &writer)
+{
+    for (int i = 1; i <= 5; ++i) {
+        const AnimatedShape &shape = plant.shapes[static_cast<std::size_t>(i)];
+        writer.WriteLine(Integer(shape.baseTop));
+        writer.WriteLine(Integer(shape.left));
+        writer.WriteUpperTrueFalse("", shape.shown);
+        writer.WriteLine(Integer(shape.kind));
+        writer.WriteLine(Integer(shape.memoryIndex));
+        writer.WriteLine(Integer(shape.size));
+        writer.WriteLine(Integer(shape.width));
+        writer.WriteLine(ColourToText(shape.colour1));
+        writer.WriteLine(ColourToText(shape.colour2));
+    }
+}
+
+void ReadShapes(Plant &plant, PlantTextReader &reader)
+{
+    for (int i = 1; i <= 5; ++i) {
+        AnimatedShape &shape = plant.shapes[static_cast<std::size_t>(i)];
+        shape.baseTop = LenientInteger(reader.ReadLine());
+        shape.left = LenientInteger(reader.ReadLine());
+        SetShapeShown(plant, i, reader.ReadUpperTrueFalse(0));
+        shape.kind = LenientInteger(reader.ReadLine());
+        shape.memoryIndex = LenientInteger(reader.ReadLine());
+        shape.size = LenientInteger(reader.ReadLine());
+        shape.width = LenientInteger(reader.ReadLine());
+        shape.colour1 = ColourFromText(reader.ReadLine());
+        shape.colour2 = ColourFromText(reader.ReadLine());
+    }
+}
+
+void WriteSwitches(const Plant &plant, PlantTextWriter &writer)
+{
+    for (int i = 1; i <= 2; ++i) {
+        const PlantSwitch &plantSwitch = plant.switches[static_cast<std::size_t>(i)];
+        writer.WriteLine(Integer(plantSwitch.top));
+        writer.WriteLine(Integer(plantSwitch.left));
+        writer.WriteUpperTrueFalse("", plantSwitch.shown);
+        writer.WriteLine(Integer(plantSwitch.orientation));
+        writer.WriteLine(FormatFixed(plant.memories.Value(10 + i), 1, 0));
+    }
+}
+
+void ReadSwitches(Plant &plant, PlantTextReader &reader)
+{
+    for (int i = 1; i <= 2; ++i) {
+        PlantSwitch &plantSwitch = plant.switches[static_cast<std::size_t>(i)];
+        plantSwitch.top = LenientInteger(reader.ReadLine());
+        plantSwitch.left = LenientInteger(reader.ReadLine());
+        SetSwitchShown(plant, i, reader.ReadUpperTrueFalse(0));
+        SetSwitchOrientation(plant, i, LenientInteger(reader.ReadLine()));
+        plant.memories.SetValue(10 + i, ParseNumber(reader.ReadLine()).value);
+        ShowSwitchPictureForValue(plant, i);
+    }
+}
+
+void WritePushButtons(const Plant &plant, PlantTextWriter &writer)
+{
+    writer.WriteLine(Integer(plant.commandPanelTop));
+    writer.WriteLine(Integer(plant.commandPanelLeft));
+    for (int i = 1; i <= 3; ++i) {
+        const PushButton &button = plant.pushButtons[static_cast<std::size_t>(i)];
+        writer.WriteUpperTrueFalse("", button.checked);
+        writer.WriteLine(button.textOff);
+        writer.WriteLine(button.textOn);
+        writer.WriteLine(button.name);
+        writer.WriteLine(FormatFixed(plant.memories.Value(96 + i), 1, 0));
+    }
+}
+
+void ReadPushButtons(Plant &plant, PlantTextReader &reader, Language language)
+{
+    plant.commandPanelTop = LenientInteger(reader.ReadLine());
+    plant.commandPanelLeft = LenientInteger(reader.ReadLine());
+    for (int i = 1; i <= 3; ++i) {
+        PushButton &button = plant.pushButtons[static_cast<std::size_t>(i)];
+        SetPushButtonChecked(plant, i, reader.ReadUpperTrueFalse(0));
+        button.textOff = PickLanguage(reader.ReadLine(), language);
+        button.textOn = PickLanguage(reader.ReadLine(), language);
+        button.name = PickLanguage(reader.ReadLine(), language);
+        plant.memories.SetValue(96 + i, ParseNumber(reader.ReadLine()).value);
+    }
+}
+
+void WriteLinearizer(const Plant &plant, PlantTextWriter &writer)
+{
+    const Linearizer &linearizer = plant.linearizer;
+    writer.WriteLine(kLinearizerMarker);
+    writer.WriteLine(linearizer.Lin1EndEnt);
+    writer.WriteUpperTrueFalse("", linearizer.Lin1Ativar);
+    for (int i = 1; i <= Linearizer::kPoints; ++i)
+        writer.WriteLine(linearizer.Lin1MV[static_cast<std::size_t>(i)]);
+    for (int i = 1; i <= Linearizer::kPoints; ++i)
+        writer.WriteLine(linearizer.Lin1PV[static_cast<std::size_t>(i)]);
+}
+
+void ReadLinearizer(Plant &plant, PlantTextReader &reader)
+{
+    Linearizer &linearizer = plant.linearizer;
+    reader.SkipLine();
+    linearizer.Lin1EndEnt = reader.ReadLine();
+    linearizer.Lin1Ativar = reader.ReadUpperTrueFalse(0);
+    for (int i = 1; i <= Linearizer::kPoints; ++i)
+        linearizer.Lin1MV[static_cast<std::size_t>(i)] = reader.ReadLine();
+    for (int i = 1; i <= Linearizer::kPoints; ++i)
+        linearizer.Lin1PV[static_cast<std::size_t>(i)] = reader.ReadLine();
+}
+
+void WriteComments(const Plant &plant, PlantTextWriter &writer, Language language)
+{
+    writer.WriteUpperTrueFalse("", plant.commentDisplay);
+    writer.WriteLine(kCommentsBegin);
+    if (language == Language::Portuguese) {
+        for (const std::string &line : plant.comments)
+            writer.WriteLine(line);
+    }
+    writer.WriteLine(kCommentsEnd);
+    writer.WriteLine(kEnglishCommentsBegin);
+    if (language == Language::English) {
+        for (const std::string &line : plant.comments)
+            writer.WriteLine(line);
+    }
+    writer.WriteLine(kEnglishCommentsEnd);
+}
+
+// The comment blocks end at their markers or at the end of the file, whichever comes first.
+void ReadComments(Plant &plant, PlantTextReader &reader, Language language)
+{
+    plant.commentDisplay = reader.ReadUpperTrueFalse(0);
+    reader.SkipLine();
+    while (!reader.AtEnd()) {
+        std::string line = reader.ReadLine();
+        if (line == kCommentsEnd)
+            break;
+        if (language == Language::Portuguese)
+            plant.comments.push_back(std::move(line));
+    }
+    if (reader.AtEnd())
+        return;
+    reader.SkipLine();
+    if (language == Language::Portuguese) {
+        if (!reader.AtEnd())
+            reader.SkipLine();
+        return;
+    }
+    while (!reader.AtEnd()) {
+        std::string line = reader.ReadLine();
+        if (line == kEnglishCommentsEnd)
+            break;
+        plant.comments.push_back(std::move(line));
+    }
+}
+
+std::string BaseName(const std::string &path)
+{
+    return std::filesystem::path(path).stem().string();
+}
+
+} // namespace
+
+std::string WritePlantText(const Plant &plant, Language language)
+{
+    PlantTextWriter writer;
+    writer.WriteLine(plant.caption);
+    writer.WriteLine(plant.PictureFileName);
+    WriteUnits(plant, writer);
+    WriteSliders(plant, writer);
+
+    writer.WriteLine("<Controls>");
+    WritePresence(plant.controllers, writer);
+    for (int slot = 1; slot <= 10; ++slot) {
+        if (plant.controllers.IsPresent(slot))
+            SaveControllerSection(plant.controllers[slot], writer);
+    }
+    writer.WriteLine("<Process>");
+    WritePresence(plant.processes, writer);
+    for (int slot = 1; slot <= 24; ++slot) {
+        if (plant.processes.IsPresent(slot))
+            SaveProcessSection(plant.processes[slot], writer);
+    }
+    writer.WriteLine("<Blocs>");
+    WritePresence(plant.blocks, writer);
+    for (int slot = 1; slot <= 24; ++slot) {
+        if (plant.blocks.IsPresent(slot))
+            SaveBlockSection(plant.blocks[slot], writer);
+    }
+    writer.WriteLine("<Registers>");
+    WritePresence(plant.recorders, writer);
+    for (int slot = 1; slot <= 10; ++slot) {
+        if (plant.recorders.IsPresent(slot))
+            SaveRecorderSection(plant.recorders[slot], writer);
+    }
+    writer.WriteLine("<Textos Animados>");
+    WritePresence(plant.animatedTexts, writer);
+    for (int slot = 1; slot <= 20; ++slot) {
+        if (plant.animatedTexts.IsPresent(slot))
+            SaveTextSection(plant.animatedTexts[slot], writer);
+    }
+
+    WriteCoordinates(plant, writer);
+    SalvaParametros(plant.xyRecorder, writer);
+    for (int i = 0; i < 3; ++i)
+        writer.WriteLine("vago");
+    SaveSignalGeneratorSection(plant.signalGenerator, writer);
+    WriteShapes(plant, writer);
+    WriteSwitches(plant, writer);
+    WritePushButtons(plant, writer);
+    WriteLinearizer(plant, writer);
+    WriteComments(plant, writer, language);
+    return writer.ToFileBytes();
+}
+
+PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &options)
+{
+    const Language language = options.language;
+    PlantTextReader reader = PlantTextReader::FromFileBytes(bytes);
+    auto plant = std::make_unique<Plant>();
+    PlantReadResult result;
+
+    std::string title(PickLanguage(reader.ReadLine(), language));
+    if (title.empty())
+        title = options.fileBaseName;
+    plant->title = title;
+    plant->caption = title;
+    plant->PictureFileName = reader.ReadLine();
+
+    std::string line = reader.ReadLine();
+    if (line == kUnitsMarker) {
+        for (int k = 15; k <= 96; ++k)
+            ReadUnitLine(plant->memories, k, reader.ReadLine());
+        line = reader.ReadLine();
+    } else {
+        // A file older than the units section: the units of an empty plant.
+        for (int k = 15; k <= 96; ++k) {
+            const auto i = static_cast<std::size_t>(k);
+            plant->memories.MemoryUnit[i] = "%";
+            plant->memories.MemoryUEMin[i] = "0.00";
+            plant->memories.MemoryUEMax[i] = "100.00";
+            plant->memories.MemoryLIE[i] = "0.00";
+            plant->memories.MemoryLSE[i] = "100.00";
+        }
+    }
+    if (line == kTracksMarker) {
+        ReadSliders(*plant, reader, language);
+        reader.SkipLine(); // "<Controls>"
+    }
+    // Otherwise a file older than the slider section: the line read was "<Controls>".
+
+    std::vector<std::string> &messages = result.applyMessages;
+    const auto keep = [&messages](std::vector<std::string> more) {
+        messages.insert(messages.end(),
+                        std::make_move_iterator(more.begin()),
+                        std::make_move_iterator(more.end()));
+    };
+
+    const auto create = [&](ObjectPool pool) {
+        return [&plant, pool](int slot) {
+            CreateObject(*plant, pool, slot);
+        };
+    };
+    ReadPresence(plant->controllers, reader, create(ObjectPool::Controllers));
+    for (int slot = 1; slot <= 10; ++slot) {
+        if (!plant->controllers.IsPresent(slot))
+            continue;
+        LoadControllerSection(plant->controllers[slot], reader, language);
+        keep(plant->controllers[slot].ApplyControllerSettings(plant->memories, true));
+    }
+    reader.SkipLine();
+    ReadPresence(plant->processes, reader, create(ObjectPool::Processes));
+    for (int slot = 1; slot <= 24; ++slot) {
+        if (!plant->processes.IsPresent(slot))
+            continue;
+        LoadProcessSection(plant->processes[slot], reader, language);
+        keep(ApplyProcessSettings(plant->processes[slot], plant->memories));
+    }
+    reader.SkipLine();
+    ReadPresence(plant->blocks, reader, create(ObjectPool::Blocks));
+    for (int slot = 1; slot <= 24; ++slot) {
+        if (!plant->blocks.IsPresent(slot))
+            continue;
+        LoadBlockSection(plant->blocks[slot], reader, language);
+        keep(ApplyBlockSettings(plant->blocks[slot], plant->memories));
+    }
+    reader.SkipLine();
+    ReadPresence(plant->recorders, reader, create(ObjectPool::Recorders));
+    for (int slot = 1; slot <= 10; ++slot) {
+        if (!plant->recorders.IsPresent(slot))
+            continue;
+        LoadRecorderSection(plant->recorders[slot], reader, language);
+        ApplyRecorderSettings(plant->recorders[slot], plant->memories);
+    }
+    reader.SkipLine();
+    ReadPresence(plant->animatedTexts, reader, create(ObjectPool::AnimatedTexts));
+    for (int slot = 1; slot <= 20; ++slot) {
+        if (!plant->animatedTexts.IsPresent(slot))
+            continue;
+        LoadTextSection(plant->animatedTexts[slot], reader, language);
+        ApplyTextSettings(plant->animatedTexts[slot], plant->memories);
+    }
+
+    ReadCoordinates(*plant, reader);
+    LeParametros(plant->xyRecorder, reader);
+    for (int i = 0; i < 3; ++i)
+        reader.SkipLine();
+    LoadSignalGeneratorSection(plant->signalGenerator, reader, plant->memories, language);
+    ReadShapes(*plant, reader);
+    ReadSwitches(*plant, reader);
+    ReadPushButtons(*plant, reader, language);
+    ReadLinearizer(*plant, reader);
+    ReadComments(*plant, reader, language);
+
+    if (reader.Failed()) {
+        result.errorLine = reader.ErrorLine();
+        result.error = reader.Error();
+        result.applyMessages.clear();
+        return result;
+    }
+    SettleLoadedPlant(*plant);
+    RefreshMainWindow(*plant);
+    result.plant = std::move(plant);
+    return result;
+}
+
+PlantReadResult ReadPlantFile(const std::string &path, Language language)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        PlantReadResult result;
+        result.error = Tr(language, "Arquivo não encontrado", "File not found");
+        return result;
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    if (file.bad()) {
+        PlantReadResult result;
+        result.error = Tr(language, "Erro de leitura do arquivo", "Error reading the file");
+        return result;
+    }
+    PlantReadOptions options;
+    options.language = language;
+    options.fileBaseName = BaseName(path);
+    return ReadPlantText(bytes, options);
+}
+
+bool SavePlantFile(const Plant &plant,
+                   const std::string &path,
+                   Language language,
+                   std::string &error)
+{
+    const std::string bytes = WritePlantText(plant, language);
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            error
+                = std::string(Tr(
+                      language, "Não foi possível criar o arquivo ", "Could not create the file "))
+                  + temporary;
+            return false;
+        }
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        file.flush();
+        if (!file) {
+            error = std::string(Tr(language, "Erro de gravação em ", "Error writing ")) + temporary;
+            file.close();
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    std::error_code code;
+    std::filesystem::rename(temporary, path, code);
+    if (code) {
+        error = std::string(Tr(language, "Não foi possível gravar ", "Could not write ")) + path
+                + ": " + code.message();
+        std::filesystem::remove(temporary, code);
+        return false;
+    }
+    return true;
+}
+
+} // namespace zelvar

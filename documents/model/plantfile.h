@@ -1,0 +1,50 @@
+#pragma once
+
+#include "documents/model/plant.h"
+#include "engine/model/language.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelvar {
+
+// How the plant reader was called: through the open dialog, or with an example path.
+struct PlantReadOptions
+{
+    Language language = Language::Portuguese;
+    // The plant file's name without folder and extension: the title of an untitled file.
+    std::string fileBaseName;
+};
+
+struct PlantReadResult
+{
+    // Filled only on success; a failed read never leaves a half-loaded plant.
+    std::unique_ptr<Plant> plant;
+    // On failure: the line number (1-based) and the problem.
+    int errorLine = 0;
+    std::string error;
+    // Messages the objects' Apply steps report while loading, in order.
+    std::vector<std::string> applyMessages;
+
+    bool Succeeded() const { return plant != nullptr; }
+};
+
+// The plant file's text: Windows-1252, CRLF, in the fixed order of sections.
+std::string WritePlantText(const Plant &plant, Language language);
+
+// Reads a plant file's bytes into a fresh plant.
+PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &options);
+
+// Reads a file from disk; a missing or unreadable file is a failure with line 0.
+PlantReadResult ReadPlantFile(const std::string &path, Language language);
+
+// Writes atomically: a temporary file beside the target, then a rename. On failure the old
+// file stays whole and error says why.
+bool SavePlantFile(const Plant &plant,
+                   const std::string &path,
+                   Language language,
+                   std::string &error);
+
+} // namespace zelvar

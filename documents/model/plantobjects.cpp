@@ -1,0 +1,243 @@
+#include "documents/model/plantoperations.h"
+
+#include "engine/model/numbertext.h"
+
+namespace zelvar {
+
+namespace {
+
+std::size_t Index(int k)
+{
+    return static_cast<std::size_t>(k);
+}
+
+bool InRange(int k, int first, int last)
+{
+    return k >= first && k <= last;
+}
+
+InventoryEntry &Inventory(Plant &plant, ObjectPool pool, int slot)
+{
+    switch (pool) {
+    case ObjectPool::Controllers:
+        return plant.controllerInventory[Index(slot)];
+    case ObjectPool::Processes:
+        return plant.processInventory[Index(slot)];
+    case ObjectPool::Blocks:
+        return plant.blockInventory[Index(slot)];
+    case ObjectPool::Recorders:
+        return plant.recorderInventory[Index(slot)];
+    case ObjectPool::AnimatedTexts:
+        break;
+    }
+    return plant.animatedTextInventory[Index(slot)];
+}
+
+PlantIcon &Icon(Plant &plant, ObjectPool pool, int slot)
+{
+    switch (pool) {
+    case ObjectPool::Controllers:
+        return plant.controllerIcons[Index(slot)];
+    case ObjectPool::Processes:
+        return plant.processIcons[Index(slot)];
+    case ObjectPool::Blocks:
+        return plant.blockIcons[Index(slot)];
+    case ObjectPool::Recorders:
+        return plant.recorderIcons[Index(slot)];
+    case ObjectPool::AnimatedTexts:
+        break;
+    }
+    return plant.animatedTextIcons[Index(slot)];
+}
+
+} // namespace
+
+bool IsPresent(const Plant &plant, ObjectPool pool, int slot)
+{
+    switch (pool) {
+    case ObjectPool::Controllers:
+        return plant.controllers.IsPresent(slot);
+    case ObjectPool::Processes:
+        return plant.processes.IsPresent(slot);
+    case ObjectPool::Blocks:
+        return plant.blocks.IsPresent(slot);
+    case ObjectPool::Recorders:
+        return plant.recorders.IsPresent(slot);
+    case ObjectPool::AnimatedTexts:
+        break;
+    }
+    return plant.animatedTexts.IsPresent(slot);
+}
+
+void CreateObject(Plant &plant, ObjectPool pool, int slot)
+{
+    if (!InRange(slot, 1, SlotCount(pool)) || IsPresent(plant, pool, slot))
+        return;
+    switch (pool) {
+    case ObjectPool::Controllers:
+        plant.controllers[slot] = Controller(slot);
+        plant.controllers.present[Index(slot)] = true;
+        break;
+    case ObjectPool::Processes:
+        plant.processes[slot] = ProcessModel(slot);
+        plant.processes.present[Index(slot)] = true;
+        break;
+    case ObjectPool::Blocks:
+        plant.blocks[slot] = CalculationBlock(slot);
+        plant.blocks.present[Index(slot)] = true;
+        break;
+    case ObjectPool::Recorders:
+        plant.recorders[slot] = Recorder(slot);
+        plant.recorders.present[Index(slot)] = true;
+        break;
+    case ObjectPool::AnimatedTexts:
+        plant.animatedTexts[slot] = AnimatedText(slot);
+        plant.animatedTexts.present[Index(slot)] = true;
+        break;
+    }
+}
+
+void SetInventoryChecked(Plant &plant, ObjectPool pool, int slot, bool checked)
+{
+    if (!InRange(slot, 1, SlotCount(pool)))
+        return;
+    Inventory(plant, pool, slot).checked = checked;
+    if (checked)
+        CreateObject(plant, pool, slot);
+}
+
+void DeleteObject(Plant &plant, ObjectPool pool, int slot, Language language)
+{
+    if (!InRange(slot, 1, SlotCount(pool)) || !IsPresent(plant, pool, slot))
+        return;
+    switch (pool) {
+    case ObjectPool::Controllers:
+        plant.controllers[slot] = Controller();
+        plant.controllers.present[Index(slot)] = false;
+        break;
+    case ObjectPool::Processes:
+        plant.processes[slot] = ProcessModel();
+        plant.processes.present[Index(slot)] = false;
+        break;
+    case ObjectPool::Blocks:
+        plant.blocks[slot] = CalculationBlock();
+        plant.blocks.present[Index(slot)] = false;
+        break;
+    case ObjectPool::Recorders:
+        plant.recorders[slot] = Recorder();
+        plant.recorders.present[Index(slot)] = false;
+        break;
+    case ObjectPool::AnimatedTexts:
+        plant.animatedTexts[slot] = AnimatedText();
+        plant.animatedTexts.present[Index(slot)] = false;
+        break;
+    }
+    PlantIcon &icon = Icon(plant, pool, slot);
+    icon.caption.clear();
+    icon.visible = false;
+    // Only the controllers' placeholder follows the language after a delete.
+    InventoryEntry &entry = Inventory(plant, pool, slot);
+    entry.caption = InventoryPlaceholder(
+        pool, slot, pool == ObjectPool::Controllers ? language : Language::Portuguese);
+    entry.checked = false;
+}
+
+std::unique_ptr<Plant> ResetPlant(const Plant &previous, Language language)
+{
+    auto plant = std::make_unique<Plant>(language);
+    // The icons of process 24 and block 24 have no home: they stay where they were moved.
+    plant->processIcons[24].left = previous.processIcons[24].left;
+    plant->processIcons[24].top = previous.processIcons[24].top;
+    plant->blockIcons[24].left = previous.blockIcons[24].left;
+    plant->blockIcons[24].top = previous.blockIcons[24].top;
+    // The XY recorder is not part of the reset.
+    plant->xyRecorder = previous.xyRecorder;
+    return plant;
+}
+
+void RefreshMainWindow(Plant &plant)
+{
+    for (int k = 1; k <= 6; ++k) {
+        SliderInput &slider = plant.sliders[Index(k)];
+        if (!slider.shown)
+            continue;
+        const int memory = 14 + k;
+        const double low = plant.memories.RangeLow(memory);
+        const double high = plant.memories.RangeHigh(memory);
+        // Width 5 here, where the slider's own handlers use 4.
+        slider.valueText
+            = FormatFixed((high - low) * plant.memories.Value(memory) / 100.0 + low, 5, 2);
+    }
+    for (int k = 1; k <= 5; ++k) {
+        AnimatedShape &shape = plant.shapes[Index(k)];
+        if (shape.shown && shape.kind == 1)
+            shape.scale = shape.size / 50.0;
+    }
+    constexpr PlantColour kBlue = 0xFF0000;
+    constexpr PlantColour kRed = 0x0000FF;
+    for (int slot = 1; slot <= plant.controllers.kCount; ++slot) {
+        if (!plant.controllers.IsPresent(slot))
+            continue;
+        const Controller &controller = plant.controllers[slot];
+        PlantIcon &icon = plant.controllerIcons[Index(slot)];
+        icon.visible = plant.controllerInventory[Index(slot)].checked;
+        icon.caption = controller.Settings().TagText;
+        icon.textColour = controller.automatic ? kBlue : kRed;
+    }
+    const auto refresh = [](PlantIcon &icon, const InventoryEntry &entry, const std::string &tag) {
+        icon.caption = tag;
+        icon.visible = entry.checked;
+    };
+    for (int slot = 1; slot <= plant.blocks.kCount; ++slot) {
+        if (plant.blocks.IsPresent(slot))
+            refresh(plant.blockIcons[Index(slot)],
+                    plant.blockInventory[Index(slot)],
+                    plant.blocks[slot].TagText);
+    }
+    for (int slot = 1; slot <= plant.processes.kCount; ++slot) {
+        if (plant.processes.IsPresent(slot))
+            refresh(plant.processIcons[Index(slot)],
+                    plant.processInventory[Index(slot)],
+                    plant.processes[slot].TagText);
+    }
+    for (int slot = 1; slot <= plant.recorders.kCount; ++slot) {
+        if (plant.recorders.IsPresent(slot))
+            refresh(plant.recorderIcons[Index(slot)],
+                    plant.recorderInventory[Index(slot)],
+                    plant.recorders[slot].Settings().TagText);
+    }
+    for (int slot = 1; slot <= plant.animatedTexts.kCount; ++slot) {
+        if (!plant.animatedTexts.IsPresent(slot))
+            continue;
+        PlantIcon &icon = plant.animatedTextIcons[Index(slot)];
+        icon.label = plant.animatedTexts[slot].DescricaoText;
+        icon.visible = plant.animatedTextInventory[Index(slot)].checked;
+    }
+}
+
+void SettleLoadedPlant(Plant &plant)
+{
+    // Outputs first, so that the blocks evaluated below read them; the order of a tick.
+    for (int slot = 1; slot <= plant.processes.kCount; ++slot) {
+        if (plant.processes.IsPresent(slot)) {
+            const ProcessModel &process = plant.processes[slot];
+            plant.memories.SetValue(process.ObjectNumber, process.ProcessOutput);
+        }
+    }
+    for (int slot = 1; slot <= plant.controllers.kCount; ++slot) {
+        if (!plant.controllers.IsPresent(slot))
+            continue;
+        Controller &controller = plant.controllers[slot];
+        plant.memories.SetValue(slot, controller.co);
+        plant.memories.SetValue(60 + slot, controller.Setpoint);
+        controller.PrimeAfterLoad();
+    }
+    StepContext quiet;
+    quiet.FastRunFlag = true;
+    for (int slot = 1; slot <= plant.blocks.kCount; ++slot) {
+        if (plant.blocks.IsPresent(slot))
+            StepBlock(plant.blocks[slot], plant, quiet);
+    }
+}
+
+} // namespace zelvar

@@ -1,0 +1,203 @@
+#include "instruments/model/performancehistory.h"
+
+#include "engine/model/engineplant.h"
+#include "engine/model/numbertext.h"
+#include "instruments/model/memorylist.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+#include <vector>
+
+namespace zelvar {
+
+namespace {
+
+struct HistoryLoop
+{
+    int loop = 0;
+    int pvMemory = 0;
+    double low = 0.0;
+    double high = 100.0;
+};
+
+bool ReadWholeFile(const std::filesystem::path &file, std::string &bytes)
+{
+    std::ifstream stream(file, std::ios::in | std::ios::binary);
+    if (!stream.is_open())
+        return false;
+    bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    return !stream.bad();
+}
+
+// Lines without their ends (CRLF or LF); a final line end adds no line.
+std::vector<std::string_view> SplitLines(std::string_view bytes)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The ";"-terminated fields of a line, from 1; a field past the last ";" reads 0.
+class DataFields
+{
+public:
+    void Split(std::string_view line)
+    {
+        m_line = line;
+        m_ends.clear();
+        for (std::size_t at = line.find(';'); at != std::string_view::npos;
+             at = line.find(';', at + 1))
+            m_ends.push_back(at);
+    }
+    int Count() const { return static_cast<int>(m_ends.size()); }
+    double Value(int n) const
+    {
+        if (n < 1 || n > Count())
+            return 0.0;
+        const std::size_t end = m_ends[static_cast<std::size_t>(n - 1)];
+        const std::size_t start = n == 1 ? 0 : m_ends[static_cast<std::size_t>(n - 2)] + 1;
+        return ParseNumber(m_line.substr(start, end - start)).value;
+    }
+
+private:
+    std::string_view m_line;
+    std::vector<std::size_t> m_ends;
+};
+
+double Finite(double x)
+{
+    return std::isfinite(x) ? x : 0.0;
+}
+
+std::string LoadHistory(LoopCharts &charts,
+                        std::array<LoopIndexRow, kLoopCount + 1> &table,
+                        bool &indicesFlag,
+                        PerformanceTables &tables,
+                        bool normalise,
+                        const EnginePlant &plant,
+                        const std::filesystem::path &file,
+                        Language language,
+                        const ProgressCallback &progress)
+{
+    std::string bytes;
+    if (!ReadWholeFile(file, bytes)) {
+        const std::u8string name = file.u8string();
+        return std::string(
+                   Tr(language, "Não foi possível abrir o arquivo ", "Could not open the file "))
+               + std::string(reinterpret_cast<const char *>(name.data()), name.size());
+    }
+    const std::vector<std::string_view> lines = SplitLines(bytes);
+    const int dataLines = std::max(0, static_cast<int>(lines.size()) - 1);
+
+    DataFields fields;
+    fields.Split(lines.empty() ? std::string_view() : lines.front());
+    const double length = fields.Count() >= 2 ? fields.Value(fields.Count()) : 0.0;
+    const int samples = std::clamp(RoundHalfEven(length), 0, dataLines);
+
+    std::vector<HistoryLoop> loops;
+    for (int k = 1; k <= kLoopCount; ++k) {
+        if (!plant.controllers.IsPresent(k))
+            continue;
+        LoopSeries &chart = charts[static_cast<std::size_t>(k)];
+        chart.Clear();
+        const int position = plant.controllers[k].Settings().VariavelSelect;
+        if (!NamesMemory(position))
+            continue;
+        const int pv = position + 1;
+        const auto at = static_cast<std::size_t>(pv);
+        tables.LoopUnit[static_cast<std::size_t>(k)] = plant.memories.MemoryUnit[at];
+        loops.push_back({k,
+                         pv,
+                         ParseNumber(plant.memories.MemoryUEMin[at]).value,
+                         ParseNumber(plant.memories.MemoryUEMax[at]).value});
+        chart.PV.reserve(static_cast<std::size_t>(samples));
+        chart.SP.reserve(static_cast<std::size_t>(samples));
+        chart.CO.reserve(static_cast<std::size_t>(samples));
+    }
+
+    int shown = -1;
+    for (int i = 0; i < samples; ++i) {
+        if (progress) {
+            const int percent = RoundHalfEven(100.0 * i / samples);
+            if (percent != shown) {
+                shown = percent;
+                progress(percent);
+            }
+        }
+        fields.Split(lines[static_cast<std::size_t>(i + 1)]);
+        for (const HistoryLoop &loop : loops) {
+            LoopSeries &chart = charts[static_cast<std::size_t>(loop.loop)];
+            const double pv = fields.Value(loop.pvMemory);
+            const double sp = fields.Value(60 + loop.loop);
+            chart.CO.push_back(fields.Value(loop.loop));
+            if (normalise) {
+                chart.PV.push_back(pv);
+                chart.SP.push_back(sp);
+            } else {
+                const double span = loop.high - loop.low;
+                chart.PV.push_back(Finite(span * pv / 100.0 + loop.low));
+                chart.SP.push_back(Finite(span * sp / 100.0 + loop.low));
+            }
+        }
+    }
+
+    for (const HistoryLoop &loop : loops) {
+        const auto k = static_cast<std::size_t>(loop.loop);
+        table[k] = CalcLoopIndices(charts[k].PV, charts[k].SP, charts[k].CO);
+    }
+    indicesFlag = true;
+    return {};
+}
+
+} // namespace
+
+std::string LoadUpperHistory(PerformanceWindow &window,
+                             PerformanceTables &tables,
+                             const EnginePlant &plant,
+                             const std::filesystem::path &file,
+                             Language language,
+                             const ProgressCallback &progress)
+{
+    return LoadHistory(window.upperCharts,
+                       tables.LoopIndexTable,
+                       tables.simulationIndices,
+                       tables,
+                       window.Normaliza,
+                       plant,
+                       file,
+                       language,
+                       progress);
+}
+
+std::string LoadLowerHistory(PerformanceWindow &window,
+                             PerformanceTables &tables,
+                             const EnginePlant &plant,
+                             const std::filesystem::path &file,
+                             Language language,
+                             const ProgressCallback &progress)
+{
+    return LoadHistory(window.lowerCharts,
+                       tables.HistoryIndexTable,
+                       tables.historyIndices,
+                       tables,
+                       window.Normaliza,
+                       plant,
+                       file,
+                       language,
+                       progress);
+}
+
+} // namespace zelvar

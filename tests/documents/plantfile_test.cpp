@@ -1,0 +1,296 @@
+#include "documents/model/plantfile.h"
+
+#include "documents/model/plantoperations.h"
+#include "engine/model/numbertext.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace zelvar {
+namespace {
+
+const std::filesystem::path kGoldenFolder = std::filesystem::path(ZELVAR_TEST_DATA) / "plantfile";
+
+std::string ReadBytes(const std::filesystem::path &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+// Compares with the golden file; ZELVAR_UPDATE_GOLDEN=1 rewrites it (then read the diff).
+void ExpectGolden(const std::string &bytes, const std::string &name)
+{
+    const std::filesystem::path path = kGoldenFolder / name;
+    if (std::getenv("ZELVAR_UPDATE_GOLDEN")) {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    ASSERT_TRUE(std::filesystem::exists(path)) << path;
+    EXPECT_EQ(bytes, ReadBytes(path)) << name;
+}
+
+std::vector<std::string> Lines(const std::string &bytes)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find("\r\n", start);
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+PlantReadResult Read(const std::string &bytes, Language language = Language::Portuguese)
+{
+    PlantReadOptions options;
+    options.language = language;
+    options.fileBaseName = "minha planta";
+    return ReadPlantText(bytes, options);
+}
+
+// A plant with an object in the first and the last slot of every pool, and some of every
+// kind of presentation setting.
+std::unique_ptr<Plant> MixedPlant()
+{
+    auto plant = std::make_unique<Plant>();
+    SetTitle(*plant, "Caldeira");
+    plant->PictureFileName = "caldeira.bmp";
+    plant->memories.MemoryUnit[21] = "kg/h";
+    plant->memories.MemoryUEMax[21] = "2500";
+    for (const auto &[pool, first, last] : {std::tuple{ObjectPool::Controllers, 3, 10},
+                                            std::tuple{ObjectPool::Processes, 1, 21},
+                                            std::tuple{ObjectPool::Blocks, 1, 24},
+                                            std::tuple{ObjectPool::Recorders, 1, 10},
+                                            std::tuple{ObjectPool::AnimatedTexts, 1, 20}}) {
+        SetInventoryChecked(*plant, pool, first, true);
+        SetInventoryChecked(*plant, pool, last, true);
+    }
+    plant->processes[21].TagText = "LT-104";
+    plant->processes[21].DescricaoText = "Nível do tubulão";
+    plant->blocks[24].TagText = "FY-200";
+    plant->controllers[3].LoadSettings([](ControllerSettings &s) { s.KpText = "2.5"; });
+    // Every object as its Apply leaves it, as the reader does after each record.
+    for (const int slot : {3, 10})
+        plant->controllers[slot].ApplyControllerSettings(plant->memories, false);
+    for (const int slot : {1, 21})
+        ApplyProcessSettings(plant->processes[slot], plant->memories);
+    for (const int slot : {1, 24})
+        ApplyBlockSettings(plant->blocks[slot], plant->memories);
+    for (const int slot : {1, 10})
+        ApplyRecorderSettings(plant->recorders[slot], plant->memories);
+    for (const int slot : {1, 20})
+        ApplyTextSettings(plant->animatedTexts[slot], plant->memories);
+    plant->controllers[3].co = 42.25;
+    MoveObject(*plant, 4, 120, 300);
+    SetSliderShown(*plant, 1, true);
+    SetSliderName(*plant, 1, "Vazão de água");
+    plant->memories.SetValue(15, 37.5);
+    SetShapeShown(*plant, 2, true);
+    plant->shapes[2].kind = 1;
+    plant->shapes[2].colour2 = 0x00123456;
+    SetSwitchShown(*plant, 1, true);
+    SetSwitchOrientation(*plant, 1, 2);
+    plant->memories.SetValue(11, 1);
+    SetPushButtonChecked(*plant, 1, true);
+    plant->pushButtons[1].name = "Bomba";
+    plant->linearizer.Lin1Ativar = true;
+    plant->linearizer.Lin1PV[3] = "55,5";
+    plant->comments = {"Primeira linha", "", "Ação com acento"};
+    plant->commentDisplay = true;
+    RefreshMainWindow(*plant);
+    return plant;
+}
+
+TEST(PlantFile, EmptyPlantIsWrittenAs411Lines)
+{
+    for (const Language language : {Language::Portuguese, Language::English}) {
+        const Plant plant(language);
+        const std::string bytes = WritePlantText(plant, language);
+        const std::vector<std::string> lines = Lines(bytes);
+        EXPECT_EQ(lines.size(), 411u);
+        EXPECT_EQ(lines[2], "<<<Unidades Engenharia>>>");
+        EXPECT_EQ(lines[3], "M15:%;0.00;100.00;0.00;100.00;");
+        EXPECT_EQ(lines[85], "<<Tracks>>");
+        EXPECT_EQ(lines[122], "<Controls>");
+        EXPECT_EQ(lines.back(), "<END_COMMENTS>");
+        ExpectGolden(bytes, language == Language::English ? "empty-en.smp" : "empty-pt.smp");
+    }
+}
+
+TEST(PlantFile, MixedPlantReadsBackToTheSameBytes)
+{
+    const auto plant = MixedPlant();
+    const std::string first = WritePlantText(*plant, Language::Portuguese);
+    ExpectGolden(first, "mixed.smp");
+    const PlantReadResult read = Read(first);
+    ASSERT_TRUE(read.Succeeded()) << read.errorLine << ": " << read.error;
+    EXPECT_EQ(WritePlantText(*read.plant, Language::Portuguese), first);
+
+    const Plant &loaded = *read.plant;
+    EXPECT_TRUE(loaded.controllers.IsPresent(3));
+    EXPECT_TRUE(loaded.processes.IsPresent(21));
+    EXPECT_EQ(loaded.processes[21].ObjectNumber, 71);
+    EXPECT_TRUE(loaded.blocks.IsPresent(24));
+    EXPECT_EQ(loaded.blocks[24].ObjectNumber, 78);
+    EXPECT_EQ(loaded.recorders[10].ObjectNumber, 210);
+    EXPECT_TRUE(loaded.animatedTexts.IsPresent(20));
+    EXPECT_EQ(loaded.title, "Caldeira");
+    EXPECT_TRUE(loaded.processIcons[21].visible);
+    EXPECT_EQ(loaded.processIcons[21].caption, "LT-104");
+    EXPECT_EQ(loaded.controllerIcons[3].left, 120);
+    EXPECT_EQ(loaded.memories.Description(15), "Vazão de água");
+    EXPECT_EQ(loaded.switches[1].visiblePicture, 6);
+    EXPECT_EQ(loaded.shapes[2].colour2, 0x00123456);
+    EXPECT_EQ(loaded.comments.size(), 3u);
+    // The controller's output is in its memory before the first tick.
+    EXPECT_EQ(loaded.memories.Value(3), 42.25);
+}
+
+TEST(PlantFile, BilingualLinesKeepTheCurrentLanguage)
+{
+    const auto plant = MixedPlant();
+    SetTitle(*plant, "Caldeira|Boiler");
+    const std::string bytes = WritePlantText(*plant, Language::Portuguese);
+    EXPECT_EQ(Read(bytes, Language::English).plant->title, "Boiler");
+    EXPECT_EQ(Read(bytes, Language::Portuguese).plant->title, "Caldeira");
+    // A plant saved in Portuguese shows no comments in English.
+    EXPECT_TRUE(Read(bytes, Language::English).plant->comments.empty());
+    const std::string english = WritePlantText(*plant, Language::English);
+    EXPECT_EQ(Read(english, Language::English).plant->comments, plant->comments);
+    EXPECT_TRUE(Read(english, Language::Portuguese).plant->comments.empty());
+}
+
+TEST(PlantFile, EmptyTitleTakesTheFileName)
+{
+    Plant plant;
+    std::string bytes = WritePlantText(plant, Language::Portuguese);
+    const PlantReadResult read = Read(bytes);
+    ASSERT_TRUE(read.Succeeded());
+    EXPECT_EQ(read.plant->title, "minha planta");
+    EXPECT_EQ(read.plant->caption, "minha planta");
+}
+
+TEST(PlantFile, OlderFormsWithoutUnitsOrSliders)
+{
+    const auto plant = MixedPlant();
+    std::vector<std::string> lines = Lines(WritePlantText(*plant, Language::Portuguese));
+    const auto join = [](const std::vector<std::string> &parts) {
+        std::string bytes;
+        for (const std::string &line : parts)
+            bytes += line + "\r\n";
+        return bytes;
+    };
+    std::vector<std::string> withoutUnits = lines;
+    withoutUnits.erase(withoutUnits.begin() + 2, withoutUnits.begin() + 85);
+    std::vector<std::string> withoutSliders = lines;
+    withoutSliders.erase(withoutSliders.begin() + 85, withoutSliders.begin() + 122);
+    std::vector<std::string> withoutBoth = withoutSliders;
+    withoutBoth.erase(withoutBoth.begin() + 2, withoutBoth.begin() + 85);
+    ASSERT_EQ(withoutBoth[2], "<Controls>");
+
+    const PlantReadResult noUnits = Read(join(withoutUnits));
+    ASSERT_TRUE(noUnits.Succeeded()) << noUnits.error;
+    EXPECT_EQ(noUnits.plant->memories.MemoryUnit[21], "%");
+    EXPECT_EQ(noUnits.plant->memories.MemoryUEMin[21], "0.00");
+    EXPECT_EQ(noUnits.plant->memories.Description(15), "Vazão de água");
+
+    const PlantReadResult noSliders = Read(join(withoutSliders));
+    ASSERT_TRUE(noSliders.Succeeded()) << noSliders.error;
+    EXPECT_EQ(noSliders.plant->memories.MemoryUnit[21], "kg/h");
+    EXPECT_FALSE(noSliders.plant->sliders[1].shown);
+
+    const PlantReadResult neither = Read(join(withoutBoth));
+    ASSERT_TRUE(neither.Succeeded()) << neither.error;
+    EXPECT_TRUE(neither.plant->processes.IsPresent(21));
+}
+
+TEST(PlantFile, UnitLinesFillEmptyFieldsWithDefaults)
+{
+    std::vector<std::string> lines = Lines(WritePlantText(Plant(), Language::Portuguese));
+    lines[8] = "M20:kg/h;;;;;";
+    std::string bytes;
+    for (const std::string &line : lines)
+        bytes += line + "\n"; // a file with LF line ends reads the same
+    const PlantReadResult read = Read(bytes);
+    ASSERT_TRUE(read.Succeeded());
+    EXPECT_EQ(read.plant->memories.MemoryUnit[20], "kg/h");
+    EXPECT_EQ(read.plant->memories.MemoryUEMin[20], "0.00");
+    EXPECT_EQ(read.plant->memories.MemoryUEMax[20], "100.00");
+    EXPECT_EQ(read.plant->memories.MemoryLIE[20], "0.00");
+    EXPECT_EQ(read.plant->memories.MemoryLSE[20], "100.00");
+}
+
+TEST(PlantFile, SliderValueLandsOnItsGrid)
+{
+    Plant plant;
+    plant.memories.SetValue(15, 0.125);
+    const PlantReadResult read = Read(WritePlantText(plant, Language::Portuguese));
+    ASSERT_TRUE(read.Succeeded());
+    // 12.5 goes to the even 12.
+    EXPECT_EQ(read.plant->sliders[1].position, 12);
+}
+
+TEST(PlantFile, MalformedFilesFailWithTheirLine)
+{
+    const std::vector<std::string> lines
+        = Lines(WritePlantText(*MixedPlant(), Language::Portuguese));
+    const auto withLine = [&lines](std::size_t index, const std::string &text) {
+        std::string bytes;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            bytes += (i == index ? text : lines[i]) + "\r\n";
+        return bytes;
+    };
+    // The Top of slider group 1 must be a whole number.
+    const PlantReadResult badTop = Read(withLine(88, "1x"));
+    EXPECT_FALSE(badTop.Succeeded());
+    EXPECT_EQ(badTop.errorLine, 89);
+    EXPECT_FALSE(badTop.error.empty());
+
+    std::string truncated;
+    for (std::size_t i = 0; i < 200; ++i)
+        truncated += lines[i] + "\r\n";
+    const PlantReadResult early = Read(truncated);
+    EXPECT_FALSE(early.Succeeded());
+    EXPECT_GT(early.errorLine, 200);
+
+    EXPECT_FALSE(Read("").Succeeded());
+    std::mt19937 random(7);
+    std::string binary(5000, '\0');
+    for (char &c : binary)
+        c = static_cast<char>(random());
+    EXPECT_FALSE(Read(binary).Succeeded());
+}
+
+TEST(PlantFile, SaveIsAtomicAndReportsFailure)
+{
+    const std::filesystem::path folder
+        = std::filesystem::temp_directory_path() / "zelvar-plantfile-test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "planta.smp").string();
+    std::string error;
+    const auto plant = MixedPlant();
+    ASSERT_TRUE(SavePlantFile(*plant, path, Language::Portuguese, error)) << error;
+    EXPECT_EQ(ReadBytes(path), WritePlantText(*plant, Language::Portuguese));
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+
+    const PlantReadResult read = ReadPlantFile(path, Language::Portuguese);
+    ASSERT_TRUE(read.Succeeded()) << read.error;
+    EXPECT_EQ(read.plant->title, "Caldeira");
+
+    // A folder that does not exist: the save fails and says so.
+    EXPECT_FALSE(SavePlantFile(
+        *plant, (folder / "missing" / "x.smp").string(), Language::Portuguese, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(ReadPlantFile((folder / "absent.smp").string(), Language::English).Succeeded());
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace zelvar

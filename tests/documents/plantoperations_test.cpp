@@ -1,0 +1,181 @@
+#include "documents/model/plantoperations.h"
+
+#include <gtest/gtest.h>
+
+namespace zelvar {
+namespace {
+
+TEST(PlantOperations, ObjectNumbersFollowTheSlotTables)
+{
+    EXPECT_EQ(ObjectNumberOf(ObjectPool::Controllers, 7), 7);
+    EXPECT_EQ(ObjectNumberOf(ObjectPool::Processes, 11), 31);
+    EXPECT_EQ(ObjectNumberOf(ObjectPool::Processes, 23), 73);
+    EXPECT_EQ(ObjectNumberOf(ObjectPool::Blocks, 21), 75);
+    EXPECT_EQ(ObjectNumberOf(ObjectPool::Blocks, 24), 78);
+    EXPECT_EQ(ObjectNumberOf(ObjectPool::Recorders, 10), 210);
+    EXPECT_EQ(ObjectNumberOf(ObjectPool::AnimatedTexts, 10), 110);
+}
+
+TEST(PlantOperations, PlaceholdersInBothLanguages)
+{
+    EXPECT_EQ(InventoryPlaceholder(ObjectPool::Controllers, 3, Language::English),
+              "<empty> Controller 3");
+    EXPECT_EQ(InventoryPlaceholder(ObjectPool::Blocks, 3, Language::Portuguese), "<vago> Bloco 3");
+    EXPECT_EQ(InventoryPlaceholder(ObjectPool::AnimatedTexts, 20, Language::Portuguese),
+              "<vago>Texto Animado 20");
+    EXPECT_EQ(InventoryPlaceholder(ObjectPool::AnimatedTexts, 1, Language::English),
+              "<empty>Animated Text1");
+    const Plant english(Language::English);
+    EXPECT_EQ(english.recorderInventory[4].caption, "<empty> Register 4");
+}
+
+TEST(PlantOperations, SliderNameRelabelsDescribesAndWidens)
+{
+    Plant plant;
+    SetSliderName(plant, 2, "Abertura V1");
+    EXPECT_EQ(plant.memories.Description(16), "Abertura V1");
+    EXPECT_EQ(plant.sliders[2].backWidth, 117 + 7 * 5);
+    EXPECT_EQ(plant.sliders[2].barWidth, 105 + 7 * 5);
+    EXPECT_EQ(plant.sliders[2].textOffset, 52 + 7 * 5);
+    // A shorter name never narrows the group again.
+    SetSliderName(plant, 2, "V1");
+    EXPECT_EQ(plant.sliders[2].backWidth, 152);
+    // Sixteen characters: n = 10.
+    SetSliderName(plant, 3, "Vazão de entrada");
+    EXPECT_EQ(plant.sliders[3].textOffset, 122);
+    EXPECT_EQ(plant.sliders[3].backWidth, 187);
+    EXPECT_EQ(plant.sliders[3].barWidth, 175);
+}
+
+TEST(PlantOperations, SwitchShowsThePictureOfItsStateAndFlipsOnAClick)
+{
+    Plant plant;
+    SetSwitchOrientation(plant, 1, 2);
+    EXPECT_EQ(plant.switches[1].visiblePicture, 0); // not shown yet
+    SetSwitchShown(plant, 1, true);
+    EXPECT_EQ(plant.switches[1].visiblePicture, 5);
+    ClickSwitch(plant, 1);
+    EXPECT_EQ(plant.memories.Value(11), 1.0);
+    EXPECT_EQ(plant.switches[1].visiblePicture, 6);
+    SetSwitchShown(plant, 1, false);
+    EXPECT_EQ(plant.switches[1].visiblePicture, 0);
+}
+
+TEST(PlantOperations, PushButtonsPanelAndRelease)
+{
+    Plant plant;
+    EXPECT_EQ(CommandPanelHeight(plant), 0);
+    SetPushButtonChecked(plant, 1, true);
+    EXPECT_EQ(CommandPanelHeight(plant), 70);
+    SetPushButtonChecked(plant, 2, true);
+    SetPushButtonChecked(plant, 3, true);
+    EXPECT_EQ(CommandPanelHeight(plant), 170);
+    ClickPushButton(plant, 2);
+    ClickPushButton(plant, 3);
+    EXPECT_EQ(plant.memories.Value(98), 1.0);
+    SetPushButtonChecked(plant, 2, false);
+    // Unticking box 2 lets go of buttons 2 and 3; box 3 stays ticked and decides the height.
+    EXPECT_EQ(plant.memories.Value(98), 0.0);
+    EXPECT_EQ(plant.memories.Value(99), 0.0);
+    EXPECT_EQ(CommandPanelHeight(plant), 170);
+    SetPushButtonChecked(plant, 1, false);
+    EXPECT_EQ(CommandPanelHeight(plant), 0);
+}
+
+TEST(PlantOperations, MoveModePlacesEachKindOfThing)
+{
+    Plant plant;
+    MoveObject(plant, 2, 100, 50);
+    EXPECT_EQ(plant.controllerIcons[1].left, 100);
+    MoveObject(plant, 14, 7, 8);
+    EXPECT_EQ(plant.processIcons[24].top, 8);
+    MoveObject(plant, 19, 1, 2);
+    EXPECT_EQ(plant.blockIcons[21].left, 1);
+    MoveObject(plant, 42, 3, 4);
+    EXPECT_EQ(plant.processIcons[20].left, 3);
+    MoveObject(plant, 92, 300, 200);
+    EXPECT_EQ(plant.animatedTextIcons[20].top, 200);
+    EXPECT_EQ(plant.animatedTextIcons[20].labelTop, 187);
+    MoveObject(plant, 97, 10, 20);
+    EXPECT_EQ(plant.shapes[3].baseTop, 20);
+    MoveObject(plant, 101, 11, 12);
+    EXPECT_EQ(plant.switches[2].left, 11);
+    MoveObject(plant, 108, 13, 14);
+    EXPECT_EQ(plant.sliders[6].top, 14);
+    MoveObject(plant, 93, 99, 99); // names nothing
+    EXPECT_EQ(plant.sliders[6].top, 14);
+    EXPECT_EQ(plant.shapes[3].left, 10);
+}
+
+TEST(PlantOperations, ShapeControlsStayEnabledAndRectangleScaleFollowsSize)
+{
+    Plant plant;
+    SetShapeShown(plant, 2, true);
+    SetShapeShown(plant, 2, false);
+    EXPECT_TRUE(plant.shapes[2].controlsEnabled);
+    plant.shapes[2].kind = 1;
+    SetShapeSize(plant, 2, 52);
+    EXPECT_DOUBLE_EQ(plant.shapes[2].scale, 1.04);
+}
+
+TEST(PlantOperations, TitleSetsTheCaption)
+{
+    Plant plant;
+    SetTitle(plant, "Caldeira");
+    EXPECT_EQ(plant.caption, "Caldeira");
+}
+
+} // namespace
+} // namespace zelvar
+
+namespace zelvar {
+namespace {
+
+class SliderTest : public ::testing::Test
+{
+protected:
+    SliderTest() { plant.memories.MemoryUEMax[15] = "200"; }
+    Plant plant;
+};
+
+TEST_F(SliderTest, MovingShowsTheEngineeringValueAndWritesPercent)
+{
+    MoveSlider(plant, 1, 2500);
+    EXPECT_EQ(plant.sliders[1].valueText, "50.00");
+    EXPECT_EQ(plant.memories.Value(15), 25.0);
+}
+
+TEST_F(SliderTest, EnterTakesANumberInsideTheRange)
+{
+    MoveSlider(plant, 1, 2500);
+    EXPECT_TRUE(EnterSliderValue(plant, 1, "150"));
+    EXPECT_EQ(plant.sliders[1].valueText, "150.00");
+    EXPECT_EQ(plant.memories.Value(15), 75.0);
+    EXPECT_EQ(plant.sliders[1].position, 7500);
+}
+
+TEST_F(SliderTest, EnterRefusesCommasAndValuesOutsideTheRange)
+{
+    MoveSlider(plant, 1, 2500);
+    EXPECT_FALSE(EnterSliderValue(plant, 1, "12,5"));
+    EXPECT_FALSE(EnterSliderValue(plant, 1, "201"));
+    EXPECT_EQ(plant.sliders[1].valueText, "50.00");
+    EXPECT_EQ(plant.memories.Value(15), 25.0);
+    plant.memories.MemoryUEMax[16] = "0";
+    EXPECT_FALSE(EnterSliderValue(plant, 2, "0"));
+}
+
+TEST_F(SliderTest, EnterEndsOnTheSlidersGrid)
+{
+    MoveSlider(plant, 1, 0);
+    EXPECT_TRUE(EnterSliderValue(plant, 1, "0.123"));
+    EXPECT_EQ(plant.sliders[1].position, 6);
+    EXPECT_EQ(plant.memories.Value(15), 0.06);
+    // Already on that grid point: the memory keeps the exact percentage.
+    EXPECT_TRUE(EnterSliderValue(plant, 1, "0.121"));
+    EXPECT_DOUBLE_EQ(plant.memories.Value(15), 0.0605);
+    EXPECT_EQ(plant.sliders[1].valueText, "0.12");
+}
+
+} // namespace
+} // namespace zelvar

@@ -1,0 +1,134 @@
+#include "documents/model/variablelist.h"
+
+#include <gtest/gtest.h>
+
+namespace zelvar {
+namespace {
+
+using Grid = VariableList::Grid;
+
+class VariableListTest : public ::testing::Test
+{
+protected:
+    // Types a text into a cell and presses Enter, as the user does.
+    VariableList::EnterResult Type(Grid grid, int row, int column, const std::string &text)
+    {
+        list.SelectCell(grid, row, column);
+        list.SetEditText(grid, row, column, text);
+        return list.PressEnter(grid, plant, Language::Portuguese);
+    }
+
+    Plant plant;
+    VariableList list;
+};
+
+TEST_F(VariableListTest, RowsMapToTheirMemories)
+{
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ProcessVariables, 1), 21);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ProcessVariables, 40), 60);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ProcessVariables, 41), 71);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ProcessVariables, 48), 78);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 1), 15);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 7), 61);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 17), 1);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 27), 97);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 30), 11);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 32), 13);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 33), 14);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 35), 80);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 36), 81);
+    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 75), 124);
+}
+
+TEST_F(VariableListTest, StartsWithTheFixedTexts)
+{
+    EXPECT_EQ(list.Cell(Grid::ControlSignals, 0, 7), "Descrição");
+    EXPECT_EQ(list.Cell(Grid::ControlSignals, 17, 0), "M01");
+    EXPECT_EQ(list.Cell(Grid::ControlSignals, 6, 1), "Entrada de Dados 6");
+    EXPECT_EQ(list.Cell(Grid::ControlSignals, 34, 1), "Reservado");
+    EXPECT_EQ(list.Cell(Grid::ControlSignals, 34, 8), "");
+    EXPECT_EQ(list.Cell(Grid::ControlSignals, 52, 7), "Posição Atuador 1");
+    EXPECT_EQ(list.Cell(Grid::ControlSignals, 52, 3), "0.0");
+    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 1, 0), "M21");
+    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 1, 1), "Variável de Processo");
+}
+
+TEST_F(VariableListTest, RefreshShowsValuesTagsAndSliderHints)
+{
+    plant.memories.SetValue(21, 5);
+    plant.memories.SetValue(22, 0.004);
+    plant.memories.MemoryUEMax[15] = "12.5";
+    plant.memories.MemoryUnit[15] = "bar";
+    plant.processes.present[1] = true;
+    plant.processes[1].TagText = "FT-101";
+    list.Refresh(plant);
+    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 1, 8), "5.00");
+    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 2, 8), "0.00");
+    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 1, 1), "FT-101");
+    EXPECT_EQ(list.SliderHint(1), "Faixa: de 0.00 a 12.5 bar");
+
+    // A deleted process's row returns to its default.
+    plant.processes.present[1] = false;
+    list.Refresh(plant);
+    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 1, 1), "Variável de Processo");
+}
+
+TEST_F(VariableListTest, RangeBoundsAreCheckedAsNumbersAgainstTheOtherBound)
+{
+    list.Refresh(plant);
+    // Low above high is refused and the cell shows its own text again.
+    EXPECT_FALSE(Type(Grid::ProcessVariables, 1, 3, "150").stored);
+    EXPECT_EQ(plant.memories.MemoryUEMin[21], "0.00");
+    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 1, 3), "0.00");
+    // Equal bounds make no range.
+    EXPECT_FALSE(Type(Grid::ProcessVariables, 1, 3, "100").stored);
+    // A valid low becomes the range low and the lower limit.
+    EXPECT_TRUE(Type(Grid::ProcessVariables, 1, 3, "20").stored);
+    EXPECT_EQ(plant.memories.MemoryUEMin[21], "20");
+    EXPECT_EQ(plant.memories.MemoryLIE[21], "20");
+    // A decimal comma is read as a point and stored as one.
+    EXPECT_TRUE(Type(Grid::ControlSignals, 1, 4, "12,5").stored);
+    EXPECT_EQ(plant.memories.MemoryUEMax[15], "12.5");
+    EXPECT_EQ(plant.memories.MemoryLSE[15], "12.5");
+    EXPECT_FALSE(Type(Grid::ControlSignals, 1, 3, "12.6").stored);
+    EXPECT_FALSE(Type(Grid::ControlSignals, 1, 3, "abc").stored);
+}
+
+TEST_F(VariableListTest, SemicolonsAreRefusedWithAMessage)
+{
+    const auto result = Type(Grid::ProcessVariables, 3, 2, "kg;h");
+    EXPECT_FALSE(result.stored);
+    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(plant.memories.MemoryUnit[23], "%");
+}
+
+TEST_F(VariableListTest, DescriptionReachesTheOwningProcess)
+{
+    plant.processes.present[2] = true;
+    EXPECT_TRUE(Type(Grid::ProcessVariables, 2, 7, "Vazão de vapor").stored);
+    EXPECT_EQ(plant.memories.Description(22), "Vazão de vapor");
+    EXPECT_EQ(plant.processes[2].DescricaoText, "Vazão de vapor");
+}
+
+TEST_F(VariableListTest, ReadOnlyRowsStoreNothing)
+{
+    EXPECT_FALSE(Type(Grid::ControlSignals, 17, 2, "kg").stored);
+    EXPECT_EQ(plant.memories.MemoryUnit[1], "%");
+    EXPECT_FALSE(Type(Grid::ControlSignals, 3, 7, "x").stored);
+    EXPECT_TRUE(Type(Grid::ControlSignals, 52, 7, "Válvula 1").stored);
+    EXPECT_EQ(plant.memories.Description(101), "Válvula 1");
+}
+
+TEST_F(VariableListTest, EscapeRestoresTheEditedCellsOwnText)
+{
+    list.Refresh(plant);
+    list.SelectCell(Grid::ProcessVariables, 5, 2);
+    list.SetEditText(Grid::ProcessVariables, 5, 2, "m3");
+    list.SetEditText(Grid::ProcessVariables, 5, 2, "m3/h");
+    list.PressEscape(Grid::ProcessVariables);
+    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 5, 2), "%");
+    EXPECT_FALSE(list.PressEnter(Grid::ProcessVariables, plant, Language::Portuguese).stored);
+}
+
+} // namespace
+} // namespace zelvar
