@@ -439,8 +439,17 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
 {
     const Language language = options.language;
     PlantTextReader reader = PlantTextReader::FromFileBytes(bytes);
-    auto plant = std::make_unique<Plant>();
+    auto plant = std::make_unique<Plant>(language);
     PlantReadResult result;
+    if (options.previous) {
+        plant->signalGenerator.working = options.previous->signalGenerator.working;
+        plant->xyRecorder = options.previous->xyRecorder;
+    }
+    const auto progress = [&options](int percent) {
+        if (options.progress)
+            options.progress(percent);
+    };
+    progress(5);
 
     std::string title(PickLanguage(reader.ReadLine(), language));
     if (title.empty())
@@ -483,6 +492,7 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
             CreateObject(*plant, pool, slot);
         };
     };
+    progress(10);
     ReadPresence(plant->controllers, reader, create(ObjectPool::Controllers));
     for (int slot = 1; slot <= 10; ++slot) {
         if (!plant->controllers.IsPresent(slot))
@@ -490,6 +500,7 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
         LoadControllerSection(plant->controllers[slot], reader, language);
         keep(plant->controllers[slot].ApplyControllerSettings(plant->memories, true));
     }
+    progress(25);
     reader.SkipLine();
     ReadPresence(plant->processes, reader, create(ObjectPool::Processes));
     for (int slot = 1; slot <= 24; ++slot) {
@@ -498,6 +509,7 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
         LoadProcessSection(plant->processes[slot], reader, language);
         keep(ApplyProcessSettings(plant->processes[slot], plant->memories));
     }
+    progress(45);
     reader.SkipLine();
     ReadPresence(plant->blocks, reader, create(ObjectPool::Blocks));
     for (int slot = 1; slot <= 24; ++slot) {
@@ -506,6 +518,7 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
         LoadBlockSection(plant->blocks[slot], reader, language);
         keep(ApplyBlockSettings(plant->blocks[slot], plant->memories));
     }
+    progress(60);
     reader.SkipLine();
     ReadPresence(plant->recorders, reader, create(ObjectPool::Recorders));
     for (int slot = 1; slot <= 10; ++slot) {
@@ -514,6 +527,7 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
         LoadRecorderSection(plant->recorders[slot], reader, language);
         ApplyRecorderSettings(plant->recorders[slot], plant->memories);
     }
+    progress(70);
     reader.SkipLine();
     ReadPresence(plant->animatedTexts, reader, create(ObjectPool::AnimatedTexts));
     for (int slot = 1; slot <= 20; ++slot) {
@@ -523,14 +537,17 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
         ApplyTextSettings(plant->animatedTexts[slot], plant->memories);
     }
 
+    progress(85);
     ReadCoordinates(*plant, reader);
     LeParametros(plant->xyRecorder, reader);
     for (int i = 0; i < 3; ++i)
         reader.SkipLine();
+    progress(95);
     LoadSignalGeneratorSection(plant->signalGenerator, reader, plant->memories, language);
     ReadShapes(*plant, reader);
     ReadSwitches(*plant, reader);
     ReadPushButtons(*plant, reader, language);
+    progress(100);
     ReadLinearizer(*plant, reader);
     ReadComments(*plant, reader, language);
 
@@ -540,7 +557,8 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
         result.applyMessages.clear();
         return result;
     }
-    SettleLoadedPlant(*plant);
+    if (options.settleRestoredStates)
+        SettleLoadedPlant(*plant);
     RefreshMainWindow(*plant);
     result.plant = std::move(plant);
     return result;

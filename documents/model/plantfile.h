@@ -3,6 +3,7 @@
 #include "documents/model/plant.h"
 #include "engine/model/language.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,6 +17,14 @@ struct PlantReadOptions
     Language language = Language::Portuguese;
     // The plant file's name without folder and extension: the title of an untitled file.
     std::string fileBaseName;
+    // Puts into the memories what the restored states imply before the first step, so a
+    // plant saved at rest opens at rest. Off only to see what the file alone gives.
+    bool settleRestoredStates = true;
+    // The plant being replaced: what lives as long as the program (the signal generator's
+    // working values, the XY recorder's choices) carries over from it.
+    const Plant *previous = nullptr;
+    // Percent done, at the points a progress bar shows.
+    std::function<void(int)> progress;
 };
 
 struct PlantReadResult

@@ -150,8 +150,9 @@ std::unique_ptr<Plant> ResetPlant(const Plant &previous, Language language)
     plant->processIcons[24].top = previous.processIcons[24].top;
     plant->blockIcons[24].left = previous.blockIcons[24].left;
     plant->blockIcons[24].top = previous.blockIcons[24].top;
-    // The XY recorder is not part of the reset.
+    // The XY recorder and the generator's working values live as long as the program.
     plant->xyRecorder = previous.xyRecorder;
+    plant->signalGenerator.working = previous.signalGenerator.working;
     return plant;
 }
 

@@ -2,9 +2,12 @@
 
 #include "documents/model/plantoperations.h"
 #include "engine/model/numbertext.h"
+#include "engine/model/steporder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -152,6 +155,33 @@ TEST(PlantFile, MixedPlantReadsBackToTheSameBytes)
     EXPECT_EQ(loaded.memories.Value(3), 42.25);
 }
 
+TEST(PlantFile, GoldenFileFromDiskReadsAndWritesBackWhole)
+{
+    // Windows-1252 bytes above 127 in record labels ("Endereço") and CRLF line ends.
+    const std::filesystem::path golden = kGoldenFolder / "mixed.smp";
+    const PlantReadResult read = ReadPlantFile(golden.string(), Language::Portuguese);
+    ASSERT_TRUE(read.Succeeded()) << read.errorLine << ": " << read.error;
+    EXPECT_EQ(WritePlantText(*read.plant, Language::Portuguese), ReadBytes(golden));
+}
+
+TEST(PlantFile, ReaderReportsProgressAndCarriesTheUnitLevelState)
+{
+    Plant previous;
+    previous.xyRecorder = XYRecorder();
+    previous.signalGenerator.working[0].GeneratorSineTime = 12.5;
+    std::vector<int> steps;
+    PlantReadOptions options;
+    options.previous = &previous;
+    options.progress = [&steps](int percent) {
+        steps.push_back(percent);
+    };
+    const PlantReadResult read
+        = ReadPlantText(WritePlantText(*MixedPlant(), Language::Portuguese), options);
+    ASSERT_TRUE(read.Succeeded());
+    EXPECT_EQ(steps, (std::vector<int>{5, 10, 25, 45, 60, 70, 85, 95, 100}));
+    EXPECT_EQ(read.plant->signalGenerator.working[0].GeneratorSineTime, 12.5);
+}
+
 TEST(PlantFile, BilingualLinesKeepTheCurrentLanguage)
 {
     const auto plant = MixedPlant();
@@ -290,6 +320,82 @@ TEST(PlantFile, SaveIsAtomicAndReportsFailure)
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(ReadPlantFile((folder / "absent.smp").string(), Language::English).Succeeded());
     std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace zelvar
+
+namespace zelvar {
+namespace {
+
+// A loop with derivative on PV, a process with dead time and a block between them, settled.
+std::unique_ptr<Plant> SettledLoop()
+{
+    auto plant = std::make_unique<Plant>();
+    CreateObject(*plant, ObjectPool::Processes, 1);
+    CreateObject(*plant, ObjectPool::Blocks, 1);
+    CreateObject(*plant, ObjectPool::Controllers, 1);
+    ProcessModel &process = plant->processes[1];
+    process.EntradaSelect = 0; // M01
+    process.GanhoText = "1.5";
+    process.TempoMorto = "3";
+    process.LText.SetText("8");
+    process.Ctext.SetText("2");
+    EXPECT_TRUE(ApplyProcessSettings(process, plant->memories).empty());
+    CalculationBlock &block = plant->blocks[1];
+    block.FuncaoTr = "M21*0.9+5";
+    EXPECT_TRUE(ApplyBlockSettings(block, plant->memories).empty());
+    Controller &controller = plant->controllers[1];
+    controller.LoadSettings([](ControllerSettings &s) {
+        s.VariavelSelect = 40; // M41
+        s.KpText = "1.2";
+        s.KiText = "6";
+        s.KdText = "1.5";
+        s.tfText = "0.5";
+        s.DerivadaGroup = 1;
+    });
+    EXPECT_TRUE(controller.ApplyControllerSettings(plant->memories, true).empty());
+    controller.automatic = true;
+    controller.Setpoint = 55.0;
+    StepContext context;
+    for (int step = 0; step < 6000; ++step)
+        StepPlant(*plant, context);
+    return plant;
+}
+
+// The largest move of any memory over 600 steps, from the values at save time.
+double LargestMove(Plant &plant, const MemoryTable &saved)
+{
+    StepContext context;
+    double largest = 0.0;
+    for (int step = 0; step < 600; ++step) {
+        StepPlant(plant, context);
+        for (int k = 1; k <= MemoryTable::kMemoryCount; ++k)
+            largest = std::max(largest, std::abs(plant.memories.Value(k) - saved.Value(k)));
+    }
+    return largest;
+}
+
+TEST(PlantFileSteadyState, APlantSavedAtRestOpensAtRest)
+{
+    const auto settled = SettledLoop();
+    ASSERT_NEAR(settled->memories.Value(41), 55.0, 0.05) << "the loop did not settle";
+    const std::string bytes = WritePlantText(*settled, Language::Portuguese);
+
+    PlantReadResult read = Read(bytes);
+    ASSERT_TRUE(read.Succeeded()) << read.error;
+    constexpr double kTolerance = 0.5; // percent of range
+    const double settledMove = LargestMove(*read.plant, settled->memories);
+    EXPECT_LT(settledMove, kTolerance);
+
+    // Regression guard: what the file alone restores makes the same plant jump.
+    PlantReadOptions bare;
+    bare.fileBaseName = "x";
+    bare.settleRestoredStates = false;
+    PlantReadResult unsettled = ReadPlantText(bytes, bare);
+    ASSERT_TRUE(unsettled.Succeeded());
+    const double bareMove = LargestMove(*unsettled.plant, settled->memories);
+    EXPECT_GT(bareMove, kTolerance) << settledMove;
 }
 
 } // namespace
