@@ -1,11 +1,28 @@
+#include "workspace/ui/helpsite.h"
 #include "workspace/ui/mainwindow.h"
+#include "workspace/ui/session.h"
+#include "workspace/ui/userdialogs.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    zelvar::TForm1 mainWindow;
-    mainWindow.showMaximized();
+    QApplication::setApplicationDisplayName(QStringLiteral("Zelvar"));
+    // The main window ends the program when it closes, whatever other windows are open.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    zelvar::Session session(QDir::currentPath());
+    const QString helpFolder
+        = zelvar::FindHelpFolder(session.StartFolder, QCoreApplication::applicationDirPath());
+    if (!helpFolder.isEmpty())
+        session.HelpFolder = helpFolder;
+
+    zelvar::QtUserDialogs dialogs;
+    zelvar::TForm1 Form1(session, dialogs);
+    QObject::connect(
+        &Form1, &zelvar::TForm1::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    Form1.showMaximized();
     return app.exec();
 }

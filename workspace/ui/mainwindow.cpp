@@ -1,20 +1,750 @@
 #include "workspace/ui/mainwindow.h"
 
+#include "documents/model/plantfile.h"
+#include "documents/model/plantoperations.h"
+#include "engine/model/numbertext.h"
+#include "workspace/ui/examplesgallery.h"
+#include "workspace/ui/helpsite.h"
+#include "workspace/ui/pictures.h"
+#include "workspace/ui/plantfilenames.h"
+#include "workspace/ui/preferencesfile.h"
+#include "workspace/ui/savedindicator.h"
+#include "workspace/ui/session.h"
+#include "workspace/ui/splashwindow.h"
+#include "workspace/ui/uitext.h"
+#include "workspace/ui/userdialogs.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QTextEdit>
+#include <QVBoxLayout>
 
 namespace zelvar {
 
-TForm1::TForm1(QWidget *parent)
-    : QMainWindow(parent)
+namespace {
+
+constexpr char kStartCaption[] = "Zelvar (v 7.8)";
+constexpr char kPlantCaption[] = "Zelvar v 7.8";
+constexpr int kCommentPaneWidth = 288;
+
+const QString kPlantFileFilter
+    = QString::fromUtf8("Arquivos de Simulação (*.smp);;Todos os  Arquivos (*)");
+
+QAction *newAction(QWidget *owner, const char *objectName)
 {
-    setObjectName("Form1");
-    setWindowTitle(QString::fromUtf8("Zelvar (v 7.8)"));
-    resize(1024, 700);
-    // Until a plant is made or opened only these two menus show.
-    m_fileMenu = menuBar()->addMenu(QString::fromUtf8("Arquivo"));
-    m_fileMenu->setObjectName("Arquivo1");
-    m_helpMenu = menuBar()->addMenu(QString::fromUtf8("Ajuda"));
-    m_helpMenu->setObjectName("Ajuda1");
+    auto *action = new QAction(owner);
+    action->setObjectName(QString::fromLatin1(objectName));
+    return action;
+}
+
+QAction *newCheckAction(QWidget *owner, const char *objectName)
+{
+    QAction *action = newAction(owner, objectName);
+    action->setCheckable(true);
+    return action;
+}
+
+QMenu *newMenu(QWidget *parent, const char *objectName)
+{
+    auto *menu = new QMenu(parent);
+    menu->setObjectName(QString::fromLatin1(objectName));
+    menu->menuAction()->setObjectName(QString::fromLatin1(objectName));
+    return menu;
+}
+
+QString folderOf(const QString &file)
+{
+    return QFileInfo(file).absolutePath();
+}
+
+} // namespace
+
+TForm1::TForm1(Session &session, UserDialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent)
+    , m_session(session)
+    , m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kStartCaption));
+    setWindowIcon(LoadIcon(QStringLiteral("pictures/zelvar.png")));
+    resize(1260, 760);
+
+    // The splash first, so it is drawn while the rest is built.
+    m_splash = new SplashWindow(SplashWindow::Role::Splash);
+    m_splash->ShowAndUpdate();
+    m_splash->Timer1()->start();
+    connect(m_splash, &SplashWindow::splashTimeElapsed, this, &TForm1::FinishStartUp);
+
+    buildMenus();
+    buildCentralArea();
+    applyTexts();
+
+    connect(&m_session, &Session::plantReplaced, this, &TForm1::showPlant);
+    connect(&m_session, &Session::savedFlagChanged, this, &TForm1::showSavedFlag);
+    connect(&m_session, &Session::runningChanged, this, &TForm1::showRunning);
+
+    // Until a plant is made or opened only "Arquivo" and "Ajuda" show.
+    m_indicator->SetVisible(false);
+    setToolMenusVisible(false);
+    setGalleryVisible(false);
+    showPlant();
+    showSavedFlag(m_session.SavedFlag());
+    showRunning(m_session.IsRunning());
+}
+
+TForm1::~TForm1()
+{
+    if (m_splash)
+        delete m_splash.data();
+}
+
+void TForm1::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    m_indicator = new SavedIndicator(bar, this);
+    connect(m_indicator->action(), &QAction::triggered, this, &TForm1::Salvar1Click);
+
+    m_fileMenu = newMenu(this, "Arquivo1");
+    m_novo = newAction(this, "Novo1");
+    m_abrir = newAction(this, "Abrir1");
+    m_salvarComo = newAction(this, "SalvarComo1");
+    m_sair = newAction(this, "Sair1");
+    m_languageMenu = newMenu(this, "SelectLanguage1");
+    m_portuguese = newCheckAction(this, "Portuguese1");
+    m_english = newCheckAction(this, "English1");
+    m_pastaCorrente = newAction(this, "Pastacorrente1");
+    m_novo->setIcon(LoadIcon(QStringLiteral("pictures/menu/novo.png")));
+    m_abrir->setIcon(LoadIcon(QStringLiteral("pictures/menu/abrir.png")));
+    m_salvarComo->setIcon(LoadIcon(QStringLiteral("pictures/menu/salvarcomo.png")));
+    m_sair->setIcon(LoadIcon(QStringLiteral("pictures/menu/sair.png")));
+    m_pastaCorrente->setIcon(LoadIcon(QStringLiteral("pictures/menu/pasta.png")));
+    m_fileMenu->addAction(m_novo);
+    m_fileMenu->addAction(m_abrir);
+    m_fileMenu->addAction(m_salvarComo);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_sair);
+    m_languageMenu->addAction(m_portuguese);
+    m_languageMenu->addAction(m_english);
+    m_fileMenu->addMenu(m_languageMenu);
+    m_fileMenu->addAction(m_pastaCorrente);
+    bar->addMenu(m_fileMenu);
+
+    m_exemplos = newAction(this, "Exemplos1");
+    m_configuracao = newAction(this, "Configurao2");
+    m_geradorSinais = newAction(this, "Configurao1");
+    m_simulacaoRapida = newAction(this, "Dese1");
+    m_listaVariaveis = newAction(this, "Variveis1");
+    m_registradorXY = newAction(this, "RegistradorXY1");
+    for (QAction *command : {m_exemplos,
+                             m_configuracao,
+                             m_geradorSinais,
+                             m_simulacaoRapida,
+                             m_listaVariaveis,
+                             m_registradorXY}) {
+        bar->addAction(command);
+    }
+
+    m_optionsMenu = newMenu(this, "Opes1");
+    m_pausar = newCheckAction(this, "PausarSimulao2");
+    m_moverObjetos = newCheckAction(this, "MoverObjetos2");
+    m_excluirObjetos = newCheckAction(this, "ExcluirObjetos");
+    m_optionsMenu->addAction(m_pausar);
+    m_optionsMenu->addAction(m_moverObjetos);
+    m_optionsMenu->addAction(m_excluirObjetos);
+    bar->addMenu(m_optionsMenu);
+
+    m_helpMenu = newMenu(this, "Sobre1");
+    m_comentarios = newCheckAction(this, "Comentrios1");
+    m_website = newAction(this, "utorial1");
+    m_videoAulas = newAction(this, "VdeoAulas1");
+    m_introducao = newAction(this, "IntroduoControledeProcessos1");
+    m_sobre = newAction(this, "Sobre3");
+    m_website->setIcon(LoadIcon(QStringLiteral("pictures/menu/website.png")));
+    m_videoAulas->setIcon(LoadIcon(QStringLiteral("pictures/menu/video.png")));
+    m_introducao->setIcon(LoadIcon(QStringLiteral("pictures/menu/aulas.png")));
+    m_sobre->setIcon(LoadIcon(QStringLiteral("pictures/menu/sobre.png")));
+    m_helpMenu->addAction(m_comentarios);
+    m_helpMenu->addAction(m_website);
+    m_helpMenu->addAction(m_videoAulas);
+    m_helpMenu->addAction(m_introducao);
+    m_helpMenu->addAction(m_sobre);
+    bar->addMenu(m_helpMenu);
+
+    connect(m_novo, &QAction::triggered, this, &TForm1::Novo1Click);
+    connect(m_abrir, &QAction::triggered, this, &TForm1::Abrir1Click);
+    connect(m_salvarComo, &QAction::triggered, this, &TForm1::SalvarComo1Click);
+    connect(m_sair, &QAction::triggered, this, &QWidget::close);
+    connect(m_portuguese, &QAction::triggered, this, &TForm1::Portuguese1Click);
+    connect(m_english, &QAction::triggered, this, &TForm1::English1Click);
+    connect(m_pastaCorrente, &QAction::triggered, this, &TForm1::Pastacorrente1Click);
+    connect(m_exemplos, &QAction::triggered, this, &TForm1::Exemplos1Click);
+    connect(m_configuracao, &QAction::triggered, this, &TForm1::configurationRequested);
+    connect(m_geradorSinais, &QAction::triggered, this, &TForm1::signalGeneratorRequested);
+    connect(m_simulacaoRapida, &QAction::triggered, this, &TForm1::fastSimulationRequested);
+    connect(m_listaVariaveis, &QAction::triggered, this, &TForm1::variableListRequested);
+    connect(m_registradorXY, &QAction::triggered, this, &TForm1::xyRecorderRequested);
+    connect(m_pausar, &QAction::triggered, this, &TForm1::PausarSimulao2Click);
+    connect(m_moverObjetos, &QAction::toggled, this, &TForm1::setEditCursor);
+    connect(m_excluirObjetos, &QAction::toggled, this, &TForm1::setEditCursor);
+    connect(m_comentarios, &QAction::toggled, this, &TForm1::commentDisplayToggled);
+    connect(m_website, &QAction::triggered, this, [this] {
+        openWebPage(QString::fromLatin1(kHelpHomePage));
+    });
+    connect(m_videoAulas, &QAction::triggered, this, [this] {
+        openWebPage(QString::fromLatin1(kHelpVideoLessonsPage));
+    });
+    connect(m_introducao, &QAction::triggered, this, [this] {
+        openWebPage(QString::fromLatin1(kHelpLessonsPage));
+    });
+    connect(m_sobre, &QAction::triggered, this, &TForm1::Sobre3Click);
+}
+
+void TForm1::buildCentralArea()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Central"));
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    m_plantArea = new QWidget(central);
+    m_plantArea->setObjectName(QStringLiteral("PlantArea"));
+    m_plantArea->setAttribute(Qt::WA_StyledBackground);
+    m_plantArea->setStyleSheet(QStringLiteral("QWidget#PlantArea { background: #eef2f6; }"));
+    m_plantArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    row->addWidget(m_plantArea);
+
+    m_commentPane = new QTextEdit(central);
+    m_commentPane->setObjectName(QStringLiteral("RichEdit1"));
+    m_commentPane->setFrameShape(QFrame::NoFrame);
+    m_commentPane->setAcceptRichText(false);
+    m_commentPane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_commentPane->setFixedWidth(kCommentPaneWidth);
+    m_commentPane->hide();
+    row->addWidget(m_commentPane);
+    column->addLayout(row, 1);
+
+    m_helpBar = new QFrame(central);
+    m_helpBar->setObjectName(QStringLiteral("HelpBar"));
+    m_helpBar->setFrameShape(QFrame::StyledPanel);
+    auto *helpRow = new QHBoxLayout(m_helpBar);
+    helpRow->setContentsMargins(4, 3, 4, 3);
+    m_helpLabel = new QLabel(m_helpBar);
+    m_helpLabel->setObjectName(QStringLiteral("Label21"));
+    m_helpLabel->setAlignment(Qt::AlignCenter);
+    m_helpLabel->setCursor(Qt::PointingHandCursor);
+    m_helpLabel->setStyleSheet(QStringLiteral("QLabel { color: #1d5fa0; }"));
+    m_helpLabel->installEventFilter(this);
+    helpRow->addWidget(m_helpLabel);
+    column->addWidget(m_helpBar);
+
+    m_gallery = new ExamplesGallery(m_plantArea);
+    connect(m_gallery, &ExamplesGallery::exampleChosen, this, [this](const QString &file) {
+        LoadPlantFile(file);
+    });
+
+    connect(m_commentPane, &QTextEdit::textChanged, this, &TForm1::commentsEdited);
+    setCentralWidget(central);
+}
+
+void TForm1::applyTexts()
+{
+    const Language language = m_session.language();
+    const auto text = [language](QAction *action, const char *portuguese, const char *english) {
+        action->setText(trText(language, portuguese, english));
+    };
+    text(m_fileMenu->menuAction(), "Arquivo", "File");
+    text(m_novo, "Novo", "New");
+    text(m_abrir, "Abrir", "Open");
+    text(m_salvarComo, "Salvar Como...", "Save as...");
+    text(m_sair, "Sair", "Exit");
+    // These keep their captions in both languages.
+    m_languageMenu->menuAction()->setText(QStringLiteral("Select Language"));
+    m_portuguese->setText(QStringLiteral("Portuguese"));
+    m_english->setText(QStringLiteral("English"));
+    m_pastaCorrente->setText(QStringLiteral("Pasta corrente..."));
+    m_videoAulas->setText(QString::fromUtf8("Vídeo Aulas"));
+    m_introducao->setText(QString::fromUtf8("Introdução Controle de Processos"));
+
+    text(m_exemplos, "Exemplos", "Examples");
+    text(m_configuracao, "Configuração", "Configuration");
+    text(m_geradorSinais, "Gerador de Sinais", "Signals Generator");
+    text(m_simulacaoRapida, "Simulação Rápida", "Fast Simulation");
+    text(m_listaVariaveis, "Lista de Variáveis", "Variables List");
+    text(m_registradorXY, "Registrador XY", "XY Register");
+    text(m_optionsMenu->menuAction(), "Opções", "Options");
+    text(m_pausar, "Pausar Simulação", "Stop Simulation");
+    text(m_moverObjetos, "Mover Objetos", "Move Objects");
+    text(m_excluirObjetos, "Excluir Objetos", "Exclude Objects");
+    text(m_helpMenu->menuAction(), "Ajuda", "Help");
+    text(m_comentarios, "Exibir comentários", "Show comments");
+    text(m_website, "Visitar website", "Online help...");
+    text(m_sobre, "Sobre", "About");
+
+    const QString objectsHint = QString::fromUtf8("Inclusão de objetos ");
+    const QString signalsHint
+        = QString::fromUtf8("Inclusão de sinais aleatórios para simular distúrbios");
+    m_configuracao->setToolTip(objectsHint);
+    m_configuracao->setStatusTip(objectsHint);
+    m_geradorSinais->setToolTip(signalsHint);
+    m_geradorSinais->setStatusTip(signalsHint);
+
+    m_helpLabel->setText(trText(language,
+                                "Clique aqui para informações adicionais",
+                                "Click here for aditional informations"));
+    m_gallery->SetLanguage(language);
+    m_indicator->SetSaved(m_session.SavedFlag(), language);
+}
+
+void TForm1::ApplyEnglishTexts()
+{
+    m_session.SetEnglishFlag(true);
+    applyTexts();
+}
+
+// ---- Start-up ----------------------------------------------------------------------------
+
+void TForm1::FinishStartUp()
+{
+    if (m_startUpDone)
+        return;
+    m_startUpDone = true;
+
+    const QString path = m_session.StartFolder + QLatin1Char('/') + toQString(kPreferencesFileName);
+    const PreferencesReading reading = ReadLanguagePreference(path);
+    Language language = Language::Portuguese;
+    QString failure;
+    if (reading.exists) {
+        if (reading.readable)
+            language = reading.language;
+        else
+            failure = reading.error;
+    } else {
+        const bool english = m_dialogs.askYesNo(
+            m_splash,
+            QString::fromUtf8("Portuguese is the current language. Do you wish to convert to "
+                              "english? (Converter textos inglês?)"));
+        language = english ? Language::English : Language::Portuguese;
+        QString error;
+        if (!WriteLanguagePreference(path, language, error))
+            failure = error;
+    }
+
+    if (language == Language::English) {
+        ApplyEnglishTexts();
+        m_english->setChecked(true);
+    } else {
+        m_session.SetEnglishFlag(false);
+        m_portuguese->setChecked(true);
+    }
+    // A preferences file that cannot be used does not stop the program: the language above
+    // holds for this run.
+    if (!failure.isEmpty()) {
+        m_dialogs.showError(this,
+                            trText(language, "Erro no arquivo ", "Error in the file ") + path
+                                + QStringLiteral(": ") + failure);
+    }
+
+    setGalleryVisible(true);
+    if (m_splash)
+        m_splash->close();
+}
+
+void TForm1::Portuguese1Click()
+{
+    // The check shows the language in force, which changes only at the next start.
+    m_portuguese->setChecked(!m_portuguese->isChecked());
+    if (!m_session.EnglishFlag())
+        return;
+    const QString path = m_session.StartFolder + QLatin1Char('/') + toQString(kPreferencesFileName);
+    QString error;
+    if (!WriteLanguagePreference(path, Language::Portuguese, error)) {
+        m_dialogs.showError(this, path + QStringLiteral(": ") + error);
+        return;
+    }
+    m_dialogs.inform(this, QString::fromUtf8("É necessário reiniciar o aplicativo"));
+}
+
+void TForm1::English1Click()
+{
+    m_english->setChecked(!m_english->isChecked());
+    if (m_session.EnglishFlag())
+        return;
+    const QString path = m_session.StartFolder + QLatin1Char('/') + toQString(kPreferencesFileName);
+    QString error;
+    if (!WriteLanguagePreference(path, Language::English, error)) {
+        m_dialogs.showError(this, path + QStringLiteral(": ") + error);
+        return;
+    }
+    m_dialogs.inform(this, QStringLiteral("It is necessary restart application"));
+}
+
+// ---- File commands -----------------------------------------------------------------------
+
+bool TForm1::runSavePrompt(const QString &question)
+{
+    if (m_session.SavedFlag())
+        return true;
+    if (!m_dialogs.askYesNo(this, question))
+        return true;
+    const QString chosen = runSaveDialog();
+    // Yes, then no name: the user has not agreed to lose the changes.
+    if (chosen.isEmpty())
+        return false;
+    m_session.CurrentPlantFile = chosen;
+    if (!writePlant())
+        return false;
+    m_session.MarkSaved();
+    return true;
+}
+
+QString TForm1::runSaveDialog()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Salvar Como");
+    request.folder = m_saveDialogFolder;
+    request.fileName = FileNamePart(m_session.CurrentPlantFile);
+    request.filter = kPlantFileFilter;
+    const QString chosen = m_dialogs.saveFile(this, request);
+    if (!chosen.isEmpty())
+        QDir::setCurrent(folderOf(chosen));
+    return chosen;
+}
+
+bool TForm1::writePlant()
+{
+    std::string error;
+    if (!SavePlantFile(m_session.plant(),
+                       m_session.CurrentPlantFile.toStdString(),
+                       m_session.language(),
+                       error)) {
+        m_dialogs.showError(this, toQString(error));
+        return false;
+    }
+    return true;
+}
+
+void TForm1::takeFileName(const QString &chosen)
+{
+    m_session.CurrentPlantFile = chosen;
+    if (m_session.plant().title.empty()) {
+        SetTitle(m_session.plant(), FileNamePart(chosen).toStdString());
+        setWindowTitle(toQString(m_session.plant().caption));
+        m_session.MarkChanged();
+    }
+    m_session.CurrentPlantFile = WithPlantFileExtension(chosen);
+}
+
+void TForm1::Novo1Click()
+{
+    if (!runSavePrompt(
+            trText(m_session.language(), "Salvar Alterações em Arquivo?", "Save changes?")))
+        return;
+    m_session.ResetPlant();
+    m_session.CurrentPlantFile.clear();
+    setPlantCaption(QString::fromLatin1(kPlantCaption));
+    m_session.MarkSaved();
+    setGalleryVisible(false);
+    // The comment pane shows, and its check mark says so.
+    m_comentarios->setChecked(true);
+    m_indicator->SetVisible(true);
+    setToolMenusVisible(true);
+}
+
+void TForm1::Abrir1Click()
+{
+    m_saveDialogFolder
+        = m_session.CurrentFolder.isEmpty() ? m_session.StartFolder : m_session.CurrentFolder;
+    if (!runSavePrompt(
+            trText(m_session.language(), "Salvar Alterações em Arquivo?", "Save changes?")))
+        return;
+    LoadPlantFile(QString());
+}
+
+void TForm1::SalvarComo1Click()
+{
+    m_saveDialogFolder
+        = m_session.CurrentFolder.isEmpty() ? m_session.StartFolder : m_session.CurrentFolder;
+    const QString chosen = runSaveDialog();
+    if (chosen.isEmpty())
+        return;
+    takeFileName(chosen);
+    if (writePlant())
+        m_session.MarkSaved();
+}
+
+void TForm1::Salvar1Click()
+{
+    if (m_session.CurrentPlantFile.isEmpty()) {
+        const QString chosen = runSaveDialog();
+        if (chosen.isEmpty())
+            return;
+        takeFileName(chosen);
+        m_indicator->SetVisible(true);
+    }
+    if (writePlant())
+        m_session.MarkSaved();
+}
+
+void TForm1::Exemplos1Click()
+{
+    if (!runSavePrompt(
+            trText(m_session.language(), "Salvar Alterações em Arquivo?", "Save changes?")))
+        return;
+    m_session.CurrentPlantFile.clear();
+    m_session.MarkSaved();
+    m_session.ResetPlant();
+    setPlantCaption(QString::fromLatin1(kPlantCaption));
+    m_commentPane->hide();
+    m_indicator->SetVisible(false);
+    setToolMenusVisible(false);
+    setGalleryVisible(true);
+}
+
+bool TForm1::LoadPlantFile(const QString &fileName)
+{
+    if (fileName.isEmpty()) {
+        FileDialogRequest request;
+        request.title = trText(m_session.language(), "Abrir", "Open");
+        request.folder
+            = m_session.CurrentFolder.isEmpty() ? m_session.StartFolder : m_session.CurrentFolder;
+        request.filter = kPlantFileFilter;
+        const QString chosen = m_dialogs.openFile(this, request);
+        if (chosen.isEmpty())
+            return false;
+        QDir::setCurrent(folderOf(chosen));
+        return readPlant(chosen, false);
+    }
+    const QString path = ExampleFilePath(m_session.StartFolder, fileName.toStdString());
+    if (!QFileInfo::exists(path)) {
+        m_dialogs.inform(this,
+                         trText(m_session.language(), "Arquivo não encontrado", "File not found"));
+        return false;
+    }
+    return readPlant(path, true);
+}
+
+bool TForm1::readPlant(const QString &path, bool fromExample)
+{
+    PlantReadResult result;
+    {
+        const Session::TimerHold hold(m_session);
+        result = ReadPlantFile(path.toStdString(), m_session.language());
+    }
+    if (!result.Succeeded()) {
+        const Language language = m_session.language();
+        QString message = path;
+        if (result.errorLine > 0) {
+            message += QLatin1Char('\n') + trText(language, "Linha ", "Line ")
+                       + toQString(FormatFixed(result.errorLine, 0, 0));
+        }
+        message += QStringLiteral(": ") + toQString(result.error);
+        m_dialogs.showError(this, message);
+        return false;
+    }
+    m_session.CurrentPlantFile = path;
+    m_session.ReplacePlant(std::move(result.plant));
+    m_session.MarkSaved();
+    setWindowTitle(toQString(m_session.plant().caption));
+    setGalleryVisible(false);
+    setToolMenusVisible(true);
+    // An example is saved under a new name only.
+    if (fromExample)
+        m_indicator->SetVisible(false);
+    for (const std::string &message : result.applyMessages)
+        m_dialogs.inform(this, toQString(message));
+    return true;
+}
+
+bool TForm1::FormClose()
+{
+    if (m_session.SavedFlag())
+        return true;
+    // Asked in Portuguese in both languages.
+    if (!m_dialogs.askYesNo(this, QString::fromUtf8("Salvar Alterações em Arquivo?")))
+        return true;
+    const QString chosen = runSaveDialog();
+    if (chosen.isEmpty())
+        return false;
+    m_session.CurrentPlantFile = chosen;
+    if (!writePlant())
+        return false;
+    m_session.MarkSaved();
+    return true;
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (!FormClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (m_splash)
+        m_splash->close();
+    emit closed();
+}
+
+// ---- Other commands ----------------------------------------------------------------------
+
+void TForm1::Pastacorrente1Click()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Pasta corrente...");
+    request.folder = m_session.StartFolder;
+    request.mustExist = false;
+    const QString chosen = m_dialogs.openFile(this, request);
+    if (!chosen.isEmpty())
+        m_session.CurrentFolder = folderOf(chosen) + QLatin1Char('/');
+    if (!m_session.CurrentFolder.isEmpty())
+        QDir::setCurrent(m_session.CurrentFolder);
+}
+
+void TForm1::PausarSimulao2Click()
+{
+    m_session.SetRunning(!m_session.IsRunning());
+    showRunning(m_session.IsRunning());
+}
+
+void TForm1::Sobre3Click()
+{
+    auto *about = new SplashWindow(SplashWindow::Role::About,
+                                   trText(m_session.language(), "Sobre", "About"));
+    about->ShowAndUpdate();
+}
+
+void TForm1::openWebPage(const QString &pagePath)
+{
+    if (!IsInternetConnected(m_session.HelpFolder)) {
+        // Portuguese in both languages.
+        m_dialogs.inform(this, QString::fromUtf8("É requerida conexão com internet"));
+        return;
+    }
+    m_dialogs.openUrl(HelpPageUrl(m_session.HelpFolder, pagePath));
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_helpLabel && event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            openWebPage(QString::fromLatin1(kHelpHomePage));
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+SplashWindow *TForm1::splash() const
+{
+    return m_splash.data();
+}
+
+bool TForm1::IsMoveMode() const
+{
+    return m_moverObjetos->isChecked();
+}
+
+bool TForm1::IsDeleteMode() const
+{
+    return m_excluirObjetos->isChecked();
+}
+
+// ---- Model -> widgets --------------------------------------------------------------------
+
+void TForm1::showPlant()
+{
+    const Plant &plant = m_session.plant();
+    {
+        const QSignalBlocker blocker(m_commentPane);
+        QStringList lines;
+        for (const std::string &line : plant.comments)
+            lines.append(toQString(line));
+        m_commentPane->setPlainText(lines.join(QLatin1Char('\n')));
+    }
+    {
+        const QSignalBlocker blocker(m_comentarios);
+        m_comentarios->setChecked(plant.commentDisplay);
+    }
+    m_commentPane->setVisible(plant.commentDisplay);
+}
+
+void TForm1::setPlantCaption(const QString &caption)
+{
+    // The file stores the caption, so it is part of the plant.
+    m_session.plant().caption = caption.toStdString();
+    setWindowTitle(caption);
+}
+
+void TForm1::showSavedFlag(bool saved)
+{
+    m_indicator->SetSaved(saved, m_session.language());
+}
+
+void TForm1::showRunning(bool running)
+{
+    const QSignalBlocker blocker(m_pausar);
+    m_pausar->setChecked(!running);
+}
+
+void TForm1::setToolMenusVisible(bool visible)
+{
+    for (QAction *item : {m_salvarComo,
+                          m_exemplos,
+                          m_configuracao,
+                          m_geradorSinais,
+                          m_optionsMenu->menuAction(),
+                          m_listaVariaveis,
+                          m_simulacaoRapida,
+                          m_registradorXY}) {
+        item->setVisible(visible);
+    }
+}
+
+void TForm1::setGalleryVisible(bool visible)
+{
+    m_gallery->setVisible(visible);
+    if (visible)
+        m_gallery->raise();
+}
+
+void TForm1::setEditCursor(bool on)
+{
+    // Each mode sets the cursor by its own mark, whatever the other's.
+    if (on)
+        setCursor(Qt::CrossCursor);
+    else
+        unsetCursor();
+}
+
+// ---- User edits -> model -----------------------------------------------------------------
+
+void TForm1::commentsEdited()
+{
+    const QStringList lines = m_commentPane->toPlainText().split(QLatin1Char('\n'));
+    std::vector<std::string> comments;
+    if (!(lines.size() == 1 && lines.constFirst().isEmpty())) {
+        comments.reserve(static_cast<std::size_t>(lines.size()));
+        for (const QString &line : lines)
+            comments.push_back(line.toStdString());
+    }
+    m_session.plant().comments = std::move(comments);
+    m_session.MarkChanged();
+}
+
+void TForm1::commentDisplayToggled(bool on)
+{
+    m_session.plant().commentDisplay = on;
+    m_commentPane->setVisible(on);
 }
 
 } // namespace zelvar

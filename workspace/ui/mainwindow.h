@@ -1,22 +1,142 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
+class QAction;
+class QFrame;
+class QLabel;
 class QMenu;
+class QTextEdit;
 
 namespace zelvar {
 
-// The main window: the plant picture, its menus and the comment pane.
+class ExamplesGallery;
+class SavedIndicator;
+class Session;
+class SplashWindow;
+class UserDialogs;
+
+// The main window: the menu bar with the saved indicator, the plant area with the examples
+// gallery, the comment pane and the help bar. It shows the session's plant and runs the file
+// commands on it; every question and dialog goes through UserDialogs.
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    // The creation handler: shows the splash, whose timer later calls FinishStartUp.
+    TForm1(Session &session, UserDialogs &dialogs, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // The splash timer's work: the language from "preferences.cfg" (asked for and written on
+    // the first run), the English texts, the gallery shown and the splash closed. Runs once.
+    void FinishStartUp();
+    // The main window's English texts; EnglishFlag is set first.
+    void ApplyEnglishTexts();
+
+    // The plant reader: with an empty name it asks for the file, otherwise the name is an
+    // example's file relative to the start folder. A failed read keeps the current plant.
+    bool LoadPlantFile(const QString &fileName);
+
+    SplashWindow *splash() const;
+    bool IsMoveMode() const;
+    bool IsDeleteMode() const;
+
+signals:
+    // The tool windows come with their own parts of the program.
+    void configurationRequested();
+    void signalGeneratorRequested();
+    void fastSimulationRequested();
+    void variableListRequested();
+    void xyRecorderRequested();
+    // The window closed for good: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildMenus();
+    void buildCentralArea();
+    void applyTexts();
+
+    // File commands.
+    void Novo1Click();
+    void Abrir1Click();
+    void SalvarComo1Click();
+    void Salvar1Click();
+    void Exemplos1Click();
+    bool FormClose();
+    // Asks to save unsaved changes. False when the user gave up on the save he asked for (or
+    // it failed): the calling command then stops.
+    bool runSavePrompt(const QString &question);
+    QString runSaveDialog();
+    bool readPlant(const QString &path, bool fromExample);
+    bool writePlant();
+    // Salvar Como's naming: the title from the file name when there is none, ".smp" added.
+    void takeFileName(const QString &chosen);
+
+    // Other commands.
+    void Portuguese1Click();
+    void English1Click();
+    void Pastacorrente1Click();
+    void PausarSimulao2Click();
+    void Sobre3Click();
+    void openWebPage(const QString &pagePath);
+
+    // Model -> widgets.
+    void showPlant();
+    void setPlantCaption(const QString &caption);
+    void showSavedFlag(bool saved);
+    void showRunning(bool running);
+    void setToolMenusVisible(bool visible);
+    void setGalleryVisible(bool visible);
+    void setEditCursor(bool on);
+
+    // User edits -> model.
+    void commentsEdited();
+    void commentDisplayToggled(bool on);
+
+    Session &m_session;
+    UserDialogs &m_dialogs;
+    QPointer<SplashWindow> m_splash;
+    bool m_startUpDone = false;
+    QString m_saveDialogFolder;
+
+    SavedIndicator *m_indicator = nullptr;
     QMenu *m_fileMenu = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QMenu *m_optionsMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    QAction *m_novo = nullptr;
+    QAction *m_abrir = nullptr;
+    QAction *m_salvarComo = nullptr;
+    QAction *m_sair = nullptr;
+    QAction *m_portuguese = nullptr;
+    QAction *m_english = nullptr;
+    QAction *m_pastaCorrente = nullptr;
+    QAction *m_exemplos = nullptr;
+    QAction *m_configuracao = nullptr;
+    QAction *m_geradorSinais = nullptr;
+    QAction *m_simulacaoRapida = nullptr;
+    QAction *m_listaVariaveis = nullptr;
+    QAction *m_registradorXY = nullptr;
+    QAction *m_pausar = nullptr;
+    QAction *m_moverObjetos = nullptr;
+    QAction *m_excluirObjetos = nullptr;
+    QAction *m_comentarios = nullptr;
+    QAction *m_website = nullptr;
+    QAction *m_videoAulas = nullptr;
+    QAction *m_introducao = nullptr;
+    QAction *m_sobre = nullptr;
+
+    QWidget *m_plantArea = nullptr;
+    ExamplesGallery *m_gallery = nullptr;
+    QTextEdit *m_commentPane = nullptr;
+    QFrame *m_helpBar = nullptr;
+    QLabel *m_helpLabel = nullptr;
 };
 
 } // namespace zelvar

@@ -1,0 +1,88 @@
+#include "workspace/ui/session.h"
+
+#include "documents/model/plantoperations.h"
+
+#include <QTime>
+
+namespace zelvar {
+
+Session::Session(const QString &startFolder, QObject *parent)
+    : QObject(parent)
+    , StartFolder(startFolder)
+    , HelpFolder(startFolder + QStringLiteral("/help"))
+    , m_plant(std::make_unique<Plant>())
+{
+    m_plant->memories.SetStartupDefaults();
+    m_context.random = &m_random;
+    m_tick.TimerIntervalMs = kTimerIntervalMs;
+    m_tick.RefreshDisplay = [this] {
+        emit displayRefreshDue();
+    };
+
+    m_timer.setObjectName(QStringLiteral("Timer1"));
+    m_timer.setInterval(kTimerIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &Session::Timer1Timer);
+    m_timer.start();
+}
+
+Session::~Session() = default;
+
+void Session::ResetPlant()
+{
+    ReplacePlant(zelvar::ResetPlant(*m_plant, language()));
+}
+
+void Session::ReplacePlant(std::unique_ptr<Plant> plant)
+{
+    if (!plant)
+        return;
+    m_plant = std::move(plant);
+    emit plantReplaced();
+}
+
+void Session::MarkChanged()
+{
+    m_savedFlag = false;
+    emit savedFlagChanged(false);
+    emit plantChanged();
+}
+
+void Session::MarkSaved()
+{
+    m_savedFlag = true;
+    emit savedFlagChanged(true);
+}
+
+void Session::SetRunning(bool running)
+{
+    if (running == m_timer.isActive())
+        return;
+    if (running)
+        m_timer.start();
+    else
+        m_timer.stop();
+    emit runningChanged(running);
+}
+
+Session::TimerHold::TimerHold(Session &session)
+    : m_session(session)
+    , m_wasRunning(session.m_timer.isActive())
+{
+    m_session.m_timer.stop();
+}
+
+Session::TimerHold::~TimerHold()
+{
+    if (m_wasRunning)
+        m_session.m_timer.start();
+}
+
+void Session::Timer1Timer()
+{
+    m_tick.TimerIntervalMs = m_timer.interval();
+    const double timeOfDayMs = QTime::currentTime().msecsSinceStartOfDay();
+    m_tick.Tick(timeOfDayMs, *m_plant, m_context);
+    emit ticked();
+}
+
+} // namespace zelvar

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "documents/model/plant.h"
+#include "engine/model/language.h"
+#include "engine/model/randomsource.h"
+#include "engine/model/realtimetick.h"
+#include "engine/model/stepcontext.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+namespace zelvar {
+
+// What lives as long as the program: the current plant, the main timer that steps it in real
+// time, the language and the folders. Windows keep a non-owning pointer and listen to its
+// signals; only the session replaces the plant.
+class Session : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kTimerIntervalMs = 100;
+
+    // startFolder: the working folder at start-up, home of "preferences.cfg" and the examples.
+    // The plant starts with the start-up memory defaults and the main timer runs at once.
+    explicit Session(const QString &startFolder, QObject *parent = nullptr);
+    ~Session() override;
+
+    Plant &plant() { return *m_plant; }
+    const Plant &plant() const { return *m_plant; }
+
+    // An empty plant made from the current one (the reset of "Novo" and "Exemplos").
+    void ResetPlant();
+    // Takes over a plant that a read produced.
+    void ReplacePlant(std::unique_ptr<Plant> plant);
+
+    // EnglishFlag: fixed at start-up.
+    bool EnglishFlag() const { return m_englishFlag; }
+    void SetEnglishFlag(bool english) { m_englishFlag = english; }
+    Language language() const { return m_englishFlag ? Language::English : Language::Portuguese; }
+
+    // SavedFlag: true while the plant has no unsaved changes.
+    bool SavedFlag() const { return m_savedFlag; }
+    // A user edit that a save would write.
+    void MarkChanged();
+    void MarkSaved();
+
+    // Timer1, the real-time tick. Running is its enabled state; "Pausar Simulação" shows it.
+    QTimer &Timer1() { return m_timer; }
+    bool IsRunning() const { return m_timer.isActive(); }
+    void SetRunning(bool running);
+
+    // Stops the main timer for a piece of work and puts it back as it was on leaving, so a
+    // pause stays a pause and a running plant goes on.
+    class TimerHold
+    {
+    public:
+        explicit TimerHold(Session &session);
+        ~TimerHold();
+        TimerHold(const TimerHold &) = delete;
+        TimerHold &operator=(const TimerHold &) = delete;
+
+    private:
+        Session &m_session;
+        bool m_wasRunning;
+    };
+
+    // One tick: the time of day, the time step, the display refresh every sixth tick, one step
+    // of every present object.
+    void Timer1Timer();
+    const RealTimeTick &tick() const { return m_tick; }
+
+    // The shared folders and names; the paths use "/".
+    QString StartFolder;
+    QString CurrentFolder;      // chosen with "Pasta corrente...", with a trailing "/"
+    QString CurrentPlantFile;   // empty for a new plant
+    QString TrendArchiveFolder; // chosen by the first controller that archives
+    QString HelpFolder;         // the bundled help site
+
+signals:
+    void plantReplaced();
+    void plantChanged();
+    void savedFlagChanged(bool saved);
+    void runningChanged(bool running);
+    // Every sixth tick, before the objects are stepped: animated texts, shapes, push buttons.
+    void displayRefreshDue();
+    void ticked();
+
+private:
+    std::unique_ptr<Plant> m_plant;
+    bool m_englishFlag = false;
+    bool m_savedFlag = true;
+    QTimer m_timer;
+    RealTimeTick m_tick;
+    StandardRandomSource m_random;
+    StepContext m_context;
+};
+
+} // namespace zelvar

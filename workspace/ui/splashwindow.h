@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace zelvar {
+
+// The picture window of 602 by 452 pixels: the splash at start-up (borderless, on top, its
+// one-shot Timer1 ends the start-up) and the about box (with its "Fechar" button).
+class SplashWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Role { Splash, About };
+
+    static constexpr int kWidth = 602;
+    static constexpr int kHeight = 452;
+    static constexpr int kSplashMs = 3000;
+
+    explicit SplashWindow(Role role, const QString &title = {}, QWidget *parent = nullptr);
+
+    // Shows the window and draws it at once, before the caller goes on.
+    void ShowAndUpdate();
+    QTimer *Timer1() const { return m_timer; }
+    QPushButton *BotaoFechar() const { return m_closeButton; }
+
+signals:
+    // The splash timer fired (once).
+    void splashTimeElapsed();
+
+private:
+    void Timer1Timer();
+    void BotaoFecharClick();
+
+    QLabel *m_picture = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QTimer *m_timer = nullptr;
+};
+
+} // namespace zelvar
