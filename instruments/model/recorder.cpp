@@ -264,3 +264,17 @@ void LoadRecorderSection(Recorder &recorder, PlantTextReader &reader, Language l
 }
 
 } // namespace zelvar
+
+namespace zelvar {
+
+void StepRecorders(SlotPool<Recorder, Recorder::kCount> &recorders,
+                   const EnginePlant &plant,
+                   const StepContext &context)
+{
+    for (int slot = 1; slot <= Recorder::kCount; ++slot) {
+        if (recorders.IsPresent(slot))
+            StepRecorder(recorders[slot], plant, context);
+    }
+}
+
+} // namespace zelvar

@@ -1,6 +1,8 @@
 #include "workspace/ui/session.h"
 
 #include "documents/model/plantoperations.h"
+#include "instruments/model/animatedtext.h"
+#include "instruments/model/recorder.h"
 
 #include <QTime>
 
@@ -16,8 +18,10 @@ Session::Session(const QString &startFolder, QObject *parent)
     m_context.random = &m_random;
     m_tick.TimerIntervalMs = kTimerIntervalMs;
     m_tick.RefreshDisplay = [this] {
+        StepAnimatedTexts(m_plant->animatedTexts, *m_plant);
         emit displayRefreshDue();
     };
+    m_tick.Hooks.recorders = [this] { StepRecorders(m_plant->recorders, *m_plant, m_context); };
 
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(kTimerIntervalMs);
