@@ -57,6 +57,12 @@ void Session::MarkSaved()
     emit savedFlagChanged(true);
 }
 
+void Session::RefreshMainWindow()
+{
+    zelvar::RefreshMainWindow(*m_plant);
+    emit mainWindowRefreshed();
+}
+
 void Session::SetRunning(bool running)
 {
     if (running == m_timer.isActive())

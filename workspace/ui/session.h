@@ -47,6 +47,8 @@ public:
     // A user edit that a save would write.
     void MarkChanged();
     void MarkSaved();
+    // RefreshMainWindow: re-derives the picture from the plant and tells the windows.
+    void RefreshMainWindow();
 
     // Timer1, the real-time tick. Running is its enabled state; "Pausar Simulação" shows it.
     QTimer &Timer1() { return m_timer; }
@@ -87,6 +89,8 @@ signals:
     void runningChanged(bool running);
     // Every sixth tick, before the objects are stepped: animated texts, shapes, push buttons.
     void displayRefreshDue();
+    // The plant's derived picture state changed (icons, captions, shapes, sliders).
+    void mainWindowRefreshed();
     void ticked();
 
 private:
