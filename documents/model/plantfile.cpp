@@ -564,6 +564,12 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
     return result;
 }
 
+std::string PictureFileNameOf(std::string_view chosenPath)
+{
+    const std::size_t slash = chosenPath.find_last_of("/\\");
+    return std::string(slash == std::string_view::npos ? chosenPath : chosenPath.substr(slash + 1));
+}
+
 PlantReadResult ReadPlantFile(const std::string &path, Language language)
 {
     std::ifstream file(path, std::ios::binary);

@@ -49,6 +49,10 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
 // Reads a file from disk; a missing or unreadable file is a failure with line 0.
 PlantReadResult ReadPlantFile(const std::string &path, Language language);
 
+// ChoosePlantPicture: the chosen bitmap's name without its folder, which the plant stores
+// (a "/" or "\\" ends the folder, whatever the platform).
+std::string PictureFileNameOf(std::string_view chosenPath);
+
 // Writes atomically: a temporary file beside the target, then a rename. On failure the old
 // file stays whole and error says why.
 bool SavePlantFile(const Plant &plant,

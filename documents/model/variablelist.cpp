@@ -149,7 +149,7 @@ const std::string &VariableList::Cell(Grid grid, int row, int column) const
     return Rows(grid)[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
-void VariableList::Refresh(const Plant &plant)
+void VariableList::Refresh(Plant &plant)
 {
     const MemoryTable &m = plant.memories;
     const auto fill = [&m](std::array<std::string, kColumns> &row, int memory) {
@@ -186,6 +186,18 @@ void VariableList::Refresh(const Plant &plant)
         const auto &row = m_signalRows[static_cast<std::size_t>(k)];
         m_sliderHints[static_cast<std::size_t>(k)]
             = "Faixa: de " + row[3] + " a " + row[4] + " " + row[2];
+    }
+    for (int slot = 1; slot <= plant.animatedTexts.kCount; ++slot) {
+        if (plant.animatedTexts.IsPresent(slot))
+            ApplyTextSettings(plant.animatedTexts[slot], plant.memories);
+    }
+    for (int slot = 1; slot <= plant.recorders.kCount; ++slot) {
+        if (plant.recorders.IsPresent(slot))
+            ApplyRecorderSettings(plant.recorders[slot], plant.memories);
+    }
+    for (int slot = 1; slot <= plant.controllers.kCount; ++slot) {
+        if (plant.controllers.IsPresent(slot))
+            plant.controllers[slot].ApplyControllerSettings(plant.memories, false);
     }
 }
 

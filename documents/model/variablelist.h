@@ -36,9 +36,10 @@ public:
 
     const std::string &Cell(Grid grid, int row, int column) const;
 
-    // RefreshVariableList: the grids from the memory table and the present objects' tags; the
-    // slider hints. (Instruments re-apply their settings through the plant's own refresh.)
-    void Refresh(const Plant &plant);
+    // RefreshVariableList: the grids from the memory table and the present objects' tags, the
+    // slider hints, and the present animated texts, recorders and controllers re-applied so a
+    // changed unit or range reaches every instrument that shows it.
+    void Refresh(Plant &plant);
     // "Faixa: de <low> a <high> <unit>" of slider input 1-6, as the last refresh left it.
     const std::string &SliderHint(int k) const
     {

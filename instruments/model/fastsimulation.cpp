@@ -24,14 +24,6 @@ int ClampedIndex(int index)
 
 // A loop taking part in a run: its PV memory and, for charts in engineering units, the PV
 // memory's range.
-struct RunLoop
-{
-    int loop = 0;
-    int pvMemory = 0;
-    double low = 0.0;
-    double high = 100.0;
-};
-
 double Finite(double x)
 {
     return std::isfinite(x) ? x : 0.0;
@@ -92,6 +84,34 @@ int TestSignalStep(int steps)
     return i;
 }
 
+std::vector<PerformanceLoop> PrepareLoopCharts(const EnginePlant &plant,
+                                               LoopCharts &charts,
+                                               PerformanceTables &tables,
+                                               std::size_t samples)
+{
+    std::vector<PerformanceLoop> loops;
+    for (int k = 1; k <= kLoopCount; ++k) {
+        if (!plant.controllers.IsPresent(k))
+            continue;
+        LoopSeries &chart = charts[static_cast<std::size_t>(k)];
+        chart.Clear();
+        const int position = plant.controllers[k].Settings().VariavelSelect;
+        if (!NamesMemory(position))
+            continue;
+        const int pv = position + 1;
+        const auto at = static_cast<std::size_t>(pv);
+        tables.LoopUnit[static_cast<std::size_t>(k)] = plant.memories.MemoryUnit[at];
+        loops.push_back({k,
+                         pv,
+                         ParseNumber(plant.memories.MemoryUEMin[at]).value,
+                         ParseNumber(plant.memories.MemoryUEMax[at]).value});
+        chart.PV.reserve(samples);
+        chart.SP.reserve(samples);
+        chart.CO.reserve(samples);
+    }
+    return loops;
+}
+
 void RunFastSimulation(EnginePlant &plant,
                        StepContext &context,
                        int windowSeconds,
@@ -109,27 +129,7 @@ void RunFastSimulation(EnginePlant &plant,
     const int stepsPerSample = std::max(1, RoundHalfEven(1.0 / sampleTime));
     const auto samples = static_cast<std::size_t>(steps / stepsPerSample);
 
-    std::array<RunLoop, kLoopCount> loops{};
-    std::size_t loopCount = 0;
-    for (int k = 1; k <= kLoopCount; ++k) {
-        if (!plant.controllers.IsPresent(k))
-            continue;
-        LoopSeries &chart = charts[static_cast<std::size_t>(k)];
-        chart.Clear();
-        const int position = plant.controllers[k].Settings().VariavelSelect;
-        if (!NamesMemory(position))
-            continue;
-        const int pv = position + 1;
-        const auto at = static_cast<std::size_t>(pv);
-        tables.LoopUnit[static_cast<std::size_t>(k)] = plant.memories.MemoryUnit[at];
-        loops[loopCount++] = {k,
-                              pv,
-                              ParseNumber(plant.memories.MemoryUEMin[at]).value,
-                              ParseNumber(plant.memories.MemoryUEMax[at]).value};
-        chart.PV.reserve(samples);
-        chart.SP.reserve(samples);
-        chart.CO.reserve(samples);
-    }
+    const std::vector<PerformanceLoop> loops = PrepareLoopCharts(plant, charts, tables, samples);
 
     const bool testSignal = options.testSignal == 2 || options.testSignal == 3;
     const int testStep = TestSignalStep(steps);
@@ -166,8 +166,7 @@ void RunFastSimulation(EnginePlant &plant,
             continue;
         if (dataFile)
             dataFile->WriteSample(memories);
-        for (std::size_t i = 0; i < loopCount; ++i) {
-            const RunLoop &loop = loops[i];
+        for (const PerformanceLoop &loop : loops) {
             LoopSeries &chart = charts[static_cast<std::size_t>(loop.loop)];
             const double pv = memories.Value(loop.pvMemory);
             const double sp = memories.Value(60 + loop.loop);
@@ -183,8 +182,8 @@ void RunFastSimulation(EnginePlant &plant,
         }
     }
 
-    for (std::size_t i = 0; i < loopCount; ++i) {
-        const auto k = static_cast<std::size_t>(loops[i].loop);
+    for (const PerformanceLoop &loop : loops) {
+        const auto k = static_cast<std::size_t>(loop.loop);
         tables.LoopIndexTable[k] = CalcLoopIndices(charts[k].PV, charts[k].SP, charts[k].CO);
     }
 }

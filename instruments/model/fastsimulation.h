@@ -87,6 +87,23 @@ struct FastRunOptions
 // progress 100 i / N, rounded with halves to even, exceeds 10 (1891 of 18000).
 int TestSignalStep(int steps);
 
+// A loop that takes part in a run or a history: controller k with a PV memory, and that
+// memory's range for the engineering units.
+struct PerformanceLoop
+{
+    int loop = 0;
+    int pvMemory = 0;
+    double low = 0.0;
+    double high = 100.0;
+};
+
+// Clears the charts of every present controller and lists the loops whose PV is a memory,
+// noting their units and making room for the samples.
+std::vector<PerformanceLoop> PrepareLoopCharts(const EnginePlant &plant,
+                                               LoopCharts &charts,
+                                               PerformanceTables &tables,
+                                               std::size_t samples);
+
 // The fast run: N = round(W / Ts) steps of Ts through the shared step order, without
 // recorders and animated texts, with the fast-run flag set; the live plant advances.
 //   - Loop k takes part when controller k is present with a PV chosen (memory p); its chart

@@ -15,14 +15,6 @@ namespace zelvar {
 
 namespace {
 
-struct HistoryLoop
-{
-    int loop = 0;
-    int pvMemory = 0;
-    double low = 0.0;
-    double high = 100.0;
-};
-
 bool ReadWholeFile(const std::filesystem::path &file, std::string &bytes)
 {
     std::ifstream stream(file, std::ios::in | std::ios::binary);
@@ -107,26 +99,8 @@ std::string LoadHistory(LoopCharts &charts,
     const double length = fields.Count() >= 2 ? fields.Value(fields.Count()) : 0.0;
     const int samples = std::clamp(RoundHalfEven(length), 0, dataLines);
 
-    std::vector<HistoryLoop> loops;
-    for (int k = 1; k <= kLoopCount; ++k) {
-        if (!plant.controllers.IsPresent(k))
-            continue;
-        LoopSeries &chart = charts[static_cast<std::size_t>(k)];
-        chart.Clear();
-        const int position = plant.controllers[k].Settings().VariavelSelect;
-        if (!NamesMemory(position))
-            continue;
-        const int pv = position + 1;
-        const auto at = static_cast<std::size_t>(pv);
-        tables.LoopUnit[static_cast<std::size_t>(k)] = plant.memories.MemoryUnit[at];
-        loops.push_back({k,
-                         pv,
-                         ParseNumber(plant.memories.MemoryUEMin[at]).value,
-                         ParseNumber(plant.memories.MemoryUEMax[at]).value});
-        chart.PV.reserve(static_cast<std::size_t>(samples));
-        chart.SP.reserve(static_cast<std::size_t>(samples));
-        chart.CO.reserve(static_cast<std::size_t>(samples));
-    }
+    const std::vector<PerformanceLoop> loops
+        = PrepareLoopCharts(plant, charts, tables, static_cast<std::size_t>(samples));
 
     int shown = -1;
     for (int i = 0; i < samples; ++i) {
@@ -138,7 +112,7 @@ std::string LoadHistory(LoopCharts &charts,
             }
         }
         fields.Split(lines[static_cast<std::size_t>(i + 1)]);
-        for (const HistoryLoop &loop : loops) {
+        for (const PerformanceLoop &loop : loops) {
             LoopSeries &chart = charts[static_cast<std::size_t>(loop.loop)];
             const double pv = fields.Value(loop.pvMemory);
             const double sp = fields.Value(60 + loop.loop);
@@ -154,7 +128,7 @@ std::string LoadHistory(LoopCharts &charts,
         }
     }
 
-    for (const HistoryLoop &loop : loops) {
+    for (const PerformanceLoop &loop : loops) {
         const auto k = static_cast<std::size_t>(loop.loop);
         table[k] = CalcLoopIndices(charts[k].PV, charts[k].SP, charts[k].CO);
     }

@@ -297,6 +297,13 @@ TEST(PlantFile, MalformedFilesFailWithTheirLine)
     EXPECT_FALSE(Read(binary).Succeeded());
 }
 
+TEST(PlantFile, PictureKeepsOnlyItsFileName)
+{
+    EXPECT_EQ(PictureFileNameOf("/home/ana/plantas/caldeira.bmp"), "caldeira.bmp");
+    EXPECT_EQ(PictureFileNameOf("C:\\fundo.bmp"), "fundo.bmp");
+    EXPECT_EQ(PictureFileNameOf("fundo.bmp"), "fundo.bmp");
+}
+
 TEST(PlantFile, SaveIsAtomicAndReportsFailure)
 {
     const std::filesystem::path folder

@@ -73,6 +73,18 @@ TEST_F(VariableListTest, RefreshShowsValuesTagsAndSliderHints)
     EXPECT_EQ(list.Cell(Grid::ProcessVariables, 1, 1), "Variável de Processo");
 }
 
+TEST_F(VariableListTest, RefreshReachesTheInstrumentsThatShowAMemory)
+{
+    plant.animatedTexts.present[1] = true;
+    plant.animatedTexts[1] = AnimatedText(1);
+    plant.animatedTexts[1].ComboBox1 = 20; // M21
+    plant.memories.MemoryUnit[21] = "kg/h";
+    plant.memories.MemoryUEMax[21] = "2500";
+    list.Refresh(plant);
+    EXPECT_EQ(plant.animatedTexts[1].Unidade, "kg/h");
+    EXPECT_EQ(plant.animatedTexts[1].rangeHigh, 2500.0);
+}
+
 TEST_F(VariableListTest, RangeBoundsAreCheckedAsNumbersAgainstTheOtherBound)
 {
     list.Refresh(plant);
