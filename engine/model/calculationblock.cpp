@@ -53,6 +53,25 @@ CalculationBlock::CalculationBlock(int slot)
     : ObjectNumber(BlockObjectNumber(slot))
 {}
 
+void CalculationBlock::SettingsEdited()
+{
+    btnatualizaEnabled = true;
+    SairButtonEnabled = false;
+}
+
+void CalculationBlock::SetDescricaoText(std::string_view text)
+{
+    DescricaoText = std::string(text);
+    DescricaoTextEdited = true;
+    SettingsEdited();
+}
+
+void CalculationBlock::RefillDescription(const MemoryTable &memories)
+{
+    if (!DescricaoTextEdited)
+        DescricaoText = memories.Description(ObjectNumber);
+}
+
 std::vector<std::string> ApplyBlockSettings(CalculationBlock &block, MemoryTable &memories)
 {
     memories.SetDescription(block.ObjectNumber, block.DescricaoText);
@@ -79,6 +98,19 @@ std::vector<std::string> ApplyBlockSettings(CalculationBlock &block, MemoryTable
         block.LowerLimitText = lower;
     else
         messages.push_back("Bloco " + number + ": Limite Inferior inválido");
+    return messages;
+}
+
+std::vector<std::string> ApplyFromWindow(CalculationBlock &block, MemoryTable &memories)
+{
+    std::vector<std::string> messages = ApplyBlockSettings(block, memories);
+    // Apply has written the description into the memory table, valid settings or not.
+    block.DescricaoTextEdited = false;
+    if (messages.empty()) {
+        block.RefillDescription(memories);
+        block.btnatualizaEnabled = false;
+        block.SairButtonEnabled = true;
+    }
     return messages;
 }
 
@@ -121,6 +153,9 @@ void LoadBlockSection(CalculationBlock &block, PlantTextReader &reader, Language
     block.LimInfText = reader.ReadValue(PrefixLength(4));
     block.LimSupCheck = reader.ReadTrueFalse(PrefixLength(5));
     block.LimInfCheck = reader.ReadTrueFalse(PrefixLength(6));
+    block.DescricaoTextEdited = false;
+    block.btnatualizaEnabled = false;
+    block.SairButtonEnabled = true;
 }
 
 } // namespace zelvar

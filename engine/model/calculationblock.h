@@ -6,6 +6,7 @@
 #include "engine/model/stepcontext.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zelvar {
@@ -46,6 +47,22 @@ struct CalculationBlock
     bool LimSupCheck = false; // read live by the step
     bool LimInfCheck = false; // read live by the step
 
+    // The window's own state, kept here so that any window on the block shows the same: the
+    // buttons the edits leave enabled, and whether the description edit holds text the memory
+    // table has not taken yet. Not stored in the plant file.
+    bool btnatualizaEnabled = false;
+    bool SairButtonEnabled = true;
+    bool DescricaoTextEdited = false;
+
+    // An edit of any setting or a click on a limit box (TagTextChange): Apply is enabled and
+    // SairButton disabled, so the window is left only after a successful Apply.
+    void SettingsEdited();
+    // The user's description edit: as SettingsEdited, and the edit is pending.
+    void SetDescricaoText(std::string_view text);
+    // FormActivate: the description edit shows the memory's description again (the variable
+    // list may have changed it), unless the user has typed into it since the last Apply took it.
+    void RefillDescription(const MemoryTable &memories);
+
     // Working fields: the expressions as last taken over by Apply.
     SelectorExpression FunctionText;
     CompiledExpression UpperLimitText;
@@ -64,10 +81,16 @@ struct CalculationBlock
 // and the lower limit), the same in both languages; empty when everything was valid.
 std::vector<std::string> ApplyBlockSettings(CalculationBlock &block, MemoryTable &memories);
 
+// btnatualizaClick: Apply with what the window does after it. The memory table takes the
+// description either way; on success the description edit shows what it now holds, Apply is
+// disabled and SairButton enabled. Returns Apply's messages.
+std::vector<std::string> ApplyFromWindow(CalculationBlock &block, MemoryTable &memories);
+
 void StepBlock(CalculationBlock &block, EnginePlant &plant, const StepContext &context);
 
 // The block's eight-line record. The reader keeps the language part of the tag and the
-// description; the caller applies the settings afterwards.
+// description and leaves Apply disabled and SairButton enabled; the caller applies the
+// settings afterwards.
 void SaveBlockSection(const CalculationBlock &block, PlantTextWriter &writer);
 void LoadBlockSection(CalculationBlock &block, PlantTextReader &reader, Language language);
 

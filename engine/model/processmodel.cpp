@@ -221,6 +221,26 @@ void ProcessModel::SetValorInicialText(std::string_view text)
 {
     ValorInicialText = std::string(text);
     InitialValueChanged = true;
+    btnatualizaEnabled = true;
+}
+
+void ProcessModel::SettingsEdited()
+{
+    btnatualizaEnabled = true;
+    SairButtonEnabled = false;
+}
+
+void ProcessModel::SetDescricaoText(std::string_view text)
+{
+    DescricaoText = std::string(text);
+    DescricaoTextEdited = true;
+    SettingsEdited();
+}
+
+void ProcessModel::RefillDescription(const MemoryTable &memories)
+{
+    if (!DescricaoTextEdited)
+        DescricaoText = memories.Description(ObjectNumber);
 }
 
 std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable &memories)
@@ -320,6 +340,18 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
     process.Label22 = "(M" + FormatFixed(process.ObjectNumber, 0, 0) + ")";
     process.Label2 = "(M" + FormatFixed(100 + ProcessSlot(process.ObjectNumber), 0, 0) + ")";
     process.Caption = process.DescricaoText;
+    return messages;
+}
+
+std::vector<std::string> ApplyFromWindow(ProcessModel &process, MemoryTable &memories)
+{
+    std::vector<std::string> messages = ApplyProcessSettings(process, memories);
+    if (messages.empty()) {
+        process.DescricaoTextEdited = false;
+        process.RefillDescription(memories);
+        process.btnatualizaEnabled = false;
+        process.SairButtonEnabled = true;
+    }
     return messages;
 }
 

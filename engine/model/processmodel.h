@@ -88,8 +88,24 @@ struct ProcessModel
     CompiledExpression ratetext{"0"};
     bool CheckBox1 = false;
 
-    // The integrator's initial value acts on the next Apply only when it was edited.
+    // The integrator's initial value acts on the next Apply only when it was edited; editing it
+    // enables Apply but leaves SairButton as it is.
     void SetValorInicialText(std::string_view text);
+
+    // ---- The window's own state, kept here so that any window on the process shows the same:
+    // the buttons the edits leave enabled, and whether the description edit holds text the
+    // memory table has not taken yet. Not stored in the plant file.
+    bool btnatualizaEnabled = true;
+    bool SairButtonEnabled = true;
+    bool DescricaoTextEdited = false;
+
+    // An edit of any other setting (TagTextChange): Apply is enabled and SairButton disabled.
+    void SettingsEdited();
+    // The user's description edit: as SettingsEdited, and the edit is pending.
+    void SetDescricaoText(std::string_view text);
+    // FormActivate: the description edit shows the memory's description again (the variable
+    // list may have changed it), unless the user has typed into it since the last Apply took it.
+    void RefillDescription(const MemoryTable &memories);
 
     // ---- Working fields and state.
     double RateStep = 0.0;
@@ -149,13 +165,19 @@ struct ProcessModel
 // "Processo " + object number + the problem, the same in both languages; empty on success.
 std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable &memories);
 
+// btnatualizaClick: Apply with what the window does after it. On success the description edit
+// shows what the memory table now holds, Apply is disabled and SairButton enabled; on failure
+// nothing else changes. Returns Apply's messages.
+std::vector<std::string> ApplyFromWindow(ProcessModel &process, MemoryTable &memories);
+
 // One step; slot is the process's slot, whose ActuatorPosition entry it writes.
 void StepProcess(ProcessModel &process, int slot, EnginePlant &plant, const StepContext &context);
 
 // The process's 26-line record. Settings are written as the edits hold them, states with two
 // decimals. The reader keeps the language part of the tag and the description, and fills the
 // dead-time ring with the restored delayed position, so a loaded plant does not dip for the
-// length of its dead time; the caller applies the settings afterwards.
+// length of its dead time. It leaves Apply disabled and SairButton enabled; the caller applies
+// the settings afterwards.
 void SaveProcessSection(const ProcessModel &process, PlantTextWriter &writer);
 void LoadProcessSection(ProcessModel &process, PlantTextReader &reader, Language language);
 

@@ -174,6 +174,10 @@ void LoadProcessSection(ProcessModel &process, PlantTextReader &reader, Language
     process.LagStage1 = ReadState(reader, kLagStage1);
     process.LagStage2 = ReadState(reader, kLagStage2);
 
+    process.DescricaoTextEdited = false;
+    process.btnatualizaEnabled = false;
+    process.SairButtonEnabled = true;
+
     // The ring is not in the record: start it full of the delayed position it stopped at.
     std::fill(
         process.DeadTimeRing.begin(), process.DeadTimeRing.end(), process.DelayedPositionPrev);

@@ -178,6 +178,26 @@ TEST_F(BlockStep, ApplyDescribesTheMemoryAndLabelsTheWindow)
     EXPECT_EQ(Block().Label1, "M41=");
 }
 
+TEST_F(BlockStep, DescriptionIsRefilledOnlyWithoutAPendingEdit)
+{
+    plant.memories.SetDescription(41, "Soma");
+    Block().RefillDescription(plant.memories);
+    EXPECT_EQ(Block().DescricaoText, "Soma");
+
+    Block().SetDescricaoText("Diferença");
+    plant.memories.SetDescription(41, "from the variable list");
+    Block().RefillDescription(plant.memories);
+    EXPECT_EQ(Block().DescricaoText, "Diferença");
+
+    // Even a failed Apply hands the description to the memory table.
+    Block().FuncaoTr = "?";
+    ASSERT_FALSE(ApplyFromWindow(Block(), plant.memories).empty());
+    EXPECT_EQ(plant.memories.Description(41), "Diferença");
+    plant.memories.SetDescription(41, "Renamed");
+    Block().RefillDescription(plant.memories);
+    EXPECT_EQ(Block().DescricaoText, "Renamed");
+}
+
 CalculationBlock ConfiguredBlock()
 {
     CalculationBlock block(21);
@@ -241,6 +261,8 @@ TEST(BlockRecord, ReadsBackWhatItWroteFromACrLfFile)
     EXPECT_TRUE(block.LimSupCheck);
     EXPECT_FALSE(block.LimInfCheck);
     EXPECT_EQ(RecordLines(block), written);
+    EXPECT_FALSE(block.btnatualizaEnabled);
+    EXPECT_TRUE(block.SairButtonEnabled);
 }
 
 TEST(BlockRecord, ShortLinesReadEmptyAndOnlyExactTrueTicks)

@@ -575,5 +575,34 @@ TEST_F(ProcessApply, FailureLeavesTheDescriptionAlone)
     EXPECT_EQ(Process().Caption, "");
 }
 
+// The window's follow-up of Apply and of the user's edits, kept in the model.
+class ProcessWindowState : public ProcessStep
+{
+};
+
+TEST_F(ProcessWindowState, SuccessfulApplyRefillsTheDescriptionAndFreesTheExit)
+{
+    Process().SetDescricaoText(std::string(300, 'd'));
+    EXPECT_TRUE(ApplyFromWindow(Process(), plant.memories).empty());
+    EXPECT_EQ(Process().DescricaoText, std::string(255, 'd')); // what the memory holds
+    EXPECT_FALSE(Process().DescricaoTextEdited);
+    EXPECT_FALSE(Process().btnatualizaEnabled);
+    EXPECT_TRUE(Process().SairButtonEnabled);
+}
+
+TEST_F(ProcessWindowState, FailedApplyKeepsThePendingDescriptionAndTheButtons)
+{
+    Process().SetDescricaoText("Vazão");
+    Process().Histerese = "h";
+    EXPECT_EQ(ApplyFromWindow(Process(), plant.memories),
+              std::vector<std::string>{"Processo 21: Histerese inválida"});
+    EXPECT_TRUE(Process().btnatualizaEnabled);
+    EXPECT_FALSE(Process().SairButtonEnabled);
+
+    plant.memories.SetDescription(21, "from the variable list");
+    Process().RefillDescription(plant.memories);
+    EXPECT_EQ(Process().DescricaoText, "Vazão");
+}
+
 } // namespace
 } // namespace zelvar

@@ -109,6 +109,8 @@ TEST(ProcessRecord, ReadsBackWhatItWrote)
     EXPECT_EQ(process.ProcessOutput, -1.5);
     EXPECT_EQ(process.FilterOutputPrev2, 7.13); // states keep two decimals
     EXPECT_EQ(RecordLines(process), written);
+    EXPECT_FALSE(process.btnatualizaEnabled);
+    EXPECT_TRUE(process.SairButtonEnabled);
 }
 
 TEST(ProcessRecord, ReadsLfFilesShortLinesAndWindows1252)

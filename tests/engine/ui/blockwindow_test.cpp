@@ -1,0 +1,348 @@
+#include "engine/ui/blockwindow.h"
+
+#include "documents/model/plantoperations.h"
+#include "engine/model/calculationblock.h"
+#include "tests/workspace/ui/scripteddialogs.h"
+#include "workspace/ui/session.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace zelvar {
+namespace {
+
+// The user types text over the whole content of an edit.
+void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(edit, &key);
+}
+
+// Block slot 1 (M41) on a session whose timer is stopped, so the test ticks it; M21 = 30,
+// M22 = 70.
+class BlockWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_session = std::make_unique<Session>(QDir::tempPath());
+        m_session->SetRunning(false);
+        m_session->HelpFolder = QStringLiteral("/opt/zelvar/help");
+        SetInventoryChecked(plant(), ObjectPool::Blocks, 1, true);
+        plant().memories.SetValue(21, 30);
+        plant().memories.SetValue(22, 70);
+    }
+
+    void TearDown() override
+    {
+        delete m_window.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_session.reset();
+    }
+
+    void open(int slot = 1)
+    {
+        delete m_window.data();
+        m_window = new TBloco(*m_session, slot, nullptr, &m_dialogs);
+    }
+
+    Plant &plant() { return m_session->plant(); }
+    CalculationBlock &block() { return plant().blocks[1]; }
+
+    template<typename Widget> Widget *widget(const char *name) const
+    {
+        auto *found = m_window->findChild<Widget *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QLineEdit *edit(const char *name) const { return widget<QLineEdit>(name); }
+    QString labelText(const char *name) const { return widget<QLabel>(name)->text(); }
+    bool applyEnabled() const { return widget<QPushButton>("btnatualiza")->isEnabled(); }
+    bool exitEnabled() const { return widget<QToolButton>("SairButton")->isEnabled(); }
+
+    void type(const char *name, const char *text) { typeInto(edit(name), QString::fromUtf8(text)); }
+    void apply() { widget<QPushButton>("btnatualiza")->click(); }
+    void activate()
+    {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(m_window, &activation);
+    }
+    double output() const { return m_session->plant().memories.Value(41); }
+
+    std::unique_ptr<Session> m_session;
+    ScriptedDialogs m_dialogs;
+    QPointer<TBloco> m_window;
+};
+
+TEST_F(BlockWindowTest, ApplyReportsEachInvalidFieldAndKeepsItsPreviousText)
+{
+    using Working = std::function<std::string(const CalculationBlock &)>;
+    struct Row
+    {
+        const char *edit;
+        const char *box; // ticked first, or null
+        const char *good;
+        const char *bad;
+        const char *message;
+        Working working;
+    };
+    const Row rows[] = {
+        {"FuncaoTr",
+         nullptr,
+         "M21>M22",
+         "M21>M22>M23",
+         "Bloco 41: Função inválida",
+         [](const CalculationBlock &b) {
+             return b.FunctionText.Text();
+         }},
+        {"LimSupText",
+         "LimSupCheck",
+         "90",
+         "9O",
+         "Bloco 41: Limite Superior inválido",
+         [](const CalculationBlock &b) {
+             return b.UpperLimitText.Text();
+         }},
+        {"LimInfText",
+         "LimInfCheck",
+         "M21/2",
+         "M21/x",
+         "Bloco 41: Limite Inferior inválido",
+         [](const CalculationBlock &b) {
+             return b.LowerLimitText.Text();
+         }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.edit);
+        block() = CalculationBlock(1);
+        m_dialogs.informations.clear();
+        open();
+        if (row.box)
+            widget<QCheckBox>(row.box)->click();
+        type("FuncaoTr", "M21");
+        type(row.edit, row.good);
+        apply();
+        ASSERT_TRUE(m_dialogs.informations.isEmpty())
+            << m_dialogs.informations.join(QLatin1Char('\n')).toStdString();
+
+        type(row.edit, row.bad);
+        apply();
+        EXPECT_EQ(m_dialogs.informations, QStringList{QString::fromUtf8(row.message)});
+        EXPECT_EQ(row.working(block()), row.good);
+        EXPECT_TRUE(applyEnabled());
+        EXPECT_FALSE(exitEnabled());
+    }
+}
+
+TEST_F(BlockWindowTest, FunctionDrivesItsMemoryFromTheNextTickOnce)
+{
+    open();
+    m_window->show();
+    type("FuncaoTr", "M21*2");
+    m_session->Timer1Timer();
+    EXPECT_EQ(output(), 0.0); // never applied
+
+    apply();
+    ASSERT_TRUE(m_dialogs.informations.isEmpty());
+    EXPECT_EQ(labelText("Label1"), QStringLiteral("M41="));
+    m_session->Timer1Timer();
+    EXPECT_EQ(output(), 60.0);
+    EXPECT_EQ(labelText("Label6"), QStringLiteral("60.00"));
+
+    // A limit box acts at the next step, before any Apply, with the applied limit text.
+    widget<QCheckBox>("LimSupCheck")->click();
+    m_session->Timer1Timer();
+    EXPECT_EQ(output(), 60.0);
+    type("LimSupText", "50");
+    apply();
+    m_session->Timer1Timer();
+    EXPECT_EQ(output(), 50.0);
+}
+
+TEST_F(BlockWindowTest, AfterAnEditTheWindowIsLeftOnlyThroughASuccessfulApply)
+{
+    open();
+    m_window->show();
+    ASSERT_FALSE(applyEnabled());
+    m_session->MarkSaved();
+    type("TagText", "FY-10");
+    EXPECT_EQ(block().TagText, "FY-10");
+    EXPECT_FALSE(m_session->SavedFlag());
+    EXPECT_TRUE(applyEnabled());
+    EXPECT_FALSE(exitEnabled());
+
+    ASSERT_NE(m_window->windowHandle(), nullptr);
+    m_window->windowHandle()->close();
+    EXPECT_FALSE(m_window->isHidden());
+
+    int refreshes = 0;
+    QObject::connect(
+        m_session.get(), &Session::mainWindowRefreshed, m_window, [&] { ++refreshes; });
+    m_session->MarkSaved();
+    apply();
+    EXPECT_FALSE(m_session->SavedFlag());
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(plant().blockIcons[1].caption, "FY-10");
+    EXPECT_FALSE(applyEnabled());
+    EXPECT_TRUE(exitEnabled());
+
+    widget<QToolButton>("SairButton")->click();
+    EXPECT_TRUE(m_window->isHidden());
+    EXPECT_TRUE(plant().blocks.IsPresent(1));
+}
+
+TEST_F(BlockWindowTest, EveryUserEditReachesTheModelAndMarksThePlantChanged)
+{
+    using Setting = std::function<std::string(const CalculationBlock &)>;
+    struct Row
+    {
+        const char *edit;
+        Setting setting;
+    };
+    const Row rows[] = {
+        {"TagText",
+         [](const CalculationBlock &b) {
+             return b.TagText;
+         }},
+        {"DescricaoText",
+         [](const CalculationBlock &b) {
+             return b.DescricaoText;
+         }},
+        {"FuncaoTr",
+         [](const CalculationBlock &b) {
+             return b.FuncaoTr;
+         }},
+        {"LimSupText",
+         [](const CalculationBlock &b) {
+             return b.LimSupText;
+         }},
+        {"LimInfText",
+         [](const CalculationBlock &b) {
+             return b.LimInfText;
+         }},
+    };
+    open();
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.edit);
+        m_session->MarkSaved();
+        type(row.edit, "7");
+        EXPECT_EQ(row.setting(block()), "7");
+        EXPECT_FALSE(m_session->SavedFlag());
+    }
+    for (const char *box : {"LimSupCheck", "LimInfCheck"}) {
+        SCOPED_TRACE(box);
+        apply();
+        ASSERT_FALSE(applyEnabled());
+        m_session->MarkSaved();
+        widget<QCheckBox>(box)->click();
+        EXPECT_FALSE(m_session->SavedFlag());
+        EXPECT_TRUE(applyEnabled());
+        EXPECT_FALSE(exitEnabled());
+    }
+    EXPECT_TRUE(block().LimSupCheck);
+    EXPECT_TRUE(block().LimInfCheck);
+}
+
+TEST_F(BlockWindowTest, ActivationRefillsTheDescriptionUnlessTheUserIsEditingIt)
+{
+    open();
+    plant().memories.SetDescription(41, "Soma das vazões");
+    activate();
+    EXPECT_EQ(edit("DescricaoText")->text(), QString::fromUtf8("Soma das vazões"));
+
+    type("DescricaoText", "Razão");
+    plant().memories.SetDescription(41, "Renomeada na lista");
+    activate();
+    EXPECT_EQ(edit("DescricaoText")->text(), QString::fromUtf8("Razão"));
+
+    type("FuncaoTr", "M21");
+    apply();
+    EXPECT_EQ(labelText("Label9"), QString::fromUtf8("Razão"));
+    plant().memories.SetDescription(41, "Depois");
+    activate();
+    EXPECT_EQ(edit("DescricaoText")->text(), QStringLiteral("Depois"));
+}
+
+TEST_F(BlockWindowTest, TextsFollowTheLanguage)
+{
+    struct Row
+    {
+        Language language;
+        const char *caption;
+        const char *functionLabel;
+        const char *limits;
+        const char *upperHint;
+    };
+    const Row rows[] = {
+        {Language::Portuguese,
+         "Bloco de Cálculo",
+         "Função",
+         "Limites:",
+         "Limite superior para saída"},
+        {Language::English, "Calculations Block", "Function", "Limits", "Output Upper Limit"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.caption);
+        m_session->SetEnglishFlag(row.language == Language::English);
+        open();
+        activate();
+        EXPECT_EQ(m_window->windowTitle(), QString::fromUtf8(row.caption));
+        EXPECT_EQ(labelText("Label2"), QString::fromUtf8(row.functionLabel));
+        EXPECT_EQ(widget<QGroupBox>("GroupBox1")->title(), QString::fromUtf8(row.limits));
+        EXPECT_EQ(edit("LimSupText")->toolTip(), QString::fromUtf8(row.upperHint));
+
+        // Apply's messages are Portuguese in both languages.
+        m_dialogs.informations.clear();
+        type("FuncaoTr", "2a");
+        apply();
+        EXPECT_EQ(m_dialogs.informations,
+                  QStringList{QString::fromUtf8("Bloco 41: Função inválida")});
+    }
+}
+
+TEST_F(BlockWindowTest, HelpButtonOpensTheBlockSectionOfTheObjectsPage)
+{
+    open();
+    widget<QToolButton>("SpeedButton1")->click();
+    ASSERT_EQ(m_dialogs.urls.size(), 1u);
+    EXPECT_EQ(m_dialogs.urls[0].toLocalFile(),
+              QStringLiteral("/opt/zelvar/help/simulador/objetos_simulacao/index.html"));
+    EXPECT_EQ(m_dialogs.urls[0].fragment(), QStringLiteral("bloco_calculo"));
+}
+
+TEST_F(BlockWindowTest, FollowsItsSlotAcrossPlantsAndLeavesWithIt)
+{
+    open();
+    auto loaded = std::make_unique<Plant>();
+    SetInventoryChecked(*loaded, ObjectPool::Blocks, 1, true);
+    loaded->blocks[1].FuncaoTr = "M21+M22";
+    loaded->blocks[1].LimInfCheck = true;
+    m_session->ReplacePlant(std::move(loaded));
+    ASSERT_FALSE(m_window.isNull());
+    EXPECT_EQ(edit("FuncaoTr")->text(), QStringLiteral("M21+M22"));
+    EXPECT_TRUE(widget<QCheckBox>("LimInfCheck")->isChecked());
+
+    DeleteObject(plant(), ObjectPool::Blocks, 1, Language::Portuguese);
+    m_session->MarkChanged();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(m_window.isNull());
+}
+
+} // namespace
+} // namespace zelvar

@@ -1,0 +1,524 @@
+#include "engine/ui/processwindow.h"
+
+#include "documents/model/plantoperations.h"
+#include "engine/model/processmodel.h"
+#include "tests/workspace/ui/scripteddialogs.h"
+#include "workspace/ui/session.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace zelvar {
+namespace {
+
+// The user types text over the whole content of an edit.
+void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    if (text.isEmpty()) {
+        QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        QApplication::sendEvent(edit, &erase);
+        return;
+    }
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(edit, &key);
+}
+
+// The user picks an item, as the list's popup does it.
+void choose(QComboBox *combo, int index)
+{
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+// Process slot 1 (M21) on a session whose timer is stopped, so the test ticks it.
+class ProcessWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_session = std::make_unique<Session>(QDir::tempPath());
+        m_session->SetRunning(false);
+        m_session->HelpFolder = QStringLiteral("/opt/zelvar/help");
+        SetInventoryChecked(plant(), ObjectPool::Processes, 1, true);
+        SetInventoryChecked(plant(), ObjectPool::Processes, 21, true);
+    }
+
+    void TearDown() override
+    {
+        delete m_window.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_session.reset();
+    }
+
+    void open(int slot = 1)
+    {
+        delete m_window.data();
+        m_window = new TProcesso(*m_session, slot, nullptr, &m_dialogs);
+    }
+
+    Plant &plant() { return m_session->plant(); }
+    ProcessModel &process(int slot = 1) { return plant().processes[slot]; }
+
+    template<typename Widget> Widget *widget(const char *name) const
+    {
+        auto *found = m_window->findChild<Widget *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QLineEdit *edit(const char *name) const { return widget<QLineEdit>(name); }
+    QString labelText(const char *name) const { return widget<QLabel>(name)->text(); }
+    bool applyEnabled() const { return widget<QPushButton>("btnatualiza")->isEnabled(); }
+    bool exitEnabled() const { return widget<QToolButton>("SairButton")->isEnabled(); }
+
+    void type(const char *name, const char *text) { typeInto(edit(name), QString::fromUtf8(text)); }
+    void apply() { widget<QPushButton>("btnatualiza")->click(); }
+    void activate()
+    {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(m_window, &activation);
+    }
+
+    std::unique_ptr<Session> m_session;
+    ScriptedDialogs m_dialogs;
+    QPointer<TProcesso> m_window;
+};
+
+TEST_F(ProcessWindowTest, ApplyReportsEachInvalidFieldAndKeepsItsPreviousValue)
+{
+    using Working = std::function<double(const ProcessModel &, const MemoryTable &)>;
+    struct Row
+    {
+        const char *edit;
+        int transferFunction;
+        const char *good;
+        const char *bad;
+        const char *message;
+        Working working; // null for the settings the step reads live
+    };
+    const Row rows[] = {
+        {"GanhoText",
+         0,
+         "2",
+         "2a",
+         "Processo 21: Ganho inválido",
+         [](const ProcessModel &p, const MemoryTable &m) {
+             return p.GainText.Evaluate(m).value;
+         }},
+        {"TempoMorto",
+         0,
+         "0.5",
+         "-1",
+         "Processo 21: Tempo Morto inválido",
+         [](const ProcessModel &p, const MemoryTable &m) {
+             return p.DeadTimeText.Evaluate(m).value;
+         }},
+        {"LText", 0, "5", "x", "Processo 21: Tal1 inválido", nullptr},
+        {"Ctext", 0, "1", "1/y", "Processo 21: Tal2 inválido", nullptr},
+        {"LAG", 2, "2", "?", "Processo 21: LAG inválido", nullptr},
+        {"LEAD", 2, "1", "1L", "Processo 21: LEAD inválido", nullptr},
+        {"NCText",
+         1,
+         "2",
+         "0",
+         "Processo 21: NCn inválido",
+         [](const ProcessModel &p, const MemoryTable &) {
+             return p.Cycles;
+         }},
+        {"PeriodoText",
+         1,
+         "30",
+         "p",
+         "Processo 21: Periodo inválido",
+         [](const ProcessModel &p, const MemoryTable &) {
+             return p.Period;
+         }},
+        {"Histerese",
+         3,
+         "1",
+         "0.5 ",
+         "Processo 21: Histerese inválida",
+         [](const ProcessModel &p, const MemoryTable &) {
+             return p.HysteresisWidth;
+         }},
+        {"ratetext",
+         0,
+         "5",
+         "r",
+         "Processo 21: Rate inválido",
+         [](const ProcessModel &p, const MemoryTable &) {
+             return p.RateStep;
+         }},
+        {"valveStext",
+         0,
+         "2",
+         "s",
+         "Processo 21: Agarramento inválido",
+         [](const ProcessModel &p, const MemoryTable &) {
+             return p.StictionBand;
+         }},
+        {"tal",
+         0,
+         "3",
+         "",
+         "Processo 21: Constante de tempo inválido",
+         [](const ProcessModel &p, const MemoryTable &) {
+             return p.ActuatorTau;
+         }},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.edit);
+        process() = ProcessModel(1);
+        m_dialogs.informations.clear();
+        open();
+        choose(widget<QComboBox>("ComboBox2"), row.transferFunction);
+        type(row.edit, row.good);
+        apply();
+        ASSERT_TRUE(m_dialogs.informations.isEmpty())
+            << m_dialogs.informations.join(QLatin1Char('\n')).toStdString();
+        const double previous = row.working ? row.working(process(), plant().memories) : 0.0;
+
+        type(row.edit, row.bad);
+        apply();
+        EXPECT_EQ(m_dialogs.informations, QStringList{QString::fromUtf8(row.message)});
+        if (row.working) {
+            EXPECT_EQ(row.working(process(), plant().memories), previous);
+        }
+        EXPECT_TRUE(applyEnabled());
+        EXPECT_FALSE(exitEnabled());
+    }
+}
+
+TEST_F(ProcessWindowTest, ApplyWithoutAnInputReportsIt)
+{
+    // A plant file whose list position lies outside the list leaves no input chosen.
+    process().EntradaSelect = -1;
+    open();
+    ASSERT_EQ(widget<QComboBox>("EntradaSelect")->currentIndex(), -1);
+    apply();
+    EXPECT_EQ(m_dialogs.informations,
+              QStringList{QString::fromUtf8("Processo 21: Variável de entrada não informada")});
+    EXPECT_EQ(process().InputMemory, 1);
+}
+
+TEST_F(ProcessWindowTest, ApplyLabelsTheWindowRefreshesThePictureAndMarksTheChange)
+{
+    struct Row
+    {
+        int slot;
+        const char *outputLabel;
+        const char *actuatorLabel;
+    };
+    const Row rows[] = {{1, "(M21)", "(M101)"}, {21, "(M71)", "(M121)"}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.slot);
+        open(row.slot);
+        int refreshes = 0;
+        QObject::connect(
+            m_session.get(), &Session::mainWindowRefreshed, m_window, [&] { ++refreshes; });
+        type("TagText", "TI-01");
+        type("DescricaoText", "Forno");
+        m_session->MarkSaved();
+
+        apply();
+        EXPECT_TRUE(m_dialogs.informations.isEmpty());
+        EXPECT_EQ(labelText("Label9"), QStringLiteral("TI-01 Forno"));
+        EXPECT_EQ(labelText("Label22"), QString::fromLatin1(row.outputLabel));
+        EXPECT_EQ(labelText("Label2"), QString::fromLatin1(row.actuatorLabel));
+        EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Forno"));
+        EXPECT_EQ(plant().processIcons[static_cast<std::size_t>(row.slot)].caption, "TI-01");
+        EXPECT_EQ(refreshes, 1);
+        EXPECT_FALSE(m_session->SavedFlag());
+        EXPECT_FALSE(applyEnabled());
+        EXPECT_TRUE(exitEnabled());
+    }
+}
+
+TEST_F(ProcessWindowTest, EveryUserEditReachesTheModelAndMarksThePlantChanged)
+{
+    using Setting = std::function<std::string(const ProcessModel &)>;
+    struct Row
+    {
+        const char *edit;
+        Setting setting;
+        bool exitEnabled;
+    };
+    const Row rows[] = {
+        {"TagText", [](const ProcessModel &p) { return p.TagText; }, false},
+        {"DescricaoText", [](const ProcessModel &p) { return p.DescricaoText; }, false},
+        {"GanhoText", [](const ProcessModel &p) { return p.GanhoText; }, false},
+        {"TempoMorto", [](const ProcessModel &p) { return p.TempoMorto; }, false},
+        {"LText", [](const ProcessModel &p) { return p.LText.Text(); }, false},
+        {"Ctext", [](const ProcessModel &p) { return p.Ctext.Text(); }, false},
+        {"NCText", [](const ProcessModel &p) { return p.NCText; }, false},
+        {"PeriodoText", [](const ProcessModel &p) { return p.PeriodoText; }, false},
+        {"LEAD", [](const ProcessModel &p) { return p.LEAD.Text(); }, false},
+        {"LAG", [](const ProcessModel &p) { return p.LAG.Text(); }, false},
+        {"Histerese", [](const ProcessModel &p) { return p.Histerese; }, false},
+        {"valveStext", [](const ProcessModel &p) { return p.valveStext; }, false},
+        {"tal", [](const ProcessModel &p) { return p.tal; }, false},
+        {"ratetext", [](const ProcessModel &p) { return p.ratetext.Text(); }, false},
+        // The integrator's start value holds Apply back but not the exit.
+        {"ValorInicialText", [](const ProcessModel &p) { return p.ValorInicialText; }, true},
+    };
+    open();
+    // "7" is valid in every edit, so each round's Apply succeeds.
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.edit);
+        apply();
+        ASSERT_FALSE(applyEnabled());
+        m_session->MarkSaved();
+        type(row.edit, "7");
+        EXPECT_EQ(row.setting(process()), "7");
+        EXPECT_FALSE(m_session->SavedFlag());
+        EXPECT_TRUE(applyEnabled());
+        EXPECT_EQ(exitEnabled(), row.exitEnabled);
+    }
+    EXPECT_TRUE(process().InitialValueChanged);
+}
+
+TEST_F(ProcessWindowTest, ListsAndTheSaturationSwitchReachTheModelAndMarkThePlantChanged)
+{
+    open();
+    const auto afterApply = [&] {
+        apply();
+        m_session->MarkSaved();
+    };
+    afterApply();
+    choose(widget<QComboBox>("EntradaSelect"), 6);
+    EXPECT_EQ(process().EntradaSelect, 6);
+    EXPECT_FALSE(m_session->SavedFlag());
+    EXPECT_FALSE(exitEnabled());
+
+    afterApply();
+    choose(widget<QComboBox>("EntradaSelect"), 6); // the item already chosen
+    EXPECT_TRUE(m_session->SavedFlag());
+    EXPECT_TRUE(exitEnabled());
+    choose(widget<QComboBox>("ComboBox1"), 4);
+    EXPECT_EQ(process().ComboBox1, 4);
+    EXPECT_FALSE(m_session->SavedFlag());
+    EXPECT_TRUE(applyEnabled());
+
+    afterApply();
+    choose(widget<QComboBox>("ComboBox2"), 3);
+    EXPECT_EQ(process().ComboBox2, 3);
+    EXPECT_FALSE(m_session->SavedFlag());
+
+    afterApply();
+    widget<QCheckBox>("CheckBox1")->click();
+    EXPECT_TRUE(process().CheckBox1);
+    EXPECT_FALSE(m_session->SavedFlag());
+    EXPECT_FALSE(exitEnabled());
+}
+
+TEST_F(ProcessWindowTest, OnlyThePageOfTheChosenTransferFunctionShows)
+{
+    const char *const pages[] = {"GroupPVC", "GroupOrdem2", "GroupLEADLAG", "GroupBox2"};
+    open();
+    for (int chosen = 0; chosen < 4; ++chosen) {
+        SCOPED_TRACE(pages[chosen]);
+        choose(widget<QComboBox>("ComboBox2"), chosen);
+        for (int page = 0; page < 4; ++page)
+            EXPECT_EQ(widget<QGroupBox>(pages[page])->isHidden(), page != chosen) << pages[page];
+    }
+    // A loaded plant shows the page of its own transfer function.
+    process().ComboBox2 = 1;
+    open();
+    EXPECT_FALSE(widget<QGroupBox>("GroupOrdem2")->isHidden());
+    EXPECT_TRUE(widget<QGroupBox>("GroupPVC")->isHidden());
+}
+
+TEST_F(ProcessWindowTest, EnteringTheInputListRenamesItsItemsAndKeepsTheChoice)
+{
+    // Regression: clearing the list on entry lost the input memory at the next save.
+    plant().memories.SetDescription(5, "Vazão de vapor");
+    open();
+    auto *list = widget<QComboBox>("EntradaSelect");
+    ASSERT_EQ(list->count(), 99);
+    EXPECT_EQ(list->itemText(4), QStringLiteral("05"));
+    choose(list, 4);
+    m_session->MarkSaved();
+
+    QFocusEvent entry(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(list, &entry);
+    EXPECT_EQ(list->count(), 99);
+    EXPECT_EQ(list->itemText(4), QString::fromUtf8("05 Vazão de vapor"));
+    EXPECT_EQ(list->itemText(98), QStringLiteral("99 "));
+    EXPECT_EQ(list->currentIndex(), 4);
+    EXPECT_EQ(process().EntradaSelect, 4);
+    EXPECT_TRUE(m_session->SavedFlag());
+
+    apply();
+    EXPECT_TRUE(m_dialogs.informations.isEmpty());
+    EXPECT_EQ(process().InputMemory, 5);
+}
+
+TEST_F(ProcessWindowTest, ActivationRefillsTheDescriptionUnlessTheUserIsEditingIt)
+{
+    open();
+    plant().memories.SetDescription(21, "Temperatura do forno");
+    m_session->MarkSaved();
+    activate();
+    EXPECT_EQ(edit("DescricaoText")->text(), QStringLiteral("Temperatura do forno"));
+    EXPECT_EQ(process().DescricaoText, "Temperatura do forno");
+    EXPECT_TRUE(m_session->SavedFlag());
+
+    type("DescricaoText", "Pressão");
+    plant().memories.SetDescription(21, "Renomeada na lista");
+    activate();
+    EXPECT_EQ(edit("DescricaoText")->text(), QString::fromUtf8("Pressão"));
+
+    apply();
+    ASSERT_EQ(plant().memories.Description(21), "Pressão");
+    plant().memories.SetDescription(21, "Depois");
+    activate();
+    EXPECT_EQ(edit("DescricaoText")->text(), QStringLiteral("Depois"));
+}
+
+TEST_F(ProcessWindowTest, LiveValuesFollowTheTickButNotAFastRun)
+{
+    open();
+    m_window->show();
+    type("LText", "0");
+    apply();
+    plant().memories.SetValue(1, 40);
+    m_session->Timer1Timer();
+    EXPECT_EQ(labelText("Label36"), QStringLiteral("40.00"));
+    EXPECT_EQ(labelText("Label26"), QStringLiteral("40.00"));
+    EXPECT_EQ(labelText("Label12"), QStringLiteral("40.00"));
+
+    plant().memories.SetValue(1, 60);
+    StepContext fastRun;
+    fastRun.FastRunFlag = true;
+    StepProcess(process(), 1, plant(), fastRun);
+    emit m_session->ticked();
+    ASSERT_EQ(plant().memories.Value(21), 60.0);
+    EXPECT_EQ(labelText("Label36"), QStringLiteral("40.00"));
+    EXPECT_EQ(labelText("Label12"), QStringLiteral("40.00"));
+}
+
+TEST_F(ProcessWindowTest, TextsFollowTheLanguage)
+{
+    struct Row
+    {
+        Language language;
+        const char *gainLabel;
+        const char *caption;
+        const char *apply;
+        const char *leadLagItem;
+        const char *curveItem;
+        const char *inputHint;
+    };
+    const Row rows[] = {
+        {Language::Portuguese,
+         "Ganho:",
+         "Processo",
+         "Atualizar",
+         "Filtro LEAD-LAG",
+         "Curva S1",
+         "Seleciona Endereço da Variável de Entrada do Bloco"},
+        {Language::English,
+         "Gain:",
+         "Process",
+         "Refresh",
+         "Lead-Lag Filter",
+         "S1 Curve",
+         "Select Input Variable"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.caption);
+        m_session->SetEnglishFlag(row.language == Language::English);
+        process() = ProcessModel(1);
+        process().ComboBox2 = 2;
+        process().ComboBox1 = 3;
+        open();
+        activate();
+        EXPECT_EQ(labelText("Label20"), QString::fromUtf8(row.gainLabel));
+        EXPECT_EQ(m_window->windowTitle(), QString::fromUtf8(row.caption));
+        EXPECT_EQ(widget<QPushButton>("btnatualiza")->text(), QString::fromUtf8(row.apply));
+        auto *transfer = widget<QComboBox>("ComboBox2");
+        auto *curve = widget<QComboBox>("ComboBox1");
+        EXPECT_EQ(transfer->currentIndex(), 2);
+        EXPECT_EQ(transfer->currentText(), QString::fromUtf8(row.leadLagItem));
+        EXPECT_EQ(curve->currentIndex(), 3);
+        EXPECT_EQ(curve->currentText(), QString::fromUtf8(row.curveItem));
+        EXPECT_EQ(widget<QComboBox>("EntradaSelect")->toolTip(), QString::fromUtf8(row.inputHint));
+
+        // Apply's messages are Portuguese in both languages.
+        m_dialogs.informations.clear();
+        type("GanhoText", "?");
+        apply();
+        EXPECT_EQ(m_dialogs.informations,
+                  QStringList{QString::fromUtf8("Processo 21: Ganho inválido")});
+    }
+}
+
+TEST_F(ProcessWindowTest, HelpButtonOpensTheProcessSectionOfTheObjectsPage)
+{
+    open();
+    widget<QToolButton>("SpeedButton1")->click();
+    ASSERT_EQ(m_dialogs.urls.size(), 1u);
+    EXPECT_EQ(m_dialogs.urls[0].toLocalFile(),
+              QStringLiteral("/opt/zelvar/help/simulador/objetos_simulacao/index.html"));
+    EXPECT_EQ(m_dialogs.urls[0].fragment(), QStringLiteral("bloco_processo"));
+}
+
+TEST_F(ProcessWindowTest, LeavingRefreshesThePictureAndTheProcessRunsOn)
+{
+    open();
+    int refreshes = 0;
+    QObject::connect(
+        m_session.get(), &Session::mainWindowRefreshed, m_window, [&] { ++refreshes; });
+    m_window->show();
+    widget<QToolButton>("SairButton")->click();
+    EXPECT_TRUE(m_window->isHidden());
+    EXPECT_EQ(refreshes, 1);
+
+    m_window->show();
+    ASSERT_NE(m_window->windowHandle(), nullptr);
+    m_window->windowHandle()->close();
+    EXPECT_TRUE(m_window->isHidden());
+    EXPECT_EQ(refreshes, 2);
+    EXPECT_TRUE(plant().processes.IsPresent(1));
+}
+
+TEST_F(ProcessWindowTest, FollowsItsSlotAcrossPlantsAndLeavesWithIt)
+{
+    open();
+    auto loaded = std::make_unique<Plant>();
+    SetInventoryChecked(*loaded, ObjectPool::Processes, 1, true);
+    loaded->processes[1].TagText = "LT-02";
+    m_session->ReplacePlant(std::move(loaded));
+    ASSERT_FALSE(m_window.isNull());
+    EXPECT_EQ(edit("TagText")->text(), QStringLiteral("LT-02"));
+
+    DeleteObject(plant(), ObjectPool::Processes, 1, Language::Portuguese);
+    m_session->MarkChanged();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(m_window.isNull());
+
+    open(21);
+    m_session->ReplacePlant(std::make_unique<Plant>());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(m_window.isNull());
+}
+
+} // namespace
+} // namespace zelvar
