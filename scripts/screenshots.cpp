@@ -1,23 +1,36 @@
 // Drives the real main window on a real display (Xvfb) and saves pictures of it: the gallery
-// after start-up, the open "Arquivo" menu, the window after "Novo" and the about box, in both
-// languages. Built and run by scripts/screenshots.
+// after start-up, the open "Arquivo" menu, the window after "Novo", the about box, the seven
+// pages of the configuration window, a plant picture with objects and the windows of a process
+// and a block opened from it, in both languages.
+// Built and run by scripts/screenshots.
+#include "documents/model/plantoperations.h"
+#include "workspace/ui/configform.h"
 #include "workspace/ui/mainwindow.h"
+#include "workspace/ui/plantview.h"
 #include "workspace/ui/session.h"
 #include "workspace/ui/userdialogs.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
+#include <QTabWidget>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -51,6 +64,152 @@ void shoot(const QString &folder, const QString &name)
     const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
     QGuiApplication::primaryScreen()->grabWindow(0).save(path);
     std::printf("%s\n", qPrintable(path));
+}
+
+// A plant unit to put behind the objects: two tanks, a pump, a heater and their pipes on a
+// white ground, the bottom-left pixel giving the transparent colour.
+void drawBackground(const QString &path)
+{
+    QImage image(1000, 560, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(0x2c, 0x44, 0x5e);
+    const QColor water(0x3f, 0x8f, 0xd8);
+    const auto pipe = [&](const QPolygonF &points, const QColor &colour) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(ink, 9, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        p.drawPolyline(points);
+        p.setPen(QPen(colour, 6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        p.drawPolyline(points);
+    };
+    const auto tank = [&](const QRectF &r, double level) {
+        QLinearGradient metal(r.topLeft(), r.topRight());
+        metal.setColorAt(0, QColor(0xdb, 0xe5, 0xee));
+        metal.setColorAt(0.5, QColor(0xf7, 0xfa, 0xfc));
+        metal.setColorAt(1, QColor(0xa9, 0xbc, 0xcf));
+        p.setPen(QPen(ink, 2));
+        p.setBrush(metal);
+        p.drawRoundedRect(r, 14, 14);
+        const QRectF liquid(
+            r.left() + 3, r.bottom() - level * r.height(), r.width() - 6, level * r.height() - 3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(water.lighter(115));
+        p.drawRoundedRect(liquid, 10, 10);
+    };
+    pipe({QPointF(250, 170), QPointF(330, 170), QPointF(330, 200)}, water);
+    pipe({QPointF(400, 420), QPointF(400, 470), QPointF(520, 470)}, water);
+    pipe({QPointF(580, 470), QPointF(640, 470), QPointF(640, 230), QPointF(690, 230)}, water);
+    pipe({QPointF(760, 420), QPointF(760, 500), QPointF(860, 500)}, water);
+    tank(QRectF(280, 200, 240, 220), 0.55);
+    tank(QRectF(690, 200, 150, 220), 0.35);
+    p.setPen(QPen(ink, 2));
+    p.setBrush(QColor(0xdb, 0xe5, 0xee));
+    p.drawEllipse(QPointF(550, 470), 22, 22);
+    p.setBrush(QColor(0xe2, 0x6b, 0x3a));
+    p.drawRect(QRectF(705, 380, 120, 18));
+    p.setPen(ink);
+    QFont label(QStringLiteral("DejaVu Sans"), 11, QFont::Bold);
+    p.setFont(label);
+    p.drawText(QPointF(370, 195), QStringLiteral("T-101"));
+    p.drawText(QPointF(735, 195), QStringLiteral("T-102"));
+    p.drawText(QPointF(528, 510), QStringLiteral("B-101"));
+    p.end();
+    image.save(path);
+}
+
+// A small plant built the way a user would: boxes ticked on the configuration window, the
+// objects named, the inputs shown, the picture chosen.
+void buildPlant(zelvar::TForm1 &form, zelvar::Session &session, const QString &folder)
+{
+    using namespace zelvar;
+    zelvar::TConfigForm *config = form.configForm();
+    const auto box = [config](const char *name) {
+        config->findChild<QCheckBox *>(QString::fromLatin1(name))->click();
+    };
+    const auto choose = [config](const char *name, int index) {
+        auto *list = config->findChild<QComboBox *>(QString::fromLatin1(name));
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    };
+    const auto type = [config](const char *name, const QString &text) {
+        auto *edit = config->findChild<QLineEdit *>(QString::fromLatin1(name));
+        edit->selectAll();
+        edit->insert(text);
+    };
+    for (const char *name : {"CheckBox1",
+                             "CheckBox2",
+                             "CheckBox21",
+                             "CheckBox22",
+                             "CheckBox31",
+                             "CheckBox11",
+                             "CheckBox46",
+                             "CheckBox47"})
+        box(name);
+    Plant &plant = session.plant();
+    plant.controllers[1].EditSettings([](ControllerSettings &s) { s.TagText = "LIC-101"; });
+    plant.controllers[2].EditSettings([](ControllerSettings &s) { s.TagText = "TIC-102"; });
+    plant.controllers[1].ApplyControllerSettings(plant.memories, false);
+    plant.controllers[2].ApplyControllerSettings(plant.memories, false);
+    plant.controllers[2].automatic = true;
+    plant.processes[1].TagText = "LT-101";
+    plant.processes[2].TagText = "TT-102";
+    plant.blocks[1].TagText = "FY-101";
+    plant.recorders[1].EditSettings(plant.memories,
+                                    [](RecorderSettings &s) { s.TagText = "TR-1"; });
+    plant.memories.MemoryUnit[15] = "m3/h";
+    plant.memories.MemoryUEMax[15] = "40";
+    for (int k = 1; k <= 2; ++k) {
+        AnimatedText &text = plant.animatedTexts[k];
+        text.DescricaoText = k == 1 ? "Vazão de carga" : "Carga";
+        ChooseTextMemory(text, 13 + k, plant.memories);
+        ApplyTextSettings(text, plant.memories);
+        StepAnimatedText(text, plant);
+    }
+    MoveObject(plant, ObjectIdOf(ObjectPool::Controllers, 1), 150, 250);
+    MoveObject(plant, ObjectIdOf(ObjectPool::Processes, 1), 530, 280);
+    MoveObject(plant, ObjectIdOf(ObjectPool::Controllers, 2), 850, 300);
+    MoveObject(plant, ObjectIdOf(ObjectPool::Processes, 2), 850, 340);
+    MoveObject(plant, ObjectIdOf(ObjectPool::Blocks, 1), 150, 290);
+    MoveObject(plant, ObjectIdOf(ObjectPool::Recorders, 1), 40, 60);
+    MoveObject(plant, ObjectIdOf(ObjectPool::AnimatedTexts, 1), 350, 300);
+    MoveObject(plant, ObjectIdOf(ObjectPool::AnimatedTexts, 2), 725, 300);
+
+    box("Imagem1Check");
+    choose("Imagem1Tipo", 1);
+    choose("Imagem1Var", 14);
+    box("Imagem2Check");
+    choose("Imagem2Var", 10);
+    MoveObject(plant, 95, 560, 305);
+    MoveObject(plant, 96, 310, 470);
+    plant.memories.SetValue(11, 1.0);
+    box("Chave1Check");
+    choose("Chave1Tipo", 1);
+    MoveObject(plant, 100, 250, 470);
+    box("Botao1_check");
+    box("Botao2_check");
+    type("Edit8", QString::fromUtf8("Bomba B-101"));
+    type("Edit2", QStringLiteral("Desligada"));
+    type("Edit3", QStringLiteral("Ligada"));
+    type("Edit9", QStringLiteral("Alarme"));
+    plant.memories.SetValue(97, 1.0);
+    MoveObject(plant, 102, 20, 380);
+    box("Ent1check");
+    type("Ent1Label", QString::fromUtf8("Vazão de carga"));
+    box("Ent2Check");
+    type("Ent2Label", QStringLiteral("Carga"));
+    MoveSlider(plant, 1, 4250);
+    MoveSlider(plant, 2, 1800);
+    MoveObject(plant, 103, 860, 60);
+    MoveObject(plant, 104, 860, 130);
+    type("Titulo", QString::fromUtf8("Tanques em série"));
+
+    drawBackground(folder + QStringLiteral("/tanques.bmp"));
+    QDir::setCurrent(folder);
+    plant.PictureFileName = "tanques.bmp";
+    form.plantView()->LoadBackgroundPicture(QStringLiteral("tanques.bmp"));
+    form.plantView()->SetBackgroundVisible(true);
+    config->ShowPlant();
 }
 
 void run(const QString &startFolder, const QString &outFolder, const QString &suffix)
@@ -93,7 +252,29 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
         if (window->objectName() == QStringLiteral("AboutBox"))
             window->close();
     }
+
+    // The configuration window's pages over a plant being built, then the plant picture.
+    form.findChild<QAction *>(QStringLiteral("Configurao2"))->trigger();
+    buildPlant(form, session, startFolder);
+    auto *notebook = form.configForm()->findChild<QTabWidget *>(QStringLiteral("NoteBook1"));
+    for (int page = 0; page < notebook->count(); ++page) {
+        notebook->setCurrentIndex(page);
+        shoot(outFolder, QStringLiteral("config-%1").arg(page + 1) + suffix);
+    }
+    form.configForm()->findChild<QAbstractButton *>(QStringLiteral("SairButton"))->click();
+    session.SetRunning(true);
+    settle(1500);
+    shoot(outFolder, QStringLiteral("plant") + suffix);
+
+    // The windows of a process and of a block, opened from their icons.
+    for (const auto &[icon, name] : {std::pair{"Proce1", "process"}, std::pair{"Bloc1", "block"}}) {
+        form.findChild<QAbstractButton *>(QString::fromLatin1(icon))->click();
+        shoot(outFolder, QString::fromLatin1(name) + suffix);
+        if (QWidget *window = QApplication::activeWindow(); window != nullptr && window != &form)
+            window->close();
+    }
     session.MarkSaved();
+    QDir::setCurrent(startFolder);
 }
 
 } // namespace

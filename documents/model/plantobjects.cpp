@@ -112,6 +112,8 @@ void DeleteObject(Plant &plant, ObjectPool pool, int slot, Language language)
         return;
     switch (pool) {
     case ObjectPool::Controllers:
+        // Stopped first, so a failing close cannot go unnoticed inside a move-assignment.
+        plant.controllers[slot].trend.StopArchive();
         plant.controllers[slot] = Controller();
         plant.controllers.present[Index(slot)] = false;
         break;
@@ -124,6 +126,7 @@ void DeleteObject(Plant &plant, ObjectPool pool, int slot, Language language)
         plant.blocks.present[Index(slot)] = false;
         break;
     case ObjectPool::Recorders:
+        CloseRecorderArchive(plant.recorders[slot]);
         plant.recorders[slot] = Recorder();
         plant.recorders.present[Index(slot)] = false;
         break;
@@ -142,9 +145,73 @@ void DeleteObject(Plant &plant, ObjectPool pool, int slot, Language language)
     entry.checked = false;
 }
 
+void RefreshObjectCaptions(Plant &plant)
+{
+    const auto name = [](const std::string &tag, const std::string &description) {
+        return tag + " " + description;
+    };
+    for (int slot = 1; slot <= plant.controllers.kCount; ++slot) {
+        if (plant.controllers.IsPresent(slot)) {
+            const ControllerSettings &settings = plant.controllers[slot].Settings();
+            plant.controllerInventory[Index(slot)].caption
+                = name(settings.TagText, settings.Descricao);
+        }
+    }
+    for (int slot = 1; slot <= plant.recorders.kCount; ++slot) {
+        if (plant.recorders.IsPresent(slot)) {
+            const RecorderSettings &settings = plant.recorders[slot].Settings();
+            plant.recorderInventory[Index(slot)].caption
+                = name(settings.TagText, settings.DescricaoText);
+        }
+    }
+    for (int slot = 1; slot <= plant.processes.kCount; ++slot) {
+        if (plant.processes.IsPresent(slot)) {
+            const ProcessModel &process = plant.processes[slot];
+            plant.processInventory[Index(slot)].caption
+                = name(process.TagText, process.DescricaoText);
+        }
+    }
+    for (int slot = 1; slot <= plant.blocks.kCount; ++slot) {
+        if (plant.blocks.IsPresent(slot)) {
+            const CalculationBlock &block = plant.blocks[slot];
+            plant.blockInventory[Index(slot)].caption = name(block.TagText, block.DescricaoText);
+        }
+    }
+    for (int slot = 1; slot <= plant.animatedTexts.kCount; ++slot) {
+        if (plant.animatedTexts.IsPresent(slot))
+            plant.animatedTextInventory[Index(slot)].caption
+                = plant.animatedTexts[slot].DescricaoText;
+    }
+}
+
+void ApplyEnglishDefaults(Plant &plant)
+{
+    for (const ObjectPool pool : {ObjectPool::Controllers,
+                                  ObjectPool::Processes,
+                                  ObjectPool::Blocks,
+                                  ObjectPool::Recorders,
+                                  ObjectPool::AnimatedTexts}) {
+        for (int slot = 1; slot <= SlotCount(pool); ++slot) {
+            if (!IsPresent(plant, pool, slot))
+                Inventory(plant, pool, slot).caption
+                    = InventoryPlaceholder(pool, slot, Language::English);
+        }
+    }
+    for (int k = 1; k <= 3; ++k) {
+        const std::string memory = FormatFixed(96 + k, 0, 0);
+        PushButton &button = plant.pushButtons[Index(k)];
+        button.textOff = "Text when M" + memory + "=0";
+        button.textOn = "Text when M" + memory + "=1";
+        button.name = "Description";
+    }
+}
+
 std::unique_ptr<Plant> ResetPlant(const Plant &previous, Language language)
 {
     auto plant = std::make_unique<Plant>(language);
+    // The new configuration window comes up in the language in force.
+    if (language == Language::English)
+        ApplyEnglishDefaults(*plant);
     // The icons of process 24 and block 24 have no home: they stay where they were moved.
     plant->processIcons[24].left = previous.processIcons[24].left;
     plant->processIcons[24].top = previous.processIcons[24].top;

@@ -299,6 +299,27 @@ void MoveObject(Plant &plant, int objectId, int x, int y)
     }
 }
 
+int ObjectIdOf(ObjectPool pool, int slot)
+{
+    switch (pool) {
+    case ObjectPool::Controllers:
+        return 1 + slot;
+    case ObjectPool::Processes:
+        if (slot == 24)
+            return 14;
+        return slot >= 21 ? slot - 5 : 22 + slot;
+    case ObjectPool::Blocks:
+        if (slot == 24)
+            return 15;
+        return slot >= 21 ? slot - 2 : 52 + slot;
+    case ObjectPool::Recorders:
+        return 42 + slot;
+    case ObjectPool::AnimatedTexts:
+        break;
+    }
+    return 72 + slot;
+}
+
 void SetTitle(Plant &plant, std::string_view title)
 {
     plant.title = std::string(title);

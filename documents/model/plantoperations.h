@@ -34,6 +34,15 @@ bool IsPresent(const Plant &plant, ObjectPool pool, int slot);
 // hides without caption, its box is unticked and shows the placeholder.
 void DeleteObject(Plant &plant, ObjectPool pool, int slot, Language language);
 
+// The inventory boxes of present slots name their object: tag, a blank and description
+// (animated texts: the description alone). Free boxes keep their placeholder.
+void RefreshObjectCaptions(Plant &plant);
+
+// The English texts of the configuration window that belong to the plant: the placeholders of
+// the free slots and the default texts of the three push buttons. Start-up and a reset in
+// English give them; the push-button texts are overwritten whatever they hold.
+void ApplyEnglishDefaults(Plant &plant);
+
 // Slider inputs 1-6.
 void SetSliderShown(Plant &plant, int k, bool shown);
 // Relabels the slider, describes its memory and widens the group for names over six characters.
@@ -69,6 +78,9 @@ int CommandPanelHeight(const Plant &plant);
 
 // Move mode: places the thing of the object id at the pointer.
 void MoveObject(Plant &plant, int objectId, int x, int y);
+// The object id of a pooled object's icon: controllers 2-11, processes 23-42 (slots 1-20),
+// 16-18 (21-23) and 14 (24), blocks 53-72, 19-21 and 15, recorders 43-52, animated texts 73-92.
+int ObjectIdOf(ObjectPool pool, int slot);
 
 // RefreshMainWindow: re-derives the slider texts, the shapes' scale and the caption, colour
 // and visibility of every present object's icon from the objects and the inventory boxes.

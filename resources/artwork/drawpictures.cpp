@@ -1,6 +1,7 @@
 // Draws the program's pictures: the splash and about picture, the saved indicator's two images,
-// the menu images and the 22 gallery pictures. Run by ./render, which writes the PNG files that
-// resources/zelvar.qrc ships.
+// the menu images, the 22 gallery pictures, the plant picture's object icons, the sixteen
+// switch pictures and the push button's two pictures. Run by ./render, which writes the PNG files
+// that resources/zelvar.qrc ships.
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -973,6 +975,171 @@ std::vector<std::pair<const char *, IconDrawing>> menuIcons()
     return icons;
 }
 
+// ---- Plant picture: object icons, switches, push buttons -------------------------------------
+
+std::vector<std::pair<const char *, IconDrawing>> objectIcons()
+{
+    std::vector<std::pair<const char *, IconDrawing>> icons;
+    // A controller: its faceplate with the PV, SP and CO bars.
+    icons.push_back({"controlador", [](QPainter &p) {
+                         p.setPen(QPen(kInk, 2));
+                         p.setBrush(QColor(0x1c, 0x2b, 0x3a));
+                         p.drawRoundedRect(QRectF(3, 2, 26, 28), 3, 3);
+                         p.setPen(Qt::NoPen);
+                         const std::array<std::pair<QColor, double>, 3> bars
+                             = {{{kTrendPv.lighter(130), 15}, {kTrendSp, 9}, {kTrendCo, 19}}};
+                         for (std::size_t i = 0; i < bars.size(); ++i) {
+                             const double x = 7 + 7 * static_cast<double>(i);
+                             p.setBrush(QColor(0x33, 0x4a, 0x61));
+                             p.drawRect(QRectF(x, 6, 5, 20));
+                             p.setBrush(bars[i].first);
+                             p.drawRect(QRectF(x, 26 - bars[i].second, 5, bars[i].second));
+                         }
+                     }});
+    // A process: a step and the lagging response it causes.
+    icons.push_back({"processo", [](QPainter &p) {
+                         p.setPen(QPen(kInk, 2));
+                         p.setBrush(Qt::white);
+                         p.drawRoundedRect(QRectF(2, 3, 28, 26), 3, 3);
+                         p.setPen(QPen(kTrendSp, 2, Qt::SolidLine, Qt::FlatCap));
+                         p.drawPolyline(QPolygonF(
+                             {QPointF(5, 24), QPointF(10, 24), QPointF(10, 9), QPointF(27, 9)}));
+                         QPainterPath response(QPointF(5, 24));
+                         response.lineTo(11, 24);
+                         response.cubicTo(QPointF(14, 12), QPointF(19, 10), QPointF(27, 10));
+                         p.setBrush(Qt::NoBrush);
+                         p.setPen(QPen(kTrendPv, 2.6, Qt::SolidLine, Qt::RoundCap));
+                         p.drawPath(response);
+                     }});
+    // A calculation block: f(x).
+    icons.push_back({"bloco", [](QPainter &p) {
+                         p.setPen(QPen(QColor(0xa8, 0x7a, 0x1e), 2));
+                         p.setBrush(QColor(0xfb, 0xdc, 0x86));
+                         p.drawRoundedRect(QRectF(2, 4, 28, 24), 4, 4);
+                         QFont f = font(11, true);
+                         f.setItalic(true);
+                         p.setFont(f);
+                         p.setPen(kInk);
+                         p.drawText(QRectF(2, 4, 28, 24), Qt::AlignCenter, QStringLiteral("f"));
+                     }});
+    // A strip-chart recorder: paper with two pens.
+    icons.push_back({"registrador", [](QPainter &p) {
+                         p.setPen(QPen(kInk, 2));
+                         p.setBrush(QColor(0xf6, 0xf8, 0xf0));
+                         p.drawRoundedRect(QRectF(2, 3, 28, 26), 3, 3);
+                         p.setPen(QPen(QColor(0xc5, 0xd3, 0xb8), 1));
+                         for (int x = 8; x < 30; x += 6)
+                             p.drawLine(QPointF(x, 5), QPointF(x, 27));
+                         p.setBrush(Qt::NoBrush);
+                         p.setPen(QPen(kTrendSp, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                         p.drawPolyline(QPolygonF({QPointF(5, 21),
+                                                   QPointF(10, 18),
+                                                   QPointF(15, 22),
+                                                   QPointF(21, 13),
+                                                   QPointF(27, 15)}));
+                         p.setPen(QPen(kTrendPv, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                         p.drawPolyline(QPolygonF({QPointF(5, 11),
+                                                   QPointF(11, 9),
+                                                   QPointF(16, 12),
+                                                   QPointF(22, 7),
+                                                   QPointF(27, 8)}));
+                     }});
+    return icons;
+}
+
+// A toggle switch on its plate. The lever points towards the orientation when the switch is
+// on (1) and away from it when off (0); the lamp is lit while on. Switch 2 has a blue lever
+// so that the two can be told apart.
+void drawSwitch(QPainter &p, int orientation, bool on, const QColor &lever)
+{
+    const QRectF plate(2, 2, 45, 45);
+    QLinearGradient metal(plate.topLeft(), plate.bottomRight());
+    metal.setColorAt(0, Qt::white);
+    metal.setColorAt(1, kSteel);
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(metal);
+    p.drawRoundedRect(plate, 6, 6);
+
+    const QPointF centre(24.5, 24.5);
+    // Orientation 0 left, 1 up, 2 right, 3 down.
+    const std::array<QPointF, 4> directions
+        = {QPointF(-1, 0), QPointF(0, -1), QPointF(1, 0), QPointF(0, 1)};
+    const QPointF towards = directions[static_cast<std::size_t>(orientation)];
+    const QPointF side(-towards.y(), towards.x());
+
+    // The marks at both ends of the lever's travel, upright whatever the orientation.
+    p.setFont(font(6.5, true));
+    p.setPen(kInk);
+    const auto mark = [&](const QPointF &at, const QString &text) {
+        p.drawText(QRectF(at.x() - 5, at.y() - 5, 10, 10), Qt::AlignCenter, text);
+    };
+    mark(centre + towards * 15 + side * 13, QStringLiteral("1"));
+    mark(centre - towards * 15 + side * 13, QStringLiteral("0"));
+
+    // Lamp.
+    const QPointF lamp = centre - side * 14;
+    QRadialGradient glow(lamp - QPointF(1, 1), 5);
+    glow.setColorAt(0, on ? QColor(0xb8, 0xff, 0xa8) : QColor(0x8a, 0x95, 0xa0));
+    glow.setColorAt(1, on ? QColor(0x2f, 0xa8, 0x3c) : QColor(0x4d, 0x58, 0x63));
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(glow);
+    p.drawEllipse(lamp, 4, 4);
+
+    // Base nut and lever.
+    p.setBrush(QColor(0x6f, 0x80, 0x92));
+    p.drawEllipse(centre, 7.5, 7.5);
+    p.setBrush(QColor(0xc7, 0xd2, 0xdd));
+    p.drawEllipse(centre, 4.5, 4.5);
+    const QPointF tip = centre + (on ? towards : -towards) * 15;
+    p.setPen(QPen(kInk, 6.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre, tip);
+    p.setPen(QPen(QColor(0xe4, 0xea, 0xf0), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre, tip);
+    p.setPen(QPen(kInk, 1));
+    QRadialGradient knob(tip - QPointF(1.5, 1.5), 6);
+    knob.setColorAt(0, lever.lighter(160));
+    knob.setColorAt(1, lever);
+    p.setBrush(knob);
+    p.drawEllipse(tip, 5, 5);
+}
+
+// A round push button in its bezel; pressed it sits lower and is lit.
+void drawPushButton(QPainter &p, bool pressed)
+{
+    const QPointF centre(20.5, 20.5);
+    QLinearGradient bezel(QPointF(0, 0), QPointF(41, 41));
+    bezel.setColorAt(0, Qt::white);
+    bezel.setColorAt(1, QColor(0x7d, 0x8e, 0xa0));
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(bezel);
+    p.drawEllipse(centre, 19, 19);
+    p.setBrush(QColor(0x39, 0x48, 0x57));
+    p.drawEllipse(centre, 14.5, 14.5);
+    const double radius = pressed ? 12 : 13.5;
+    const QPointF face = centre + (pressed ? QPointF(0.5, 0.8) : QPointF(-0.6, -0.8));
+    QRadialGradient fill(face - QPointF(4, 4), radius * 1.6);
+    if (pressed) {
+        fill.setColorAt(0, QColor(0xd8, 0xff, 0xb8));
+        fill.setColorAt(0.55, QColor(0x5c, 0xd6, 0x4c));
+        fill.setColorAt(1, QColor(0x1f, 0x7a, 0x2a));
+    } else {
+        fill.setColorAt(0, QColor(0xb6, 0xe0, 0xae));
+        fill.setColorAt(0.6, QColor(0x3f, 0x9a, 0x4a));
+        fill.setColorAt(1, QColor(0x1e, 0x55, 0x27));
+    }
+    p.setPen(QPen(QColor(0x14, 0x3d, 0x1b), 1));
+    p.setBrush(fill);
+    p.drawEllipse(face, radius, radius);
+    if (!pressed) {
+        p.setPen(QPen(QColor(255, 255, 255, 150), 1.5, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(
+            QRectF(face.x() - radius + 3, face.y() - radius + 3, 2 * radius - 6, 2 * radius - 6),
+            100 * 16,
+            70 * 16);
+    }
+}
+
 bool save(const QImage &image, const QString &path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -1057,6 +1224,32 @@ int main(int argc, char **argv)
         64);
     for (const auto &[name, draw] : menuIcons())
         icon(QStringLiteral("menu/") + QString::fromLatin1(name), draw);
+    for (const auto &[name, draw] : objectIcons())
+        icon(QStringLiteral("icones/") + QString::fromLatin1(name), draw);
+
+    const auto picture = [&](const QString &name, int size, const IconDrawing &draw) {
+        QImage image = canvas(size, size);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        draw(p);
+        p.end();
+        ok &= save(image, out + QStringLiteral("/pictures/") + name + QStringLiteral(".png"));
+    };
+    // Pictures 2i + 1 (off) and 2i + 2 (on) of orientation i, for both switches.
+    const std::array<QColor, 3> levers
+        = {QColor(), QColor(0xd9, 0x5f, 0x2b), QColor(0x2f, 0x6f, 0xc0)};
+    for (int s = 1; s <= 2; ++s) {
+        for (int n = 1; n <= 8; ++n) {
+            const int orientation = (n - 1) / 2;
+            const bool on = n % 2 == 0;
+            picture(QStringLiteral("chaves/chave%1p%2").arg(s).arg(n), 49, [&](QPainter &p) {
+                drawSwitch(p, orientation, on, levers[static_cast<std::size_t>(s)]);
+            });
+        }
+    }
+    picture(QStringLiteral("botoes/botao_norm"), 41, [](QPainter &p) { drawPushButton(p, false); });
+    picture(QStringLiteral("botoes/botao_press"), 41, [](QPainter &p) { drawPushButton(p, true); });
 
     return ok ? 0 : 1;
 }

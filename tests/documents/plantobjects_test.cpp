@@ -1,5 +1,7 @@
 #include "documents/model/plantoperations.h"
 
+#include "tests/instruments/tempfolder.h"
+
 #include <gtest/gtest.h>
 
 namespace zelvar {
@@ -38,6 +40,85 @@ TEST(PlantObjects, DeleteFreesTheSlotAndWritesThePlaceholder)
     // Only the controllers' placeholder follows the language.
     EXPECT_EQ(plant.controllerInventory[3].caption, "<empty> Controller 3");
     EXPECT_EQ(plant.blockInventory[3].caption, "<vago> Bloco 3");
+}
+
+TEST(PlantObjects, DeletingArchivingObjectsClosesTheirArchivesWithEveryLine)
+{
+    // Regression: a deleted recorder or controller must not leave lines in a buffer.
+    TempFolder folder;
+    Plant plant;
+    StepContext context;
+    SetInventoryChecked(plant, ObjectPool::Recorders, 2, true);
+    SetInventoryChecked(plant, ObjectPool::Controllers, 5, true);
+    Recorder &recorder = plant.recorders[2];
+    recorder.EditSettings(plant.memories, [](RecorderSettings &s) { s.TagText = "TR"; });
+    plant.controllers[5].EditSettings([](ControllerSettings &s) { s.TagText = "TC"; });
+    plant.controllers[5].ApplyControllerSettings(plant.memories, false);
+    ASSERT_EQ(StartRecorderArchive(recorder, folder.Path(), Language::English), "");
+    ASSERT_EQ(plant.controllers[5].StartTrendArchive(folder.Path(), Language::English), "");
+    for (int step = 0; step < 3; ++step) {
+        StepRecorder(recorder, plant, context);
+        StepController(plant.controllers[5], plant, context);
+    }
+
+    DeleteObject(plant, ObjectPool::Recorders, 2, Language::English);
+    DeleteObject(plant, ObjectPool::Controllers, 5, Language::English);
+
+    // A header line and one line per step.
+    EXPECT_EQ(folder.Lines("TR_1.txt").size(), 4u);
+    EXPECT_EQ(folder.Lines("TC_1.txt").size(), 4u);
+    EXPECT_FALSE(plant.recorders[2].trend.Archiving());
+    EXPECT_FALSE(plant.controllers[5].trend.Archiving());
+}
+
+TEST(PlantObjects, CaptionsNameThePresentObjectsAndLeaveFreeBoxes)
+{
+    Plant plant;
+    SetInventoryChecked(plant, ObjectPool::Processes, 16, true);
+    SetInventoryChecked(plant, ObjectPool::Controllers, 1, true);
+    SetInventoryChecked(plant, ObjectPool::Recorders, 3, true);
+    SetInventoryChecked(plant, ObjectPool::Blocks, 24, true);
+    SetInventoryChecked(plant, ObjectPool::AnimatedTexts, 7, true);
+    plant.processes[16].TagText = "LT-16";
+    plant.processes[16].DescricaoText = "Nível do tanque";
+    plant.controllers[1].EditSettings([](ControllerSettings &s) { s.Descricao = "Vazão"; });
+    plant.recorders[3].EditSettings(plant.memories, [](RecorderSettings &s) {
+        s.TagText = "TR-3";
+        s.DescricaoText = "Registro";
+    });
+    plant.blocks[24].TagText = "";
+    plant.blocks[24].DescricaoText = "Soma";
+    plant.animatedTexts[7].DescricaoText = "Pressão";
+
+    RefreshObjectCaptions(plant);
+
+    EXPECT_EQ(plant.processInventory[16].caption, "LT-16 Nível do tanque");
+    EXPECT_EQ(plant.controllerInventory[1].caption, "PID1 Vazão");
+    EXPECT_EQ(plant.recorderInventory[3].caption, "TR-3 Registro");
+    // An empty tag leaves the blank in front.
+    EXPECT_EQ(plant.blockInventory[24].caption, " Soma");
+    EXPECT_EQ(plant.animatedTextInventory[7].caption, "Pressão");
+    EXPECT_EQ(plant.processInventory[15].caption, "<vago> Processo 15");
+}
+
+TEST(PlantObjects, EnglishDefaultsGoToFreeBoxesAndThePushButtons)
+{
+    Plant plant;
+    SetInventoryChecked(plant, ObjectPool::Blocks, 2, true);
+    RefreshObjectCaptions(plant);
+    const std::string present = plant.blockInventory[2].caption;
+
+    ApplyEnglishDefaults(plant);
+
+    EXPECT_EQ(plant.blockInventory[1].caption, "<empty> Block 1");
+    EXPECT_EQ(plant.blockInventory[2].caption, present);
+    EXPECT_EQ(plant.animatedTextInventory[20].caption, "<empty>Animated Text20");
+    EXPECT_EQ(plant.pushButtons[1].textOff, "Text when M97=0");
+    EXPECT_EQ(plant.pushButtons[3].textOn, "Text when M99=1");
+    EXPECT_EQ(plant.pushButtons[2].name, "Description");
+    // A reset in English comes up the same way; in Portuguese with the layout's texts.
+    EXPECT_EQ(ResetPlant(plant, Language::English)->pushButtons[2].textOff, "Text when M98=0");
+    EXPECT_EQ(ResetPlant(plant, Language::Portuguese)->pushButtons[2].name, "Descrição");
 }
 
 TEST(PlantObjects, RefreshDerivesIconsFromObjectsAndBoxes)

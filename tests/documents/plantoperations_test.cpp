@@ -107,6 +107,32 @@ TEST(PlantOperations, MoveModePlacesEachKindOfThing)
     EXPECT_EQ(plant.shapes[3].left, 10);
 }
 
+TEST(PlantOperations, EveryIconsObjectIdMovesThatIcon)
+{
+    for (const ObjectPool pool : {ObjectPool::Controllers,
+                                  ObjectPool::Processes,
+                                  ObjectPool::Blocks,
+                                  ObjectPool::Recorders,
+                                  ObjectPool::AnimatedTexts}) {
+        for (int slot = 1; slot <= SlotCount(pool); ++slot) {
+            Plant plant;
+            MoveObject(plant, ObjectIdOf(pool, slot), 700 + slot, 500 + slot);
+            const auto index = static_cast<std::size_t>(slot);
+            const PlantIcon &icon = pool == ObjectPool::Controllers ? plant.controllerIcons[index]
+                                    : pool == ObjectPool::Processes ? plant.processIcons[index]
+                                    : pool == ObjectPool::Blocks    ? plant.blockIcons[index]
+                                    : pool == ObjectPool::Recorders
+                                        ? plant.recorderIcons[index]
+                                        : plant.animatedTextIcons[index];
+            EXPECT_EQ(icon.left, 700 + slot) << static_cast<int>(pool) << " slot " << slot;
+            EXPECT_EQ(icon.top, 500 + slot) << static_cast<int>(pool) << " slot " << slot;
+        }
+    }
+    EXPECT_EQ(ObjectIdOf(ObjectPool::Processes, 24), 14);
+    EXPECT_EQ(ObjectIdOf(ObjectPool::Blocks, 21), 19);
+    EXPECT_EQ(ObjectIdOf(ObjectPool::AnimatedTexts, 20), 92);
+}
+
 TEST(PlantOperations, ShapeControlsStayEnabledAndRectangleScaleFollowsSize)
 {
     Plant plant;

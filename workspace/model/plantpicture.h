@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zelvar {
@@ -61,6 +62,31 @@ struct AnimatedShape
     int left = 0;
     double scale = 1.0; // ShapeScale<k>: pixels per percent of a rectangle
 };
+
+// The memory that drives a shape: its list shows "1" to "99" from item 0.
+inline int ShapeMemory(const AnimatedShape &shape)
+{
+    return shape.memoryIndex + 1;
+}
+
+// How a shape shows memory value M:
+//   circle (kind 0):    an ellipse width x size at (left, baseTop), colour1 while M is
+//                       exactly 0, colour2 otherwise;
+//   rectangle (kind 1): a bar width wide filled with colour1, height M x scale and top
+//                       baseTop + (100 - M) x scale, so its bottom edge stays at
+//                       baseTop + 100 x scale and it grows upwards with M.
+// Pixels are rounded halves to even and kept within what a window system can place; a
+// negative M gives an empty bar. Any other kind gives nothing: the picture keeps what it showed.
+struct ShapeAppearance
+{
+    bool ellipse = true;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    PlantColour colour = kColourRed;
+};
+std::optional<ShapeAppearance> AppearanceOf(const AnimatedShape &shape, double memoryValue);
 
 // One of the two switches (M11, M12): eight pictures, two per orientation.
 struct PlantSwitch

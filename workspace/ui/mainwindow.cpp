@@ -3,10 +3,13 @@
 #include "documents/model/plantfile.h"
 #include "documents/model/plantoperations.h"
 #include "engine/model/numbertext.h"
+#include "workspace/model/richtextfile.h"
+#include "workspace/ui/configform.h"
 #include "workspace/ui/examplesgallery.h"
 #include "workspace/ui/helpsite.h"
 #include "workspace/ui/pictures.h"
 #include "workspace/ui/plantfilenames.h"
+#include "workspace/ui/plantview.h"
 #include "workspace/ui/preferencesfile.h"
 #include "workspace/ui/savedindicator.h"
 #include "workspace/ui/session.h"
@@ -16,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -24,6 +28,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -65,6 +70,28 @@ QString folderOf(const QString &file)
     return QFileInfo(file).absolutePath();
 }
 
+// The description's paragraphs with their bold, italic, underline and sizes.
+void showRichText(QTextEdit *pane, const RichText &text)
+{
+    pane->clear();
+    QTextCursor cursor(pane->document());
+    const double baseSize = pane->font().pointSizeF();
+    bool first = true;
+    for (const RichTextParagraph &paragraph : text.paragraphs) {
+        if (!first)
+            cursor.insertBlock();
+        first = false;
+        for (const RichTextRun &run : paragraph.runs) {
+            QTextCharFormat format;
+            format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+            format.setFontItalic(run.italic);
+            format.setFontUnderline(run.underline);
+            format.setFontPointSize(run.halfPoints > 0 ? run.halfPoints / 2.0 : baseSize);
+            cursor.insertText(toQString(run.text), format);
+        }
+    }
+}
+
 } // namespace
 
 TForm1::TForm1(Session &session, UserDialogs &dialogs, QWidget *parent)
@@ -85,9 +112,14 @@ TForm1::TForm1(Session &session, UserDialogs &dialogs, QWidget *parent)
 
     buildMenus();
     buildCentralArea();
+    createConfigForm();
     applyTexts();
 
-    connect(&m_session, &Session::plantReplaced, this, &TForm1::showPlant);
+    connect(&m_session, &Session::plantReplaced, this, [this] {
+        // A new plant comes with a new configuration window, as the layout has it.
+        createConfigForm();
+        showPlant();
+    });
     connect(&m_session, &Session::savedFlagChanged, this, &TForm1::showSavedFlag);
     connect(&m_session, &Session::runningChanged, this, &TForm1::showRunning);
 
@@ -187,6 +219,7 @@ void TForm1::buildMenus()
     connect(m_pastaCorrente, &QAction::triggered, this, &TForm1::Pastacorrente1Click);
     connect(m_exemplos, &QAction::triggered, this, &TForm1::Exemplos1Click);
     connect(m_configuracao, &QAction::triggered, this, &TForm1::configurationRequested);
+    connect(this, &TForm1::configurationRequested, this, &TForm1::showConfigForm);
     connect(m_geradorSinais, &QAction::triggered, this, &TForm1::signalGeneratorRequested);
     connect(m_simulacaoRapida, &QAction::triggered, this, &TForm1::fastSimulationRequested);
     connect(m_listaVariaveis, &QAction::triggered, this, &TForm1::variableListRequested);
@@ -217,12 +250,14 @@ void TForm1::buildCentralArea()
 
     auto *row = new QHBoxLayout;
     row->setSpacing(0);
-    m_plantArea = new QWidget(central);
-    m_plantArea->setObjectName(QStringLiteral("PlantArea"));
-    m_plantArea->setAttribute(Qt::WA_StyledBackground);
-    m_plantArea->setStyleSheet(QStringLiteral("QWidget#PlantArea { background: #eef2f6; }"));
-    m_plantArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_plantView = new PlantView(m_session, m_dialogs, m_moverObjetos, m_excluirObjetos, central);
+    m_plantArea = m_plantView;
     row->addWidget(m_plantArea);
+    connect(m_plantView, &PlantView::descriptionReloadRequested, this, &TForm1::loadDescription);
+    connect(m_plantView, &PlantView::objectDeleted, this, [this] {
+        if (m_configForm)
+            m_configForm->ShowPlant();
+    });
 
     m_commentPane = new QTextEdit(central);
     m_commentPane->setObjectName(QStringLiteral("RichEdit1"));
@@ -310,6 +345,35 @@ void TForm1::ApplyEnglishTexts()
 {
     m_session.SetEnglishFlag(true);
     applyTexts();
+    ApplyEnglishDefaults(m_session.plant());
+    m_configForm->ApplyTexts();
+    m_configForm->ShowPlant();
+    m_plantView->ApplyTexts();
+    m_plantView->ShowPicture();
+}
+
+// ---- Configuration window ----------------------------------------------------------------
+
+void TForm1::createConfigForm()
+{
+    delete m_configForm.data();
+    m_configForm = new TConfigForm(m_session, m_dialogs, this);
+    connect(m_configForm, &TConfigForm::captionChanged, this, &QWidget::setWindowTitle);
+    connect(m_configForm, &TConfigForm::pictureChanged, m_plantView, &PlantView::ShowPicture);
+    connect(m_configForm, &TConfigForm::pictureChosen, this, [this] {
+        const QString picture = toQString(m_session.plant().PictureFileName);
+        if (QFileInfo(picture).isFile())
+            m_plantView->LoadBackgroundPicture(picture);
+        m_plantView->SetBackgroundVisible(true);
+    });
+}
+
+void TForm1::showConfigForm()
+{
+    m_configForm->RefreshObjectCaptions();
+    m_configForm->show();
+    m_configForm->raise();
+    m_configForm->activateWindow();
 }
 
 // ---- Start-up ----------------------------------------------------------------------------
@@ -556,6 +620,10 @@ bool TForm1::readPlant(const QString &path, bool fromExample)
     m_session.ReplacePlant(std::move(result.plant));
     m_session.MarkSaved();
     setWindowTitle(toQString(m_session.plant().caption));
+    // An example's picture lies beside its plant file; another plant's in the working folder.
+    const QString picture = toQString(m_session.plant().PictureFileName);
+    m_plantView->ShowPlantPicture(
+        picture.isEmpty() || !fromExample ? picture : folderOf(path) + QLatin1Char('/') + picture);
     setGalleryVisible(false);
     setToolMenusVisible(true);
     // An example is saved under a new name only.
@@ -659,6 +727,36 @@ bool TForm1::IsDeleteMode() const
     return m_excluirObjetos->isChecked();
 }
 
+TConfigForm *TForm1::configForm() const
+{
+    return m_configForm.data();
+}
+
+PlantView *TForm1::plantView() const
+{
+    return m_plantView;
+}
+
+void TForm1::loadDescription()
+{
+    QFile file(QStringLiteral("descricao.rtf"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    {
+        const QSignalBlocker blocker(m_commentPane);
+        showRichText(m_commentPane,
+                     ReadRichText(std::string_view(bytes.constData(),
+                                                   static_cast<std::size_t>(bytes.size()))));
+    }
+    // The pane's lines are what a save writes.
+    std::vector<std::string> lines = commentLines();
+    if (lines != m_session.plant().comments) {
+        m_session.plant().comments = std::move(lines);
+        m_session.MarkChanged();
+    }
+}
+
 // ---- Model -> widgets --------------------------------------------------------------------
 
 void TForm1::showPlant()
@@ -728,7 +826,7 @@ void TForm1::setEditCursor(bool on)
 
 // ---- User edits -> model -----------------------------------------------------------------
 
-void TForm1::commentsEdited()
+std::vector<std::string> TForm1::commentLines() const
 {
     const QStringList lines = m_commentPane->toPlainText().split(QLatin1Char('\n'));
     std::vector<std::string> comments;
@@ -737,7 +835,12 @@ void TForm1::commentsEdited()
         for (const QString &line : lines)
             comments.push_back(line.toStdString());
     }
-    m_session.plant().comments = std::move(comments);
+    return comments;
+}
+
+void TForm1::commentsEdited()
+{
+    m_session.plant().comments = commentLines();
     m_session.MarkChanged();
 }
 

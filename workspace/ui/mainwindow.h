@@ -3,6 +3,9 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <string>
+#include <vector>
+
 class QAction;
 class QFrame;
 class QLabel;
@@ -12,9 +15,11 @@ class QTextEdit;
 namespace zelvar {
 
 class ExamplesGallery;
+class PlantView;
 class SavedIndicator;
 class Session;
 class SplashWindow;
+class TConfigForm;
 class UserDialogs;
 
 // The main window: the menu bar with the saved indicator, the plant area with the examples
@@ -42,6 +47,9 @@ public:
     SplashWindow *splash() const;
     bool IsMoveMode() const;
     bool IsDeleteMode() const;
+    // The configuration window of the current plant (made anew with every plant).
+    TConfigForm *configForm() const;
+    PlantView *plantView() const;
 
 signals:
     // The tool windows come with their own parts of the program.
@@ -78,6 +86,12 @@ private:
     // Salvar Como's naming: the title from the file name when there is none, ".smp" added.
     void takeFileName(const QString &chosen);
 
+    // The configuration window: made with the plant, shown by "Configuração".
+    void createConfigForm();
+    void showConfigForm();
+    // The double click on the picture: "descricao.rtf" of the working folder into the pane.
+    void loadDescription();
+
     // Other commands.
     void Portuguese1Click();
     void English1Click();
@@ -97,6 +111,7 @@ private:
 
     // User edits -> model.
     void commentsEdited();
+    std::vector<std::string> commentLines() const;
     void commentDisplayToggled(bool on);
 
     Session &m_session;
@@ -133,6 +148,8 @@ private:
     QAction *m_sobre = nullptr;
 
     QWidget *m_plantArea = nullptr;
+    PlantView *m_plantView = nullptr;
+    QPointer<TConfigForm> m_configForm;
     ExamplesGallery *m_gallery = nullptr;
     QTextEdit *m_commentPane = nullptr;
     QFrame *m_helpBar = nullptr;

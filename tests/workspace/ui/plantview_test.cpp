@@ -1,0 +1,605 @@
+#include "workspace/ui/plantview.h"
+
+#include "documents/model/plantfile.h"
+#include "engine/ui/blockwindow.h"
+#include "engine/ui/processwindow.h"
+#include "tests/workspace/ui/plantwindowtest.h"
+#include "workspace/ui/picturewidgets.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QSlider>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <cmath>
+#include <string>
+
+namespace zelvar {
+namespace {
+
+class PlantViewTest : public PlantWindowTest
+{
+public:
+    // Objects ticked on the configuration window and shown by its "Sair".
+    void place(std::initializer_list<const char *> boxes)
+    {
+        action("Configurao2")->trigger();
+        for (const char *box : boxes)
+            tick(box);
+        leaveConfiguration();
+        m_session->MarkSaved();
+    }
+
+    QStringList savedLines()
+    {
+        const QString file = m_startFolder + QStringLiteral("/planta.smp");
+        m_dialogs.saveFiles = {file};
+        action("SalvarComo1")->trigger();
+        QFile saved(file);
+        EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
+        return QString::fromLatin1(saved.readAll()).split(QStringLiteral("\r\n"));
+    }
+};
+
+// ---- Icons and the two modes -----------------------------------------------------------------
+
+TEST_F(PlantViewTest, IconsShowTagsAndOutputHints)
+{
+    place({"CheckBox3", "CheckBox21", "CheckBox79", "CheckBox13", "CheckBox46"});
+    plant().processes[1].TagText = "LT-1";
+    plant().animatedTexts[1].DescricaoText = "Nível";
+    m_session->RefreshMainWindow();
+
+    auto *controller = widget<QToolButton>("Control3");
+    EXPECT_EQ(controller->text(), QStringLiteral("PID3"));
+    EXPECT_EQ(controller->toolTip(), QString::fromUtf8("Saída em M03"));
+    EXPECT_EQ(controller->size(), QSize(79, 22));
+    EXPECT_EQ(controller->pos(), QPoint(83, 3));
+    EXPECT_EQ(widget<QToolButton>("Proce1")->text(), QStringLiteral("LT-1"));
+    EXPECT_EQ(widget<QToolButton>("Proce1")->toolTip(), QString::fromUtf8("Saída em M21"));
+    EXPECT_EQ(widget<QToolButton>("Bloc24")->toolTip(), QString::fromUtf8("Saída em M78"));
+    EXPECT_EQ(widget<QToolButton>("Reg3")->toolTip(), QString());
+    EXPECT_EQ(widget<QLabel>("Label1")->text(), QString::fromUtf8("Nível"));
+    EXPECT_FALSE(widget("Texto1")->isHidden());
+    EXPECT_EQ(widget("Texto1")->pos(), QPoint(457, 24));
+    EXPECT_EQ(widget("Label1")->pos(), QPoint(457, 8));
+    EXPECT_TRUE(m_session->SavedFlag());
+}
+
+TEST_F(PlantViewTest, RefreshColoursAControllersIconByItsMode)
+{
+    place({"CheckBox4"});
+    auto *icon = widget<QToolButton>("Control4");
+    EXPECT_EQ(icon->palette().color(QPalette::ButtonText), QColor(Qt::red));
+
+    plant().controllers[4].automatic = true;
+    m_session->RefreshMainWindow();
+    EXPECT_EQ(icon->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+
+    // Unticked, it keeps an up-to-date caption and colour but hides.
+    plant().controllers[4].automatic = false;
+    plant().controllerInventory[4].checked = false;
+    m_session->RefreshMainWindow();
+    EXPECT_EQ(icon->palette().color(QPalette::ButtonText), QColor(Qt::red));
+    EXPECT_TRUE(icon->isHidden());
+}
+
+TEST_F(PlantViewTest, MovingAnIconInMoveModeIsSavedWithThePlant)
+{
+    place({"CheckBox1"});
+    action("MoverObjetos2")->trigger();
+
+    widget<QToolButton>("Control1")->click();
+    EXPECT_EQ(picture()->SelectedObjectId(), 2);
+    EXPECT_EQ(picture()->MoveToggle(), 1);
+    movePointer(300, 400);
+
+    EXPECT_EQ(widget("Control1")->pos(), QPoint(300, 400));
+    EXPECT_FALSE(m_session->SavedFlag());
+    const QStringList lines = savedLines();
+    const qsizetype at = lines.indexOf(QStringLiteral("=====<<<COORDENADAS>>>====="));
+    ASSERT_GE(at, 0);
+    // Caption, top, left, shown.
+    EXPECT_EQ(lines.mid(at + 1, 4),
+              (QStringList{QStringLiteral("PID1"),
+                           QStringLiteral("400"),
+                           QStringLiteral("300"),
+                           QStringLiteral("True")}));
+}
+
+TEST_F(PlantViewTest, MovementsOverAControlDoNotMoveTheSelectedThing)
+{
+    place({"CheckBox1", "CheckBox2"});
+    action("MoverObjetos2")->trigger();
+    widget<QToolButton>("Control1")->click();
+    m_session->MarkSaved();
+
+    // Controller 2's icon stands at (43, 3).
+    movePointer(50, 10);
+
+    EXPECT_EQ(widget("Control1")->pos(), QPoint(3, 3));
+    EXPECT_TRUE(m_session->SavedFlag());
+}
+
+TEST_F(PlantViewTest, ASecondSelectingClickStopsFollowingAndTheBareSurfaceLeavesTheModes)
+{
+    place({"CheckBox21"});
+    action("MoverObjetos2")->trigger();
+    widget<QToolButton>("Proce1")->click();
+    widget<QToolButton>("Proce1")->click();
+    EXPECT_EQ(picture()->MoveToggle(), 0);
+    m_session->MarkSaved();
+
+    movePointer(600, 500);
+    EXPECT_EQ(widget("Proce1")->pos(), QPoint(2, 39));
+    EXPECT_TRUE(m_session->SavedFlag());
+
+    click(picture(), QPoint(700, 600));
+
+    EXPECT_FALSE(action("MoverObjetos2")->isChecked());
+    EXPECT_FALSE(action("ExcluirObjetos")->isChecked());
+    EXPECT_EQ(m_form->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(picture()->SelectedObjectId(), 23);
+    // Leaving a mode is a change; a click outside both is not.
+    EXPECT_FALSE(m_session->SavedFlag());
+    m_session->MarkSaved();
+    click(picture(), QPoint(700, 600));
+    EXPECT_TRUE(m_session->SavedFlag());
+}
+
+TEST_F(PlantViewTest, WithBothModesOnAClickSelectsAndNeverDeletes)
+{
+    place({"CheckBox1"});
+    action("MoverObjetos2")->trigger();
+    action("ExcluirObjetos")->trigger();
+
+    widget<QToolButton>("Control1")->click();
+
+    EXPECT_TRUE(plant().controllers.IsPresent(1));
+    EXPECT_EQ(picture()->SelectedObjectId(), 2);
+}
+
+struct DeleteCase
+{
+    const char *name;
+    Language language;
+    const char *box;
+    const char *icon;
+    ObjectPool pool;
+    int slot;
+    const char *placeholder;
+};
+
+class DeleteMode : public PlantViewTest, public ::testing::WithParamInterface<DeleteCase>
+{
+};
+
+TEST_P(DeleteMode, FreesTheObjectItsIconAndItsBox)
+{
+    const DeleteCase &c = GetParam();
+    start(c.language);
+    place({c.box});
+    action("ExcluirObjetos")->trigger();
+
+    click(widget(c.icon));
+
+    EXPECT_FALSE(IsPresent(plant(), c.pool, c.slot));
+    EXPECT_TRUE(widget(c.icon)->isHidden());
+    auto *box = widget<QCheckBox>(c.box);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(box->text(), QString::fromUtf8(c.placeholder));
+    EXPECT_FALSE(m_session->SavedFlag());
+    // The slot is free again: its box creates a new object.
+    action("Configurao2")->trigger();
+    tick(c.box);
+    EXPECT_TRUE(IsPresent(plant(), c.pool, c.slot));
+}
+
+INSTANTIATE_TEST_SUITE_P(PlantView,
+                         DeleteMode,
+                         ::testing::Values(DeleteCase{"Process24",
+                                                      Language::Portuguese,
+                                                      "CheckBox78",
+                                                      "Proce24",
+                                                      ObjectPool::Processes,
+                                                      24,
+                                                      "<vago> Processo 24"},
+                                           DeleteCase{"ControllerInPortuguese",
+                                                      Language::Portuguese,
+                                                      "CheckBox3",
+                                                      "Control3",
+                                                      ObjectPool::Controllers,
+                                                      3,
+                                                      "<vago> Controlador 3"},
+                                           DeleteCase{"ControllerInEnglish",
+                                                      Language::English,
+                                                      "CheckBox3",
+                                                      "Control3",
+                                                      ObjectPool::Controllers,
+                                                      3,
+                                                      "<empty> Controller 3"},
+                                           DeleteCase{"BlockInEnglishIsPortuguese",
+                                                      Language::English,
+                                                      "CheckBox33",
+                                                      "Bloc3",
+                                                      ObjectPool::Blocks,
+                                                      3,
+                                                      "<vago> Bloco 3"},
+                                           DeleteCase{"Recorder",
+                                                      Language::Portuguese,
+                                                      "CheckBox12",
+                                                      "Reg2",
+                                                      ObjectPool::Recorders,
+                                                      2,
+                                                      "<vago> Registrador 2"},
+                                           DeleteCase{"AnimatedText",
+                                                      Language::English,
+                                                      "CheckBox66",
+                                                      "Texto10",
+                                                      ObjectPool::AnimatedTexts,
+                                                      10,
+                                                      "<vago>Texto Animado 10"}),
+                         [](const ::testing::TestParamInfo<DeleteCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(PlantViewTest, DeletingAnAnimatedTextHidesItsNameLabelToo)
+{
+    place({"CheckBox47"});
+    EXPECT_FALSE(widget("Label2")->isHidden());
+    action("ExcluirObjetos")->trigger();
+
+    click(widget("Texto2"));
+
+    EXPECT_TRUE(widget("Label2")->isHidden());
+    EXPECT_TRUE(widget("Texto2")->isHidden());
+}
+
+TEST_F(PlantViewTest, AnIconOpensOneWindowPerSlotThatLeavesWithItsObject)
+{
+    place({"CheckBox21", "CheckBox22", "CheckBox31"});
+
+    widget<QToolButton>("Proce1")->click();
+    widget<QToolButton>("Proce1")->click();
+    widget<QToolButton>("proce2")->click();
+    widget<QToolButton>("Bloc1")->click();
+
+    const QList<TProcesso *> processes = m_form->findChildren<TProcesso *>();
+    ASSERT_EQ(processes.size(), 2);
+    QPointer<TProcesso> first = processes[0]->slot() == 1 ? processes[0] : processes[1];
+    EXPECT_TRUE(first->isVisible());
+    ASSERT_EQ(m_form->findChildren<TBloco *>().size(), 1);
+    QPointer<TBloco> block = m_form->findChildren<TBloco *>().front();
+    EXPECT_TRUE(block->isVisible());
+
+    action("ExcluirObjetos")->trigger();
+    widget<QToolButton>("Proce1")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(m_form->findChildren<TProcesso *>().size(), 1);
+
+    // A new plant frees every object window.
+    m_dialogs.answers = {false};
+    action("Novo1")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(block.isNull());
+    EXPECT_TRUE(m_form->findChildren<TProcesso *>().isEmpty());
+}
+
+TEST_F(PlantViewTest, IconsOfObjectsWithoutTheirOwnWindowHereAskForIt)
+{
+    place({"CheckBox11", "CheckBox5"});
+    std::vector<std::pair<ObjectPool, int>> requests;
+    QObject::connect(picture(), &PlantView::objectWindowRequested, [&](ObjectPool pool, int slot) {
+        requests.emplace_back(pool, slot);
+    });
+
+    widget<QToolButton>("Reg1")->click();
+    widget<QToolButton>("Control5")->click();
+
+    EXPECT_EQ(requests,
+              (std::vector<std::pair<ObjectPool, int>>{{ObjectPool::Recorders, 1},
+                                                       {ObjectPool::Controllers, 5}}));
+}
+
+// ---- Operator inputs ---------------------------------------------------------------------------
+
+TEST_F(PlantViewTest, SwitchClickFlipsItsMemoryAndItsPicture)
+{
+    action("Configurao2")->trigger();
+    tick("Chave1Check");
+    choose(widget<QComboBox>("Chave1Tipo"), 2); // para direita
+    m_session->MarkSaved();
+
+    click(widget("Chave1p5"));
+
+    EXPECT_EQ(plant().memories.Value(11), 1.0);
+    EXPECT_TRUE(widget("Chave1p5")->isHidden());
+    EXPECT_FALSE(widget("Chave1p6")->isHidden());
+    EXPECT_FALSE(m_session->SavedFlag());
+
+    click(widget("Chave1p6"));
+    EXPECT_EQ(plant().memories.Value(11), 0.0);
+    EXPECT_FALSE(widget("Chave1p5")->isHidden());
+
+    // In move mode the click selects the switch instead.
+    action("MoverObjetos2")->trigger();
+    click(widget("Chave1p5"));
+    EXPECT_EQ(plant().memories.Value(11), 0.0);
+    EXPECT_EQ(picture()->SelectedObjectId(), 100);
+    movePointer(640, 320);
+    for (int p = 1; p <= 8; ++p)
+        EXPECT_EQ(widget(QStringLiteral("Chave1p%1").arg(p))->pos(), QPoint(640, 320)) << p;
+}
+
+TEST_F(PlantViewTest, PushButtonStaysPressedUntilClickedAgainInAnyMode)
+{
+    action("Configurao2")->trigger();
+    tick("Botao1_check");
+    tick("Botao2_check");
+    leaveConfiguration();
+    EXPECT_EQ(widget("PainelComando")->height(), 120);
+    EXPECT_FALSE(widget("Botao2_norm")->isHidden());
+    action("MoverObjetos2")->trigger();
+
+    click(widget("Botao2_norm"));
+
+    EXPECT_EQ(plant().memories.Value(98), 1.0);
+    EXPECT_TRUE(widget("Botao2_norm")->isHidden());
+    EXPECT_FALSE(widget("Botao2_press")->isHidden());
+    emit m_session->displayRefreshDue();
+    EXPECT_EQ(widget<QLabel>("botao2_texto")->text(), QStringLiteral("Texto para M98=1"));
+    EXPECT_EQ(widget<QLabel>("botao1_texto")->text(), QStringLiteral("Texto para M97=0"));
+
+    click(widget("Botao2_press"));
+
+    EXPECT_EQ(plant().memories.Value(98), 0.0);
+    EXPECT_FALSE(widget("Botao2_norm")->isHidden());
+    EXPECT_TRUE(widget("Botao2_press")->isHidden());
+    EXPECT_EQ(widget<QLabel>("botao2_texto")->text(), QStringLiteral("Texto para M98=0"));
+}
+
+class SliderTest : public PlantViewTest
+{
+public:
+    void SetUp() override
+    {
+        PlantViewTest::SetUp();
+        plant().memories.MemoryUEMax[15] = "200";
+        action("Configurao2")->trigger();
+        tick("Ent1check");
+        leaveConfiguration();
+        m_session->MarkSaved();
+        text = widget<ValueEdit>("TrackText1");
+        bar = widget<QSlider>("TrackBar1");
+    }
+
+    void enter(const QString &typed)
+    {
+        type(text, typed);
+        press(text, Qt::Key_Return, QStringLiteral("\r"));
+    }
+
+    ValueEdit *text = nullptr;
+    QSlider *bar = nullptr;
+};
+
+TEST_F(SliderTest, MovingTheSliderWritesPercentAndShowsEngineeringUnits)
+{
+    bar->setValue(2500);
+
+    EXPECT_EQ(text->text(), QStringLiteral("50.00"));
+    EXPECT_EQ(plant().memories.Value(15), 25.0);
+    EXPECT_FALSE(m_session->SavedFlag());
+}
+
+TEST_F(SliderTest, EnterTakesAValueInEngineeringUnits)
+{
+    bar->setValue(2500);
+
+    enter(QStringLiteral("150"));
+
+    EXPECT_EQ(text->text(), QStringLiteral("150.00"));
+    EXPECT_EQ(plant().memories.Value(15), 75.0);
+    EXPECT_EQ(bar->value(), 7500);
+}
+
+TEST_F(SliderTest, EnterRefusesACommaAndAValueOutsideTheRangeAndEscapeRestores)
+{
+    bar->setValue(2500);
+    m_session->MarkSaved();
+
+    enter(QStringLiteral("12,5"));
+    EXPECT_EQ(text->text(), QStringLiteral("50.00"));
+    enter(QStringLiteral("250"));
+    EXPECT_EQ(text->text(), QStringLiteral("50.00"));
+    type(text, QStringLiteral("99"));
+    press(text, Qt::Key_Escape);
+    EXPECT_EQ(text->text(), QStringLiteral("50.00"));
+
+    EXPECT_EQ(plant().memories.Value(15), 25.0);
+    EXPECT_EQ(bar->value(), 2500);
+    EXPECT_TRUE(m_session->SavedFlag());
+}
+
+TEST_F(SliderTest, EnterOnAnEmptyRangeKeepsTheMemoryFinite)
+{
+    // Regression: a range whose ends are equal has no percentage to give.
+    plant().memories.MemoryUEMax[15] = "0";
+    plant().memories.MemoryUEMin[15] = "0";
+    plant().memories.SetValue(15, 30.0);
+
+    enter(QStringLiteral("0"));
+
+    EXPECT_EQ(plant().memories.Value(15), 30.0);
+    EXPECT_TRUE(std::isfinite(plant().memories.Value(15)));
+}
+
+TEST_F(SliderTest, RefreshShowsTheValueWithWidthFive)
+{
+    plant().memories.MemoryUEMax[15] = "100";
+    plant().memories.SetValue(15, 5.0);
+
+    m_session->RefreshMainWindow();
+
+    EXPECT_EQ(text->text(), QStringLiteral(" 5.00"));
+}
+
+// ---- Shapes ------------------------------------------------------------------------------------
+
+TEST_F(PlantViewTest, ShapesFollowTheirMemoryAtTheDisplayRefresh)
+{
+    action("Configurao2")->trigger();
+    tick("Imagem1Check");
+    choose(widget<QComboBox>("Imagem1Tipo"), 1); // rectangle
+    choose(widget<QComboBox>("Imagem1Var"), 40); // M41
+    tick("Imagem2Check");
+    choose(widget<QComboBox>("Imagem2Tipo"), 0); // circle
+    choose(widget<QComboBox>("Imagem2Var"), 41); // M42
+    leaveConfiguration();
+    auto *bar = widget<ShapeWidget>("Shape1");
+    auto *circle = widget<ShapeWidget>("Shape2");
+
+    plant().memories.SetValue(41, 0.0);
+    plant().memories.SetValue(42, 0.0);
+    emit m_session->displayRefreshDue();
+    // Shape 1 rests on 304 + 100 x 1.
+    EXPECT_EQ(bar->geometry(), QRect(984, 404, 50, 0));
+    EXPECT_FALSE(bar->IsEllipse());
+    EXPECT_EQ(circle->geometry(), QRect(984, 352, 50, 50));
+    EXPECT_TRUE(circle->IsEllipse());
+    EXPECT_EQ(circle->Fill(), QColor(Qt::red));
+
+    plant().memories.SetValue(41, 100.0);
+    plant().memories.SetValue(42, 100.0);
+    emit m_session->displayRefreshDue();
+    EXPECT_EQ(bar->geometry(), QRect(984, 304, 50, 100));
+    EXPECT_EQ(bar->Fill(), QColor(Qt::red));
+    EXPECT_EQ(circle->Fill(), QColor(Qt::green));
+}
+
+TEST_F(PlantViewTest, MovingARectangleKeepsItsBottomOnTheMemoryScale)
+{
+    action("Configurao2")->trigger();
+    tick("Imagem3Check");
+    choose(widget<QComboBox>("Imagem3Tipo"), 1);
+    choose(widget<QComboBox>("Imagem3Var"), 20); // M21
+    leaveConfiguration();
+    plant().memories.SetValue(21, 40.0);
+    action("MoverObjetos2")->trigger();
+    click(widget("Shape3"));
+    EXPECT_EQ(picture()->SelectedObjectId(), 97);
+
+    movePointer(700, 100);
+
+    EXPECT_EQ(widget("Shape3")->geometry(), QRect(700, 160, 50, 40));
+    EXPECT_EQ(plant().shapes[3].baseTop, 100);
+    emit m_session->displayRefreshDue();
+    EXPECT_EQ(widget("Shape3")->geometry(), QRect(700, 160, 50, 40));
+}
+
+// ---- Background picture and description ------------------------------------------------------
+
+TEST_F(PlantViewTest, DoubleClickReloadsThePictureAndTheDescription)
+{
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(qRgb(10, 200, 30));
+    ASSERT_TRUE(image.save(m_startFolder + QStringLiteral("/fundo.bmp")));
+    plant().PictureFileName = "fundo.bmp";
+    QFile description(m_startFolder + QStringLiteral("/descricao.rtf"));
+    ASSERT_TRUE(description.open(QIODevice::WriteOnly));
+    description.write("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0 "
+                      "{\\b Caldeira} de vapor\\par Press\\'e3o alta\\par }");
+    description.close();
+
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick,
+                            QPointF(700, 600),
+                            picture()->mapToGlobal(QPointF(700, 600)),
+                            Qt::LeftButton,
+                            Qt::LeftButton,
+                            Qt::NoModifier);
+    QApplication::sendEvent(picture(), &doubleClick);
+
+    EXPECT_EQ(widget<QLabel>("Image1")->pixmap().size(), QSize(64, 48));
+    auto *pane = widget<QTextEdit>("RichEdit1");
+    EXPECT_EQ(pane->toPlainText(), QString::fromUtf8("Caldeira de vapor\nPressão alta"));
+    const QTextBlock first = pane->document()->firstBlock();
+    EXPECT_EQ(first.begin().fragment().text(), QStringLiteral("Caldeira"));
+    EXPECT_EQ(first.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    EXPECT_EQ(plant().comments, (std::vector<std::string>{"Caldeira de vapor", "Pressão alta"}));
+    EXPECT_FALSE(m_session->SavedFlag());
+}
+
+// A plant file whose picture, when given, lies beside it.
+void writePlant(const QString &folder, const std::string &picture, QRgb colour)
+{
+    QDir().mkpath(folder);
+    if (!picture.empty()) {
+        QImage image(30, 20, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(folder + QLatin1Char('/') + QString::fromStdString(picture)));
+    }
+    Plant plant;
+    SetTitle(plant, "Unidade");
+    plant.PictureFileName = picture;
+    const std::string text = WritePlantText(plant, Language::Portuguese);
+    QFile file(folder + QStringLiteral("/planta.smp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+TEST_F(PlantViewTest, AnOpenedPlantShowsItsOwnPictureOrNone)
+{
+    const QString withPicture = m_startFolder + QStringLiteral("/com");
+    const QString without = m_startFolder + QStringLiteral("/sem");
+    writePlant(withPicture, "fundo.bmp", qRgb(200, 30, 30));
+    writePlant(without, "", 0);
+    auto *background = widget<QLabel>("Image1");
+
+    m_dialogs.openFiles = {withPicture + QStringLiteral("/planta.smp")};
+    action("Abrir1")->trigger();
+    EXPECT_FALSE(background->isHidden());
+    EXPECT_EQ(background->pixmap().size(), QSize(30, 20));
+
+    // Regression: the next plant must not show the previous plant's picture.
+    m_dialogs.openFiles = {without + QStringLiteral("/planta.smp")};
+    action("Abrir1")->trigger();
+    EXPECT_TRUE(background->pixmap().isNull());
+
+    // "Novo" hides the picture.
+    m_dialogs.openFiles = {withPicture + QStringLiteral("/planta.smp")};
+    action("Abrir1")->trigger();
+    action("Novo1")->trigger();
+    EXPECT_TRUE(background->isHidden());
+}
+
+TEST_F(PlantViewTest, AnExamplesPictureLiesBesideItsPlantFile)
+{
+    writePlant(m_startFolder + QStringLiteral("/examples/tanque"), "tanque.bmp", qRgb(0, 0, 200));
+    const QString before = QDir::currentPath();
+
+    ASSERT_TRUE(m_form->LoadPlantFile(QStringLiteral("\\examples\\tanque\\planta.smp")));
+
+    EXPECT_EQ(widget<QLabel>("Image1")->pixmap().size(), QSize(30, 20));
+    EXPECT_EQ(QDir::currentPath(), before);
+}
+
+TEST_F(PlantViewTest, DoubleClickWithoutTheFilesChangesNothing)
+{
+    plant().comments = {"antes"};
+    m_form->findChild<QTextEdit *>(QStringLiteral("RichEdit1"))
+        ->setPlainText(QStringLiteral("antes"));
+    m_session->MarkSaved();
+
+    picture()->FormDblClick();
+
+    EXPECT_EQ(widget<QTextEdit>("RichEdit1")->toPlainText(), QStringLiteral("antes"));
+    EXPECT_TRUE(widget<QLabel>("Image1")->pixmap().isNull());
+    EXPECT_TRUE(m_session->SavedFlag());
+}
+
+} // namespace
+} // namespace zelvar
