@@ -1,20 +1,11 @@
 #include "documents/model/plantoperations.h"
 
+#include "documents/model/slotindex.h"
 #include "engine/model/numbertext.h"
 
 namespace zelvar {
 
 namespace {
-
-std::size_t Index(int k)
-{
-    return static_cast<std::size_t>(k);
-}
-
-bool InRange(int k, int first, int last)
-{
-    return k >= first && k <= last;
-}
 
 InventoryEntry &Inventory(Plant &plant, ObjectPool pool, int slot)
 {

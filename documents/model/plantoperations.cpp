@@ -1,5 +1,6 @@
 #include "documents/model/plantoperations.h"
 
+#include "documents/model/slotindex.h"
 #include "engine/model/numbertext.h"
 
 #include <algorithm>
@@ -7,16 +8,6 @@
 namespace zelvar {
 
 namespace {
-
-std::size_t Index(int k)
-{
-    return static_cast<std::size_t>(k);
-}
-
-bool InRange(int k, int first, int last)
-{
-    return k >= first && k <= last;
-}
 
 // Places the controls of slider group k from its group's top and left.
 void WidenSliderForName(SliderInput &slider)

@@ -4,97 +4,28 @@
 #include "engine/model/numbertext.h"
 #include "engine/ui/objecthelp.h"
 #include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
-#include "workspace/ui/userdialogs.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QSignalBlocker>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <string>
 
 namespace zelvar {
 
-namespace {
-
-template<typename Widget> Widget *named(Widget *widget, const char *objectName)
-{
-    widget->setObjectName(QString::fromLatin1(objectName));
-    return widget;
-}
-
-QLabel *newLabel(QWidget *parent, const char *objectName, const char *text)
-{
-    return named(new QLabel(QString::fromUtf8(text), parent), objectName);
-}
-
-QLineEdit *newEdit(QWidget *parent, const char *objectName, const char *hint = nullptr)
-{
-    auto *edit = named(new QLineEdit(parent), objectName);
-    if (hint)
-        edit->setToolTip(QString::fromUtf8(hint));
-    return edit;
-}
-
-// Shown text follows the model; an unchanged text is left alone so the cursor stays put.
-void showText(QLineEdit *edit, const std::string &text)
-{
-    const QString shown = toQString(text);
-    if (edit->text() == shown)
-        return;
-    const QSignalBlocker blocker(edit);
-    edit->setText(shown);
-}
-
-void showText(QLabel *label, const std::string &text)
-{
-    const QString shown = toQString(text);
-    if (label->text() != shown)
-        label->setText(shown);
-}
-
-void showChecked(QCheckBox *box, bool checked)
-{
-    const QSignalBlocker blocker(box);
-    box->setChecked(checked);
-}
-
-} // namespace
-
 TBloco::TBloco(Session &session, int slot, QWidget *parent, UserDialogs *dialogs)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_session(session)
-    , m_slot(slot)
-    , m_ownDialogs(dialogs ? nullptr : std::make_unique<QtUserDialogs>())
-    , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
+    : ObjectWindow(session, slot, "BlockSlot", kBlockHelpPage, parent, dialogs)
 {
-    setObjectName(QStringLiteral("BlockSlot") + toQString(FormatFixed(slot, 0, 0)));
     setWindowTitle(QString::fromUtf8("Bloco de Cálculo"));
     build();
     applyTexts();
-    showBlock();
-
-    connect(&m_session, &Session::plantReplaced, this, [this] {
-        if (!leaveIfRemoved())
-            showBlock();
-    });
-    connect(&m_session, &Session::plantChanged, this, &TBloco::leaveIfRemoved);
-    connect(&m_session, &Session::mainWindowRefreshed, this, &TBloco::leaveIfRemoved);
-    connect(&m_session, &Session::ticked, this, [this] {
-        if (!leaveIfRemoved())
-            showLiveValue();
-    });
+    showObject();
+    followPlant();
 }
 
 TBloco::~TBloco() = default;
@@ -102,19 +33,19 @@ TBloco::~TBloco() = default;
 CalculationBlock *TBloco::block()
 {
     auto &blocks = m_session.plant().blocks;
-    return blocks.IsPresent(m_slot) ? &blocks[m_slot] : nullptr;
+    return blocks.IsPresent(slot()) ? &blocks[slot()] : nullptr;
+}
+
+bool TBloco::objectPresent()
+{
+    return block() != nullptr;
 }
 
 void TBloco::build()
 {
     auto *column = new QVBoxLayout(this);
 
-    m_panel1 = named(new QFrame(this), "Panel1");
-    m_panel1->setFrameShape(QFrame::StyledPanel);
-    auto *panelRow = new QHBoxLayout(m_panel1);
-    m_label9 = newLabel(m_panel1, "Label9", "");
-    panelRow->addWidget(m_label9);
-    column->addWidget(m_panel1);
+    addHeader(column);
 
     auto *fields = new QGridLayout;
     m_tagText = newEdit(this, "TagText");
@@ -151,18 +82,7 @@ void TBloco::build()
     limits->addWidget(m_limInfText, 1, 1);
     column->addWidget(m_groupBox1);
 
-    auto *buttons = new QHBoxLayout;
-    m_btnatualiza = named(new QPushButton(QStringLiteral("Atualizar"), this), "btnatualiza");
-    m_sairButton = named(new QToolButton(this), "SairButton");
-    m_sairButton->setIcon(QIcon(QStringLiteral(":/pictures/menu/sair.png")));
-    m_sairButton->setToolTip(QStringLiteral("Sair"));
-    m_speedButton1 = named(new QToolButton(this), "SpeedButton1");
-    m_speedButton1->setText(QStringLiteral("?"));
-    buttons->addWidget(m_btnatualiza);
-    buttons->addStretch();
-    buttons->addWidget(m_speedButton1);
-    buttons->addWidget(m_sairButton);
-    column->addLayout(buttons);
+    addButtons(column);
 
     // ---- User edits -> model.
     const auto connectText
@@ -185,9 +105,6 @@ void TBloco::build()
     connect(m_limInfCheck, &QCheckBox::clicked, this, [this](bool checked) {
         edit([&](CalculationBlock &b) { b.LimInfCheck = checked; });
     });
-    connect(m_btnatualiza, &QPushButton::clicked, this, &TBloco::btnatualizaClick);
-    connect(m_sairButton, &QToolButton::clicked, this, &TBloco::SairButtonClick);
-    connect(m_speedButton1, &QToolButton::clicked, this, &TBloco::SpeedButton1Click);
 }
 
 // ---- User edits -> model.
@@ -209,43 +126,25 @@ void TBloco::btnatualizaClick()
     if (!model)
         return;
     const std::vector<std::string> messages = ApplyFromWindow(*model, m_session.plant().memories);
-    showBlock();
-    if (!messages.empty()) {
-        // The boxes are modal and the tick goes on behind them: the window may be gone after one.
-        const QPointer<TBloco> alive(this);
-        for (const std::string &message : messages) {
-            m_dialogs.inform(this, toQString(message));
-            if (!alive)
-                return;
-        }
+    showObject();
+    if (reportMessages(messages))
         return;
-    }
     m_session.MarkChanged();
     m_session.RefreshMainWindow();
-}
-
-void TBloco::SairButtonClick()
-{
-    close();
-}
-
-void TBloco::SpeedButton1Click()
-{
-    m_dialogs.openUrl(ObjectHelpPageUrl(m_session.HelpFolder, QString::fromLatin1(kBlockHelpPage)));
 }
 
 void TBloco::FormActivate()
 {
     if (CalculationBlock *model = block()) {
         model->RefillDescription(m_session.plant().memories);
-        showBlock();
+        showObject();
     }
     applyTexts();
 }
 
 // ---- Model -> widgets.
 
-void TBloco::showBlock()
+void TBloco::showObject()
 {
     const CalculationBlock *model = block();
     if (!model)
@@ -260,18 +159,16 @@ void TBloco::showBlock()
     showText(m_label1, model->Label1);
     showText(m_label9, model->Label9);
     showButtons();
-    showLiveValue();
+    showLiveValues();
 }
 
 void TBloco::showButtons()
 {
-    if (const CalculationBlock *model = block()) {
-        m_btnatualiza->setEnabled(model->btnatualizaEnabled);
-        m_sairButton->setEnabled(model->SairButtonEnabled);
-    }
+    if (const CalculationBlock *model = block())
+        enableButtons(model->btnatualizaEnabled, model->SairButtonEnabled);
 }
 
-void TBloco::showLiveValue()
+void TBloco::showLiveValues()
 {
     // A hidden label waits for the window to show again.
     if (!isVisible())
@@ -292,32 +189,7 @@ void TBloco::applyTexts()
     m_limInfText->setToolTip(QStringLiteral("Output Lower Limit"));
 }
 
-bool TBloco::leaveIfRemoved()
-{
-    if (m_leaving)
-        return true;
-    if (block())
-        return false;
-    m_leaving = true;
-    hide();
-    deleteLater();
-    return true;
-}
-
 // ---- Window events.
-
-bool TBloco::event(QEvent *event)
-{
-    if (event->type() == QEvent::WindowActivate && !leaveIfRemoved())
-        FormActivate();
-    return QWidget::event(event);
-}
-
-void TBloco::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    showLiveValue();
-}
 
 void TBloco::closeEvent(QCloseEvent *event)
 {
@@ -333,7 +205,7 @@ void TBloco::closeEvent(QCloseEvent *event)
         model->btnatualizaEnabled = false;
         showButtons();
     }
-    QWidget::closeEvent(event);
+    ObjectWindow::closeEvent(event);
 }
 
 } // namespace zelvar

@@ -5,20 +5,15 @@
 #include "engine/ui/objecthelp.h"
 #include "workspace/ui/session.h"
 #include "workspace/ui/uitext.h"
-#include "workspace/ui/userdialogs.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -59,54 +54,15 @@ constexpr std::array<const char *, 5> kValveCurvesEnglish = {
     "S2 Curve",
 };
 
-template<typename Widget> Widget *named(Widget *widget, const char *objectName)
-{
-    widget->setObjectName(QString::fromLatin1(objectName));
-    return widget;
-}
-
-QLabel *newLabel(QWidget *parent, const char *objectName, const char *text)
-{
-    return named(new QLabel(QString::fromUtf8(text), parent), objectName);
-}
-
-QLineEdit *newEdit(QWidget *parent, const char *objectName)
-{
-    return named(new QLineEdit(parent), objectName);
-}
-
 std::string TwoDigits(int number)
 {
     return number < 10 ? "0" + FormatFixed(number, 1, 0) : FormatFixed(number, 0, 0);
-}
-
-// Shown text follows the model; an unchanged text is left alone so the cursor stays put.
-void showText(QLineEdit *edit, const std::string &text)
-{
-    const QString shown = toQString(text);
-    if (edit->text() == shown)
-        return;
-    const QSignalBlocker blocker(edit);
-    edit->setText(shown);
-}
-
-void showText(QLabel *label, const std::string &text)
-{
-    const QString shown = toQString(text);
-    if (label->text() != shown)
-        label->setText(shown);
 }
 
 void showIndex(QComboBox *combo, int index)
 {
     const QSignalBlocker blocker(combo);
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
-
-void showChecked(QCheckBox *box, bool checked)
-{
-    const QSignalBlocker blocker(box);
-    box->setChecked(checked);
 }
 
 std::string toText(const QString &text)
@@ -117,27 +73,12 @@ std::string toText(const QString &text)
 } // namespace
 
 TProcesso::TProcesso(Session &session, int slot, QWidget *parent, UserDialogs *dialogs)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_session(session)
-    , m_slot(slot)
-    , m_ownDialogs(dialogs ? nullptr : std::make_unique<QtUserDialogs>())
-    , m_dialogs(dialogs ? *dialogs : *m_ownDialogs)
+    : ObjectWindow(session, slot, "ProcessSlot", kProcessHelpPage, parent, dialogs)
 {
-    setObjectName(QStringLiteral("ProcessSlot") + toQString(FormatFixed(slot, 0, 0)));
     build();
     applyTexts();
-    showProcess();
-
-    connect(&m_session, &Session::plantReplaced, this, [this] {
-        if (!leaveIfRemoved())
-            showProcess();
-    });
-    connect(&m_session, &Session::plantChanged, this, &TProcesso::leaveIfRemoved);
-    connect(&m_session, &Session::mainWindowRefreshed, this, &TProcesso::leaveIfRemoved);
-    connect(&m_session, &Session::ticked, this, [this] {
-        if (!leaveIfRemoved())
-            showLiveValues();
-    });
+    showObject();
+    followPlant();
 
     // Centred on the screen.
     adjustSize();
@@ -150,22 +91,22 @@ TProcesso::~TProcesso() = default;
 ProcessModel *TProcesso::process()
 {
     auto &processes = m_session.plant().processes;
-    return processes.IsPresent(m_slot) ? &processes[m_slot] : nullptr;
+    return processes.IsPresent(slot()) ? &processes[slot()] : nullptr;
+}
+
+bool TProcesso::objectPresent()
+{
+    return process() != nullptr;
 }
 
 void TProcesso::build()
 {
     auto *column = new QVBoxLayout(this);
 
-    m_panel1 = named(new QFrame(this), "Panel1");
-    m_panel1->setFrameShape(QFrame::StyledPanel);
-    auto *panelRow = new QHBoxLayout(m_panel1);
-    m_label9 = newLabel(m_panel1, "Label9", "");
+    addHeader(column);
     QFont bold = m_label9->font();
     bold.setBold(true);
     m_label9->setFont(bold);
-    panelRow->addWidget(m_label9);
-    column->addWidget(m_panel1);
 
     auto *fields = new QGridLayout;
     m_tagText = newEdit(this, "TagText");
@@ -294,18 +235,7 @@ void TProcesso::build()
     values->addWidget(m_label22, 2, 2);
     column->addLayout(values);
 
-    auto *buttons = new QHBoxLayout;
-    m_btnatualiza = named(new QPushButton(QStringLiteral("Atualizar"), this), "btnatualiza");
-    m_sairButton = named(new QToolButton(this), "SairButton");
-    m_sairButton->setIcon(QIcon(QStringLiteral(":/pictures/menu/sair.png")));
-    m_sairButton->setToolTip(QStringLiteral("Sair"));
-    m_speedButton1 = named(new QToolButton(this), "SpeedButton1");
-    m_speedButton1->setText(QStringLiteral("?"));
-    buttons->addWidget(m_btnatualiza);
-    buttons->addStretch();
-    buttons->addWidget(m_speedButton1);
-    buttons->addWidget(m_sairButton);
-    column->addLayout(buttons);
+    addButtons(column);
 
     // ---- User edits -> model.
     connectTextEdit(m_tagText, [](ProcessModel &p, const std::string &t) { p.TagText = t; });
@@ -339,9 +269,6 @@ void TProcesso::build()
             p.SettingsEdited();
         });
     });
-    connect(m_btnatualiza, &QPushButton::clicked, this, &TProcesso::btnatualizaClick);
-    connect(m_sairButton, &QToolButton::clicked, this, &TProcesso::SairButtonClick);
-    connect(m_speedButton1, &QToolButton::clicked, this, &TProcesso::SpeedButton1Click);
 }
 
 // ---- User edits -> model.
@@ -389,31 +316,11 @@ void TProcesso::btnatualizaClick()
     if (!model)
         return;
     const std::vector<std::string> messages = ApplyFromWindow(*model, m_session.plant().memories);
-    showProcess();
-    if (!messages.empty()) {
-        // The boxes are modal and the tick goes on behind them: the window may be gone after one.
-        const QPointer<TProcesso> alive(this);
-        for (const std::string &message : messages) {
-            m_dialogs.inform(this, toQString(message));
-            if (!alive)
-                return;
-        }
+    showObject();
+    if (reportMessages(messages))
         return;
-    }
     m_session.RefreshMainWindow();
     m_session.MarkChanged();
-}
-
-void TProcesso::SairButtonClick()
-{
-    // The close handling refreshes the main window.
-    close();
-}
-
-void TProcesso::SpeedButton1Click()
-{
-    m_dialogs.openUrl(
-        ObjectHelpPageUrl(m_session.HelpFolder, QString::fromLatin1(kProcessHelpPage)));
 }
 
 void TProcesso::EntradaSelectEnter()
@@ -431,14 +338,14 @@ void TProcesso::FormActivate()
 {
     if (ProcessModel *model = process()) {
         model->RefillDescription(m_session.plant().memories);
-        showProcess();
+        showObject();
     }
     applyTexts();
 }
 
 // ---- Model -> widgets.
 
-void TProcesso::showProcess()
+void TProcesso::showObject()
 {
     const ProcessModel *model = process();
     if (!model)
@@ -473,10 +380,8 @@ void TProcesso::showProcess()
 
 void TProcesso::showButtons()
 {
-    if (const ProcessModel *model = process()) {
-        m_btnatualiza->setEnabled(model->btnatualizaEnabled);
-        m_sairButton->setEnabled(model->SairButtonEnabled);
-    }
+    if (const ProcessModel *model = process())
+        enableButtons(model->btnatualizaEnabled, model->SairButtonEnabled);
 }
 
 void TProcesso::ComboChange()
@@ -546,26 +451,7 @@ void TProcesso::applyTexts()
     showCaption();
 }
 
-bool TProcesso::leaveIfRemoved()
-{
-    if (m_leaving)
-        return true;
-    if (process())
-        return false;
-    m_leaving = true;
-    hide();
-    deleteLater();
-    return true;
-}
-
 // ---- Window events.
-
-bool TProcesso::event(QEvent *event)
-{
-    if (event->type() == QEvent::WindowActivate && !leaveIfRemoved())
-        FormActivate();
-    return QWidget::event(event);
-}
 
 bool TProcesso::eventFilter(QObject *watched, QEvent *event)
 {
@@ -575,13 +461,7 @@ bool TProcesso::eventFilter(QObject *watched, QEvent *event)
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             EntradaSelectEnter();
     }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TProcesso::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    showLiveValues();
+    return ObjectWindow::eventFilter(watched, event);
 }
 
 void TProcesso::closeEvent(QCloseEvent *event)
@@ -589,7 +469,7 @@ void TProcesso::closeEvent(QCloseEvent *event)
     // Closing only hides the window; the process keeps running.
     if (!m_leaving && process())
         m_session.RefreshMainWindow();
-    QWidget::closeEvent(event);
+    ObjectWindow::closeEvent(event);
 }
 
 } // namespace zelvar

@@ -1,32 +1,24 @@
 #pragma once
 
-#include <QWidget>
+#include "engine/ui/objectwindow.h"
 
 #include <functional>
-#include <memory>
 #include <string>
 
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QToolButton;
 
 namespace zelvar {
 
-class Session;
-class UserDialogs;
 struct ProcessModel;
 
-// The window of one process, a stay-on-top tool window over the main window. It binds to the
-// session's plant by slot, never by pointer: every user edit goes to the model at once, the
-// model is shown back with the widgets' signals blocked, and the input, actuator and output
-// values follow the tick. When the slot is no longer in use (a replaced plant, a delete on the
-// picture) the window closes and deletes itself.
-class TProcesso : public QWidget
+// The window of one process, a stay-on-top tool window over the main window: every user edit
+// goes to the model at once, the model is shown back with the widgets' signals blocked, and the
+// input, actuator and output values follow the tick.
+class TProcesso : public ObjectWindow
 {
     Q_OBJECT
 
@@ -39,18 +31,15 @@ public:
               UserDialogs *dialogs = nullptr);
     ~TProcesso() override;
 
-    int slot() const { return m_slot; }
-
 protected:
-    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void build();
     // Null while the slot holds no process.
     ProcessModel *process();
+    bool objectPresent() override;
 
     // User edits -> model.
     // One edit of a setting: the model takes it (with its own side effects) and the plant is
@@ -59,30 +48,18 @@ private:
     void connectTextEdit(QLineEdit *edit, void (*take)(ProcessModel &, const std::string &));
     // ComboBox1Change, ComboBox2Change and the input list's change.
     void connectList(QComboBox *list, int ProcessModel::*setting);
-    void btnatualizaClick();
-    void SairButtonClick();
-    void SpeedButton1Click();
+    void btnatualizaClick() override;
     void EntradaSelectEnter();
-    void FormActivate();
+    void FormActivate() override;
 
     // Model -> widgets.
-    void showProcess();
+    void showObject() override;
     void showButtons();
     void ComboChange();
-    void showLiveValues();
+    void showLiveValues() override;
     void showCaption();
     void applyTexts();
-    // Leaves when the slot is no longer in use; true when it did.
-    bool leaveIfRemoved();
 
-    Session &m_session;
-    const int m_slot;
-    std::unique_ptr<UserDialogs> m_ownDialogs;
-    UserDialogs &m_dialogs;
-    bool m_leaving = false;
-
-    QFrame *m_panel1 = nullptr;
-    QLabel *m_label9 = nullptr;
     QLineEdit *m_tagText = nullptr;
     QLineEdit *m_descricaoText = nullptr;
     QLabel *m_label8 = nullptr;
@@ -124,9 +101,6 @@ private:
     QLabel *m_label2 = nullptr;
     QLabel *m_label12 = nullptr;
     QLabel *m_label22 = nullptr;
-    QPushButton *m_btnatualiza = nullptr;
-    QToolButton *m_sairButton = nullptr;
-    QToolButton *m_speedButton1 = nullptr;
 };
 
 } // namespace zelvar

@@ -2,6 +2,7 @@
 
 #include "engine/model/engineplant.h"
 #include "engine/model/numbertext.h"
+#include "engine/model/textlines.h"
 #include "instruments/model/memorylist.h"
 
 #include <algorithm>
@@ -22,24 +23,6 @@ bool ReadWholeFile(const std::filesystem::path &file, std::string &bytes)
         return false;
     bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
     return !stream.bad();
-}
-
-// Lines without their ends (CRLF or LF); a final line end adds no line.
-std::vector<std::string_view> SplitLines(std::string_view bytes)
-{
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
 }
 
 // The ";"-terminated fields of a line, from 1; a field past the last ";" reads 0.

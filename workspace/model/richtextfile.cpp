@@ -1,6 +1,7 @@
 #include "workspace/model/richtextfile.h"
 
 #include "engine/model/planttextfile.h"
+#include "engine/model/textlines.h"
 
 #include <array>
 #include <cstdint>
@@ -347,21 +348,13 @@ private:
 RichText PlainText(std::string_view bytes)
 {
     RichText result;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    for (const std::string_view line : SplitLines(bytes)) {
         RichTextParagraph paragraph;
         if (!line.empty()) {
             paragraph.runs.emplace_back();
             paragraph.runs.back().text = DecodeWindows1252(line);
         }
         result.paragraphs.push_back(std::move(paragraph));
-        start = end + 1;
     }
     return result;
 }

@@ -43,10 +43,13 @@ constexpr int kCommentPaneWidth = 288;
 const QString kPlantFileFilter
     = QString::fromUtf8("Arquivos de Simulação (*.smp);;Todos os  Arquivos (*)");
 
-QAction *newAction(QWidget *owner, const char *objectName)
+// icon: the action's picture in pictures/menu/, if any.
+QAction *newAction(QWidget *owner, const char *objectName, const char *icon = nullptr)
 {
     auto *action = new QAction(owner);
     action->setObjectName(QString::fromLatin1(objectName));
+    if (icon)
+        action->setIcon(LoadIcon(QStringLiteral("pictures/menu/") + QString::fromLatin1(icon)));
     return action;
 }
 
@@ -68,6 +71,22 @@ QMenu *newMenu(QWidget *parent, const char *objectName)
 QString folderOf(const QString &file)
 {
     return QFileInfo(file).absolutePath();
+}
+
+QString preferencesPath(const Session &session)
+{
+    return session.StartFolder + QLatin1Char('/') + toQString(kPreferencesFileName);
+}
+
+// The folder the file dialogs start in: the chosen working folder, else the start folder.
+QString workingFolder(const Session &session)
+{
+    return session.CurrentFolder.isEmpty() ? session.StartFolder : session.CurrentFolder;
+}
+
+QString saveChangesQuestion(Language language)
+{
+    return trText(language, "Salvar Alterações em Arquivo?", "Save changes?");
 }
 
 // The description's paragraphs with their bold, italic, underline and sizes.
@@ -145,26 +164,18 @@ void TForm1::buildMenus()
     connect(m_indicator->action(), &QAction::triggered, this, &TForm1::Salvar1Click);
 
     m_fileMenu = newMenu(this, "Arquivo1");
-    m_novo = newAction(this, "Novo1");
-    m_abrir = newAction(this, "Abrir1");
-    m_salvarComo = newAction(this, "SalvarComo1");
-    m_sair = newAction(this, "Sair1");
+    m_novo = newAction(this, "Novo1", "novo.png");
+    m_abrir = newAction(this, "Abrir1", "abrir.png");
+    m_salvarComo = newAction(this, "SalvarComo1", "salvarcomo.png");
+    m_sair = newAction(this, "Sair1", "sair.png");
     m_languageMenu = newMenu(this, "SelectLanguage1");
     m_portuguese = newCheckAction(this, "Portuguese1");
     m_english = newCheckAction(this, "English1");
-    m_pastaCorrente = newAction(this, "Pastacorrente1");
-    m_novo->setIcon(LoadIcon(QStringLiteral("pictures/menu/novo.png")));
-    m_abrir->setIcon(LoadIcon(QStringLiteral("pictures/menu/abrir.png")));
-    m_salvarComo->setIcon(LoadIcon(QStringLiteral("pictures/menu/salvarcomo.png")));
-    m_sair->setIcon(LoadIcon(QStringLiteral("pictures/menu/sair.png")));
-    m_pastaCorrente->setIcon(LoadIcon(QStringLiteral("pictures/menu/pasta.png")));
-    m_fileMenu->addAction(m_novo);
-    m_fileMenu->addAction(m_abrir);
-    m_fileMenu->addAction(m_salvarComo);
+    m_pastaCorrente = newAction(this, "Pastacorrente1", "pasta.png");
+    m_fileMenu->addActions({m_novo, m_abrir, m_salvarComo});
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_sair);
-    m_languageMenu->addAction(m_portuguese);
-    m_languageMenu->addAction(m_english);
+    m_languageMenu->addActions({m_portuguese, m_english});
     m_fileMenu->addMenu(m_languageMenu);
     m_fileMenu->addAction(m_pastaCorrente);
     bar->addMenu(m_fileMenu);
@@ -175,39 +186,27 @@ void TForm1::buildMenus()
     m_simulacaoRapida = newAction(this, "Dese1");
     m_listaVariaveis = newAction(this, "Variveis1");
     m_registradorXY = newAction(this, "RegistradorXY1");
-    for (QAction *command : {m_exemplos,
-                             m_configuracao,
-                             m_geradorSinais,
-                             m_simulacaoRapida,
-                             m_listaVariaveis,
-                             m_registradorXY}) {
-        bar->addAction(command);
-    }
+    bar->addActions({m_exemplos,
+                     m_configuracao,
+                     m_geradorSinais,
+                     m_simulacaoRapida,
+                     m_listaVariaveis,
+                     m_registradorXY});
 
     m_optionsMenu = newMenu(this, "Opes1");
     m_pausar = newCheckAction(this, "PausarSimulao2");
     m_moverObjetos = newCheckAction(this, "MoverObjetos2");
     m_excluirObjetos = newCheckAction(this, "ExcluirObjetos");
-    m_optionsMenu->addAction(m_pausar);
-    m_optionsMenu->addAction(m_moverObjetos);
-    m_optionsMenu->addAction(m_excluirObjetos);
+    m_optionsMenu->addActions({m_pausar, m_moverObjetos, m_excluirObjetos});
     bar->addMenu(m_optionsMenu);
 
     m_helpMenu = newMenu(this, "Sobre1");
     m_comentarios = newCheckAction(this, "Comentrios1");
-    m_website = newAction(this, "utorial1");
-    m_videoAulas = newAction(this, "VdeoAulas1");
-    m_introducao = newAction(this, "IntroduoControledeProcessos1");
-    m_sobre = newAction(this, "Sobre3");
-    m_website->setIcon(LoadIcon(QStringLiteral("pictures/menu/website.png")));
-    m_videoAulas->setIcon(LoadIcon(QStringLiteral("pictures/menu/video.png")));
-    m_introducao->setIcon(LoadIcon(QStringLiteral("pictures/menu/aulas.png")));
-    m_sobre->setIcon(LoadIcon(QStringLiteral("pictures/menu/sobre.png")));
-    m_helpMenu->addAction(m_comentarios);
-    m_helpMenu->addAction(m_website);
-    m_helpMenu->addAction(m_videoAulas);
-    m_helpMenu->addAction(m_introducao);
-    m_helpMenu->addAction(m_sobre);
+    m_website = newAction(this, "utorial1", "website.png");
+    m_videoAulas = newAction(this, "VdeoAulas1", "video.png");
+    m_introducao = newAction(this, "IntroduoControledeProcessos1", "aulas.png");
+    m_sobre = newAction(this, "Sobre3", "sobre.png");
+    m_helpMenu->addActions({m_comentarios, m_website, m_videoAulas, m_introducao, m_sobre});
     bar->addMenu(m_helpMenu);
 
     connect(m_novo, &QAction::triggered, this, &TForm1::Novo1Click);
@@ -384,7 +383,7 @@ void TForm1::FinishStartUp()
         return;
     m_startUpDone = true;
 
-    const QString path = m_session.StartFolder + QLatin1Char('/') + toQString(kPreferencesFileName);
+    const QString path = preferencesPath(m_session);
     const PreferencesReading reading = ReadLanguagePreference(path);
     Language language = Language::Portuguese;
     QString failure;
@@ -426,31 +425,30 @@ void TForm1::FinishStartUp()
 
 void TForm1::Portuguese1Click()
 {
-    // The check shows the language in force, which changes only at the next start.
-    m_portuguese->setChecked(!m_portuguese->isChecked());
-    if (!m_session.EnglishFlag())
-        return;
-    const QString path = m_session.StartFolder + QLatin1Char('/') + toQString(kPreferencesFileName);
-    QString error;
-    if (!WriteLanguagePreference(path, Language::Portuguese, error)) {
-        m_dialogs.showError(this, path + QStringLiteral(": ") + error);
-        return;
-    }
-    m_dialogs.inform(this, QString::fromUtf8("É necessário reiniciar o aplicativo"));
+    chooseLanguage(m_portuguese,
+                   Language::Portuguese,
+                   QString::fromUtf8("É necessário reiniciar o aplicativo"));
 }
 
 void TForm1::English1Click()
 {
-    m_english->setChecked(!m_english->isChecked());
-    if (m_session.EnglishFlag())
+    chooseLanguage(
+        m_english, Language::English, QStringLiteral("It is necessary restart application"));
+}
+
+void TForm1::chooseLanguage(QAction *item, Language language, const QString &restartMessage)
+{
+    // The check shows the language in force, which changes only at the next start.
+    item->setChecked(!item->isChecked());
+    if (m_session.language() == language)
         return;
-    const QString path = m_session.StartFolder + QLatin1Char('/') + toQString(kPreferencesFileName);
+    const QString path = preferencesPath(m_session);
     QString error;
-    if (!WriteLanguagePreference(path, Language::English, error)) {
+    if (!WriteLanguagePreference(path, language, error)) {
         m_dialogs.showError(this, path + QStringLiteral(": ") + error);
         return;
     }
-    m_dialogs.inform(this, QStringLiteral("It is necessary restart application"));
+    m_dialogs.inform(this, restartMessage);
 }
 
 // ---- File commands -----------------------------------------------------------------------
@@ -511,8 +509,7 @@ void TForm1::takeFileName(const QString &chosen)
 
 void TForm1::Novo1Click()
 {
-    if (!runSavePrompt(
-            trText(m_session.language(), "Salvar Alterações em Arquivo?", "Save changes?")))
+    if (!runSavePrompt(saveChangesQuestion(m_session.language())))
         return;
     m_session.ResetPlant();
     m_session.CurrentPlantFile.clear();
@@ -527,18 +524,15 @@ void TForm1::Novo1Click()
 
 void TForm1::Abrir1Click()
 {
-    m_saveDialogFolder
-        = m_session.CurrentFolder.isEmpty() ? m_session.StartFolder : m_session.CurrentFolder;
-    if (!runSavePrompt(
-            trText(m_session.language(), "Salvar Alterações em Arquivo?", "Save changes?")))
+    m_saveDialogFolder = workingFolder(m_session);
+    if (!runSavePrompt(saveChangesQuestion(m_session.language())))
         return;
     LoadPlantFile(QString());
 }
 
 void TForm1::SalvarComo1Click()
 {
-    m_saveDialogFolder
-        = m_session.CurrentFolder.isEmpty() ? m_session.StartFolder : m_session.CurrentFolder;
+    m_saveDialogFolder = workingFolder(m_session);
     const QString chosen = runSaveDialog();
     if (chosen.isEmpty())
         return;
@@ -562,8 +556,7 @@ void TForm1::Salvar1Click()
 
 void TForm1::Exemplos1Click()
 {
-    if (!runSavePrompt(
-            trText(m_session.language(), "Salvar Alterações em Arquivo?", "Save changes?")))
+    if (!runSavePrompt(saveChangesQuestion(m_session.language())))
         return;
     m_session.CurrentPlantFile.clear();
     m_session.MarkSaved();
@@ -580,8 +573,7 @@ bool TForm1::LoadPlantFile(const QString &fileName)
     if (fileName.isEmpty()) {
         FileDialogRequest request;
         request.title = trText(m_session.language(), "Abrir", "Open");
-        request.folder
-            = m_session.CurrentFolder.isEmpty() ? m_session.StartFolder : m_session.CurrentFolder;
+        request.folder = workingFolder(m_session);
         request.filter = kPlantFileFilter;
         const QString chosen = m_dialogs.openFile(this, request);
         if (chosen.isEmpty())
@@ -636,19 +628,8 @@ bool TForm1::readPlant(const QString &path, bool fromExample)
 
 bool TForm1::FormClose()
 {
-    if (m_session.SavedFlag())
-        return true;
     // Asked in Portuguese in both languages.
-    if (!m_dialogs.askYesNo(this, QString::fromUtf8("Salvar Alterações em Arquivo?")))
-        return true;
-    const QString chosen = runSaveDialog();
-    if (chosen.isEmpty())
-        return false;
-    m_session.CurrentPlantFile = chosen;
-    if (!writePlant())
-        return false;
-    m_session.MarkSaved();
-    return true;
+    return runSavePrompt(saveChangesQuestion(Language::Portuguese));
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/model/language.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -95,6 +97,8 @@ private:
     // Other commands.
     void Portuguese1Click();
     void English1Click();
+    // The language for the next start, from its menu item; this run keeps its own.
+    void chooseLanguage(QAction *item, Language language, const QString &restartMessage);
     void Pastacorrente1Click();
     void PausarSimulao2Click();
     void Sobre3Click();

@@ -2,18 +2,12 @@
 
 #include "documents/model/plantoperations.h"
 #include "engine/model/calculationblock.h"
-#include "tests/workspace/ui/scripteddialogs.h"
+#include "tests/engine/ui/objectwindowtest.h"
 #include "workspace/ui/session.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QToolButton>
 #include <QWindow>
 
@@ -26,68 +20,21 @@
 namespace zelvar {
 namespace {
 
-// The user types text over the whole content of an edit.
-void typeInto(QLineEdit *edit, const QString &text)
-{
-    edit->selectAll();
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(edit, &key);
-}
-
-// Block slot 1 (M41) on a session whose timer is stopped, so the test ticks it; M21 = 30,
-// M22 = 70.
-class BlockWindowTest : public ::testing::Test
+// Block slot 1 (M41) in the plant; M21 = 30, M22 = 70.
+class BlockWindowTest : public ObjectWindowTest<TBloco>
 {
 protected:
     void SetUp() override
     {
-        m_session = std::make_unique<Session>(QDir::tempPath());
-        m_session->SetRunning(false);
-        m_session->HelpFolder = QStringLiteral("/opt/zelvar/help");
+        ObjectWindowTest::SetUp();
         SetInventoryChecked(plant(), ObjectPool::Blocks, 1, true);
         plant().memories.SetValue(21, 30);
         plant().memories.SetValue(22, 70);
     }
 
-    void TearDown() override
-    {
-        delete m_window.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_session.reset();
-    }
-
-    void open(int slot = 1)
-    {
-        delete m_window.data();
-        m_window = new TBloco(*m_session, slot, nullptr, &m_dialogs);
-    }
-
-    Plant &plant() { return m_session->plant(); }
     CalculationBlock &block() { return plant().blocks[1]; }
 
-    template<typename Widget> Widget *widget(const char *name) const
-    {
-        auto *found = m_window->findChild<Widget *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QLineEdit *edit(const char *name) const { return widget<QLineEdit>(name); }
-    QString labelText(const char *name) const { return widget<QLabel>(name)->text(); }
-    bool applyEnabled() const { return widget<QPushButton>("btnatualiza")->isEnabled(); }
-    bool exitEnabled() const { return widget<QToolButton>("SairButton")->isEnabled(); }
-
-    void type(const char *name, const char *text) { typeInto(edit(name), QString::fromUtf8(text)); }
-    void apply() { widget<QPushButton>("btnatualiza")->click(); }
-    void activate()
-    {
-        QEvent activation(QEvent::WindowActivate);
-        QApplication::sendEvent(m_window, &activation);
-    }
     double output() const { return m_session->plant().memories.Value(41); }
-
-    std::unique_ptr<Session> m_session;
-    ScriptedDialogs m_dialogs;
-    QPointer<TBloco> m_window;
 };
 
 TEST_F(BlockWindowTest, ApplyReportsEachInvalidFieldAndKeepsItsPreviousText)

@@ -2,19 +2,15 @@
 
 #include "documents/model/plantoperations.h"
 #include "engine/model/processmodel.h"
-#include "tests/workspace/ui/scripteddialogs.h"
+#include "tests/engine/ui/objectwindowtest.h"
 #include "workspace/ui/session.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWindow>
@@ -28,19 +24,6 @@
 namespace zelvar {
 namespace {
 
-// The user types text over the whole content of an edit.
-void typeInto(QLineEdit *edit, const QString &text)
-{
-    edit->selectAll();
-    if (text.isEmpty()) {
-        QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-        QApplication::sendEvent(edit, &erase);
-        return;
-    }
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(edit, &key);
-}
-
 // The user picks an item, as the list's popup does it.
 void choose(QComboBox *combo, int index)
 {
@@ -48,57 +31,18 @@ void choose(QComboBox *combo, int index)
     emit combo->activated(index);
 }
 
-// Process slot 1 (M21) on a session whose timer is stopped, so the test ticks it.
-class ProcessWindowTest : public ::testing::Test
+// Process slots 1 (M21) and 21 in the plant; the window opens on slot 1 unless told.
+class ProcessWindowTest : public ObjectWindowTest<TProcesso>
 {
 protected:
     void SetUp() override
     {
-        m_session = std::make_unique<Session>(QDir::tempPath());
-        m_session->SetRunning(false);
-        m_session->HelpFolder = QStringLiteral("/opt/zelvar/help");
+        ObjectWindowTest::SetUp();
         SetInventoryChecked(plant(), ObjectPool::Processes, 1, true);
         SetInventoryChecked(plant(), ObjectPool::Processes, 21, true);
     }
 
-    void TearDown() override
-    {
-        delete m_window.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_session.reset();
-    }
-
-    void open(int slot = 1)
-    {
-        delete m_window.data();
-        m_window = new TProcesso(*m_session, slot, nullptr, &m_dialogs);
-    }
-
-    Plant &plant() { return m_session->plant(); }
     ProcessModel &process(int slot = 1) { return plant().processes[slot]; }
-
-    template<typename Widget> Widget *widget(const char *name) const
-    {
-        auto *found = m_window->findChild<Widget *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QLineEdit *edit(const char *name) const { return widget<QLineEdit>(name); }
-    QString labelText(const char *name) const { return widget<QLabel>(name)->text(); }
-    bool applyEnabled() const { return widget<QPushButton>("btnatualiza")->isEnabled(); }
-    bool exitEnabled() const { return widget<QToolButton>("SairButton")->isEnabled(); }
-
-    void type(const char *name, const char *text) { typeInto(edit(name), QString::fromUtf8(text)); }
-    void apply() { widget<QPushButton>("btnatualiza")->click(); }
-    void activate()
-    {
-        QEvent activation(QEvent::WindowActivate);
-        QApplication::sendEvent(m_window, &activation);
-    }
-
-    std::unique_ptr<Session> m_session;
-    ScriptedDialogs m_dialogs;
-    QPointer<TProcesso> m_window;
 };
 
 TEST_F(ProcessWindowTest, ApplyReportsEachInvalidFieldAndKeepsItsPreviousValue)

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "documents/model/plantoperations.h"
+#include "tests/workspace/ui/scripteddialogs.h"
+#include "workspace/ui/session.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zelvar {
+
+// The user types text over the whole content of an edit.
+inline void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    if (text.isEmpty()) {
+        QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        QApplication::sendEvent(edit, &erase);
+        return;
+    }
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(edit, &key);
+}
+
+// An object window (TProcesso, TBloco) on a session whose timer is stopped, so the test ticks
+// it; its widgets found by object name. The subclass puts the objects in the plant.
+template<typename Window> class ObjectWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_session = std::make_unique<Session>(QDir::tempPath());
+        m_session->SetRunning(false);
+        m_session->HelpFolder = QStringLiteral("/opt/zelvar/help");
+    }
+
+    void TearDown() override
+    {
+        delete m_window.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_session.reset();
+    }
+
+    void open(int slot = 1)
+    {
+        delete m_window.data();
+        m_window = new Window(*m_session, slot, nullptr, &m_dialogs);
+    }
+
+    Plant &plant() { return m_session->plant(); }
+
+    template<typename Widget> Widget *widget(const char *name) const
+    {
+        auto *found = m_window->template findChild<Widget *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QLineEdit *edit(const char *name) const { return widget<QLineEdit>(name); }
+    QString labelText(const char *name) const { return widget<QLabel>(name)->text(); }
+    bool applyEnabled() const { return widget<QPushButton>("btnatualiza")->isEnabled(); }
+    bool exitEnabled() const { return widget<QToolButton>("SairButton")->isEnabled(); }
+
+    void type(const char *name, const char *text) { typeInto(edit(name), QString::fromUtf8(text)); }
+    void apply() { widget<QPushButton>("btnatualiza")->click(); }
+    void activate()
+    {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(m_window, &activation);
+    }
+
+    std::unique_ptr<Session> m_session;
+    ScriptedDialogs m_dialogs;
+    QPointer<Window> m_window;
+};
+
+} // namespace zelvar
