@@ -27,10 +27,10 @@ void FillDefaults(MemoryTable &table, const char *rangeLow)
     table.MemoryDescription[14] = "Reservado";
     for (int track = 1; track <= 6; ++track)
         table.MemoryDescription[static_cast<std::size_t>(14 + track)]
-            = "Track " + std::to_string(track);
+            = "Track " + FormatFixed(track, 0, 0);
     for (int slot = 1; slot <= 24; ++slot)
         table.MemoryDescription[static_cast<std::size_t>(100 + slot)]
-            = "Posição Atuador " + std::to_string(slot);
+            = "Posição Atuador " + FormatFixed(slot, 0, 0);
 }
 
 } // namespace

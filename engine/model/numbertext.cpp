@@ -5,6 +5,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace zelvar {
@@ -103,6 +104,16 @@ std::string PadLeft(std::string text, int width)
     return text;
 }
 
+// Leading blanks, then an optional sign; true for "-".
+bool SkipBlanksAndSign(std::string_view text, std::size_t &i)
+{
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        return text[i++] == '-';
+    return false;
+}
+
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -193,13 +204,7 @@ ParsedNumber ParseNumber(std::string_view text)
 {
     const std::size_t n = text.size();
     std::size_t i = 0;
-    while (i < n && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = SkipBlanksAndSign(text, i);
     std::string integerDigits;
     std::string fractionDigits;
     bool point = false;
@@ -247,7 +252,9 @@ ParsedNumber ParseNumber(std::string_view text)
     normal += 'e';
     if (exponentNegative)
         normal += '-';
-    normal += std::to_string(exponent);
+    char digits[24];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), exponent);
+    normal.append(digits, written.ptr);
     double value = 0.0;
     const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
@@ -266,13 +273,7 @@ ParsedInteger ParseInteger(std::string_view text)
 {
     const std::size_t n = text.size();
     std::size_t i = 0;
-    while (i < n && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = SkipBlanksAndSign(text, i);
     int base = 10;
     if (i < n && (text[i] == '$' || text[i] == 'X' || text[i] == 'x')) {
         base = 16;

@@ -1,6 +1,7 @@
 #include "engine/model/planttextfile.h"
 
 #include "engine/model/numbertext.h"
+#include "engine/model/textlines.h"
 
 #include <array>
 
@@ -109,17 +110,8 @@ PlantTextReader PlantTextReader::FromFileBytes(std::string_view bytes)
 {
     const std::string text = DecodeWindows1252(bytes);
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::size_t lineEnd = end;
-        if (lineEnd > start && text[lineEnd - 1] == '\r')
-            --lineEnd;
-        lines.emplace_back(text.substr(start, lineEnd - start));
-        start = end + 1;
-    }
+    for (const std::string_view line : SplitLines(text))
+        lines.emplace_back(line);
     return PlantTextReader(std::move(lines));
 }
 
