@@ -144,13 +144,6 @@ TEST(PlantOperations, ShapeControlsStayEnabledAndRectangleScaleFollowsSize)
     EXPECT_DOUBLE_EQ(plant.shapes[2].scale, 1.04);
 }
 
-TEST(PlantOperations, TitleSetsTheCaption)
-{
-    Plant plant;
-    SetTitle(plant, "Caldeira");
-    EXPECT_EQ(plant.caption, "Caldeira");
-}
-
 } // namespace
 } // namespace zelvar
 
@@ -164,16 +157,11 @@ protected:
     Plant plant;
 };
 
-TEST_F(SliderTest, MovingShowsTheEngineeringValueAndWritesPercent)
+TEST_F(SliderTest, MovingShowsTheEngineeringValueAndEnterTakesANumberInsideTheRange)
 {
     MoveSlider(plant, 1, 2500);
     EXPECT_EQ(plant.sliders[1].valueText, "50.00");
     EXPECT_EQ(plant.memories.Value(15), 25.0);
-}
-
-TEST_F(SliderTest, EnterTakesANumberInsideTheRange)
-{
-    MoveSlider(plant, 1, 2500);
     EXPECT_TRUE(EnterSliderValue(plant, 1, "150"));
     EXPECT_EQ(plant.sliders[1].valueText, "150.00");
     EXPECT_EQ(plant.memories.Value(15), 75.0);

@@ -24,20 +24,12 @@ protected:
 
 TEST_F(VariableListTest, RowsMapToTheirMemories)
 {
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ProcessVariables, 1), 21);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ProcessVariables, 40), 60);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ProcessVariables, 41), 71);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ProcessVariables, 48), 78);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 1), 15);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 7), 61);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 17), 1);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 27), 97);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 30), 11);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 32), 13);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 33), 14);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 35), 80);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 36), 81);
-    EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, 75), 124);
+    for (const auto &[row, memory] : {std::pair{1, 21}, {40, 60}, {41, 71}, {48, 78}})
+        EXPECT_EQ(VariableList::MemoryOfRow(Grid::ProcessVariables, row), memory) << row;
+    for (const auto &[row, memory] : {std::pair{1, 15}, {7, 61}, {17, 1}, {27, 97}, {30, 11}})
+        EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, row), memory) << row;
+    for (const auto &[row, memory] : {std::pair{32, 13}, {33, 14}, {35, 80}, {36, 81}, {75, 124}})
+        EXPECT_EQ(VariableList::MemoryOfRow(Grid::ControlSignals, row), memory) << row;
 }
 
 TEST_F(VariableListTest, StartsWithTheFixedTexts)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -13,12 +14,9 @@ namespace {
 
 TEST(BlockObjectNumber, FollowsTheMemoryMap)
 {
-    EXPECT_EQ(BlockObjectNumber(1), 41);
-    EXPECT_EQ(BlockObjectNumber(20), 60);
-    EXPECT_EQ(BlockObjectNumber(21), 75);
-    EXPECT_EQ(BlockObjectNumber(24), 78);
-    EXPECT_EQ(BlockObjectNumber(0), 0);
-    EXPECT_EQ(BlockObjectNumber(25), 0);
+    for (const auto &[slot, number] :
+         {std::pair{1, 41}, {20, 60}, {21, 75}, {24, 78}, {0, 0}, {25, 0}})
+        EXPECT_EQ(BlockObjectNumber(slot), number) << slot;
     EXPECT_EQ(CalculationBlock(22).ObjectNumber, 76);
 }
 
@@ -55,57 +53,38 @@ TEST_F(BlockStep, NeverAppliedWritesZero)
 
 TEST_F(BlockStep, FunctionAndSelector)
 {
-    struct Row
-    {
-        const char *function;
-        double expected;
-    };
-    const Row rows[] = {
-        {"M21+M22*2", 170.0},
-        {"M21>M22", 70.0},
-        {"M21<M22", 30.0},
-        {"M21>", 30.0},
-        {"M21*5", 150.0}, // not clamped to 0-100
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.function);
-        Block().FuncaoTr = row.function;
+    // the last is not clamped to 0-100
+    for (const auto &[function, expected] : {std::pair{"M21+M22*2", 170.0},
+                                             {"M21>M22", 70.0},
+                                             {"M21<M22", 30.0},
+                                             {"M21>", 30.0},
+                                             {"M21*5", 150.0}}) {
+        SCOPED_TRACE(function);
+        Block().FuncaoTr = function;
         ASSERT_TRUE(Apply().empty());
-        EXPECT_EQ(Step(), row.expected);
+        EXPECT_EQ(Step(), expected);
     }
 }
 
 TEST_F(BlockStep, Limits)
 {
-    struct Row
-    {
-        const char *name;
-        const char *function;
-        bool upperOn;
-        const char *upper;
-        bool lowerOn;
-        const char *lower;
-        double expected;
-    };
-    const Row rows[] = {
-        {"belowUpper", "M21", true, "40", false, "0", 30.0},
-        {"aboveUpper", "M22", true, "M23", false, "0", 50.0},
-        {"upperOff", "M22", false, "M23", false, "0", 70.0},
-        {"belowLower", "M21", false, "100", true, "M23-10", 40.0},
-        {"aboveLower", "M22", false, "100", true, "M23-10", 70.0},
-        {"crossedLowerWins", "M22", true, "10", true, "20", 20.0},
-        {"crossedLowerWinsBelow", "0-5", true, "10", true, "20", 20.0},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto &[name, function, upperOn, upper, lowerOn, lower, expected] :
+         {std::tuple{"belowUpper", "M21", true, "40", false, "0", 30.0},
+          {"aboveUpper", "M22", true, "M23", false, "0", 50.0},
+          {"upperOff", "M22", false, "M23", false, "0", 70.0},
+          {"belowLower", "M21", false, "100", true, "M23-10", 40.0},
+          {"aboveLower", "M22", false, "100", true, "M23-10", 70.0},
+          {"crossedLowerWins", "M22", true, "10", true, "20", 20.0},
+          {"crossedLowerWinsBelow", "0-5", true, "10", true, "20", 20.0}}) {
+        SCOPED_TRACE(name);
         SetUp();
-        Block().FuncaoTr = row.function;
-        Block().LimSupCheck = row.upperOn;
-        Block().LimSupText = row.upper;
-        Block().LimInfCheck = row.lowerOn;
-        Block().LimInfText = row.lower;
+        Block().FuncaoTr = function;
+        Block().LimSupCheck = upperOn;
+        Block().LimSupText = upper;
+        Block().LimInfCheck = lowerOn;
+        Block().LimInfText = lower;
         ASSERT_TRUE(Apply().empty());
-        EXPECT_EQ(Step(), row.expected);
+        EXPECT_EQ(Step(), expected);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -64,14 +65,8 @@ private:
 TEST_F(ControllerLoop, ASetpointStepKicksOnlyTheDerivativeOnTheError)
 {
     // On the error: a 10 % step x 0.05 s / 0.1 s; on the PV: the PV did not move.
-    const struct
-    {
-        const char *name;
-        int derivativeGroup;
-        double output;
-    } cases[] = {{"OnTheError", 0, 5.0}, {"OnThePv", 1, 0.0}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto &[derivativeGroup, output] : {std::pair{0, 5.0}, {1, 0.0}}) {
+        SCOPED_TRACE(derivativeGroup);
         MakeController(1);
         Configure([&](ControllerSettings &s) {
             s.PCHK = false;
@@ -79,7 +74,7 @@ TEST_F(ControllerLoop, ASetpointStepKicksOnlyTheDerivativeOnTheError)
             s.DCHK = true;
             s.KdText = "0.05";
             s.BiasText = "0";
-            s.DerivadaGroup = c.derivativeGroup;
+            s.DerivadaGroup = derivativeGroup;
         });
         ASSERT_TRUE(Apply().empty());
         SetPv(50);
@@ -89,7 +84,7 @@ TEST_F(ControllerLoop, ASetpointStepKicksOnlyTheDerivativeOnTheError)
         controller().automatic = true;
         controller().Setpoint = 60;
         Step();
-        EXPECT_NEAR(controller().co, c.output, kTolerance);
+        EXPECT_NEAR(controller().co, output, kTolerance);
     }
 }
 
@@ -144,39 +139,32 @@ TEST_F(ControllerLoop, LimitsApplyInAutomaticWithTheUpperTestedFirst)
 
 TEST_F(ControllerLoop, TheIntegralFreezesOnlyForItsReasons)
 {
-    const struct
-    {
-        const char *name;
-        const char *ti;
-        bool ichk;
-        double slaveMemory; // below 0: no back-calculation memory
-        bool integrates;
-    } cases[] = {{"Running", "1", true, -1, true},
-                 {"ZeroTi", "0", true, -1, false},
-                 {"IUnticked", "1", false, -1, false},
-                 {"Slave99.95", "1", true, 99.95, false},
-                 {"Slave99.9", "1", true, 99.9, false},
-                 {"Slave99.8", "1", true, 99.8, true},
-                 {"Slave0.05", "1", true, 0.05, false},
-                 {"Slave0.1", "1", true, 0.1, false},
-                 {"Slave0.2", "1", true, 0.2, true}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    // ti, I ticked, slave output in M50 (below 0: no back-calculation memory), integrates
+    for (const auto &[ti, ichk, slave, integrates] : {std::tuple{"1", true, -1.0, true},
+                                                      {"0", true, -1.0, false},
+                                                      {"1", false, -1.0, false},
+                                                      {"1", true, 99.95, false},
+                                                      {"1", true, 99.9, false},
+                                                      {"1", true, 99.8, true},
+                                                      {"1", true, 0.05, false},
+                                                      {"1", true, 0.1, false},
+                                                      {"1", true, 0.2, true}}) {
+        SCOPED_TRACE(testing::Message() << ti << " " << ichk << " " << slave);
         Configure([&](ControllerSettings &s) {
             s.KpText = "0";
-            s.KiText = c.ti;
-            s.ICHK = c.ichk;
-            s.BackMVCheck = c.slaveMemory >= 0;
+            s.KiText = ti;
+            s.ICHK = ichk;
+            s.BackMVCheck = slave >= 0;
             s.BackMV = 49;
         });
         ASSERT_TRUE(Apply().empty());
-        plant->memories.SetValue(50, c.slaveMemory);
+        plant->memories.SetValue(50, slave);
         controller().previousIntegral = 2.0;
         controller().automatic = true;
         controller().Setpoint = 60;
         SetPv(50);
         Step();
-        const double expected = c.integrates ? 3.0 : 2.0; // 10 % x 0.1 s / 1 s
+        const double expected = integrates ? 3.0 : 2.0; // 10 % x 0.1 s / 1 s
         EXPECT_NEAR(controller().previousIntegral, expected, kTolerance);
         EXPECT_NEAR(controller().co, 50.0 + expected, kTolerance); // frozen, it still counts
     }
@@ -204,23 +192,16 @@ TEST_F(ControllerLoop, ABackCalculationListWithoutAMemoryNeverFreezes)
 
 TEST_F(ControllerLoop, TheIntegralUsesTheGainOnlyInIsaWithPOn)
 {
-    const struct
-    {
-        const char *name;
-        int structure;
-        bool proportional;
-        double integralStep;
-    } cases[] = {{"IsaWithP", 1, true, 4.0},
-                 {"IsaWithoutP", 1, false, 1.0},
-                 {"ParallelWithP", 0, true, 1.0}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    // ISA with P, ISA without P, parallel with P
+    for (const auto &[structure, proportional, integralStep] :
+         {std::tuple{1, true, 4.0}, {1, false, 1.0}, {0, true, 1.0}}) {
+        SCOPED_TRACE(structure * 2 + proportional);
         Configure([&](ControllerSettings &s) {
             s.KpText = "4";
             s.KiText = "1";
             s.BiasText = "0";
-            s.EstruturaGroup = c.structure;
-            s.PCHK = c.proportional;
+            s.EstruturaGroup = structure;
+            s.PCHK = proportional;
         });
         ASSERT_TRUE(Apply().empty());
         controller().previousIntegral = 0;
@@ -228,7 +209,7 @@ TEST_F(ControllerLoop, TheIntegralUsesTheGainOnlyInIsaWithPOn)
         controller().Setpoint = 60;
         SetPv(50);
         Step();
-        EXPECT_NEAR(controller().previousIntegral, c.integralStep, kTolerance);
+        EXPECT_NEAR(controller().previousIntegral, integralStep, kTolerance);
     }
 }
 
@@ -265,27 +246,21 @@ TEST_F(ControllerLoop, ErrorUsesTheRawPvWhileTheRestSeesItLimited)
 
 TEST_F(ControllerLoop, DecimalsFollowTheSpanOfThePvMemory)
 {
-    const struct
-    {
-        const char *low;
-        const char *high;
-        int decimals;
-        const char *setpointText; // setpoint 40 %
-    } cases[] = {{"0", "0.5", 4, "0.2000"},
-                 {"0", "1", 3, "0.400"},
-                 {"1", "100.9", 2, "40.96"},
-                 {"0", "100", 1, "40.0"},
-                 {"0", "999.9", 1, "400.0"},
-                 {"0", "1000", 0, "400"},
-                 {"1000", "0", 0, "600"}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.low) + " to " + c.high);
-        plant->memories.MemoryUEMin[kPvMemory] = c.low;
-        plant->memories.MemoryUEMax[kPvMemory] = c.high;
+    // low, high, decimals, text of a 40 % setpoint
+    for (const auto &[low, high, decimals, setpointText] : {std::tuple{"0", "0.5", 4, "0.2000"},
+                                                            {"0", "1", 3, "0.400"},
+                                                            {"1", "100.9", 2, "40.96"},
+                                                            {"0", "100", 1, "40.0"},
+                                                            {"0", "999.9", 1, "400.0"},
+                                                            {"0", "1000", 0, "400"},
+                                                            {"1000", "0", 0, "600"}}) {
+        SCOPED_TRACE(std::string(low) + " to " + high);
+        plant->memories.MemoryUEMin[kPvMemory] = low;
+        plant->memories.MemoryUEMax[kPvMemory] = high;
         controller().Setpoint = 40;
         ASSERT_TRUE(Apply().empty());
-        EXPECT_EQ(controller().decimals, c.decimals);
-        EXPECT_EQ(controller().faceplate.SPText, c.setpointText);
+        EXPECT_EQ(controller().decimals, decimals);
+        EXPECT_EQ(controller().faceplate.SPText, setpointText);
     }
 }
 
@@ -453,27 +428,19 @@ TEST_F(ControllerLoop, AFastRunSkipsTheFaceplateButStillSamplesTheTrend)
 TEST_F(ControllerLoop, TheStateStaysFiniteWhateverTheSettings)
 {
     // Regression: these settings used to put NaN or infinity into the loop's state.
-    const struct
-    {
-        const char *name;
-        const char *kp;
-        const char *ti;
-        const char *td;
-        const char *tf;
-        double dt;
-    } cases[] = {{"FilterTimeMinusDt", "1", "10", "1", "-0.1", 0.1},
-                 {"NegativeTi", "1", "-0.5", "0", "0", 0.1},
-                 {"TinyTi", "1", "1E-320", "0", "0", 0.1},
-                 {"ZeroTimeStep", "1", "10", "1", "0", 0.0},
-                 {"HugeGains", "1E308", "1E-300", "1E308", "0", 0.1}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    // filter time -dt, negative Ti, tiny Ti, zero time step, huge gains
+    for (const auto &[kp, ti, td, tf, dt] : {std::tuple{"1", "10", "1", "-0.1", 0.1},
+                                             {"1", "-0.5", "0", "0", 0.1},
+                                             {"1", "1E-320", "0", "0", 0.1},
+                                             {"1", "10", "1", "0", 0.0},
+                                             {"1E308", "1E-300", "1E308", "0", 0.1}}) {
+        SCOPED_TRACE(std::string(kp) + " " + ti + " " + td + " " + tf);
         MakeController(1);
         Configure([&](ControllerSettings &s) {
-            s.KpText = c.kp;
-            s.KiText = c.ti;
-            s.KdText = c.td;
-            s.tfText = c.tf;
+            s.KpText = kp;
+            s.KiText = ti;
+            s.KdText = td;
+            s.tfText = tf;
             s.DCHK = true;
             s.DerivadaGroup = 1;
             s.EstruturaGroup = 1;
@@ -483,7 +450,7 @@ TEST_F(ControllerLoop, TheStateStaysFiniteWhateverTheSettings)
         for (int i = 0; i < 500; ++i) {
             SetPv(i % 2 == 0 ? 10 : 90);
             controller().Setpoint = i % 3 == 0 ? 0 : 100;
-            Step(c.dt);
+            Step(dt);
         }
         const Controller &loop = controller();
         for (const double x : {loop.co, loop.previousIntegral, loop.filteredPv, Memory(1)})

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -66,23 +67,18 @@ TEST_F(Faceplate, ButtonsStopAtTheEndsAndTheSetpointOnesWorkOnlyInLocal)
 
 TEST_F(Faceplate, SetpointIsTypedInEngineeringUnits)
 {
-    const struct
-    {
-        const char *typed;
-        double setpoint; // percent after Enter, from 10 %
-        const char *shown;
-    } cases[] = {{"150", 75.0, "150.0"},
-                 {"150,5", 75.25, "150.5"},
-                 {"200", 100.0, "200.0"},
-                 {"250", 10.0, "20.0"},
-                 {"-1", 10.0, "20.0"},
-                 {"1.5.", 10.0, "20.0"}};
-    for (const auto &c : cases) {
+    // setpoint: percent after Enter, from 10 %
+    for (const auto &[typed, setpoint, shown] : {std::tuple{"150", 75.0, "150.0"},
+                                                 {"150,5", 75.25, "150.5"},
+                                                 {"200", 100.0, "200.0"},
+                                                 {"250", 10.0, "20.0"},
+                                                 {"-1", 10.0, "20.0"},
+                                                 {"1.5.", 10.0, "20.0"}}) {
         controller.Setpoint = 10;
-        TypeSetpointText(controller, c.typed);
+        TypeSetpointText(controller, typed);
         EnterSetpointText(controller);
-        EXPECT_DOUBLE_EQ(controller.Setpoint, c.setpoint) << c.typed;
-        EXPECT_EQ(controller.faceplate.SPText, c.shown) << c.typed;
+        EXPECT_DOUBLE_EQ(controller.Setpoint, setpoint) << typed;
+        EXPECT_EQ(controller.faceplate.SPText, shown) << typed;
     }
 }
 

@@ -56,25 +56,17 @@ TEST_F(LinearizerStep, InputMemoryFromTheFirstTwoCharacters)
 {
     plant.memories.SetValue(5, 42);
     plant.memories.SetValue(1, 17);
-    struct Row
-    {
-        const char *text;
-        double input;
-    };
-    const Row rows[] = {
-        {"01 MV", 17.0},
-        {"05 Vazão", 42.0},
-        {"5", 0.0},
-        {"", 0.0},
-        {"00 x", 0.0},
-        {"M5", 0.0},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.text);
-        plant.linearizer.Lin1EndEnt = row.text;
+    for (const auto &[text, input] : {std::pair{"01 MV", 17.0},
+                                      {"05 Vazão", 42.0},
+                                      {"5", 0.0},
+                                      {"", 0.0},
+                                      {"00 x", 0.0},
+                                      {"M5", 0.0}}) {
+        SCOPED_TRACE(text);
+        plant.linearizer.Lin1EndEnt = text;
         StepLinearizer(plant.linearizer, plant, context);
-        EXPECT_EQ(plant.linearizer.LinearizerInput, row.input);
-        EXPECT_NEAR(plant.memories.Value(13), row.input, kTolerance);
+        EXPECT_EQ(plant.linearizer.LinearizerInput, input);
+        EXPECT_NEAR(plant.memories.Value(13), input, kTolerance);
     }
 }
 

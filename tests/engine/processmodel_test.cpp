@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -17,25 +18,12 @@ constexpr double kTolerance = 1e-9;
 
 TEST(ProcessObjectNumber, FollowsTheMemoryMap)
 {
-    struct Row
-    {
-        const char *name;
-        int slot;
-        int objectNumber;
-    };
-    const Row rows[] = {
-        {"first", 1, 21},
-        {"twentieth", 20, 40},
-        {"twentyFirst", 21, 71},
-        {"last", 24, 74},
-        {"none", 0, 0},
-        {"pastTheEnd", 25, 0},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(ProcessObjectNumber(row.slot), row.objectNumber);
-        if (row.objectNumber != 0) {
-            EXPECT_EQ(ProcessSlot(row.objectNumber), row.slot);
+    // slot -> object number: first, twentieth, twenty-first, last, none, past the end
+    for (const auto &[slot, number] :
+         {std::pair{1, 21}, {20, 40}, {21, 71}, {24, 74}, {0, 0}, {25, 0}}) {
+        EXPECT_EQ(ProcessObjectNumber(slot), number) << slot;
+        if (number != 0) {
+            EXPECT_EQ(ProcessSlot(number), slot);
         }
     }
     EXPECT_EQ(ProcessSlot(41), 0);
@@ -89,23 +77,18 @@ TEST_F(ProcessStep, FirstOrderStepReaches31_5137After100Steps)
 
 TEST_F(ProcessStep, DeadTimeDelaysByRoundedSteps)
 {
-    struct Row
-    {
-        const char *deadTime;
-        int steps;
-    };
-    const Row rows[] = {{"0", 0}, {"0.1", 1}, {"0.5", 5}, {"0.25", 2}, {"0,3", 3}};
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.deadTime);
+    for (const auto &[deadTime, steps] :
+         {std::pair{"0", 0}, {"0.1", 1}, {"0.5", 5}, {"0.25", 2}, {"0,3", 3}}) {
+        SCOPED_TRACE(deadTime);
         SetUp();
-        Process().TempoMorto = row.deadTime;
+        Process().TempoMorto = deadTime;
         ASSERT_TRUE(Apply().empty());
         SetInput(50);
-        Step(row.steps);
+        Step(steps);
         EXPECT_EQ(Output(), 0.0);
         Step();
         EXPECT_EQ(Output(), 50.0);
-        EXPECT_EQ(Process().DeadTimeSteps, row.steps);
+        EXPECT_EQ(Process().DeadTimeSteps, steps);
     }
 }
 
@@ -239,35 +222,25 @@ TEST_F(ProcessStep, RateLimitUnderACurveStillReachesTheCommand)
 TEST_F(ProcessStep, ValveCurvesAtTheirEndPoints)
 {
     // Values worked from the curve formulas by hand.
-    struct Row
-    {
-        const char *name;
-        int curve;
-        double atZero;
-        double atHundred;
-    };
-    const Row rows[] = {
-        {"linear", 0, 0.0, 100.0},
-        {"quickOpening", 1, -2.8065, 99.99998},
-        {"equalPercentage", 2, -0.22676, 99.99970},
-        {"s1", 3, 0.00005, 100.00309},
-        {"s2", 4, 0.97097, 99.02903},
-        {"noChoiceIsS2", -1, 0.97097, 99.02903},
-    };
-    constexpr double kCurveTolerance = 1e-4;
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    // Curves: 0 linear, 1 quick opening, 2 equal percentage, 3 S1, 4 and no choice S2.
+    for (const auto &[curve, atZero, atHundred] : {std::tuple{0, 0.0, 100.0},
+                                                   {1, -2.8065, 99.99998},
+                                                   {2, -0.22676, 99.99970},
+                                                   {3, 0.00005, 100.00309},
+                                                   {4, 0.97097, 99.02903},
+                                                   {-1, 0.97097, 99.02903}}) {
+        SCOPED_TRACE(curve);
         SetUp();
-        Process().ComboBox1 = row.curve;
+        Process().ComboBox1 = curve;
         Process().CheckBox1 = true;
         ASSERT_TRUE(Apply().empty());
         SetInput(0);
         Step();
-        EXPECT_NEAR(Actuator(), row.atZero, kCurveTolerance);
-        EXPECT_NEAR(Output(), row.atZero, kCurveTolerance);
+        EXPECT_NEAR(Actuator(), atZero, 1e-4);
+        EXPECT_NEAR(Output(), atZero, 1e-4);
         SetInput(100);
         Step();
-        EXPECT_NEAR(Actuator(), row.atHundred, kCurveTolerance);
+        EXPECT_NEAR(Actuator(), atHundred, 1e-4);
     }
 }
 
@@ -348,48 +321,35 @@ TEST_F(ProcessStep, LeadEqualToLagPassesTheSignal)
 TEST_F(ProcessStep, ZeroDenominatorsPassTheInputThrough)
 {
     // Each of these would divide by zero at dt = 0.1.
-    struct Row
-    {
-        const char *name;
-        void (*configure)(ProcessModel &);
-    };
-    const Row rows[] = {
-        {"tau1",
-         [](ProcessModel &p) {
-             p.LText.SetText("-0.05");
-         }},
-        {"tau2",
-         [](ProcessModel &p) {
-             p.Ctext.SetText("-0.1");
-         }},
-        {"actuatorTau",
-         [](ProcessModel &p) {
-             p.tal = "-0.1";
-         }},
-        {"lag",
-         [](ProcessModel &p) {
-             p.ComboBox2 = 2;
-             p.LAG.SetText("-0.1");
-         }},
-        {"period",
-         [](ProcessModel &p) {
-             p.ComboBox2 = 1;
-             p.PeriodoText = "0";
-         }},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    const char *const names[] = {"tau1", "tau2", "actuatorTau", "leadLagLag", "period"};
+    for (int row = 0; row < 5; ++row) {
+        SCOPED_TRACE(names[row]);
         SetUp();
-        row.configure(Process());
+        ProcessModel &p = Process();
+        if (row == 0)
+            p.LText.SetText("-0.05");
+        if (row == 1)
+            p.Ctext.SetText("-0.1");
+        if (row == 2)
+            p.tal = "-0.1";
+        if (row == 3) {
+            p.ComboBox2 = 2;
+            p.LAG.SetText("-0.1");
+        }
+        if (row == 4) {
+            p.ComboBox2 = 1;
+            p.PeriodoText = "0";
+        }
         ASSERT_TRUE(Apply().empty());
         SetInput(30);
         Step(3);
         EXPECT_EQ(Output(), 30.0);
-        EXPECT_TRUE(std::isfinite(Process().LagStage1));
-        EXPECT_TRUE(std::isfinite(Process().LagStage2));
-        EXPECT_TRUE(std::isfinite(Process().FilterOutputPrev));
-        EXPECT_TRUE(std::isfinite(Process().FilterOutputPrev2));
-        EXPECT_TRUE(std::isfinite(Process().ActuatorPositionValue));
+        for (const double x : {p.LagStage1,
+                               p.LagStage2,
+                               p.FilterOutputPrev,
+                               p.FilterOutputPrev2,
+                               p.ActuatorPositionValue})
+            EXPECT_TRUE(std::isfinite(x));
     }
 }
 
@@ -441,9 +401,7 @@ TEST_F(ProcessStep, WritesActuatorPositionOfItsSlotAndShowsOutsideFastRuns)
     EXPECT_EQ(Process().ShownOutput, 40.0);
 }
 
-class ProcessApply : public ProcessStep
-{
-};
+using ProcessApply = ProcessStep;
 
 TEST_F(ProcessApply, ReportsEveryProblemInOrder)
 {
@@ -470,19 +428,13 @@ TEST_F(ProcessApply, ReportsEveryProblemInOrder)
 
 TEST_F(ProcessApply, ChecksOnlyTheChosenTransferFunction)
 {
-    struct Row
-    {
-        const char *name;
-        int transferFunction;
-        std::vector<std::string> messages;
-    };
-    const Row rows[] = {
-        {"underDamped", 1, {"Processo 21: NCn inválido", "Processo 21: Periodo inválido"}},
-        {"leadLag", 2, {"Processo 21: LAG inválido", "Processo 21: LEAD inválido"}},
-        {"integrator", 3, {}},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    using Messages = std::vector<std::string>;
+    // 1 under-damped, 2 lead-lag, 3 integrator
+    for (const auto &[transferFunction, messages] :
+         {std::pair{1, Messages{"Processo 21: NCn inválido", "Processo 21: Periodo inválido"}},
+          {2, Messages{"Processo 21: LAG inválido", "Processo 21: LEAD inválido"}},
+          {3, Messages{}}}) {
+        SCOPED_TRACE(transferFunction);
         SetUp();
         Process().LText.SetText("bad");
         Process().Ctext.SetText("bad");
@@ -490,9 +442,9 @@ TEST_F(ProcessApply, ChecksOnlyTheChosenTransferFunction)
         Process().PeriodoText = "p";
         Process().LEAD.SetText("?");
         Process().LAG.SetText("?");
-        Process().ComboBox2 = row.transferFunction;
-        EXPECT_EQ(Apply(), row.messages);
-        EXPECT_EQ(Process().TransferType, row.transferFunction);
+        Process().ComboBox2 = transferFunction;
+        EXPECT_EQ(Apply(), messages);
+        EXPECT_EQ(Process().TransferType, transferFunction);
     }
 }
 
@@ -542,25 +494,18 @@ TEST_F(ProcessApply, RejectedSettingsKeepTheirPreviousWorkingValues)
 
 TEST_F(ProcessApply, SuccessLabelsTheWindowAndDescribesTheMemory)
 {
-    struct Row
-    {
-        int slot;
-        const char *memoryLabel;
-        const char *actuatorLabel;
-        int memory;
-    };
-    const Row rows[] = {{1, "(M21)", "(M101)", 21}, {21, "(M71)", "(M121)", 71}};
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.slot);
-        ProcessModel process(row.slot);
+    for (const auto &[slot, memoryLabel, actuatorLabel, memory] :
+         {std::tuple{1, "(M21)", "(M101)", 21}, {21, "(M71)", "(M121)", 71}}) {
+        SCOPED_TRACE(slot);
+        ProcessModel process(slot);
         process.TagText = "TI-01";
         process.DescricaoText = "Temperatura";
         ASSERT_TRUE(ApplyProcessSettings(process, plant.memories).empty());
-        EXPECT_EQ(process.Label22, row.memoryLabel);
-        EXPECT_EQ(process.Label2, row.actuatorLabel);
+        EXPECT_EQ(process.Label22, memoryLabel);
+        EXPECT_EQ(process.Label2, actuatorLabel);
         EXPECT_EQ(process.Label9, "TI-01 Temperatura");
         EXPECT_EQ(process.Caption, "Temperatura");
-        EXPECT_EQ(plant.memories.Description(row.memory), "Temperatura");
+        EXPECT_EQ(plant.memories.Description(memory), "Temperatura");
     }
 }
 
@@ -576,9 +521,7 @@ TEST_F(ProcessApply, FailureLeavesTheDescriptionAlone)
 }
 
 // The window's follow-up of Apply and of the user's edits, kept in the model.
-class ProcessWindowState : public ProcessStep
-{
-};
+using ProcessWindowState = ProcessStep;
 
 TEST_F(ProcessWindowState, SuccessfulApplyRefillsTheDescriptionAndFreesTheExit)
 {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -140,25 +141,17 @@ TEST(ProcessRecord, KeepsTheLanguagePartOfTagAndDescription)
 
 TEST(ProcessRecord, SplitsCyclesAndPeriodAtTheFirstX)
 {
-    struct Row
-    {
-        const char *value;
-        const char *cycles;
-        const char *period;
-    };
-    const Row rows[] = {
-        {"2x30", "2", "30"},
-        {"2x3x0", "2", "3x0"},
-        {"5", "5", "10"}, // no "x": the period keeps its default
-        {"x7", "", "7"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.value);
+    for (const auto &[value, cycles, period] :
+         {std::tuple{"2x30", "2", "30"},
+          {"2x3x0", "2", "3x0"},
+          {"5", "5", "10"}, // no "x": the period keeps its default
+          {"x7", "", "7"}}) {
+        SCOPED_TRACE(value);
         std::vector<std::string> lines = RecordLines(ConfiguredProcess());
-        lines[15] = std::string("{P21/15} Num.Ciclos:") + row.value;
+        lines[15] = std::string("{P21/15} Num.Ciclos:") + value;
         const ProcessModel process = Load(FileBytes(lines, "\r\n"));
-        EXPECT_EQ(process.NCText, row.cycles);
-        EXPECT_EQ(process.PeriodoText, row.period);
+        EXPECT_EQ(process.NCText, cycles);
+        EXPECT_EQ(process.PeriodoText, period);
     }
 }
 

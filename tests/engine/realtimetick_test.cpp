@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -12,27 +13,20 @@ namespace {
 
 TEST(RealTimeTick, MeasuresTheCycleFromTheCallersClock)
 {
-    struct Row
-    {
-        double timeOfDayMs;
-        const char *cycle;
-    };
-    const Row rows[] = {
-        {36000000.0, "36000000ms"}, // the first tick measures from midnight
-        {36000100.0, "100ms"},
-        {36000212.4, "112ms"},
-        {86399950.0, "50399738ms"},
-        {30.0, "-86399920ms"}, // past midnight, once
-        {131.0, "101ms"},
-    };
     EnginePlant plant;
     StepContext context;
     RealTimeTick tick;
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.cycle);
-        tick.Tick(row.timeOfDayMs, plant, context);
-        EXPECT_EQ(tick.CycleText, row.cycle);
-        EXPECT_EQ(tick.PreviousTickMs, row.timeOfDayMs);
+    // The first tick measures from midnight; 30 ms comes past midnight, once.
+    for (const auto &[timeOfDayMs, cycle] : {std::pair{36000000.0, "36000000ms"},
+                                             {36000100.0, "100ms"},
+                                             {36000212.4, "112ms"},
+                                             {86399950.0, "50399738ms"},
+                                             {30.0, "-86399920ms"},
+                                             {131.0, "101ms"}}) {
+        SCOPED_TRACE(cycle);
+        tick.Tick(timeOfDayMs, plant, context);
+        EXPECT_EQ(tick.CycleText, cycle);
+        EXPECT_EQ(tick.PreviousTickMs, timeOfDayMs);
     }
 }
 

@@ -12,31 +12,22 @@ TEST(SelectorExpression, SplitsAtTheFirstSelectorAfterSubstitution)
     memories.SetValue(21, 30);
     memories.SetValue(22, 70);
     using Selector = SelectorExpression::Selector;
-    struct Row
-    {
-        const char *text;
-        Selector selector;
-        double value;
-        bool valid;
-    };
-    const Row rows[] = {
-        {"M21>M22", Selector::Larger, 70.0, true},
-        {"M21<M22", Selector::Smaller, 30.0, true},
-        {"m22<m21", Selector::Smaller, 30.0, true},
-        {">5", Selector::Larger, 5.0, true},
-        {"0-5>", Selector::Larger, 0.0, true},
-        {"2,5>1", Selector::Larger, 2.5, true},
-        {"1<2>3", Selector::Larger, 3.0, false},      // ">" splits first; "1<2" is invalid
-        {"M21>M22>1", Selector::Larger, 30.0, false}, // the second ">" spoils the right side
-        {"M21+M22", Selector::None, 100.0, true},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.text);
-        const SelectorExpression expression(row.text);
+    for (const auto &[text, selector, value, valid] :
+         {std::tuple{"M21>M22", Selector::Larger, 70.0, true},
+          {"M21<M22", Selector::Smaller, 30.0, true},
+          {"m22<m21", Selector::Smaller, 30.0, true},
+          {">5", Selector::Larger, 5.0, true},
+          {"0-5>", Selector::Larger, 0.0, true},
+          {"2,5>1", Selector::Larger, 2.5, true},
+          {"1<2>3", Selector::Larger, 3.0, false},      // ">" splits first; "1<2" is invalid
+          {"M21>M22>1", Selector::Larger, 30.0, false}, // the second ">" spoils the right side
+          {"M21+M22", Selector::None, 100.0, true}}) {
+        SCOPED_TRACE(text);
+        const SelectorExpression expression(text);
         const ExpressionResult result = expression.Evaluate(memories);
-        EXPECT_EQ(expression.Kind(), row.selector);
-        EXPECT_EQ(result.value, row.value);
-        EXPECT_EQ(result.EvaluatorError.empty(), row.valid);
+        EXPECT_EQ(expression.Kind(), selector);
+        EXPECT_EQ(result.value, value);
+        EXPECT_EQ(result.EvaluatorError.empty(), valid);
     }
 }
 

@@ -170,26 +170,20 @@ TEST_F(Generator, ARowJustSwitchedToSineOutputsZeroUntilAPeriodIsTyped)
 
 TEST_F(Generator, AConstantCommitsItsTextAndRoundsTheUpDownHalvesToEven)
 {
-    const struct
-    {
-        const char *valor;
-        double value;
-        int upDown;
-    } cases[] = {{"42,5", 42.5, 42},
-                 {"0.5", 0.5, 0},
-                 {"1.5", 1.5, 2},
-                 {"2*3+1", 7.0, 7},
-                 {"M05", 0.0, 0}, // no memory substitution: an invalid character
-                 {"2e3", 0.0, 0},
-                 {"150", 150.0, 100},
-                 {"-3", -3.0, 0}};
-    memories.SetValue(5, 9);
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.valor);
-        generator.SetText(81, SignalText::Valor, c.valor);
+    for (const auto &[valor, value, upDown] :
+         {std::tuple{"42,5", 42.5, 42},
+          {"0.5", 0.5, 0},
+          {"1.5", 1.5, 2},
+          {"2*3+1", 7.0, 7},
+          {"M05", 0.0, 0}, // no memory substitution: an invalid character
+          {"2e3", 0.0, 0},
+          {"150", 150.0, 100},
+          {"-3", -3.0, 0}}) {
+        SCOPED_TRACE(valor);
+        generator.SetText(81, SignalText::Valor, valor);
         generator.ApplySignalGeneratorSettings(memories);
-        EXPECT_EQ(memories.Value(81), c.value);
-        EXPECT_EQ(generator.Row(81).UpDown, c.upDown);
+        EXPECT_EQ(memories.Value(81), value);
+        EXPECT_EQ(generator.Row(81).UpDown, upDown);
     }
 }
 
@@ -305,20 +299,14 @@ TEST_F(Generator, ASineRowKeepsItsDescriptionThroughTheCommit)
 
 TEST_F(Generator, TheMinPlaceholderDiffersByRow)
 {
-    const struct
-    {
-        int row;
-        int kind;
-        const char *min;
-    } cases[] = {{81, kFastRandom, "Min"},
-                 {81, kMediumRandom, "Min."},
-                 {81, kSine, "Min."},
-                 {82, kSlowRandom, "Min."},
-                 {83, kSine, "Min"},
-                 {86, kSine, "Min"}};
-    for (const auto &c : cases) {
-        generator.ChangeKind(c.row, c.kind, memories);
-        EXPECT_EQ(generator.Row(c.row).Min, c.min) << c.row << " " << c.kind;
+    for (const auto &[row, kind, min] : {std::tuple{81, kFastRandom, "Min"},
+                                         {81, kMediumRandom, "Min."},
+                                         {81, kSine, "Min."},
+                                         {82, kSlowRandom, "Min."},
+                                         {83, kSine, "Min"},
+                                         {86, kSine, "Min"}}) {
+        generator.ChangeKind(row, kind, memories);
+        EXPECT_EQ(generator.Row(row).Min, min) << row << " " << kind;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -173,30 +174,24 @@ TEST_F(GeneratorRecord, AKindTheRowDoesNotOfferLeavesItWithoutKind)
 TEST_F(GeneratorRecord, AMalformedKindOrChoiceTakesTheRowDefault)
 {
     // Regression: these used to stop the whole plant from loading.
-    const struct
-    {
-        int row;
-        int valueIndex; // 1 the kind line, 5 the Valor line of a 0/1 row
-        const char *value;
-        int kind;
-        double memory;
-    } cases[] = {{81, 1, "x", kConstant, 0.0},
-                 {82, 1, "2 a", kConstant, 0.0},
-                 {83, 1, "3x", kMediumRandom, 0.0}, // rows from 83 take the digits read
-                 {84, 5, "Valor", kZeroOne, 0.0},
-                 {93, 5, "5", kZeroOne, 1.0},
-                 {85, 5, "-2", kZeroOne, 1.0}}; // selects nothing, which commits 1
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.value);
+    // valueIndex: 1 the kind line, 5 the Valor line of a 0/1 row
+    for (const auto &[row, valueIndex, value, kind, memory] :
+         {std::tuple{81, 1, "x", kConstant, 0.0},
+          {82, 1, "2 a", kConstant, 0.0},
+          {83, 1, "3x", kMediumRandom, 0.0}, // rows from 83 take the digits read
+          {84, 5, "Valor", kZeroOne, 0.0},
+          {93, 5, "5", kZeroOne, 1.0},
+          {85, 5, "-2", kZeroOne, 1.0}}) { // -2 selects nothing, which commits 1
+        SCOPED_TRACE(value);
         std::vector<std::string> lines = Untouched();
-        const std::size_t kindLine = LineOf(c.row, 1);
-        const std::size_t valueLine = LineOf(c.row, c.valueIndex);
-        if (c.valueIndex != 1)
+        const std::size_t kindLine = LineOf(row, 1);
+        const std::size_t valueLine = LineOf(row, valueIndex);
+        if (valueIndex != 1)
             lines[kindLine] = lines[kindLine].substr(0, 7) + "1";
-        lines[valueLine] = lines[valueLine].substr(0, 7) + c.value;
+        lines[valueLine] = lines[valueLine].substr(0, 7) + value;
         Read(lines);
-        EXPECT_EQ(generator.Row(c.row).Tipo, c.kind);
-        EXPECT_EQ(memories.Value(c.row), c.memory);
+        EXPECT_EQ(generator.Row(row).Tipo, kind);
+        EXPECT_EQ(memories.Value(row), memory);
     }
 }
 

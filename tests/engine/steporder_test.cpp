@@ -37,26 +37,18 @@ protected:
     StepContext context;
 };
 
-TEST_F(StepOrder, BlockSeesTheProcessOutputOfThisStep)
+TEST_F(StepOrder, BlocksSeeProcessOutputsOfThisStepProcessesBlockOutputsOfThePrevious)
 {
-    AddProcess(1, 1);
-    AddBlock(1, "M21*2");
+    AddProcess(1, 1);     // M21 = M1
+    AddBlock(1, "M21*2"); // M41
+    AddProcess(2, 41);    // M22 = M41
     plant.memories.SetValue(1, 30);
     StepPlant(plant, context);
     EXPECT_EQ(M(21), 30.0);
     EXPECT_EQ(M(41), 60.0);
-}
-
-TEST_F(StepOrder, ProcessSeesTheBlockOutputOfThePreviousStep)
-{
-    AddBlock(1, "M01");
-    AddProcess(1, 41);
-    plant.memories.SetValue(1, 30);
+    EXPECT_EQ(M(22), 0.0);
     StepPlant(plant, context);
-    EXPECT_EQ(M(41), 30.0);
-    EXPECT_EQ(M(21), 0.0);
-    StepPlant(plant, context);
-    EXPECT_EQ(M(21), 30.0);
+    EXPECT_EQ(M(22), 60.0);
 }
 
 TEST_F(StepOrder, SlotOrderNotObjectNumberDecides)

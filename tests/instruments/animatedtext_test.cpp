@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -56,27 +57,18 @@ TEST_F(AnimatedTextTest, CrossingTheAlarmLimits)
     plant.memories.SetValue(5, 150.0);
     ChooseTextMemory(text, 20, plant.memories);
     ASSERT_TRUE(ApplyTextSettings(text, plant.memories));
-    struct Row
-    {
-        const char *name;
-        double percent;
-        double m05;
-        PlantColour colour;
-    };
-    const Row rows[] = {
-        {"below the low limit", 9.0, 150.0, kAnimatedTextRed},
-        {"on the low limit", 10.0, 150.0, kAnimatedTextBlue},
-        {"inside", 50.0, 150.0, kAnimatedTextBlue},
-        {"on the high limit", 75.0, 150.0, kAnimatedTextBlue},
-        {"above the high limit", 76.0, 150.0, kAnimatedTextRed},
-        {"high limit moved up", 76.0, 160.0, kAnimatedTextBlue},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        plant.memories.SetValue(21, row.percent);
-        plant.memories.SetValue(5, row.m05);
+    // below, on the low limit, inside, on the high limit, above it, the high limit moved up
+    for (const auto &[percent, m05, colour] : {std::tuple{9.0, 150.0, kAnimatedTextRed},
+                                               {10.0, 150.0, kAnimatedTextBlue},
+                                               {50.0, 150.0, kAnimatedTextBlue},
+                                               {75.0, 150.0, kAnimatedTextBlue},
+                                               {76.0, 150.0, kAnimatedTextRed},
+                                               {76.0, 160.0, kAnimatedTextBlue}}) {
+        SCOPED_TRACE(testing::Message() << percent << " " << m05);
+        plant.memories.SetValue(21, percent);
+        plant.memories.SetValue(5, m05);
         Refresh();
-        EXPECT_EQ(text.Label1Colour, row.colour);
+        EXPECT_EQ(text.Label1Colour, colour);
     }
 }
 
@@ -84,30 +76,21 @@ TEST_F(AnimatedTextTest, BinarioShowsOneOfTwoTexts)
 {
     text.Tipo = kBinario;
     ChooseTextMemory(text, 10, plant.memories);
-    struct Row
-    {
-        const char *name;
-        const char *texts;
-        double value;
-        const char *shown;
-        PlantColour colour;
-    };
-    const Row rows[] = {
-        {"zero", "Aberta/Fechada", 0.0, "Aberta", kAnimatedTextRed},
-        {"one", "Aberta/Fechada", 1.0, "Fechada", kAnimatedTextBlue},
-        {"a half", "Aberta/Fechada", 0.5, "Fechada", kAnimatedTextBlue},
-        {"no slash, zero", "Ligada", 0.0, "", kAnimatedTextRed},
-        {"no slash, one", "Ligada", 1.0, "Ligada", kAnimatedTextBlue},
-        {"second slash kept", "a/b/c", 1.0, "b/c", kAnimatedTextBlue},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        text.FuncaoTr = row.texts;
+    // a half counts as one; without a slash zero shows nothing; a second slash is kept
+    for (const auto &[texts, value, shown, colour] :
+         {std::tuple{"Aberta/Fechada", 0.0, "Aberta", kAnimatedTextRed},
+          {"Aberta/Fechada", 1.0, "Fechada", kAnimatedTextBlue},
+          {"Aberta/Fechada", 0.5, "Fechada", kAnimatedTextBlue},
+          {"Ligada", 0.0, "", kAnimatedTextRed},
+          {"Ligada", 1.0, "Ligada", kAnimatedTextBlue},
+          {"a/b/c", 1.0, "b/c", kAnimatedTextBlue}}) {
+        SCOPED_TRACE(testing::Message() << texts << " " << value);
+        text.FuncaoTr = texts;
         ASSERT_TRUE(ApplyTextSettings(text, plant.memories));
-        plant.memories.SetValue(11, row.value);
+        plant.memories.SetValue(11, value);
         Refresh();
-        EXPECT_EQ(text.Label1, row.shown);
-        EXPECT_EQ(text.Label1Colour, row.colour);
+        EXPECT_EQ(text.Label1, shown);
+        EXPECT_EQ(text.Label1Colour, colour);
     }
 }
 
@@ -177,25 +160,16 @@ TEST_F(AnimatedTextTest, SignalsBeyondTheMemoryTable)
     text.SetRangeLowText("0");
     text.SetRangeHighText("100");
     text.Unidade = "%";
-    struct Row
-    {
-        const char *name;
-        int kind;
-        int position;
-        const char *shown;
-    };
-    const Row rows[] = {
-        {"actuator of process 3", kEscalar, 102, "42.00 %"},
-        {"signal without a value", kEscalar, 99, "0.00 %"},
-        {"binary on a signal without a value", kBinario, 99, "0.00 %"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        text.Tipo = row.kind;
-        ChooseTextMemory(text, row.position, plant.memories);
+    // the actuator of process 3; a signal without a value, scalar and binary
+    for (const auto &[kind, position, shown] : {std::tuple{kEscalar, 102, "42.00 %"},
+                                                {kEscalar, 99, "0.00 %"},
+                                                {kBinario, 99, "0.00 %"}}) {
+        SCOPED_TRACE(testing::Message() << kind << " " << position);
+        text.Tipo = kind;
+        ChooseTextMemory(text, position, plant.memories);
         ASSERT_TRUE(ApplyTextSettings(text, plant.memories));
         Refresh();
-        EXPECT_EQ(text.Label1, row.shown);
+        EXPECT_EQ(text.Label1, shown);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -87,17 +88,10 @@ TEST_F(FastSimulationTest, ThirtyMinutesAtHalfASecond)
 
 TEST_F(FastSimulationTest, TestSignalStepIsTheFirstBeyondTenPercent)
 {
-    struct Row
-    {
-        int steps;
-        int expected;
-    };
     // 30 min at 100 ms: 10.5 % at step 1890 rounds to 10, so the step comes at 1891.
-    const Row rows[] = {{18000, 1891}, {3600, 379}, {1800, 190}, {60, 7}, {144000, 15121}};
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.steps);
-        EXPECT_EQ(TestSignalStep(row.steps), row.expected);
-    }
+    for (const auto &[steps, expected] :
+         {std::pair{18000, 1891}, {3600, 379}, {1800, 190}, {60, 7}, {144000, 15121}})
+        EXPECT_EQ(TestSignalStep(steps), expected) << steps;
 }
 
 TEST_F(FastSimulationTest, SetpointStepLandsInTheSecondAfter189AndStays)
@@ -118,32 +112,22 @@ TEST_F(FastSimulationTest, SetpointStepLandsInTheSecondAfter189AndStays)
 
 TEST_F(FastSimulationTest, TestSignalKinds)
 {
-    struct Row
-    {
-        const char *name;
-        int kind;
-        const char *amplitude;
-        double setpoint;
-        double bias;
-    };
-    const Row rows[] = {
-        {"setpoint step down", 2, "-10", 40.0, 0.0},
-        {"process disturbance", 3, "15", 50.0, 15.0},
-        {"Nenhum", 1, "10", 50.0, 0.0},
-        {"nothing chosen, amplitude not read", 0, "abc", 50.0, 0.0},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto &[name, kind, amplitude, setpoint, bias] :
+         {std::tuple{"setpoint step down", 2, "-10", 40.0, 0.0},
+          {"process disturbance", 3, "15", 50.0, 15.0},
+          {"Nenhum", 1, "10", 50.0, 0.0},
+          {"nothing chosen, amplitude not read", 0, "abc", 50.0, 0.0}}) {
+        SCOPED_TRACE(name);
         for (int k = 1; k <= 2; ++k) {
             plant.controllers[k].Setpoint = 50.0;
             plant.controllers[k].OutputBias = 0.0;
         }
-        window.SinalTesteCombo = row.kind;
-        window.SinalTesteValor = row.amplitude;
+        window.SinalTesteCombo = kind;
+        window.SinalTesteValor = amplitude;
         ASSERT_TRUE(Simulate(3).empty());
         for (int k = 1; k <= 2; ++k) {
-            EXPECT_EQ(plant.controllers[k].Setpoint, row.setpoint);
-            EXPECT_EQ(plant.controllers[k].OutputBias, row.bias);
+            EXPECT_EQ(plant.controllers[k].Setpoint, setpoint);
+            EXPECT_EQ(plant.controllers[k].OutputBias, bias);
         }
     }
 }

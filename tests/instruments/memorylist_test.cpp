@@ -27,25 +27,16 @@ TEST(MemoryList, SignalsByPosition)
     plant.memories.SetValue(99, 99.5);
     plant.ActuatorPosition[1] = 21.0;
     plant.ActuatorPosition[24] = 24.5;
-    struct Row
-    {
-        int position;
-        double value;
-        bool memory;
-    };
-    const Row rows[] = {
-        {0, 11.0, true},
-        {98, 99.5, true},
-        {99, 0.0, false},
-        {100, 21.0, false},
-        {123, 24.5, false},
-        {124, 0.0, false},
-        {-1, 0.0, false},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.position);
-        EXPECT_EQ(ReadListSignal(plant, row.position), row.value);
-        EXPECT_EQ(NamesMemory(row.position), row.memory);
+    for (const auto &[position, value, memory] : {std::tuple{0, 11.0, true},
+                                                  {98, 99.5, true},
+                                                  {99, 0.0, false},
+                                                  {100, 21.0, false},
+                                                  {123, 24.5, false},
+                                                  {124, 0.0, false},
+                                                  {-1, 0.0, false}}) {
+        SCOPED_TRACE(position);
+        EXPECT_EQ(ReadListSignal(plant, position), value);
+        EXPECT_EQ(NamesMemory(position), memory);
     }
 }
 

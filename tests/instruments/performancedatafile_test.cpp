@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -58,24 +59,15 @@ TEST(PerformanceDataFile, DataLineHoldsEveryValueInFiveCharacters)
 
 TEST(PerformanceDataFile, ReadDataField)
 {
-    struct Row
-    {
-        const char *line;
-        int n;
-        double value;
-    };
-    const Row rows[] = {
-        {"1;2.5;3;", 2, 2.5},
-        {"1;2.5;3;", 4, 0.0},
-        {"1;2.5;3", 3, 0.0}, // not terminated
-        {" 0.00;100.00;", 2, 100.0},
-        {" 7.25;", 1, 7.25},
-        {"", 1, 0.0},
-        {"1;;3;", 2, 0.0},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(std::string(row.line) + " #" + FormatFixed(row.n, 0, 0));
-        EXPECT_EQ(ReadDataField(row.line, row.n), row.value);
+    for (const auto &[line, n, value] : {std::tuple{"1;2.5;3;", 2, 2.5},
+                                         {"1;2.5;3;", 4, 0.0},
+                                         {"1;2.5;3", 3, 0.0}, // not terminated
+                                         {" 0.00;100.00;", 2, 100.0},
+                                         {" 7.25;", 1, 7.25},
+                                         {"", 1, 0.0},
+                                         {"1;;3;", 2, 0.0}}) {
+        SCOPED_TRACE(std::string(line) + " #" + FormatFixed(n, 0, 0));
+        EXPECT_EQ(ReadDataField(line, n), value);
     }
 }
 

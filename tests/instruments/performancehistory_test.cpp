@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -56,6 +57,15 @@ protected:
         folder.Write(name, bytes);
     }
 
+    std::string Lower(const std::string &name = "h.txd", Language language = Language::Portuguese)
+    {
+        return LoadLowerHistory(window, tables, plant, folder.Path() / name, language);
+    }
+    std::string Upper(const std::string &name = "h.txd")
+    {
+        return LoadUpperHistory(window, tables, plant, folder.Path() / name, Language::Portuguese);
+    }
+
     TempFolder folder;
     EnginePlant plant;
     StepContext context;
@@ -76,9 +86,7 @@ TEST_F(PerformanceHistoryTest, RunFileReadsBackIntoBothChartRows)
     ASSERT_EQ(run.PV.size(), 1800u);
     ASSERT_NE(runIndices[0], "");
 
-    ASSERT_EQ(LoadLowerHistory(
-                  window, tables, plant, folder.Path() / "Dados_1.txd", Language::Portuguese),
-              "");
+    ASSERT_EQ(Lower("Dados_1.txd"), "");
     const LoopSeries &history = window.lowerCharts[1];
     ASSERT_EQ(history.PV.size(), 1800u);
     for (std::size_t i = 0; i < run.PV.size(); ++i) {
@@ -91,9 +99,7 @@ TEST_F(PerformanceHistoryTest, RunFileReadsBackIntoBothChartRows)
     EXPECT_EQ(tables.LoopIndexTable[1], runIndices);
 
     window.upperCharts[1].Clear();
-    ASSERT_EQ(LoadUpperHistory(
-                  window, tables, plant, folder.Path() / "Dados_1.txd", Language::Portuguese),
-              "");
+    ASSERT_EQ(Upper("Dados_1.txd"), "");
     EXPECT_EQ(window.upperCharts[1].PV, history.PV);
     EXPECT_EQ(tables.LoopIndexTable[1], tables.HistoryIndexTable[1]);
 }
@@ -102,44 +108,29 @@ TEST_F(PerformanceHistoryTest, SemicolonInADescriptionDoesNotShiftTheRunLength)
 {
     AddController(1, 20);
     WriteFile("h.txd", "01 a;02 vazão; entrada;03 c;1.0;3;", 4);
-    ASSERT_EQ(LoadLowerHistory(window, tables, plant, folder.Path() / "h.txd", Language::English),
-              "");
-    const std::vector<double> pv = {10.0, 20.0, 30.0};
-    const std::vector<double> sp = {50.0, 50.0, 50.0};
-    const std::vector<double> co = {1.0, 2.0, 3.0};
-    EXPECT_EQ(window.lowerCharts[1].PV, pv);
-    EXPECT_EQ(window.lowerCharts[1].SP, sp);
-    EXPECT_EQ(window.lowerCharts[1].CO, co);
+    ASSERT_EQ(Lower("h.txd", Language::English), "");
+    EXPECT_EQ(window.lowerCharts[1].PV, (std::vector<double>{10.0, 20.0, 30.0}));
+    EXPECT_EQ(window.lowerCharts[1].SP, (std::vector<double>{50.0, 50.0, 50.0}));
+    EXPECT_EQ(window.lowerCharts[1].CO, (std::vector<double>{1.0, 2.0, 3.0}));
     EXPECT_EQ(tables.HistoryIndexTable[1][6], " 10.0/ 30.0");
 }
 
 TEST_F(PerformanceHistoryTest, RunLengthIsBoundedByTheLinesInTheFile)
 {
     AddController(1, 20);
-    struct Row
-    {
-        const char *name;
-        const char *header;
-        int lines;
-        std::size_t samples;
-        bool indices;
-    };
-    const Row rows[] = {
-        {"fewer lines than the header says", "x;1.0;5;", 3, 3, true},
-        {"a huge length", "x;1.0;1E300;", 2, 2, true},
-        {"a negative length", "x;1.0;-4;", 2, 0, false},
-        {"a single sample", "x;1.0;1;", 2, 1, false},
-        {"no header fields", "", 2, 0, false},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto &[name, header, lines, samples, indices] :
+         {std::tuple<const char *, const char *, int, std::size_t, bool>{
+              "fewer lines than the header says", "x;1.0;5;", 3, 3, true},
+          {"a huge length", "x;1.0;1E300;", 2, 2, true},
+          {"a negative length", "x;1.0;-4;", 2, 0, false},
+          {"a single sample", "x;1.0;1;", 2, 1, false},
+          {"no header fields", "", 2, 0, false}}) {
+        SCOPED_TRACE(name);
         tables.HistoryIndexTable[1] = {"old", "", "", "", "", "", ""};
-        WriteFile("h.txd", row.header, row.lines);
-        ASSERT_EQ(
-            LoadLowerHistory(window, tables, plant, folder.Path() / "h.txd", Language::Portuguese),
-            "");
-        EXPECT_EQ(window.lowerCharts[1].PV.size(), row.samples);
-        EXPECT_EQ(tables.HistoryIndexTable[1][0].empty(), !row.indices);
+        WriteFile("h.txd", header, lines);
+        ASSERT_EQ(Lower(), "");
+        EXPECT_EQ(window.lowerCharts[1].PV.size(), samples);
+        EXPECT_EQ(tables.HistoryIndexTable[1][0].empty(), !indices);
     }
 }
 
@@ -148,12 +139,9 @@ TEST_F(PerformanceHistoryTest, EngineeringUnitsComeFromTheCurrentPlant)
     AddController(1, 20);
     window.Normaliza = false;
     WriteFile("h.txd", "x;1.0;2;", 2);
-    ASSERT_EQ(
-        LoadUpperHistory(window, tables, plant, folder.Path() / "h.txd", Language::Portuguese), "");
-    const std::vector<double> pv = {20.0, 40.0};
-    const std::vector<double> sp = {100.0, 100.0};
-    EXPECT_EQ(window.upperCharts[1].PV, pv);
-    EXPECT_EQ(window.upperCharts[1].SP, sp);
+    ASSERT_EQ(Upper(), "");
+    EXPECT_EQ(window.upperCharts[1].PV, (std::vector<double>{20.0, 40.0}));
+    EXPECT_EQ(window.upperCharts[1].SP, (std::vector<double>{100.0, 100.0}));
     EXPECT_EQ(tables.LoopUnit[1], "kg/h");
     EXPECT_TRUE(tables.simulationIndices);
 }
@@ -162,8 +150,7 @@ TEST_F(PerformanceHistoryTest, FileThatCannotBeReadChangesNothing)
 {
     window.lowerCharts[1].PV = {7.0};
     tables.HistoryIndexTable[1][0] = "kept";
-    const std::string message
-        = LoadLowerHistory(window, tables, plant, folder.Path() / "missing.txd", Language::English);
+    const std::string message = Lower("missing.txd", Language::English);
     EXPECT_EQ(message.rfind("Could not open the file ", 0), 0u) << message;
     EXPECT_EQ(window.lowerCharts[1].PV.size(), 1u);
     EXPECT_EQ(tables.HistoryIndexTable[1][0], "kept");
@@ -175,8 +162,7 @@ TEST_F(PerformanceHistoryTest, AbsentControllersKeepTheirCharts)
     window.lowerCharts[4].PV = {4.0};
     tables.HistoryIndexTable[4][0] = "kept";
     WriteFile("h.txd", "x;1.0;2;", 2);
-    ASSERT_EQ(
-        LoadLowerHistory(window, tables, plant, folder.Path() / "h.txd", Language::Portuguese), "");
+    ASSERT_EQ(Lower(), "");
     EXPECT_EQ(window.lowerCharts[4].PV.size(), 1u);
     EXPECT_EQ(tables.HistoryIndexTable[4][0], "kept");
     EXPECT_EQ(window.lowerCharts[1].PV.size(), 2u);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -93,26 +94,17 @@ TEST_F(RecorderTest, ListPositionsBeyondTheMemoryTable)
     // Positions 99-124 have no memory behind them and must never index the memory table.
     plant.ActuatorPosition[1] = 37.5;
     plant.ActuatorPosition[24] = 80.0;
-    struct Row
-    {
-        const char *name;
-        int position;
-        const char *label;
-        bool drawn;
-    };
-    const Row rows[] = {
-        {"actuator of process 1", 100, "MV: 37.50%", true},
-        {"actuator of process 24", 123, "MV: 80.00%", true},
-        {"signal without a value", 99, "MV: 0.00%", true},
-        {"Nenhum", 124, "", false},
-        {"no choice", -1, "", false},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        Pens(-1, -1, row.position);
+    // actuators of processes 1 and 24, a signal without a value, "Nenhum", no choice
+    for (const auto &[position, label, drawn] : {std::tuple{100, "MV: 37.50%", true},
+                                                 {123, "MV: 80.00%", true},
+                                                 {99, "MV: 0.00%", true},
+                                                 {124, "", false},
+                                                 {-1, "", false}}) {
+        SCOPED_TRACE(position);
+        Pens(-1, -1, position);
         Tick();
-        EXPECT_EQ(recorder.VerdeLabel, row.label);
-        EXPECT_EQ(recorder.PenDrawn(3), row.drawn);
+        EXPECT_EQ(recorder.VerdeLabel, label);
+        EXPECT_EQ(recorder.PenDrawn(3), drawn);
     }
 }
 
@@ -290,35 +282,25 @@ TEST_F(RecorderTest, AutoScaleSpansTheHistoryWithMargins)
 
 TEST_F(RecorderTest, Pen3OnAControllerOutputPairsTheLoop)
 {
-    struct Row
-    {
-        const char *name;
-        bool controllerPresent;
-        const char *pen2Name;
-        int pen3;
-        int expectedPen1;
-        int expectedPen2;
-    };
-    const Row rows[] = {
-        {"loop 3 with its controller", true, "SP", 2, 22, 62},
-        {"loop 3 without its controller", false, "SP", 2, 5, 62},
-        {"renamed pen 2", true, "Vazão", 2, 22, 7},
-        {"not a controller output", true, "SP", 10, 5, 7},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    // loop 3 with and without its controller, a renamed pen 2, not a controller output
+    for (const auto &[present, pen2Name, pen3, pen1, pen2] : {std::tuple{true, "SP", 2, 22, 62},
+                                                              {false, "SP", 2, 5, 62},
+                                                              {true, "Vazão", 2, 22, 7},
+                                                              {true, "SP", 10, 5, 7}}) {
+        SCOPED_TRACE(testing::Message() << present << pen2Name << pen3);
         plant.controllers.present[3] = false;
-        if (row.controllerPresent)
+        if (present)
             AddController(3, 22);
+        const std::string name = pen2Name;
         Edit([&](RecorderSettings &s) {
             s.Variavel1Select = 5;
             s.Variavel2Select = 7;
-            s.Edit2 = row.pen2Name;
+            s.Edit2 = name;
         });
-        SelectRecorderPen3(recorder, row.pen3, plant);
-        EXPECT_EQ(recorder.Settings().Variavel3Select, row.pen3);
-        EXPECT_EQ(recorder.Settings().Variavel1Select, row.expectedPen1);
-        EXPECT_EQ(recorder.Settings().Variavel2Select, row.expectedPen2);
+        SelectRecorderPen3(recorder, pen3, plant);
+        EXPECT_EQ(recorder.Settings().Variavel3Select, pen3);
+        EXPECT_EQ(recorder.Settings().Variavel1Select, pen1);
+        EXPECT_EQ(recorder.Settings().Variavel2Select, pen2);
     }
 }
 
@@ -378,24 +360,15 @@ TEST_F(RecorderTest, RecordReadsBackByLanguage)
     recorder.trend.SetTimeBase(2);
     const std::vector<std::string> lines = RecordOf(recorder);
 
-    struct Row
-    {
-        Language language;
-        const char *tag;
-        const char *pen1Name;
-    };
-    const Row rows[] = {
-        {Language::Portuguese, "TR", "Vazão"},
-        {Language::English, "TR-EN", "Flow"},
-    };
-    for (const Row &row : rows) {
+    for (const auto &[language, tag, pen1Name] :
+         {std::tuple{Language::Portuguese, "TR", "Vazão"}, {Language::English, "TR-EN", "Flow"}}) {
         PlantTextReader reader(lines);
         Recorder loaded(3);
-        LoadRecorderSection(loaded, reader, row.language);
+        LoadRecorderSection(loaded, reader, language);
         ASSERT_FALSE(reader.Failed()) << reader.Error();
         EXPECT_TRUE(reader.AtEnd());
-        EXPECT_EQ(loaded.Settings().TagText, row.tag);
-        EXPECT_EQ(loaded.Settings().Edit1, row.pen1Name);
+        EXPECT_EQ(loaded.Settings().TagText, tag);
+        EXPECT_EQ(loaded.Settings().Edit1, pen1Name);
         EXPECT_EQ(loaded.Settings().Edit2, "SP");
         EXPECT_EQ(loaded.Settings().Variavel1Select, -1);
         EXPECT_EQ(loaded.Settings().Variavel2Select, -1);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zelvar {
@@ -103,27 +104,18 @@ TEST_F(XYRecorderTest, EqualXKeepTheirOrderOfArrival)
 TEST_F(XYRecorderTest, PresetsPairTheLoop)
 {
     AddController(3, 22);
-    struct Row
-    {
-        const char *name;
-        int preset;
-        int expectedX;
-        int expectedY;
-    };
-    const Row rows[] = {
-        {"COxPV of loop 3", 5, 2, 22},
-        {"COxMV of loop 3: actuator of process 3", 6, 2, 102},
-        {"COxPV of absent loop 2", 3, 7, 8},
-        {"individual choice", 0, 7, 8},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto &[name, preset, expectedX, expectedY] :
+         {std::tuple{"COxPV of loop 3", 5, 2, 22},
+          {"COxMV of loop 3: actuator of process 3", 6, 2, 102},
+          {"COxPV of absent loop 2", 3, 7, 8},
+          {"individual choice", 0, 7, 8}}) {
+        SCOPED_TRACE(name);
         recorder.ComboX = 7;
         recorder.ComboY = 8;
-        SelectXYPreset(recorder, row.preset, plant);
-        EXPECT_EQ(recorder.Presets, row.preset);
-        EXPECT_EQ(recorder.ComboX, row.expectedX);
-        EXPECT_EQ(recorder.ComboY, row.expectedY);
+        SelectXYPreset(recorder, preset, plant);
+        EXPECT_EQ(recorder.Presets, preset);
+        EXPECT_EQ(recorder.ComboX, expectedX);
+        EXPECT_EQ(recorder.ComboY, expectedY);
     }
 }
 

@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -39,7 +38,6 @@ protected:
 
 TEST_F(BlockWindowTest, ApplyReportsEachInvalidFieldAndKeepsItsPreviousText)
 {
-    using Working = std::function<std::string(const CalculationBlock &)>;
     struct Row
     {
         const char *edit;
@@ -47,33 +45,12 @@ TEST_F(BlockWindowTest, ApplyReportsEachInvalidFieldAndKeepsItsPreviousText)
         const char *good;
         const char *bad;
         const char *message;
-        Working working;
     };
+    // In the order of the texts the step reads below.
     const Row rows[] = {
-        {"FuncaoTr",
-         nullptr,
-         "M21>M22",
-         "M21>M22>M23",
-         "Bloco 41: Função inválida",
-         [](const CalculationBlock &b) {
-             return b.FunctionText.Text();
-         }},
-        {"LimSupText",
-         "LimSupCheck",
-         "90",
-         "9O",
-         "Bloco 41: Limite Superior inválido",
-         [](const CalculationBlock &b) {
-             return b.UpperLimitText.Text();
-         }},
-        {"LimInfText",
-         "LimInfCheck",
-         "M21/2",
-         "M21/x",
-         "Bloco 41: Limite Inferior inválido",
-         [](const CalculationBlock &b) {
-             return b.LowerLimitText.Text();
-         }},
+        {"FuncaoTr", nullptr, "M21>M22", "M21>M22>M23", "Função inválida"},
+        {"LimSupText", "LimSupCheck", "90", "9O", "Limite Superior inválido"},
+        {"LimInfText", "LimInfCheck", "M21/2", "M21/x", "Limite Inferior inválido"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.edit);
@@ -90,8 +67,12 @@ TEST_F(BlockWindowTest, ApplyReportsEachInvalidFieldAndKeepsItsPreviousText)
 
         type(row.edit, row.bad);
         apply();
-        EXPECT_EQ(m_dialogs.informations, QStringList{QString::fromUtf8(row.message)});
-        EXPECT_EQ(row.working(block()), row.good);
+        EXPECT_EQ(m_dialogs.informations,
+                  QStringList{QStringLiteral("Bloco 41: ") + QString::fromUtf8(row.message)});
+        const std::string applied[] = {block().FunctionText.Text(),
+                                       block().UpperLimitText.Text(),
+                                       block().LowerLimitText.Text()};
+        EXPECT_EQ(applied[&row - rows], row.good);
         EXPECT_TRUE(applyEnabled());
         EXPECT_FALSE(exitEnabled());
     }
@@ -156,40 +137,18 @@ TEST_F(BlockWindowTest, AfterAnEditTheWindowIsLeftOnlyThroughASuccessfulApply)
 
 TEST_F(BlockWindowTest, EveryUserEditReachesTheModelAndMarksThePlantChanged)
 {
-    using Setting = std::function<std::string(const CalculationBlock &)>;
-    struct Row
-    {
-        const char *edit;
-        Setting setting;
-    };
-    const Row rows[] = {
-        {"TagText",
-         [](const CalculationBlock &b) {
-             return b.TagText;
-         }},
-        {"DescricaoText",
-         [](const CalculationBlock &b) {
-             return b.DescricaoText;
-         }},
-        {"FuncaoTr",
-         [](const CalculationBlock &b) {
-             return b.FuncaoTr;
-         }},
-        {"LimSupText",
-         [](const CalculationBlock &b) {
-             return b.LimSupText;
-         }},
-        {"LimInfText",
-         [](const CalculationBlock &b) {
-             return b.LimInfText;
-         }},
-    };
+    const std::pair<const char *, std::string CalculationBlock::*> rows[]
+        = {{"TagText", &CalculationBlock::TagText},
+           {"DescricaoText", &CalculationBlock::DescricaoText},
+           {"FuncaoTr", &CalculationBlock::FuncaoTr},
+           {"LimSupText", &CalculationBlock::LimSupText},
+           {"LimInfText", &CalculationBlock::LimInfText}};
     open();
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.edit);
+    for (const auto &[name, setting] : rows) {
+        SCOPED_TRACE(name);
         m_session->MarkSaved();
-        type(row.edit, "7");
-        EXPECT_EQ(row.setting(block()), "7");
+        type(name, "7");
+        EXPECT_EQ(block().*setting, "7");
         EXPECT_FALSE(m_session->SavedFlag());
     }
     for (const char *box : {"LimSupCheck", "LimInfCheck"}) {
@@ -226,35 +185,17 @@ TEST_F(BlockWindowTest, ActivationRefillsTheDescriptionUnlessTheUserIsEditingIt)
     EXPECT_EQ(edit("DescricaoText")->text(), QStringLiteral("Depois"));
 }
 
-TEST_F(BlockWindowTest, TextsFollowTheLanguage)
+TEST_F(BlockWindowTest, ApplyMessagesArePortugueseInBothLanguages)
 {
-    struct Row
-    {
-        Language language;
-        const char *caption;
-        const char *functionLabel;
-        const char *limits;
-        const char *upperHint;
-    };
-    const Row rows[] = {
-        {Language::Portuguese,
-         "Bloco de Cálculo",
-         "Função",
-         "Limites:",
-         "Limite superior para saída"},
-        {Language::English, "Calculations Block", "Function", "Limits", "Output Upper Limit"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.caption);
-        m_session->SetEnglishFlag(row.language == Language::English);
+    const std::pair<Language, const char *> rows[]
+        = {{Language::Portuguese, "Bloco de Cálculo"}, {Language::English, "Calculations Block"}};
+    for (const auto &[language, caption] : rows) {
+        SCOPED_TRACE(caption);
+        m_session->SetEnglishFlag(language == Language::English);
         open();
         activate();
-        EXPECT_EQ(m_window->windowTitle(), QString::fromUtf8(row.caption));
-        EXPECT_EQ(labelText("Label2"), QString::fromUtf8(row.functionLabel));
-        EXPECT_EQ(widget<QGroupBox>("GroupBox1")->title(), QString::fromUtf8(row.limits));
-        EXPECT_EQ(edit("LimSupText")->toolTip(), QString::fromUtf8(row.upperHint));
+        EXPECT_EQ(m_window->windowTitle(), QString::fromUtf8(caption));
 
-        // Apply's messages are Portuguese in both languages.
         m_dialogs.informations.clear();
         type("FuncaoTr", "2a");
         apply();

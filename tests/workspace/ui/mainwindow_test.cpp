@@ -27,6 +27,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace zelvar {
 namespace {
@@ -93,6 +94,22 @@ protected:
         m_form->FinishStartUp();
     }
 
+    // A fresh plant from "Novo", started in a language.
+    void newPlant(Language language = Language::Portuguese)
+    {
+        startIn(language);
+        trigger("Novo1");
+    }
+
+    // Started on a fresh plant that then holds unsaved work.
+    void changedPlant(const char *title = "", Language language = Language::Portuguese)
+    {
+        newPlant(language);
+        if (*title != '\0')
+            SetTitle(m_session->plant(), title);
+        m_session->MarkChanged();
+    }
+
     QAction *action(const char *name) const
     {
         auto *found = m_form->findChild<QAction *>(QString::fromLatin1(name));
@@ -142,16 +159,13 @@ protected:
 
 // ---- Start-up and language ----------------------------------------------------------------
 
-TEST_F(MainWindowTest, CreationShowsTheSplashAndOnlyFileAndHelpMenus)
+TEST_F(MainWindowTest, SplashShowsOnlyFileAndHelpMenusUntilItsTimerFinishesStartUp)
 {
-    SplashWindow *splash = m_form->splash();
-    ASSERT_NE(splash, nullptr);
-    EXPECT_EQ(splash->size(), QSize(602, 452));
+    QPointer<SplashWindow> splash = m_form->splash();
+    ASSERT_FALSE(splash.isNull());
     EXPECT_TRUE(splash->isVisible());
     EXPECT_FALSE(splash->BotaoFechar()->isVisibleTo(splash));
     EXPECT_TRUE(splash->Timer1()->isActive());
-    EXPECT_EQ(splash->Timer1()->interval(), 3000);
-
     EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Zelvar (v 7.8)"));
     EXPECT_FALSE(action("Salvar1")->isVisible());
     EXPECT_TRUE(toolMenusVisible(false));
@@ -160,56 +174,49 @@ TEST_F(MainWindowTest, CreationShowsTheSplashAndOnlyFileAndHelpMenus)
     EXPECT_FALSE(galleryVisible());
     EXPECT_TRUE(m_session->IsRunning());
     EXPECT_TRUE(m_session->SavedFlag());
-    EXPECT_EQ(widget<QTextEdit>("RichEdit1")->width(), 288);
-}
 
-TEST_F(MainWindowTest, SplashTimerFinishesStartUpAndClosesTheSplash)
-{
     startIn(Language::Portuguese);
-    QPointer<SplashWindow> splash = m_form->splash();
     m_form->FinishStartUp(); // a second call changes nothing
-
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
     EXPECT_TRUE(splash.isNull());
     EXPECT_TRUE(galleryVisible());
     EXPECT_TRUE(m_dialogs.questions.isEmpty());
 }
 
-TEST_F(MainWindowTest, FirstRunAnsweredYesWritesEnglishAndTurnsTheWindowToEnglish)
+TEST_F(MainWindowTest, FirstRunAsksForEnglishAndWritesTheAnswer)
 {
-    m_dialogs.answers = {true};
-    m_form->FinishStartUp();
+    struct Row
+    {
+        bool yes;
+        const char *written;
+        const char *novo;
+        const char *hint;
+    };
+    const Row rows[] = {
+        {true, "<language> English\r\n", "New", "Click here for aditional informations"},
+        {false, "<language> Portuguese\r\n", "Novo", "Clique aqui para informações adicionais"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.written);
+        QFile::remove(preferencesPath());
+        m_dialogs.questions.clear();
+        makeWindow(m_startFolder);
+        m_dialogs.answers = {row.yes};
+        m_form->FinishStartUp();
 
-    ASSERT_EQ(m_dialogs.questions.size(), 1);
-    EXPECT_EQ(m_dialogs.questions.front(),
-              QString::fromUtf8("Portuguese is the current language. Do you wish to convert to "
-                                "english? (Converter textos inglês?)"));
-    EXPECT_EQ(readAll(preferencesPath()), QByteArray("<language> English\r\n"));
-    EXPECT_TRUE(m_session->EnglishFlag());
-    EXPECT_TRUE(action("English1")->isChecked());
-    EXPECT_FALSE(action("Portuguese1")->isChecked());
-    EXPECT_EQ(action("Novo1")->text(), QStringLiteral("New"));
-    EXPECT_EQ(action("PausarSimulao2")->text(), QStringLiteral("Stop Simulation"));
-    EXPECT_EQ(action("VdeoAulas1")->text(), QString::fromUtf8("Vídeo Aulas"));
-    EXPECT_EQ(widget<QLabel>("Label21")->text(),
-              QStringLiteral("Click here for aditional informations"));
-    EXPECT_EQ(widget<QTabWidget>("TabbedNotebook1")->tabText(5), QStringLiteral("Others"));
-    EXPECT_EQ(widget<QLabel>("sim4Title")->text(), QStringLiteral("Linearized pH control"));
-    EXPECT_TRUE(galleryVisible());
-}
-
-TEST_F(MainWindowTest, FirstRunAnsweredNoWritesPortuguese)
-{
-    m_dialogs.answers = {false};
-    m_form->FinishStartUp();
-
-    EXPECT_EQ(readAll(preferencesPath()), QByteArray("<language> Portuguese\r\n"));
-    EXPECT_FALSE(m_session->EnglishFlag());
-    EXPECT_TRUE(action("Portuguese1")->isChecked());
-    EXPECT_FALSE(action("English1")->isChecked());
-    EXPECT_EQ(action("Novo1")->text(), QStringLiteral("Novo"));
-    EXPECT_EQ(widget<QLabel>("Label21")->text(),
-              QString::fromUtf8("Clique aqui para informações adicionais"));
+        EXPECT_EQ(
+            m_dialogs.questions,
+            QStringList{QString::fromUtf8("Portuguese is the current language. Do you wish "
+                                          "to convert to english? (Converter textos inglês?)")});
+        EXPECT_EQ(readAll(preferencesPath()), QByteArray(row.written));
+        EXPECT_EQ(m_session->EnglishFlag(), row.yes);
+        EXPECT_EQ(action("English1")->isChecked(), row.yes);
+        EXPECT_EQ(action("Portuguese1")->isChecked(), !row.yes);
+        EXPECT_EQ(action("Novo1")->text(), QString::fromUtf8(row.novo));
+        EXPECT_EQ(widget<QLabel>("Label21")->text(), QString::fromUtf8(row.hint));
+        EXPECT_TRUE(galleryVisible());
+    }
 }
 
 struct PreferencesCase
@@ -232,7 +239,6 @@ TEST_P(PreferencesFileAtStartUp, DecidesTheLanguageWithoutAskingAndKeepsTheFile)
     EXPECT_TRUE(m_dialogs.questions.isEmpty());
     EXPECT_EQ(m_session->EnglishFlag(), GetParam().english);
     EXPECT_EQ(action("English1")->isChecked(), GetParam().english);
-    EXPECT_EQ(action("Portuguese1")->isChecked(), !GetParam().english);
     EXPECT_EQ(readAll(preferencesPath()), GetParam().content);
     EXPECT_TRUE(galleryVisible());
 }
@@ -261,38 +267,43 @@ TEST_F(MainWindowTest, UnwritablePreferencesKeepTheAnswerShowOneErrorAndStillSho
     EXPECT_TRUE(galleryVisible());
 }
 
-TEST_F(MainWindowTest, LanguageItemsRewriteTheFileOnlyForTheOtherLanguageAndKeepTheirCheck)
+TEST_F(MainWindowTest, LanguageItemsRewriteTheFileOnlyForTheOtherLanguageAndAskForARestart)
 {
-    startIn(Language::Portuguese);
+    const std::tuple<bool, const char *, const char *> rows[]
+        = {{false, "<language> English\r\n", "It is necessary restart application"},
+           {true, "<language> Portuguese\r\n", "É necessário reiniciar o aplicativo"}};
+    for (const auto &[english, written, message] : rows) {
+        SCOPED_TRACE(written);
+        const char *same = english ? "English1" : "Portuguese1";
+        const char *other = english ? "Portuguese1" : "English1";
+        makeWindow(m_startFolder);
+        m_dialogs.informations.clear();
+        startIn(english ? Language::English : Language::Portuguese);
 
-    trigger("Portuguese1");
-    EXPECT_TRUE(m_dialogs.informations.isEmpty());
-    EXPECT_TRUE(action("Portuguese1")->isChecked());
+        trigger(same);
+        EXPECT_TRUE(m_dialogs.informations.isEmpty());
+        trigger(other);
 
-    trigger("English1");
-    EXPECT_EQ(readAll(preferencesPath()), QByteArray("<language> English\r\n"));
-    EXPECT_EQ(m_dialogs.informations,
-              QStringList{QStringLiteral("It is necessary restart application")});
-    EXPECT_TRUE(action("Portuguese1")->isChecked());
-    EXPECT_FALSE(action("English1")->isChecked());
-    EXPECT_FALSE(m_session->EnglishFlag());
-    EXPECT_EQ(action("Novo1")->text(), QStringLiteral("Novo"));
-}
-
-TEST_F(MainWindowTest, PortugueseItemInEnglishModeAsksForARestartInPortuguese)
-{
-    startIn(Language::English);
-
-    trigger("Portuguese1");
-    EXPECT_EQ(readAll(preferencesPath()), QByteArray("<language> Portuguese\r\n"));
-    EXPECT_EQ(m_dialogs.informations,
-              QStringList{QString::fromUtf8("É necessário reiniciar o aplicativo")});
-    EXPECT_TRUE(action("English1")->isChecked());
-    EXPECT_TRUE(m_session->EnglishFlag());
-    EXPECT_EQ(action("Novo1")->text(), QStringLiteral("New"));
+        EXPECT_EQ(readAll(preferencesPath()), QByteArray(written));
+        EXPECT_EQ(m_dialogs.informations, QStringList{QString::fromUtf8(message)});
+        // The window keeps its language until the restart.
+        EXPECT_TRUE(action(same)->isChecked());
+        EXPECT_FALSE(action(other)->isChecked());
+        EXPECT_EQ(m_session->EnglishFlag(), english);
+        EXPECT_EQ(action("Novo1")->text(),
+                  english ? QStringLiteral("New") : QStringLiteral("Novo"));
+    }
 }
 
 // ---- Menu bar ------------------------------------------------------------------------------
+
+QStringList names(const QList<QAction *> &items)
+{
+    QStringList result;
+    for (QAction *item : items)
+        result.append(item->isSeparator() ? QStringLiteral("-") : item->objectName());
+    return result;
+}
 
 TEST_F(MainWindowTest, MenuBarHoldsTheIndicatorAndTheMenusInOrder)
 {
@@ -300,76 +311,39 @@ TEST_F(MainWindowTest, MenuBarHoldsTheIndicatorAndTheMenusInOrder)
     auto *indicator = qobject_cast<QToolButton *>(bar->cornerWidget(Qt::TopLeftCorner));
     ASSERT_NE(indicator, nullptr);
     EXPECT_EQ(indicator->defaultAction(), action("Salvar1"));
-
-    QStringList names;
-    for (QAction *item : bar->actions())
-        names.append(item->objectName());
-    EXPECT_EQ(names,
-              (QStringList{"Arquivo1",
-                           "Exemplos1",
-                           "Configurao2",
-                           "Configurao1",
-                           "Dese1",
-                           "Variveis1",
-                           "RegistradorXY1",
-                           "Opes1",
-                           "Sobre1"}));
-
-    QStringList fileItems;
-    for (QAction *item : widget<QMenu>("Arquivo1")->actions())
-        fileItems.append(item->isSeparator() ? QStringLiteral("-") : item->objectName());
-    EXPECT_EQ(
-        fileItems,
-        (QStringList{
-            "Novo1", "Abrir1", "SalvarComo1", "-", "Sair1", "SelectLanguage1", "Pastacorrente1"}));
-
-    QStringList helpItems;
-    for (QAction *item : widget<QMenu>("Sobre1")->actions())
-        helpItems.append(item->objectName());
-    EXPECT_EQ(
-        helpItems,
-        (QStringList{
-            "Comentrios1", "utorial1", "VdeoAulas1", "IntroduoControledeProcessos1", "Sobre3"}));
-
-    EXPECT_EQ(action("Configurao2")->toolTip(), QString::fromUtf8("Inclusão de objetos "));
-    EXPECT_EQ(action("Configurao1")->toolTip(),
-              QString::fromUtf8("Inclusão de sinais aleatórios para simular distúrbios"));
+    EXPECT_EQ(names(bar->actions()).join(' '),
+              "Arquivo1 Exemplos1 Configurao2 Configurao1 Dese1 Variveis1 RegistradorXY1 Opes1 "
+              "Sobre1");
+    EXPECT_EQ(names(widget<QMenu>("Arquivo1")->actions()).join(' '),
+              "Novo1 Abrir1 SalvarComo1 - Sair1 SelectLanguage1 Pastacorrente1");
+    EXPECT_EQ(names(widget<QMenu>("Sobre1")->actions()).join(' '),
+              "Comentrios1 utorial1 VdeoAulas1 IntroduoControledeProcessos1 Sobre3");
     for (const char *name : {"PausarSimulao2", "MoverObjetos2", "ExcluirObjetos", "Comentrios1"}) {
         EXPECT_TRUE(action(name)->isCheckable()) << name;
         EXPECT_FALSE(action(name)->isChecked()) << name;
     }
 }
 
-TEST_F(MainWindowTest, NovoShowsEveryMenuTheIndicatorAndTheCommentPane)
+TEST_F(MainWindowTest, NovoShowsEveryMenuAndExemplosHidesThemAgain)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
+    newPlant();
 
     EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Zelvar v 7.8"));
     EXPECT_TRUE(action("Salvar1")->isVisible());
-    EXPECT_EQ(action("Salvar1")->property("imageIndex").toInt(), 0);
-    EXPECT_EQ(action("Salvar1")->text(), QStringLiteral("To salvo!"));
     EXPECT_TRUE(toolMenusVisible(true));
     EXPECT_FALSE(galleryVisible());
     EXPECT_FALSE(widget<QTextEdit>("RichEdit1")->isHidden());
     EXPECT_TRUE(action("Comentrios1")->isChecked());
     EXPECT_TRUE(m_session->SavedFlag());
     EXPECT_TRUE(m_session->CurrentPlantFile.isEmpty());
-}
 
-TEST_F(MainWindowTest, ExemplosHidesTheMenusAgainAndLeavesAnEmptySavedPlant)
-{
-    startIn(Language::Portuguese);
-    trigger("Novo1");
     trigger("Exemplos1");
 
     EXPECT_FALSE(action("Salvar1")->isVisible());
     EXPECT_TRUE(toolMenusVisible(false));
     EXPECT_TRUE(galleryVisible());
     EXPECT_TRUE(widget<QTextEdit>("RichEdit1")->isHidden());
-    EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Zelvar v 7.8"));
     EXPECT_TRUE(m_session->SavedFlag());
-
     // Regression: the gallery's empty plant must not ask to be saved by the next command.
     trigger("Novo1");
     EXPECT_TRUE(m_dialogs.questions.isEmpty());
@@ -377,41 +351,31 @@ TEST_F(MainWindowTest, ExemplosHidesTheMenusAgainAndLeavesAnEmptySavedPlant)
 
 // ---- Saved indicator -----------------------------------------------------------------------
 
-struct IndicatorCase
+TEST_F(MainWindowTest, SavedIndicatorFollowsTheSavedFlagInTheLanguage)
 {
-    const char *name;
-    Language language;
-    bool changed;
-    const char *caption;
-    int image;
-};
+    struct Row
+    {
+        Language language;
+        bool changed;
+        const char *caption;
+        int image;
+    };
+    const Row rows[] = {{Language::Portuguese, false, "To salvo!", 0},
+                        {Language::Portuguese, true, "Salve me!", 1},
+                        {Language::English, false, "I´m saved!", 0},
+                        {Language::English, true, "Save me!", 1}};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.caption);
+        makeWindow(m_startFolder);
+        newPlant(row.language);
+        if (row.changed)
+            m_session->MarkChanged();
 
-class SavedIndicatorCaption : public MainWindowTest,
-                              public ::testing::WithParamInterface<IndicatorCase>
-{
-};
-
-TEST_P(SavedIndicatorCaption, FollowsTheSavedFlagInTheLanguage)
-{
-    startIn(GetParam().language);
-    trigger("Novo1");
-    if (GetParam().changed)
-        m_session->MarkChanged();
-
-    EXPECT_EQ(action("Salvar1")->text(), QString::fromUtf8(GetParam().caption));
-    EXPECT_EQ(action("Salvar1")->property("imageIndex").toInt(), GetParam().image);
-    EXPECT_EQ(widget<QToolButton>("Salvar1Button")->text(), QString::fromUtf8(GetParam().caption));
+        EXPECT_EQ(action("Salvar1")->text(), QString::fromUtf8(row.caption));
+        EXPECT_EQ(action("Salvar1")->property("imageIndex").toInt(), row.image);
+        EXPECT_EQ(widget<QToolButton>("Salvar1Button")->text(), QString::fromUtf8(row.caption));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MainWindow,
-    SavedIndicatorCaption,
-    ::testing::Values(IndicatorCase{"PortugueseSaved", Language::Portuguese, false, "To salvo!", 0},
-                      IndicatorCase{
-                          "PortugueseChanged", Language::Portuguese, true, "Salve me!", 1},
-                      IndicatorCase{"EnglishSaved", Language::English, false, "I´m saved!", 0},
-                      IndicatorCase{"EnglishChanged", Language::English, true, "Save me!", 1}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 // ---- Save As and the quick save ------------------------------------------------------------
 
@@ -461,8 +425,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MainWindowTest, SaveAsKeepsAnExistingTitleAndCaption)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
+    newPlant();
     SetTitle(m_session->plant(), "Caldeira");
     m_form->setWindowTitle(QStringLiteral("Caldeira"));
     m_dialogs.saveFiles = {plantFile(QStringLiteral("boiler"))};
@@ -474,25 +437,26 @@ TEST_F(MainWindowTest, SaveAsKeepsAnExistingTitleAndCaption)
     EXPECT_TRUE(QFileInfo::exists(plantFile(QStringLiteral("boiler.smp"))));
 }
 
-TEST_F(MainWindowTest, CancelledSaveAsChangesNothing)
+TEST_F(MainWindowTest, CancelledSaveChangesNothing)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
-    m_session->MarkChanged();
-    m_dialogs.saveFiles = {QString()};
+    for (const char *command : {"SalvarComo1", "Salvar1"}) {
+        SCOPED_TRACE(command);
+        makeWindow(m_startFolder);
+        changedPlant();
+        m_dialogs.saveFiles = {QString()};
 
-    trigger("SalvarComo1");
+        trigger(command);
 
-    EXPECT_FALSE(m_session->SavedFlag());
-    EXPECT_TRUE(m_session->CurrentPlantFile.isEmpty());
-    EXPECT_TRUE(m_session->plant().title.empty());
-    EXPECT_EQ(action("Salvar1")->text(), QStringLiteral("Salve me!"));
+        EXPECT_FALSE(m_session->SavedFlag());
+        EXPECT_TRUE(m_session->CurrentPlantFile.isEmpty());
+        EXPECT_TRUE(m_session->plant().title.empty());
+        EXPECT_EQ(action("Salvar1")->text(), QStringLiteral("Salve me!"));
+    }
 }
 
 TEST_F(MainWindowTest, QuickSaveOfANamedPlantWritesWithoutADialog)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
+    newPlant();
     m_dialogs.saveFiles = {plantFile(QStringLiteral("first"))};
     trigger("Salvar1");
     ASSERT_EQ(m_session->CurrentPlantFile, plantFile(QStringLiteral("first.smp")));
@@ -506,24 +470,9 @@ TEST_F(MainWindowTest, QuickSaveOfANamedPlantWritesWithoutADialog)
     EXPECT_TRUE(m_session->SavedFlag());
 }
 
-TEST_F(MainWindowTest, CancelledFirstQuickSaveChangesNothing)
-{
-    startIn(Language::Portuguese);
-    trigger("Novo1");
-    m_session->MarkChanged();
-    m_dialogs.saveFiles = {QString()};
-
-    trigger("Salvar1");
-
-    EXPECT_FALSE(m_session->SavedFlag());
-    EXPECT_TRUE(m_session->CurrentPlantFile.isEmpty());
-}
-
 TEST_F(MainWindowTest, FailedSaveShowsTheErrorAndLeavesThePlantChanged)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
-    m_session->MarkChanged();
+    changedPlant();
     m_dialogs.saveFiles = {plantFile(QStringLiteral("no/such/folder/plant"))};
 
     trigger("SalvarComo1");
@@ -537,10 +486,7 @@ TEST_F(MainWindowTest, FailedSaveShowsTheErrorAndLeavesThePlantChanged)
 
 TEST_F(MainWindowTest, NovoOfAChangedPlantInEnglishAsksAndNoDiscards)
 {
-    startIn(Language::English);
-    trigger("Novo1");
-    SetTitle(m_session->plant(), "Old");
-    m_session->MarkChanged();
+    changedPlant("Old", Language::English);
     m_dialogs.answers = {false};
 
     trigger("Novo1");
@@ -553,10 +499,7 @@ TEST_F(MainWindowTest, NovoOfAChangedPlantInEnglishAsksAndNoDiscards)
 
 TEST_F(MainWindowTest, YesThenCancelledSaveDialogCancelsTheOpen)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
-    SetTitle(m_session->plant(), "Unsaved work");
-    m_session->MarkChanged();
+    changedPlant("Unsaved work");
     m_dialogs.answers = {true};
     m_dialogs.saveFiles = {QString()};
 
@@ -570,9 +513,7 @@ TEST_F(MainWindowTest, YesThenCancelledSaveDialogCancelsTheOpen)
 
 TEST_F(MainWindowTest, YesSavesUnderTheNameAsReturnedBeforeTheExamples)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
-    m_session->MarkChanged();
+    changedPlant();
     m_dialogs.answers = {true};
     m_dialogs.saveFiles = {plantFile(QStringLiteral("kept"))};
 
@@ -587,10 +528,7 @@ TEST_F(MainWindowTest, YesSavesUnderTheNameAsReturnedBeforeTheExamples)
 
 TEST_F(MainWindowTest, CancelledOpenDialogChangesNothing)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
-    SetTitle(m_session->plant(), "Current");
-    m_session->MarkChanged();
+    changedPlant("Current");
     m_dialogs.answers = {false};
     m_dialogs.openFiles = {QString()};
 
@@ -598,13 +536,11 @@ TEST_F(MainWindowTest, CancelledOpenDialogChangesNothing)
 
     EXPECT_EQ(m_session->plant().title, "Current");
     EXPECT_FALSE(m_session->SavedFlag());
-    EXPECT_EQ(action("Salvar1")->text(), QStringLiteral("Salve me!"));
 }
 
 TEST_F(MainWindowTest, OpenReadsTheFileShowsItsTitleAndMovesTheWorkingFolder)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
+    newPlant();
     const QString file = plantFile(QStringLiteral("plants/reactor.smp"));
     writeAll(file, plantFileBytes("Reator"));
     m_dialogs.openFiles = {file};
@@ -625,8 +561,7 @@ TEST_F(MainWindowTest, OpenReadsTheFileShowsItsTitleAndMovesTheWorkingFolder)
 
 TEST_F(MainWindowTest, FailedReadKeepsThePlantTheMenusAndTheTimer)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
+    newPlant();
     SetTitle(m_session->plant(), "Current");
     trigger("PausarSimulao2");
     const QString file = plantFile(QStringLiteral("broken.smp"));
@@ -645,14 +580,12 @@ TEST_F(MainWindowTest, FailedReadKeepsThePlantTheMenusAndTheTimer)
 
 TEST_F(MainWindowTest, ClosingAChangedPlantAsksInPortugueseAndYesThenCancelKeepsTheWindow)
 {
-    startIn(Language::English);
-    trigger("Novo1");
-    m_session->MarkChanged();
-    m_form->show();
+    changedPlant("", Language::English);
     int closed = 0;
     QObject::connect(m_form.get(), &TForm1::closed, [&closed] { ++closed; });
     m_dialogs.answers = {true};
     m_dialogs.saveFiles = {QString()};
+    m_form->show();
 
     m_form->close();
 
@@ -668,34 +601,23 @@ TEST_F(MainWindowTest, ClosingAChangedPlantAsksInPortugueseAndYesThenCancelKeeps
 
 // ---- Options and help ----------------------------------------------------------------------
 
-TEST_F(MainWindowTest, PauseTogglesTheTimerAndTheCheckMarkFollows)
+TEST_F(MainWindowTest, PauseTogglesTheTimerAndOpeningAPlantLeavesItPaused)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
+    newPlant();
+    const QString file = plantFile(QStringLiteral("paused.smp"));
+    writeAll(file, plantFileBytes("Paused"));
+    m_dialogs.openFiles = {file};
 
     trigger("PausarSimulao2");
+    EXPECT_FALSE(m_session->IsRunning());
+    trigger("Abrir1");
+    ASSERT_EQ(m_session->plant().title, "Paused");
     EXPECT_FALSE(m_session->IsRunning());
     EXPECT_TRUE(action("PausarSimulao2")->isChecked());
 
     trigger("PausarSimulao2");
     EXPECT_TRUE(m_session->IsRunning());
     EXPECT_FALSE(action("PausarSimulao2")->isChecked());
-}
-
-TEST_F(MainWindowTest, OpeningAPlantLeavesAPauseAPause)
-{
-    startIn(Language::Portuguese);
-    trigger("Novo1");
-    trigger("PausarSimulao2");
-    const QString file = plantFile(QStringLiteral("paused.smp"));
-    writeAll(file, plantFileBytes("Paused"));
-    m_dialogs.openFiles = {file};
-
-    trigger("Abrir1");
-
-    ASSERT_EQ(m_session->plant().title, "Paused");
-    EXPECT_FALSE(m_session->IsRunning());
-    EXPECT_TRUE(action("PausarSimulao2")->isChecked());
 }
 
 TEST_F(MainWindowTest, EditModesSetTheCursorEachByItsOwnMark)
@@ -716,8 +638,7 @@ TEST_F(MainWindowTest, EditModesSetTheCursorEachByItsOwnMark)
 
 TEST_F(MainWindowTest, CommentItemShowsThePaneWithoutMarkingThePlantChanged)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
+    newPlant();
 
     trigger("Comentrios1");
 
@@ -806,9 +727,7 @@ TEST_F(MainWindowTest, AboutBoxShowsThePictureAndClosesWithItsButton)
             about = qobject_cast<SplashWindow *>(window);
     }
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->size(), QSize(602, 452));
     EXPECT_TRUE(about->BotaoFechar()->isVisible());
-    EXPECT_EQ(about->BotaoFechar()->text(), QStringLiteral("Fechar"));
     EXPECT_FALSE(about->Timer1()->isActive());
     QPointer<SplashWindow> watch = about;
 
@@ -819,107 +738,83 @@ TEST_F(MainWindowTest, AboutBoxShowsThePictureAndClosesWithItsButton)
 
 TEST_F(MainWindowTest, ToolWindowItemsAskForTheirWindows)
 {
-    startIn(Language::Portuguese);
-    trigger("Novo1");
+    newPlant();
+    const std::pair<const char *, void (TForm1::*)()> items[]
+        = {{"Configurao2", &TForm1::configurationRequested},
+           {"Configurao1", &TForm1::signalGeneratorRequested},
+           {"Dese1", &TForm1::fastSimulationRequested},
+           {"Variveis1", &TForm1::variableListRequested},
+           {"RegistradorXY1", &TForm1::xyRecorderRequested}};
     std::map<std::string, int> requests;
-    const auto count = [this, &requests](void (TForm1::*request)(), const char *name) {
+    for (const auto &[name, request] : items)
         QObject::connect(m_form.get(), request, [&requests, name] { ++requests[name]; });
-    };
-    count(&TForm1::configurationRequested, "Configurao2");
-    count(&TForm1::signalGeneratorRequested, "Configurao1");
-    count(&TForm1::fastSimulationRequested, "Dese1");
-    count(&TForm1::variableListRequested, "Variveis1");
-    count(&TForm1::xyRecorderRequested, "RegistradorXY1");
 
-    for (const char *name : {"Configurao2", "Configurao1", "Dese1", "Variveis1", "RegistradorXY1"})
-        trigger(name);
+    for (const auto &item : items)
+        trigger(item.first);
 
-    EXPECT_EQ(requests,
-              (std::map<std::string, int>{{"Configurao2", 1},
-                                          {"Configurao1", 1},
-                                          {"Dese1", 1},
-                                          {"Variveis1", 1},
-                                          {"RegistradorXY1", 1}}));
+    for (const auto &item : items)
+        EXPECT_EQ(requests[item.first], 1) << item.first;
 }
 
 // ---- Examples gallery ----------------------------------------------------------------------
 
-struct GalleryCase
+TEST_F(MainWindowTest, EachGalleryEntryReportsItsMissingExampleThenOpensIt)
 {
-    const char *picture;
-    const char *file; // relative to the start folder
-};
-
-class GalleryEntry : public MainWindowTest, public ::testing::WithParamInterface<GalleryCase>
-{
-};
-
-TEST_P(GalleryEntry, OpensItsExampleAndHidesTheGallery)
-{
-    startIn(Language::Portuguese);
-    const QString file = plantFile(QString::fromUtf8(GetParam().file));
-    writeAll(file, plantFileBytes(GetParam().picture));
-
-    widget<QToolButton>(GetParam().picture)->click();
-
-    ASSERT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join('\n').toStdString();
-    EXPECT_TRUE(m_dialogs.informations.isEmpty());
-    EXPECT_EQ(m_session->plant().title, GetParam().picture);
-    EXPECT_EQ(m_session->CurrentPlantFile, file);
-    EXPECT_FALSE(galleryVisible());
-    EXPECT_FALSE(action("Salvar1")->isVisible());
-    EXPECT_TRUE(toolMenusVisible(true));
-    EXPECT_TRUE(m_session->SavedFlag());
-    EXPECT_TRUE(m_dialogs.questions.isEmpty());
-}
-
-TEST_P(GalleryEntry, ReportsAMissingExampleAndChangesNothing)
-{
+    const std::pair<const char *, const char *> entries[] = {
+        {"sim18", "examples/basic flow loop/basic flow loop.smp"},
+        {"sim17", "examples/course-fine flow loop/course-fine flow loop.smp"},
+        {"sim8", "examples/header pressure with 3 consumers/header pressure with 3 consumers.smp"},
+        {"sim9", "examples/nonlinear flow processes/nonlinear flow processes.smp"},
+        {"sim5", "examples/regulatory level/regulatory level.smp"},
+        {"sim6", "examples/surge tank/surge tank.smp"},
+        {"sim11", "examples/heat exchanger/heatexchanger.smp"},
+        {"sim14", "examples/splitrange control/splitrange.smp"},
+        {"sim12", "examples/furnace/furnace.smp"},
+        {"sim13", "examples/furnace masterslave/furnace.smp"},
+        {"sim10", "examples/reactor/reactor.smp"},
+        {"sim15", "examples/coolingplant/coolingplant.smp"},
+        {"sim16", "examples/ethaneplant/ethaneplant.smp"},
+        {"sim1", "examples/boiler/boiler.smp"},
+        {"sim3a", "examples/combustion/ratio.smp"},
+        {"sim3b", "examples/combustion/cl.smp"},
+        {"sim3c", "examples/combustion/dcl.smp"},
+        {"sim3d", "examples/combustion2fuels/combustion2fuels.smp"},
+        {"sim4", "examples/Linearized pH control/pHcontrol.smp"},
+        {"sim7", "examples/smith predictor/smithpredictor.smp"},
+        {"sim2", "examples/processes to model/4processes.smp"},
+        {"sim19", "examples/frequency response/frequencyresponse.smp"}};
     startIn(Language::English);
+    for (const auto &[picture, relative] : entries) {
+        SCOPED_TRACE(picture);
+        m_dialogs.informations.clear();
+        const QString file = plantFile(QString::fromUtf8(relative));
 
-    widget<QToolButton>(GetParam().picture)->click();
+        widget<QToolButton>(picture)->click();
+        EXPECT_EQ(m_dialogs.informations, QStringList{QStringLiteral("File not found")});
+        EXPECT_TRUE(galleryVisible());
+        EXPECT_TRUE(m_session->CurrentPlantFile.isEmpty());
 
-    EXPECT_EQ(m_dialogs.informations, QStringList{QStringLiteral("File not found")});
-    EXPECT_TRUE(galleryVisible());
-    EXPECT_TRUE(m_session->CurrentPlantFile.isEmpty());
+        m_dialogs.informations.clear();
+        writeAll(file, plantFileBytes(picture));
+        widget<QToolButton>(picture)->click();
+        ASSERT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join('\n').toStdString();
+        EXPECT_TRUE(m_dialogs.informations.isEmpty());
+        EXPECT_EQ(m_session->plant().title, picture);
+        EXPECT_EQ(m_session->CurrentPlantFile, file);
+        EXPECT_FALSE(galleryVisible());
+        EXPECT_FALSE(action("Salvar1")->isVisible());
+        EXPECT_TRUE(toolMenusVisible(true));
+        EXPECT_TRUE(m_session->SavedFlag());
+        EXPECT_TRUE(m_dialogs.questions.isEmpty());
+        trigger("Exemplos1");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MainWindow,
-    GalleryEntry,
-    ::testing::Values(
-        GalleryCase{"sim18", "examples/basic flow loop/basic flow loop.smp"},
-        GalleryCase{"sim17", "examples/course-fine flow loop/course-fine flow loop.smp"},
-        GalleryCase{
-            "sim8",
-            "examples/header pressure with 3 consumers/header pressure with 3 consumers.smp"},
-        GalleryCase{"sim9", "examples/nonlinear flow processes/nonlinear flow processes.smp"},
-        GalleryCase{"sim5", "examples/regulatory level/regulatory level.smp"},
-        GalleryCase{"sim6", "examples/surge tank/surge tank.smp"},
-        GalleryCase{"sim11", "examples/heat exchanger/heatexchanger.smp"},
-        GalleryCase{"sim14", "examples/splitrange control/splitrange.smp"},
-        GalleryCase{"sim12", "examples/furnace/furnace.smp"},
-        GalleryCase{"sim13", "examples/furnace masterslave/furnace.smp"},
-        GalleryCase{"sim10", "examples/reactor/reactor.smp"},
-        GalleryCase{"sim15", "examples/coolingplant/coolingplant.smp"},
-        GalleryCase{"sim16", "examples/ethaneplant/ethaneplant.smp"},
-        GalleryCase{"sim1", "examples/boiler/boiler.smp"},
-        GalleryCase{"sim3a", "examples/combustion/ratio.smp"},
-        GalleryCase{"sim3b", "examples/combustion/cl.smp"},
-        GalleryCase{"sim3c", "examples/combustion/dcl.smp"},
-        GalleryCase{"sim3d", "examples/combustion2fuels/combustion2fuels.smp"},
-        GalleryCase{"sim4", "examples/Linearized pH control/pHcontrol.smp"},
-        GalleryCase{"sim7", "examples/smith predictor/smithpredictor.smp"},
-        GalleryCase{"sim2", "examples/processes to model/4processes.smp"},
-        GalleryCase{"sim19", "examples/frequency response/frequencyresponse.smp"}),
-    [](const auto &info) { return std::string(info.param.picture); });
 
 TEST_F(MainWindowTest, GalleryPlacesEachEntryBesideItsTitle)
 {
     startIn(Language::Portuguese);
     auto *notebook = widget<QTabWidget>("TabbedNotebook1");
     ASSERT_EQ(notebook->count(), 6);
-    EXPECT_EQ(notebook->tabText(0), QString::fromUtf8("Vazão/Pressão"));
 
     // On "Outros" the upper left picture is the conductivity example, the lower left the
     // four processes, each with its own title at its left.
@@ -930,7 +825,6 @@ TEST_F(MainWindowTest, GalleryPlacesEachEntryBesideItsTitle)
     EXPECT_GT(lowerLeft->y(), upperLeft->y());
     EXPECT_EQ(widget<QToolButton>("sim7")->x(), 808);
     auto *title = widget<QLabel>("sim4Title");
-    EXPECT_EQ(title->text(), QStringLiteral("Condutividade Linearizado"));
     EXPECT_LT(title->geometry().right(), upperLeft->x());
     EXPECT_EQ(title->parentWidget(), upperLeft->parentWidget());
     EXPECT_EQ(notebook->indexOf(upperLeft->parentWidget()), 5);

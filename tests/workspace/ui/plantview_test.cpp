@@ -164,13 +164,23 @@ TEST_F(PlantViewTest, WithBothModesOnAClickSelectsAndNeverDeletes)
 
 struct DeleteCase
 {
-    const char *name;
-    Language language;
+    bool english;
     const char *box;
     const char *icon;
     ObjectPool pool;
     int slot;
     const char *placeholder;
+};
+
+using enum ObjectPool;
+const DeleteCase kDeleteCases[] = {
+    {false, "CheckBox78", "Proce24", Processes, 24, "<vago> Processo 24"},
+    {false, "CheckBox3", "Control3", Controllers, 3, "<vago> Controlador 3"},
+    {true, "CheckBox3", "Control3", Controllers, 3, "<empty> Controller 3"},
+    // A block's placeholder is Portuguese in both languages.
+    {true, "CheckBox33", "Bloc3", Blocks, 3, "<vago> Bloco 3"},
+    {false, "CheckBox12", "Reg2", Recorders, 2, "<vago> Registrador 2"},
+    {true, "CheckBox66", "Texto10", AnimatedTexts, 10, "<vago>Texto Animado 10"},
 };
 
 class DeleteMode : public PlantViewTest, public ::testing::WithParamInterface<DeleteCase>
@@ -180,7 +190,7 @@ class DeleteMode : public PlantViewTest, public ::testing::WithParamInterface<De
 TEST_P(DeleteMode, FreesTheObjectItsIconAndItsBox)
 {
     const DeleteCase &c = GetParam();
-    start(c.language);
+    start(c.english ? Language::English : Language::Portuguese);
     place({c.box});
     action("ExcluirObjetos")->trigger();
 
@@ -198,53 +208,10 @@ TEST_P(DeleteMode, FreesTheObjectItsIconAndItsBox)
     EXPECT_TRUE(IsPresent(plant(), c.pool, c.slot));
 }
 
-INSTANTIATE_TEST_SUITE_P(PlantView,
-                         DeleteMode,
-                         ::testing::Values(DeleteCase{"Process24",
-                                                      Language::Portuguese,
-                                                      "CheckBox78",
-                                                      "Proce24",
-                                                      ObjectPool::Processes,
-                                                      24,
-                                                      "<vago> Processo 24"},
-                                           DeleteCase{"ControllerInPortuguese",
-                                                      Language::Portuguese,
-                                                      "CheckBox3",
-                                                      "Control3",
-                                                      ObjectPool::Controllers,
-                                                      3,
-                                                      "<vago> Controlador 3"},
-                                           DeleteCase{"ControllerInEnglish",
-                                                      Language::English,
-                                                      "CheckBox3",
-                                                      "Control3",
-                                                      ObjectPool::Controllers,
-                                                      3,
-                                                      "<empty> Controller 3"},
-                                           DeleteCase{"BlockInEnglishIsPortuguese",
-                                                      Language::English,
-                                                      "CheckBox33",
-                                                      "Bloc3",
-                                                      ObjectPool::Blocks,
-                                                      3,
-                                                      "<vago> Bloco 3"},
-                                           DeleteCase{"Recorder",
-                                                      Language::Portuguese,
-                                                      "CheckBox12",
-                                                      "Reg2",
-                                                      ObjectPool::Recorders,
-                                                      2,
-                                                      "<vago> Registrador 2"},
-                                           DeleteCase{"AnimatedText",
-                                                      Language::English,
-                                                      "CheckBox66",
-                                                      "Texto10",
-                                                      ObjectPool::AnimatedTexts,
-                                                      10,
-                                                      "<vago>Texto Animado 10"}),
-                         [](const ::testing::TestParamInfo<DeleteCase> &info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    PlantView, DeleteMode, ::testing::ValuesIn(kDeleteCases), [](const auto &info) {
+        return std::string(info.param.icon) + (info.param.english ? "English" : "Portuguese");
+    });
 
 TEST_F(PlantViewTest, DeletingAnAnimatedTextHidesItsNameLabelToo)
 {
@@ -387,18 +354,12 @@ public:
     QSlider *bar = nullptr;
 };
 
-TEST_F(SliderTest, MovingTheSliderWritesPercentAndShowsEngineeringUnits)
+TEST_F(SliderTest, SliderWritesPercentAndEnterTakesEngineeringUnits)
 {
     bar->setValue(2500);
-
     EXPECT_EQ(text->text(), QStringLiteral("50.00"));
     EXPECT_EQ(plant().memories.Value(15), 25.0);
     EXPECT_FALSE(m_session->SavedFlag());
-}
-
-TEST_F(SliderTest, EnterTakesAValueInEngineeringUnits)
-{
-    bar->setValue(2500);
 
     enter(QStringLiteral("150"));
 
