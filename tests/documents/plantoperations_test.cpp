@@ -5,30 +5,6 @@
 namespace zelvar {
 namespace {
 
-TEST(PlantOperations, ObjectNumbersFollowTheSlotTables)
-{
-    EXPECT_EQ(ObjectNumberOf(ObjectPool::Controllers, 7), 7);
-    EXPECT_EQ(ObjectNumberOf(ObjectPool::Processes, 11), 31);
-    EXPECT_EQ(ObjectNumberOf(ObjectPool::Processes, 23), 73);
-    EXPECT_EQ(ObjectNumberOf(ObjectPool::Blocks, 21), 75);
-    EXPECT_EQ(ObjectNumberOf(ObjectPool::Blocks, 24), 78);
-    EXPECT_EQ(ObjectNumberOf(ObjectPool::Recorders, 10), 210);
-    EXPECT_EQ(ObjectNumberOf(ObjectPool::AnimatedTexts, 10), 110);
-}
-
-TEST(PlantOperations, PlaceholdersInBothLanguages)
-{
-    EXPECT_EQ(InventoryPlaceholder(ObjectPool::Controllers, 3, Language::English),
-              "<empty> Controller 3");
-    EXPECT_EQ(InventoryPlaceholder(ObjectPool::Blocks, 3, Language::Portuguese), "<vago> Bloco 3");
-    EXPECT_EQ(InventoryPlaceholder(ObjectPool::AnimatedTexts, 20, Language::Portuguese),
-              "<vago>Texto Animado 20");
-    EXPECT_EQ(InventoryPlaceholder(ObjectPool::AnimatedTexts, 1, Language::English),
-              "<empty>Animated Text1");
-    const Plant english(Language::English);
-    EXPECT_EQ(english.recorderInventory[4].caption, "<empty> Register 4");
-}
-
 TEST(PlantOperations, SliderNameRelabelsDescribesAndWidens)
 {
     Plant plant;
@@ -82,17 +58,9 @@ TEST(PlantOperations, PushButtonsPanelAndRelease)
     EXPECT_EQ(CommandPanelHeight(plant), 0);
 }
 
-TEST(PlantOperations, MoveModePlacesEachKindOfThing)
+TEST(PlantOperations, MoveModePlacesTheThingsThatAreNotIcons)
 {
     Plant plant;
-    MoveObject(plant, 2, 100, 50);
-    EXPECT_EQ(plant.controllerIcons[1].left, 100);
-    MoveObject(plant, 14, 7, 8);
-    EXPECT_EQ(plant.processIcons[24].top, 8);
-    MoveObject(plant, 19, 1, 2);
-    EXPECT_EQ(plant.blockIcons[21].left, 1);
-    MoveObject(plant, 42, 3, 4);
-    EXPECT_EQ(plant.processIcons[20].left, 3);
     MoveObject(plant, 92, 300, 200);
     EXPECT_EQ(plant.animatedTextIcons[20].top, 200);
     EXPECT_EQ(plant.animatedTextIcons[20].labelTop, 187);
@@ -128,9 +96,6 @@ TEST(PlantOperations, EveryIconsObjectIdMovesThatIcon)
             EXPECT_EQ(icon.top, 500 + slot) << static_cast<int>(pool) << " slot " << slot;
         }
     }
-    EXPECT_EQ(ObjectIdOf(ObjectPool::Processes, 24), 14);
-    EXPECT_EQ(ObjectIdOf(ObjectPool::Blocks, 21), 19);
-    EXPECT_EQ(ObjectIdOf(ObjectPool::AnimatedTexts, 20), 92);
 }
 
 TEST(PlantOperations, ShapeControlsStayEnabledAndRectangleScaleFollowsSize)

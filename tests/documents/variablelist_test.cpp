@@ -36,12 +36,9 @@ TEST_F(VariableListTest, StartsWithTheFixedTexts)
 {
     EXPECT_EQ(list.Cell(Grid::ControlSignals, 0, 7), "Descrição");
     EXPECT_EQ(list.Cell(Grid::ControlSignals, 17, 0), "M01");
-    EXPECT_EQ(list.Cell(Grid::ControlSignals, 6, 1), "Entrada de Dados 6");
     EXPECT_EQ(list.Cell(Grid::ControlSignals, 34, 1), "Reservado");
-    EXPECT_EQ(list.Cell(Grid::ControlSignals, 34, 8), "");
     EXPECT_EQ(list.Cell(Grid::ControlSignals, 52, 7), "Posição Atuador 1");
     EXPECT_EQ(list.Cell(Grid::ControlSignals, 52, 3), "0.0");
-    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 1, 0), "M21");
     EXPECT_EQ(list.Cell(Grid::ProcessVariables, 1, 1), "Variável de Processo");
 }
 

@@ -99,18 +99,6 @@ TEST(ControllerRecord, WritesTheLabelsAsStoredFilesHaveThem)
     EXPECT_EQ(Written(ConfiguredController()), expected);
 }
 
-TEST(ControllerRecord, ControllerTenAndALocalSetpointOfHundredPercent)
-{
-    Controller controller(10);
-    controller.Setpoint = 100;
-    const std::vector<std::string> lines = Written(controller);
-    ASSERT_EQ(lines.size(), 30u);
-    EXPECT_EQ(lines[0], "=====<<<CONTROLADOR:10>>>=====");
-    EXPECT_EQ(lines[1], "{C10/01} Tag:PID10");
-    EXPECT_EQ(lines[26], "{C10/26} Habilita Modo Remoto:True");
-    EXPECT_EQ(lines[28], "{C10/28} 100.00");
-}
-
 TEST(ControllerRecord, ReadsBackWhatItWrote)
 {
     const std::vector<std::string> lines = Written(ConfiguredController());

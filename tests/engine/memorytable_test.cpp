@@ -19,9 +19,7 @@ TEST(MemoryTable, StartsWithTheDefaultsAndFixedDescriptions)
     EXPECT_EQ(table.MemoryLSE[50], "100.00");
     EXPECT_EQ(table.Description(50), "");
     EXPECT_EQ(table.Description(11), "Chave_1");
-    EXPECT_EQ(table.Description(12), "Chave_2");
     EXPECT_EQ(table.Description(13), "Saída Linearizador");
-    EXPECT_EQ(table.Description(14), "Reservado");
     EXPECT_EQ(table.Description(15), "Track 1");
     EXPECT_EQ(table.Description(20), "Track 6");
     EXPECT_EQ(table.Description(100), "");

@@ -57,10 +57,9 @@ TEST_F(AnimatedTextTest, CrossingTheAlarmLimits)
     plant.memories.SetValue(5, 150.0);
     ChooseTextMemory(text, 20, plant.memories);
     ASSERT_TRUE(ApplyTextSettings(text, plant.memories));
-    // below, on the low limit, inside, on the high limit, above it, the high limit moved up
+    // below, on the low limit, on the high limit, above it, the high limit moved up
     for (const auto &[percent, m05, colour] : {std::tuple{9.0, 150.0, kAnimatedTextRed},
                                                {10.0, 150.0, kAnimatedTextBlue},
-                                               {50.0, 150.0, kAnimatedTextBlue},
                                                {75.0, 150.0, kAnimatedTextBlue},
                                                {76.0, 150.0, kAnimatedTextRed},
                                                {76.0, 160.0, kAnimatedTextBlue}}) {

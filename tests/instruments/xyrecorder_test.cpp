@@ -143,12 +143,6 @@ TEST_F(XYRecorderTest, RecordIsNineteenLinesOfNothing)
     EXPECT_EQ(lines[0], "=====<<<REGISTRADOR XY>>>=====");
     EXPECT_EQ(lines[1], "{X/01} ");
     EXPECT_EQ(lines[18], "{X/18} ");
-
-    std::vector<std::string> file = lines;
-    file.push_back("vago");
-    PlantTextReader reader(file);
-    LeParametros(recorder, reader);
-    EXPECT_EQ(reader.ReadLine(), "vago");
 }
 
 } // namespace

@@ -36,71 +36,18 @@ protected:
     double output() const { return m_session->plant().memories.Value(41); }
 };
 
-TEST_F(BlockWindowTest, ApplyReportsEachInvalidFieldAndKeepsItsPreviousText)
+TEST_F(BlockWindowTest, AppliedFunctionDrivesItsMemoryAndTheShownValue)
 {
-    struct Row
-    {
-        const char *edit;
-        const char *box; // ticked first, or null
-        const char *good;
-        const char *bad;
-        const char *message;
-    };
-    // In the order of the texts the step reads below.
-    const Row rows[] = {
-        {"FuncaoTr", nullptr, "M21>M22", "M21>M22>M23", "Função inválida"},
-        {"LimSupText", "LimSupCheck", "90", "9O", "Limite Superior inválido"},
-        {"LimInfText", "LimInfCheck", "M21/2", "M21/x", "Limite Inferior inválido"},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.edit);
-        block() = CalculationBlock(1);
-        m_dialogs.informations.clear();
-        open();
-        if (row.box)
-            widget<QCheckBox>(row.box)->click();
-        type("FuncaoTr", "M21");
-        type(row.edit, row.good);
-        apply();
-        ASSERT_TRUE(m_dialogs.informations.isEmpty())
-            << m_dialogs.informations.join(QLatin1Char('\n')).toStdString();
-
-        type(row.edit, row.bad);
-        apply();
-        EXPECT_EQ(m_dialogs.informations,
-                  QStringList{QStringLiteral("Bloco 41: ") + QString::fromUtf8(row.message)});
-        const std::string applied[] = {block().FunctionText.Text(),
-                                       block().UpperLimitText.Text(),
-                                       block().LowerLimitText.Text()};
-        EXPECT_EQ(applied[&row - rows], row.good);
-        EXPECT_TRUE(applyEnabled());
-        EXPECT_FALSE(exitEnabled());
-    }
-}
-
-TEST_F(BlockWindowTest, FunctionDrivesItsMemoryFromTheNextTickOnce)
-{
+    // When the function and the limit boxes take effect is the model's (BlockStep).
     open();
     m_window->show();
     type("FuncaoTr", "M21*2");
-    m_session->Timer1Timer();
-    EXPECT_EQ(output(), 0.0); // never applied
-
     apply();
     ASSERT_TRUE(m_dialogs.informations.isEmpty());
     EXPECT_EQ(labelText("Label1"), QStringLiteral("M41="));
     m_session->Timer1Timer();
     EXPECT_EQ(output(), 60.0);
     EXPECT_EQ(labelText("Label6"), QStringLiteral("60.00"));
-
-    // A limit box acts at the next step, before any Apply, with the applied limit text.
-    widget<QCheckBox>("LimSupCheck")->click();
-    m_session->Timer1Timer();
-    EXPECT_EQ(output(), 60.0);
-    type("LimSupText", "50");
-    apply();
-    m_session->Timer1Timer();
-    EXPECT_EQ(output(), 50.0);
 }
 
 TEST_F(BlockWindowTest, AfterAnEditTheWindowIsLeftOnlyThroughASuccessfulApply)
@@ -185,7 +132,7 @@ TEST_F(BlockWindowTest, ActivationRefillsTheDescriptionUnlessTheUserIsEditingIt)
     EXPECT_EQ(edit("DescricaoText")->text(), QStringLiteral("Depois"));
 }
 
-TEST_F(BlockWindowTest, ApplyMessagesArePortugueseInBothLanguages)
+TEST_F(BlockWindowTest, ApplyMessagesArePortugueseInBothLanguagesAndHoldTheExit)
 {
     const std::pair<Language, const char *> rows[]
         = {{Language::Portuguese, "Bloco de Cálculo"}, {Language::English, "Calculations Block"}};
@@ -201,6 +148,8 @@ TEST_F(BlockWindowTest, ApplyMessagesArePortugueseInBothLanguages)
         apply();
         EXPECT_EQ(m_dialogs.informations,
                   QStringList{QString::fromUtf8("Bloco 41: Função inválida")});
+        EXPECT_TRUE(applyEnabled());
+        EXPECT_FALSE(exitEnabled());
     }
 }
 

@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace zelvar {
 namespace {
@@ -45,115 +46,47 @@ protected:
     ProcessModel &process(int slot = 1) { return plant().processes[slot]; }
 };
 
-TEST_F(ProcessWindowTest, ApplyReportsEachInvalidFieldAndKeepsItsPreviousValue)
+TEST_F(ProcessWindowTest, ApplyShowsTheMessagesOfTheChosenTransferFunctionAndHoldsTheExit)
 {
-    // The working value the step reads; none for the settings the step reads live.
-    struct Row
-    {
-        const char *edit;
-        int transferFunction;
-        const char *good;
-        const char *bad;
-        const char *message;
-        double ProcessModel::*value;
-        CompiledExpression ProcessModel::*expression;
-    };
-    const Row rows[] = {
-        {"GanhoText", 0, "2", "2a", "Ganho inválido", nullptr, &ProcessModel::GainText},
-        {"TempoMorto",
-         0,
-         "0.5",
-         "-1",
-         "Tempo Morto inválido",
-         nullptr,
-         &ProcessModel::DeadTimeText},
-        {"LText", 0, "5", "x", "Tal1 inválido", nullptr, nullptr},
-        {"Ctext", 0, "1", "1/y", "Tal2 inválido", nullptr, nullptr},
-        {"LAG", 2, "2", "?", "LAG inválido", nullptr, nullptr},
-        {"LEAD", 2, "1", "1L", "LEAD inválido", nullptr, nullptr},
-        {"NCText", 1, "2", "0", "NCn inválido", &ProcessModel::Cycles, nullptr},
-        {"PeriodoText", 1, "30", "p", "Periodo inválido", &ProcessModel::Period, nullptr},
-        {"Histerese",
-         3,
-         "1",
-         "0.5 ",
-         "Histerese inválida",
-         &ProcessModel::HysteresisWidth,
-         nullptr},
-        {"ratetext", 0, "5", "r", "Rate inválido", &ProcessModel::RateStep, nullptr},
-        {"valveStext", 0, "2", "s", "Agarramento inválido", &ProcessModel::StictionBand, nullptr},
-        {"tal", 0, "3", "", "Constante de tempo inválido", &ProcessModel::ActuatorTau, nullptr},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.edit);
-        const auto working = [&] {
-            return row.value        ? process().*row.value
-                   : row.expression ? (process().*row.expression).Evaluate(plant().memories).value
-                                    : 0.0;
-        };
+    // Which field gives which message, and the working values kept, are the model's rules.
+    const std::tuple<int, const char *, const char *, const char *> rows[]
+        = {{0, "GanhoText", "2a", "Ganho inválido"}, {1, "NCText", "0", "NCn inválido"}};
+    for (const auto &[transferFunction, name, bad, message] : rows) {
+        SCOPED_TRACE(name);
         process() = ProcessModel(1);
         m_dialogs.informations.clear();
         open();
-        choose(widget<QComboBox>("ComboBox2"), row.transferFunction);
-        type(row.edit, row.good);
-        apply();
-        ASSERT_TRUE(m_dialogs.informations.isEmpty())
-            << m_dialogs.informations.join(QLatin1Char('\n')).toStdString();
-        const double previous = working();
-
-        type(row.edit, row.bad);
+        choose(widget<QComboBox>("ComboBox2"), transferFunction);
+        type(name, bad);
         apply();
         EXPECT_EQ(m_dialogs.informations,
-                  QStringList{QStringLiteral("Processo 21: ") + QString::fromUtf8(row.message)});
-        EXPECT_EQ(working(), previous);
+                  QStringList{QStringLiteral("Processo 21: ") + QString::fromUtf8(message)});
         EXPECT_TRUE(applyEnabled());
         EXPECT_FALSE(exitEnabled());
     }
 }
 
-TEST_F(ProcessWindowTest, ApplyWithoutAnInputReportsIt)
-{
-    // A plant file whose list position lies outside the list leaves no input chosen.
-    process().EntradaSelect = -1;
-    open();
-    ASSERT_EQ(widget<QComboBox>("EntradaSelect")->currentIndex(), -1);
-    apply();
-    EXPECT_EQ(m_dialogs.informations,
-              QStringList{QString::fromUtf8("Processo 21: Variável de entrada não informada")});
-    EXPECT_EQ(process().InputMemory, 1);
-}
-
 TEST_F(ProcessWindowTest, ApplyLabelsTheWindowRefreshesThePictureAndMarksTheChange)
 {
-    struct Row
-    {
-        int slot;
-        const char *outputLabel;
-        const char *actuatorLabel;
-    };
-    const Row rows[] = {{1, "(M21)", "(M101)"}, {21, "(M71)", "(M121)"}};
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.slot);
-        open(row.slot);
-        int refreshes = 0;
-        QObject::connect(
-            m_session.get(), &Session::mainWindowRefreshed, m_window, [&] { ++refreshes; });
-        type("TagText", "TI-01");
-        type("DescricaoText", "Forno");
-        m_session->MarkSaved();
+    open(21);
+    int refreshes = 0;
+    QObject::connect(
+        m_session.get(), &Session::mainWindowRefreshed, m_window, [&] { ++refreshes; });
+    type("TagText", "TI-01");
+    type("DescricaoText", "Forno");
+    m_session->MarkSaved();
 
-        apply();
-        EXPECT_TRUE(m_dialogs.informations.isEmpty());
-        EXPECT_EQ(labelText("Label9"), QStringLiteral("TI-01 Forno"));
-        EXPECT_EQ(labelText("Label22"), QString::fromLatin1(row.outputLabel));
-        EXPECT_EQ(labelText("Label2"), QString::fromLatin1(row.actuatorLabel));
-        EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Forno"));
-        EXPECT_EQ(plant().processIcons[static_cast<std::size_t>(row.slot)].caption, "TI-01");
-        EXPECT_EQ(refreshes, 1);
-        EXPECT_FALSE(m_session->SavedFlag());
-        EXPECT_FALSE(applyEnabled());
-        EXPECT_TRUE(exitEnabled());
-    }
+    apply();
+    EXPECT_TRUE(m_dialogs.informations.isEmpty());
+    EXPECT_EQ(labelText("Label9"), QStringLiteral("TI-01 Forno"));
+    EXPECT_EQ(labelText("Label22"), QStringLiteral("(M71)"));
+    EXPECT_EQ(labelText("Label2"), QStringLiteral("(M121)"));
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Forno"));
+    EXPECT_EQ(plant().processIcons[21].caption, "TI-01");
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_FALSE(m_session->SavedFlag());
+    EXPECT_FALSE(applyEnabled());
+    EXPECT_TRUE(exitEnabled());
 }
 
 TEST_F(ProcessWindowTest, EveryUserEditReachesTheModelAndMarksThePlantChanged)

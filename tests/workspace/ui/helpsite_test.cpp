@@ -16,16 +16,6 @@ void touch(const QString &path)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
-TEST(HelpSite, PagePathsAreFoldersWithTheirIndex)
-{
-    EXPECT_EQ(HelpPageUrl(QStringLiteral("/site"), QStringLiteral("/")),
-              QUrl::fromLocalFile(QStringLiteral("/site/index.html")));
-    EXPECT_EQ(HelpPageUrl(QStringLiteral("/site"), QStringLiteral("/video_aulas")),
-              QUrl::fromLocalFile(QStringLiteral("/site/video_aulas/index.html")));
-    EXPECT_EQ(HelpPageUrl(QStringLiteral("/site"), QStringLiteral("/aulas")),
-              QUrl::fromLocalFile(QStringLiteral("/site/aulas/index.html")));
-}
-
 TEST(HelpSite, TheStartFolderSiteComesBeforeTheOneBesideTheProgram)
 {
     QTemporaryDir root;

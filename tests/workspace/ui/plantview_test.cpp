@@ -56,16 +56,12 @@ TEST_F(PlantViewTest, IconsShowTagsAndOutputHints)
     auto *controller = widget<QToolButton>("Control3");
     EXPECT_EQ(controller->text(), QStringLiteral("PID3"));
     EXPECT_EQ(controller->toolTip(), QString::fromUtf8("Saída em M03"));
-    EXPECT_EQ(controller->size(), QSize(79, 22));
-    EXPECT_EQ(controller->pos(), QPoint(83, 3));
     EXPECT_EQ(widget<QToolButton>("Proce1")->text(), QStringLiteral("LT-1"));
     EXPECT_EQ(widget<QToolButton>("Proce1")->toolTip(), QString::fromUtf8("Saída em M21"));
     EXPECT_EQ(widget<QToolButton>("Bloc24")->toolTip(), QString::fromUtf8("Saída em M78"));
     EXPECT_EQ(widget<QToolButton>("Reg3")->toolTip(), QString());
     EXPECT_EQ(widget<QLabel>("Label1")->text(), QString::fromUtf8("Nível"));
     EXPECT_FALSE(widget("Texto1")->isHidden());
-    EXPECT_EQ(widget("Texto1")->pos(), QPoint(457, 24));
-    EXPECT_EQ(widget("Label1")->pos(), QPoint(457, 8));
     EXPECT_TRUE(m_session->SavedFlag());
 }
 
@@ -173,14 +169,11 @@ struct DeleteCase
 };
 
 using enum ObjectPool;
+// Each pool's placeholder is checked in PlantObjects and on the configuration window's boxes;
+// here the click reaches the deletion in the window's language and the box mirrors it.
 const DeleteCase kDeleteCases[] = {
     {false, "CheckBox78", "Proce24", Processes, 24, "<vago> Processo 24"},
-    {false, "CheckBox3", "Control3", Controllers, 3, "<vago> Controlador 3"},
     {true, "CheckBox3", "Control3", Controllers, 3, "<empty> Controller 3"},
-    // A block's placeholder is Portuguese in both languages.
-    {true, "CheckBox33", "Bloc3", Blocks, 3, "<vago> Bloco 3"},
-    {false, "CheckBox12", "Reg2", Recorders, 2, "<vago> Registrador 2"},
-    {true, "CheckBox66", "Texto10", AnimatedTexts, 10, "<vago>Texto Animado 10"},
 };
 
 class DeleteMode : public PlantViewTest, public ::testing::WithParamInterface<DeleteCase>
@@ -368,13 +361,12 @@ TEST_F(SliderTest, SliderWritesPercentAndEnterTakesEngineeringUnits)
     EXPECT_EQ(bar->value(), 7500);
 }
 
-TEST_F(SliderTest, EnterRefusesACommaAndAValueOutsideTheRangeAndEscapeRestores)
+TEST_F(SliderTest, ARefusedEnterAndEscapeRestoreTheShownValue)
 {
     bar->setValue(2500);
     m_session->MarkSaved();
 
-    enter(QStringLiteral("12,5"));
-    EXPECT_EQ(text->text(), QStringLiteral("50.00"));
+    // Which texts Enter refuses is the model's rule (PlantOperations' SliderTest).
     enter(QStringLiteral("250"));
     EXPECT_EQ(text->text(), QStringLiteral("50.00"));
     type(text, QStringLiteral("99"));
@@ -429,8 +421,6 @@ TEST_F(PlantViewTest, ShapesFollowTheirMemoryAtTheDisplayRefresh)
     emit m_session->displayRefreshDue();
     // Shape 1 rests on 304 + 100 x 1.
     EXPECT_EQ(bar->geometry(), QRect(984, 404, 50, 0));
-    EXPECT_FALSE(bar->IsEllipse());
-    EXPECT_EQ(circle->geometry(), QRect(984, 352, 50, 50));
     EXPECT_TRUE(circle->IsEllipse());
     EXPECT_EQ(circle->Fill(), QColor(Qt::red));
 
@@ -438,7 +428,6 @@ TEST_F(PlantViewTest, ShapesFollowTheirMemoryAtTheDisplayRefresh)
     plant().memories.SetValue(42, 100.0);
     emit m_session->displayRefreshDue();
     EXPECT_EQ(bar->geometry(), QRect(984, 304, 50, 100));
-    EXPECT_EQ(bar->Fill(), QColor(Qt::red));
     EXPECT_EQ(circle->Fill(), QColor(Qt::green));
 }
 
