@@ -201,6 +201,19 @@ void VariableList::Refresh(Plant &plant)
     }
 }
 
+bool VariableList::CanEdit(Grid grid, int row, int column)
+{
+    if (row < 1 || row > RowCount(grid) || !CanSelect(column) || column > 7)
+        return false;
+    if (grid == Grid::ProcessVariables)
+        return true;
+    if (row >= 52)
+        return column == 7;
+    if (row >= 17 && row <= 35)
+        return false;
+    return row > 16 || column != 7;
+}
+
 void VariableList::SelectCell(Grid grid, int row, int column)
 {
     EditState &state = State(grid);
@@ -251,20 +264,16 @@ VariableList::EnterResult VariableList::PressEnter(Grid grid, Plant &plant, Lang
     const int memory = MemoryOfRow(grid, row);
     const std::string text = LimitMemoryText(state.editText);
 
-    if (grid == Grid::ControlSignals) {
-        // The actuator positions keep only a description.
-        if (memory > 100) {
-            if (column == 7) {
-                plant.memories.SetDescription(memory, text);
-                result.stored = true;
-            }
-            state.editing = false;
-            return result;
-        }
-        if ((row >= 17 && row <= 35) || (row <= 16 && column == 7)) {
-            state.editing = false;
-            return result;
-        }
+    if (!CanEdit(grid, row, column)) {
+        state.editing = false;
+        return result;
+    }
+    // The actuator positions keep only a description.
+    if (memory > 100) {
+        plant.memories.SetDescription(memory, text);
+        result.stored = true;
+        state.editing = false;
+        return result;
     }
     if (!MemoryTable::IsMemory(memory))
         return result;

@@ -48,6 +48,10 @@ public:
 
     // "Tipo" and "Valor" cannot be selected.
     static bool CanSelect(int column) { return column != 1 && column != 8 && column != 0; }
+    // Whether Enter can store an edit of the cell: the fixed-role rows (commands, switches,
+    // linearizer, reserved), the value column and the descriptions of the data inputs and
+    // setpoints keep what they show; the actuator positions keep only a description.
+    static bool CanEdit(Grid grid, int row, int column);
     void SelectCell(Grid grid, int row, int column);
     void SetEditText(Grid grid, int row, int column, std::string text);
 

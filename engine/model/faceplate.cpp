@@ -180,6 +180,10 @@ void ActivateFaceplate(Controller &controller, const MemoryTable &memories)
 {
     if (!controller.automatic)
         controller.faceplate.Button2Enabled = true;
+    // Edits waiting for Apply are the user's; coming back from a message box or another window
+    // must not wipe a description typed but not applied yet.
+    if (controller.faceplate.btnatualizaEnabled)
+        return;
     const std::string &description = memories.Description(60 + controller.ObjectNumber);
     controller.LoadSettings([&](ControllerSettings &s) { s.Descricao = description; });
 }

@@ -84,7 +84,8 @@ void ToggleAutoManual(Controller &controller);
 // back.
 std::vector<std::string> ApplyFromPanel(Controller &controller, MemoryTable &memories);
 
-// FormActivate, FormShow, FormClose.
+// FormActivate (the description edit takes M(60+k)'s description unless edits wait for Apply),
+// FormShow, FormClose.
 void ActivateFaceplate(Controller &controller, const MemoryTable &memories);
 void ShowFaceplate(Controller &controller);
 void CloseFaceplate(Controller &controller);

@@ -120,6 +120,32 @@ TEST_F(VariableListTest, ReadOnlyRowsStoreNothing)
     EXPECT_EQ(plant.memories.Description(101), "Válvula 1");
 }
 
+TEST_F(VariableListTest, OnlyCellsWhoseEditEnterStoresAreEditable)
+{
+    struct Case
+    {
+        Grid grid;
+        int row;
+        int column;
+        bool editable;
+    };
+    for (const Case &c : {Case{Grid::ProcessVariables, 1, 2, true},
+                          Case{Grid::ProcessVariables, 48, 7, true},
+                          Case{Grid::ProcessVariables, 1, 1, false},
+                          Case{Grid::ProcessVariables, 1, 8, false},
+                          Case{Grid::ControlSignals, 16, 6, true},
+                          Case{Grid::ControlSignals, 16, 7, false},
+                          Case{Grid::ControlSignals, 17, 2, false},
+                          Case{Grid::ControlSignals, 35, 3, false},
+                          Case{Grid::ControlSignals, 36, 7, true},
+                          Case{Grid::ControlSignals, 52, 2, false},
+                          Case{Grid::ControlSignals, 75, 7, true},
+                          Case{Grid::ControlSignals, 76, 7, false}}) {
+        EXPECT_EQ(VariableList::CanEdit(c.grid, c.row, c.column), c.editable)
+            << "row " << c.row << " column " << c.column;
+    }
+}
+
 TEST_F(VariableListTest, EscapeRestoresTheEditedCellsOwnText)
 {
     list.Refresh(plant);

@@ -200,6 +200,16 @@ TEST_F(Faceplate, ActivationShowsTheSetpointMemoryDescription)
     EXPECT_FALSE(controller.faceplate.btnatualizaEnabled);
 }
 
+TEST_F(Faceplate, ActivationKeepsADescriptionTypedButNotApplied)
+{
+    // Regression: the activation after Apply's message box wiped the typed description.
+    memories.SetDescription(62, " SP FIC-7");
+    controller.EditSettings([](ControllerSettings &s) { s.Descricao = "Vazão"; });
+    ActivateFaceplate(controller, memories);
+    EXPECT_EQ(controller.Settings().Descricao, "Vazão");
+    EXPECT_TRUE(controller.faceplate.btnatualizaEnabled);
+}
+
 TEST_F(Faceplate, LayoutButtons)
 {
     ShowFaceplate(controller);

@@ -2,7 +2,11 @@
 
 #include "documents/model/plantfile.h"
 #include "documents/model/plantoperations.h"
+#include "documents/ui/variablelistwindow.h"
 #include "engine/model/numbertext.h"
+#include "engine/ui/signalgeneratorwindow.h"
+#include "instruments/ui/fastsimulationwindow.h"
+#include "instruments/ui/xyrecorderwindow.h"
 #include "workspace/model/richtextfile.h"
 #include "workspace/ui/configform.h"
 #include "workspace/ui/examplesgallery.h"
@@ -223,6 +227,32 @@ void TForm1::buildMenus()
     connect(m_simulacaoRapida, &QAction::triggered, this, &TForm1::fastSimulationRequested);
     connect(m_listaVariaveis, &QAction::triggered, this, &TForm1::variableListRequested);
     connect(m_registradorXY, &QAction::triggered, this, &TForm1::xyRecorderRequested);
+    connect(this, &TForm1::signalGeneratorRequested, this, [this] {
+        showToolWindow(m_signalGenerator,
+                       [this] { return new TParmForm(m_session, this, &m_dialogs); });
+    });
+    connect(this, &TForm1::variableListRequested, this, [this] {
+        showToolWindow(m_variableList, [this] {
+            auto *list = new TDialogos(m_session, this, &m_dialogs);
+            connect(list, &TDialogos::sliderHintsChanged, this, [this, list] {
+                for (int k = 1; k <= 6; ++k) {
+                    const QString hint = list->SliderHint(k);
+                    for (const char *name : {"TrackBack%1", "TrackLabel%1"}) {
+                        if (QWidget *part = findChild<QWidget *>(QString::fromLatin1(name).arg(k)))
+                            part->setToolTip(hint);
+                    }
+                }
+            });
+            return list;
+        });
+    });
+    connect(this, &TForm1::fastSimulationRequested, this, [this] {
+        // Each request makes a window of its own, which frees itself when closed.
+        (new TAboutBox(m_session, this, &m_dialogs))->show();
+    });
+    connect(this, &TForm1::xyRecorderRequested, this, [this] {
+        showToolWindow(m_xyRecorder, [this] { return new TRegXY(m_session, this, &m_dialogs); });
+    });
     connect(m_pausar, &QAction::triggered, this, &TForm1::PausarSimulao2Click);
     connect(m_moverObjetos, &QAction::toggled, this, &TForm1::setEditCursor);
     connect(m_excluirObjetos, &QAction::toggled, this, &TForm1::setEditCursor);
@@ -365,6 +395,15 @@ void TForm1::createConfigForm()
             m_plantView->LoadBackgroundPicture(picture);
         m_plantView->SetBackgroundVisible(true);
     });
+}
+
+void TForm1::showToolWindow(QPointer<QWidget> &window, const std::function<QWidget *()> &make)
+{
+    if (window.isNull())
+        window = make();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void TForm1::showConfigForm()

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -91,6 +93,7 @@ private:
     // The configuration window: made with the plant, shown by "Configuração".
     void createConfigForm();
     void showConfigForm();
+    void showToolWindow(QPointer<QWidget> &window, const std::function<QWidget *()> &make);
     // The double click on the picture: "descricao.rtf" of the working folder into the pane.
     void loadDescription();
 
@@ -154,6 +157,10 @@ private:
     QWidget *m_plantArea = nullptr;
     PlantView *m_plantView = nullptr;
     QPointer<TConfigForm> m_configForm;
+    // Tool windows made on first use; they follow the plant themselves.
+    QPointer<QWidget> m_signalGenerator;
+    QPointer<QWidget> m_variableList;
+    QPointer<QWidget> m_xyRecorder;
     ExamplesGallery *m_gallery = nullptr;
     QTextEdit *m_commentPane = nullptr;
     QFrame *m_helpBar = nullptr;

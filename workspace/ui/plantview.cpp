@@ -2,7 +2,10 @@
 
 #include "engine/model/numbertext.h"
 #include "engine/ui/blockwindow.h"
+#include "engine/ui/controllerwindow.h"
 #include "engine/ui/processwindow.h"
+#include "instruments/ui/animatedtextwindow.h"
+#include "instruments/ui/recorderwindow.h"
 #include "workspace/ui/pictures.h"
 #include "workspace/ui/picturewidgets.h"
 #include "workspace/ui/session.h"
@@ -419,26 +422,48 @@ void PlantView::iconClicked(ObjectPool pool, int slot)
 
 QPointer<QWidget> *PlantView::objectWindow(ObjectPool pool, int slot)
 {
-    if (pool == ObjectPool::Processes)
+    switch (pool) {
+    case ObjectPool::Controllers:
+        return &m_controllerWindows[Index(slot)];
+    case ObjectPool::Processes:
         return &m_processWindows[Index(slot)];
-    if (pool == ObjectPool::Blocks)
+    case ObjectPool::Blocks:
         return &m_blockWindows[Index(slot)];
-    return nullptr;
+    case ObjectPool::Recorders:
+        return &m_recorderWindows[Index(slot)];
+    case ObjectPool::AnimatedTexts:
+        break;
+    }
+    return &m_animatedTextWindows[Index(slot)];
 }
 
 void PlantView::openObject(ObjectPool pool, int slot)
 {
     QPointer<QWidget> *window = objectWindow(pool, slot);
-    if (window == nullptr) {
-        emit objectWindowRequested(pool, slot);
-        return;
-    }
     // One window per slot, made when its icon is first clicked.
     if (window->isNull()) {
-        if (pool == ObjectPool::Processes)
-            *window = new TProcesso(m_session, slot, this->window(), &m_dialogs);
-        else
-            *window = new TBloco(m_session, slot, this->window(), &m_dialogs);
+        QWidget *owner = this->window();
+        switch (pool) {
+        case ObjectPool::Controllers:
+            *window = new TControlador(m_session, slot, owner, &m_dialogs);
+            break;
+        case ObjectPool::Processes:
+            *window = new TProcesso(m_session, slot, owner, &m_dialogs);
+            break;
+        case ObjectPool::Blocks:
+            *window = new TBloco(m_session, slot, owner, &m_dialogs);
+            break;
+        case ObjectPool::Recorders:
+            *window = new TRegistrForm(m_session, slot, owner, &m_dialogs);
+            break;
+        case ObjectPool::AnimatedTexts:
+            *window = new TForm2(m_session, slot, owner, &m_dialogs);
+            break;
+        }
+    } else if (pool == ObjectPool::Recorders && (*window)->isVisible()) {
+        // A recorder's icon shows and hides its window in turn.
+        (*window)->hide();
+        return;
     }
     (*window)->show();
     (*window)->raise();
@@ -450,9 +475,8 @@ void PlantView::deleteObject(ObjectPool pool, int slot)
     // The window's own close handling runs before the object leaves; the window is freed
     // once the click is handled.
     QPointer<QWidget> *window = objectWindow(pool, slot);
-    QPointer<QWidget> leaving = window != nullptr ? *window : nullptr;
-    if (window != nullptr)
-        *window = nullptr;
+    QPointer<QWidget> leaving = *window;
+    *window = nullptr;
     if (leaving)
         leaving->close();
     Plant &plant = m_session.plant();
@@ -517,12 +541,17 @@ void PlantView::plantReplaced()
 
 void PlantView::closeObjectWindows()
 {
-    for (auto *windows : {&m_processWindows, &m_blockWindows}) {
-        for (QPointer<QWidget> &window : *windows) {
+    const auto close = [](auto &windows) {
+        for (QPointer<QWidget> &window : windows) {
             delete window.data();
             window = nullptr;
         }
-    }
+    };
+    close(m_controllerWindows);
+    close(m_processWindows);
+    close(m_blockWindows);
+    close(m_recorderWindows);
+    close(m_animatedTextWindows);
 }
 
 void PlantView::ShowPicture()

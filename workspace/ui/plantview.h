@@ -64,9 +64,6 @@ public:
 signals:
     // An object left the plant in delete mode.
     void objectDeleted(ObjectPool pool, int slot);
-    // The icon of a controller, recorder or animated text was clicked outside both modes: its
-    // window belongs to its own part of the program.
-    void objectWindowRequested(ObjectPool pool, int slot);
     // The double click: "descricao.rtf" into the comment pane.
     void descriptionReloadRequested();
 
@@ -132,8 +129,11 @@ private:
     std::array<QSlider *, 7> m_trackBars{};
 
     // TProcesso and TBloco of the slots opened so far; freed when their object leaves.
+    std::array<QPointer<QWidget>, 11> m_controllerWindows{};
     std::array<QPointer<QWidget>, 25> m_processWindows{};
     std::array<QPointer<QWidget>, 25> m_blockWindows{};
+    std::array<QPointer<QWidget>, 11> m_recorderWindows{};
+    std::array<QPointer<QWidget>, 21> m_animatedTextWindows{};
 };
 
 } // namespace zelvar

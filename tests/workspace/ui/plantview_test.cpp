@@ -2,7 +2,9 @@
 
 #include "documents/model/plantfile.h"
 #include "engine/ui/blockwindow.h"
+#include "engine/ui/controllerwindow.h"
 #include "engine/ui/processwindow.h"
+#include "instruments/ui/recorderwindow.h"
 #include "tests/workspace/ui/plantwindowtest.h"
 #include "workspace/ui/picturewidgets.h"
 
@@ -249,20 +251,22 @@ TEST_F(PlantViewTest, AnIconOpensOneWindowPerSlotThatLeavesWithItsObject)
     EXPECT_TRUE(m_form->findChildren<TProcesso *>().isEmpty());
 }
 
-TEST_F(PlantViewTest, IconsOfObjectsWithoutTheirOwnWindowHereAskForIt)
+TEST_F(PlantViewTest, ARecorderIconShowsAndHidesItsWindowInTurn)
 {
     place({"CheckBox11", "CheckBox5"});
-    std::vector<std::pair<ObjectPool, int>> requests;
-    QObject::connect(picture(), &PlantView::objectWindowRequested, [&](ObjectPool pool, int slot) {
-        requests.emplace_back(pool, slot);
-    });
 
     widget<QToolButton>("Reg1")->click();
-    widget<QToolButton>("Control5")->click();
+    QWidget *recorder = m_form->findChild<TRegistrForm *>();
+    ASSERT_NE(recorder, nullptr);
+    EXPECT_TRUE(recorder->isVisible());
+    widget<QToolButton>("Reg1")->click();
+    EXPECT_FALSE(recorder->isVisible());
 
-    EXPECT_EQ(requests,
-              (std::vector<std::pair<ObjectPool, int>>{{ObjectPool::Recorders, 1},
-                                                       {ObjectPool::Controllers, 5}}));
+    // A controller's icon opens its faceplate, and keeps showing it.
+    widget<QToolButton>("Control5")->click();
+    widget<QToolButton>("Control5")->click();
+    ASSERT_EQ(m_form->findChildren<TControlador *>().size(), 1);
+    EXPECT_TRUE(m_form->findChild<TControlador *>()->isVisible());
 }
 
 // ---- Operator inputs ---------------------------------------------------------------------------

@@ -1,0 +1,237 @@
+#include "instruments/ui/fastsimulationwindow.h"
+
+#include "documents/model/plantoperations.h"
+#include "instruments/ui/performancechart.h"
+#include "tests/workspace/ui/scripteddialogs.h"
+#include "workspace/ui/session.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zelvar {
+namespace {
+
+// The window over a session whose working folder is a fresh temporary one, controller 1
+// present, the timer running. Runs use "30 min" at "1 seg": 1800 steps, 1800 samples.
+class FastSimulationWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_previousFolder = QDir::currentPath();
+        ASSERT_TRUE(m_folder.isValid());
+        QDir::setCurrent(m_folder.path());
+        m_session = std::make_unique<Session>(m_folder.path());
+        SetInventoryChecked(m_session->plant(), ObjectPool::Controllers, 1, true);
+    }
+    void TearDown() override
+    {
+        delete m_window.data();
+        m_session.reset();
+        QDir::setCurrent(m_previousFolder);
+    }
+
+    void open()
+    {
+        delete m_window.data();
+        m_window = new TAboutBox(*m_session, nullptr, &m_dialogs);
+    }
+    template<typename Widget = QWidget> Widget *widget(const char *name) const
+    {
+        auto *found = m_window->findChild<Widget *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    static void choose(QComboBox *list, int index)
+    {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    void simulate()
+    {
+        choose(widget<QComboBox>("TACombo"), 3);
+        widget<QPushButton>("BTNSimular")->click();
+    }
+    int points(const char *chart, int series = 0) const
+    {
+        return static_cast<int>(widget<PerformanceChart>(chart)->Series(series)->count());
+    }
+    QString text(const char *box) const { return widget<QLineEdit>(box)->text(); }
+
+    QTemporaryDir m_folder;
+    QString m_previousFolder;
+    std::unique_ptr<Session> m_session;
+    ScriptedDialogs m_dialogs;
+    QPointer<TAboutBox> m_window;
+};
+
+TEST_F(FastSimulationWindowTest, OpensWithTagPagesAndTheTitleAsFileBase)
+{
+    Plant &plant = m_session->plant();
+    SetInventoryChecked(plant, ObjectPool::Controllers, 2, true);
+    plant.controllers[2].EditSettings([](ControllerSettings &s) { s.TagText = "FIC-02"; });
+    for (const auto &[title, base] : {std::pair{"", "DadosDesempenho"}, {"Forno", "Forno"}}) {
+        SCOPED_TRACE(title);
+        plant.title = title;
+        open();
+        EXPECT_EQ(m_window->windowTitle(), QString::fromUtf8("Simulação Rápida"));
+        EXPECT_EQ(widget<QLineEdit>("Edit2")->text(), QString::fromLatin1(base));
+        auto *upper = widget<QTabWidget>("TabbedNotebook1");
+        EXPECT_EQ(upper->tabText(1), QStringLiteral("FIC-02"));
+        EXPECT_EQ(widget<QTabWidget>("TabbedNotebook2")->tabText(1),
+                  QStringLiteral("FIC-02(hist)"));
+        EXPECT_EQ(upper->tabText(2), QStringLiteral("Malha 3"));
+    }
+}
+
+TEST_F(FastSimulationWindowTest, SimulateArchivesChartsTheLoopsAndShowsLoopOneIndices)
+{
+    open();
+    simulate();
+    EXPECT_TRUE(QFile::exists(m_folder.filePath(QStringLiteral("DadosDesempenho_1.txd"))));
+    EXPECT_EQ(widget<QLabel>("Label5")->text(), QStringLiteral("Dados salvos no arquivo"));
+    EXPECT_EQ(widget<QComboBox>("ComboBox2")->currentText(),
+              QStringLiteral("DadosDesempenho_1.txd"));
+    EXPECT_EQ(points("ChartM1", 0), 1800);
+    EXPECT_EQ(points("ChartM1", 2), 1800);
+    EXPECT_EQ(points("ChartM2"), 0);
+    EXPECT_TRUE(text("varPVmalha").endsWith(QStringLiteral(" %")));
+    EXPECT_FALSE(text("PVminmaxMalha").isEmpty());
+    // The timer is back as it was and the panel usable again.
+    EXPECT_TRUE(m_session->IsRunning());
+    EXPECT_TRUE(widget<QPushButton>("BTNSimular")->isEnabled());
+    EXPECT_TRUE(widget<QLineEdit>("Edit2")->isEnabled());
+}
+
+TEST_F(FastSimulationWindowTest, AStepAmplitudeThatIsNotWholeIsReportedAndNothingRuns)
+{
+    open();
+    choose(widget<QComboBox>("SinalTesteCombo"), 2);
+    auto *amplitude = widget<QLineEdit>("SinalTesteValor");
+    EXPECT_FALSE(amplitude->isHidden());
+    amplitude->setText(QStringLiteral("1.5"));
+    emit amplitude->textEdited(amplitude->text());
+    simulate();
+    EXPECT_EQ(m_dialogs.informations.size(), 1);
+    EXPECT_FALSE(QFile::exists(m_folder.filePath(QStringLiteral("DadosDesempenho_1.txd"))));
+    EXPECT_EQ(points("ChartM1"), 0);
+}
+
+TEST_F(FastSimulationWindowTest, LowerLoaderReadsTheChosenFileAndTabsFollowTheUpperNotebook)
+{
+    open();
+    simulate();
+    auto *list = widget<QComboBox>("ComboBox1");
+    QFocusEvent enter(QEvent::FocusIn);
+    QApplication::sendEvent(list, &enter);
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->itemText(0), QStringLiteral("DadosDesempenho_1"));
+    // No file chosen yet: nothing happens.
+    widget<QPushButton>("BTNCarregar")->click();
+    EXPECT_EQ(points("ChartH1"), 0);
+
+    choose(list, 0);
+    widget<QPushButton>("BTNCarregar")->click();
+    EXPECT_EQ(points("ChartH1"), 1800);
+    EXPECT_FALSE(text("IEMAhist").trimmed().isEmpty());
+    widget<QTabWidget>("TabbedNotebook1")->setCurrentIndex(2);
+    EXPECT_EQ(widget<QTabWidget>("TabbedNotebook2")->currentIndex(), 2);
+}
+
+TEST_F(FastSimulationWindowTest, ARunAfterAPlantReplacementChartsTheNewPlantsLoops)
+{
+    open();
+    auto replacement = std::make_unique<Plant>();
+    SetInventoryChecked(*replacement, ObjectPool::Controllers, 3, true);
+    m_session->ReplacePlant(std::move(replacement));
+    simulate();
+    EXPECT_EQ(points("ChartM1"), 0);
+    EXPECT_EQ(points("ChartM3"), 1800);
+}
+
+TEST_F(FastSimulationWindowTest, EnglishTexts)
+{
+    m_session->SetEnglishFlag(true);
+    open();
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Fast Simulation"));
+    EXPECT_EQ(widget<QPushButton>("BTNSimular")->text(), QStringLiteral("Simulate"));
+    EXPECT_EQ(widget<QComboBox>("SinalTesteCombo")->currentText(),
+              QStringLiteral("Select a test signal:"));
+    EXPECT_EQ(widget<QTabWidget>("TabbedNotebook1")->tabText(0).toStdString(),
+              m_session->plant().controllers[1].Settings().TagText);
+    EXPECT_EQ(widget<QTabWidget>("TabbedNotebook1")->tabText(1), QStringLiteral("Loop 2"));
+}
+
+TEST_F(FastSimulationWindowTest, PagingFollowsPointsPerPageAndCoTracesCanBeHidden)
+{
+    open();
+    simulate();
+    choose(widget<QComboBox>("PtsPag"), 0); // 900 points: 1800 samples make two pages
+    auto *chart = widget<PerformanceChart>("ChartM1");
+    EXPECT_EQ(chart->NumPages(), 2);
+    for (const auto &[button, page] :
+         {std::pair{"SelPageForward", 2}, {"SelPageForward", 2}, {"SelPageBack", 1}}) {
+        widget<QToolButton>(button)->click();
+        EXPECT_EQ(chart->Page(), page) << button;
+        EXPECT_EQ(widget<PerformanceChart>("ChartH1")->Page(), page) << button;
+    }
+    widget<QCheckBox>("CheckBox1")->click();
+    EXPECT_EQ(points("ChartM1", 2), 0);
+    EXPECT_EQ(points("ChartM1", 0), 1800);
+}
+
+TEST_F(FastSimulationWindowTest, ADraggedZoomIsCopiedToTheTwinAndDisarms)
+{
+    open();
+    m_window->setWindowState(Qt::WindowNoState);
+    m_window->resize(950, 650);
+    m_window->show();
+    simulate();
+    widget<QToolButton>("SpeedButton1")->click();
+    EXPECT_FALSE(widget<QToolButton>("SpeedButton1")->isEnabled());
+
+    auto *source = widget<PerformanceChart>("ChartM1");
+    const QRectF plot = source->chart()->plotArea();
+    const QPoint from = source->mapFromScene(plot.topLeft() + QPointF(20, 20));
+    const QPoint to = source->mapFromScene(plot.center());
+    const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(
+            type, at, source->viewport()->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(source->viewport(), &event);
+    };
+    mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    mouse(QEvent::MouseMove, to, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+
+    auto *twin = widget<PerformanceChart>("ChartH1");
+    EXPECT_FALSE(source->BottomAutomatic());
+    EXPECT_LT(source->BottomAxis()->max(), 1799.0);
+    EXPECT_DOUBLE_EQ(twin->BottomAxis()->max(), source->BottomAxis()->max());
+    EXPECT_DOUBLE_EQ(twin->LeftAxis()->min(), source->LeftAxis()->min());
+    EXPECT_TRUE(widget<QToolButton>("SpeedButton1")->isEnabled());
+    EXPECT_FALSE(source->AllowZoom());
+
+    widget<QToolButton>("SpeedButton2")->click();
+    EXPECT_TRUE(twin->BottomAutomatic());
+    EXPECT_TRUE(source->LeftAutomatic());
+}
+
+} // namespace
+} // namespace zelvar
