@@ -267,9 +267,28 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
     shoot(outFolder, QStringLiteral("plant") + suffix);
 
     // The windows of a process and of a block, opened from their icons.
-    for (const auto &[icon, name] : {std::pair{"Proce1", "process"}, std::pair{"Bloc1", "block"}}) {
-        form.findChild<QAbstractButton *>(QString::fromLatin1(icon))->click();
-        shoot(outFolder, QString::fromLatin1(name) + suffix);
+    for (const auto &[icon, name] : {std::pair{"Proce1", "process"},
+                                     std::pair{"Bloc1", "block"},
+                                     std::pair{"Control1", "controller"},
+                                     std::pair{"Reg1", "recorder"}}) {
+        if (auto *button = form.findChild<QAbstractButton *>(QString::fromLatin1(icon))) {
+            button->click();
+            settle(700);
+            shoot(outFolder, QString::fromLatin1(name) + suffix);
+        }
+        if (QWidget *window = QApplication::activeWindow(); window != nullptr && window != &form)
+            window->close();
+    }
+    // The tool windows of the menu bar.
+    for (const auto &[command, name] : {std::pair{"Configurao1", "generator"},
+                                        std::pair{"Variveis1", "variables"},
+                                        std::pair{"RegistradorXY1", "xy"},
+                                        std::pair{"Dese1", "fastrun"}}) {
+        if (auto *action = form.findChild<QAction *>(QString::fromLatin1(command))) {
+            action->trigger();
+            settle(500);
+            shoot(outFolder, QString::fromLatin1(name) + suffix);
+        }
         if (QWidget *window = QApplication::activeWindow(); window != nullptr && window != &form)
             window->close();
     }
