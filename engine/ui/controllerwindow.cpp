@@ -4,6 +4,7 @@
 #include "engine/model/faceplate.h"
 #include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
+#include "engine/ui/trendstrip.h"
 #include "workspace/ui/session.h"
 #include "workspace/ui/uitext.h"
 #include "workspace/ui/userdialogs.h"
@@ -24,7 +25,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygon>
@@ -53,14 +53,10 @@ namespace {
 constexpr char kControllerHelpPage[] = "/simulador/objetos_simulacao/#controlador_PID";
 constexpr char kInitialArchiveIndicator[] = "Arquivando: TA=0.1 seg";
 
-// The strip inside the trend page, and the drawing grid inside the strip (x0, y0 = 1, 1).
+// Image1 inside the trend page.
 constexpr int kStripLeft = 46;
 constexpr int kStripTop = 30;
-constexpr int kStripWidth = 453;
-constexpr int kStripHeight = 203;
-constexpr int kTraceWidth = Trend::kRingSize;
-constexpr int kBottomLine = 1 + Trend::kTopPoint;
-constexpr int kTrendPageWidth = kStripLeft + kStripWidth + 36;
+constexpr int kTrendPageWidth = kStripLeft + TrendStrip::kWidth + 36;
 
 const QColor kPvColour(Qt::red);
 const QColor kSpColour(Qt::blue);
@@ -72,12 +68,6 @@ std::string TwoDigits(int number)
     return number < 10 ? "0" + FormatFixed(number, 1, 0) : FormatFixed(number, 0, 0);
 }
 
-void showIndex(QComboBox *combo, int index)
-{
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
-
 void showEnabled(QWidget *widget, bool enabled)
 {
     widget->setEnabled(enabled);
@@ -87,84 +77,6 @@ QString colourSheet(const char *widgetClass, const QColor &colour)
 {
     return QStringLiteral("%1 { color: %2; }").arg(QLatin1String(widgetClass), colour.name());
 }
-
-// The strip Image1: the grid and the traces, drawn from the trend's points.
-class TrendStrip : public QWidget
-{
-public:
-    TrendStrip(QWidget *parent,
-               std::function<const Controller *()> source,
-               std::function<void(int, int)> pressed,
-               std::function<void()> doubleClicked)
-        : QWidget(parent)
-        , m_source(std::move(source))
-        , m_pressed(std::move(pressed))
-        , m_doubleClicked(std::move(doubleClicked))
-    {
-        setObjectName(QStringLiteral("Image1"));
-        setFixedSize(kStripWidth, kStripHeight);
-        setCursor(Qt::CrossCursor);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().color(QPalette::Mid));
-        painter.fillRect(1, 1, kTraceWidth + 1, kBottomLine + 1, Qt::white);
-        const Controller *controller = m_source();
-        if (!controller)
-            return;
-        const Trend &trend = controller->trend;
-        const ControllerFaceplate &faceplate = controller->faceplate;
-
-        painter.setPen(QColor(192, 192, 192));
-        for (int i = 0; i <= 10; ++i)
-            painter.drawLine(1, 1 + 20 * i, 1 + kTraceWidth, 1 + 20 * i);
-        // The vertical grid moves one pixel left per sample, in step with the traces.
-        for (int j = 1; j <= 15; ++j) {
-            const int x = 1 + 30 * j - trend.GridScrollOffset() - 1;
-            painter.drawLine(x, 2, x, kBottomLine);
-        }
-
-        const int width = trend.CheckBox2 ? 2 : 1;
-        const std::pair<bool, QColor> upper[] = {{faceplate.MostrarPV, kPvColour},
-                                                 {faceplate.MostrarSP, kSpColour},
-                                                 {faceplate.MostrarCO, kCoColour}};
-        for (int trace = 0; trace < 3; ++trace) {
-            if (upper[trace].first)
-                drawTrace(painter, trend, trace, QPen(upper[trace].second, width));
-        }
-        if (faceplate.MostrarAtuador)
-            drawTrace(painter, trend, 3, QPen(Qt::black, 1));
-    }
-
-    void mousePressEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton)
-            m_pressed(event->position().toPoint().x(), event->position().toPoint().y());
-    }
-
-    void mouseDoubleClickEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton)
-            m_doubleClicked();
-    }
-
-private:
-    static void drawTrace(QPainter &painter, const Trend &trend, int trace, const QPen &pen)
-    {
-        QPolygon line(kTraceWidth);
-        for (int i = 0; i < kTraceWidth; ++i)
-            line.setPoint(i, 1 + i, kBottomLine - trend.PointOldestFirst(trace, i));
-        painter.setPen(pen);
-        painter.drawPolyline(line);
-    }
-
-    std::function<const Controller *()> m_source;
-    std::function<void(int, int)> m_pressed;
-    std::function<void()> m_doubleClicked;
-};
 
 // A readout marker: a small red circle.
 class MarkerShape : public QWidget
@@ -509,19 +421,46 @@ QWidget *TControlador::buildTrendPage()
     m_speedButton2->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
     m_speedButton2->setToolTip(QStringLiteral("Pausar"));
     traceRow->addWidget(m_speedButton2);
-    traces->setGeometry(kStripLeft, 2, kStripWidth, 26);
+    traces->setGeometry(kStripLeft, 2, TrendStrip::kWidth, 26);
 
-    m_image1 = new TrendStrip(
+    // PV, SP and CO follow the thick-line option; the actuator position stays thin.
+    auto *strip = new TrendStrip(
         page,
-        [this]() -> const Controller * { return controller(); },
-        [this](int x, int y) { Image1MouseDown(x, y); },
-        [this] { Image1DblClick(); });
-    m_image1->move(kStripLeft, kStripTop);
+        [this]() -> const Trend * {
+            const Controller *model = controller();
+            return model ? &model->trend : nullptr;
+        },
+        {{kPvColour}, {kSpColour}, {kCoColour}, {Qt::black, false}},
+        [this](int trace) {
+            const Controller *model = controller();
+            if (!model)
+                return false;
+            const ControllerFaceplate &faceplate = model->faceplate;
+            const bool shown[] = {faceplate.MostrarPV,
+                                  faceplate.MostrarSP,
+                                  faceplate.MostrarCO,
+                                  faceplate.MostrarAtuador};
+            return shown[trace];
+        },
+        QPalette::Mid,
+        // The paper fills the strip but for its one-pixel frame.
+        QSize(Trend::kRingSize + 1, Trend::kTopPoint + 2));
+    strip->setCursor(Qt::CrossCursor);
+    strip->move(kStripLeft, kStripTop);
+    connect(strip, &TrendStrip::pressed, this, [this](QPoint at, Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            Image1MouseDown(at.x(), at.y());
+    });
+    connect(strip, &TrendStrip::doubleClicked, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            Image1DblClick();
+    });
+    m_image1 = strip;
 
     // Left scale (PV and SP, engineering units) and right scale (CO and actuator, percent),
     // each text centred on its grid line.
     const auto lineY = [](int tens) {
-        return kStripTop + 1 + 20 * (10 - tens);
+        return kStripTop + TrendStrip::GridLineY(10 - tens);
     };
     const QString leftSheet = colourSheet("QLabel", kPvColour);
     for (int j = 9; j >= 1; --j) {
@@ -561,17 +500,17 @@ QWidget *TControlador::buildTrendPage()
     for (int tens = 0; tens <= 10; ++tens) {
         QLabel *label = newLabel(page, rightNames[tens], FormatFixed(10.0 * tens, 1, 0).c_str());
         label->setStyleSheet(rightSheet);
-        label->setGeometry(kStripLeft + kStripWidth + 3, lineY(tens) - 8, 32, 16);
+        label->setGeometry(kStripLeft + TrendStrip::kWidth + 3, lineY(tens) - 8, 32, 16);
     }
 
-    const int below = kStripTop + kStripHeight + 2;
+    const int below = kStripTop + TrendStrip::kHeight + 2;
     m_staticText14 = newLabel(page, "StaticText14", "X (segundos)");
     m_staticText14->setAlignment(Qt::AlignCenter);
-    m_staticText14->setGeometry(kStripLeft, below, kStripWidth, 18);
+    m_staticText14->setGeometry(kStripLeft, below, TrendStrip::kWidth, 18);
     m_label21 = newLabel(page, "Label21", kInitialArchiveIndicator);
     m_label21->setStyleSheet(colourSheet("QLabel", Qt::red));
     m_label21->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_label21->setGeometry(kStripLeft + kStripWidth - 190, below, 190, 18);
+    m_label21->setGeometry(kStripLeft + TrendStrip::kWidth - 190, below, 190, 18);
     m_label21->hide();
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -606,7 +545,7 @@ QWidget *TControlador::buildTrendPage()
     grid->addWidget(m_checkBox1, 0, 3);
     grid->addWidget(m_usarVirgula, 1, 0, 1, 2);
     grid->addWidget(m_usarUE, 1, 2, 1, 2);
-    options->setGeometry(kStripLeft, below + 20, kStripWidth, 50);
+    options->setGeometry(kStripLeft, below + 20, TrendStrip::kWidth, 50);
 
     m_panel3 = named(new QFrame(page), "Panel3");
     m_panel3->setFrameShape(QFrame::StyledPanel);
@@ -624,7 +563,7 @@ QWidget *TControlador::buildTrendPage()
         m_coodsTexts[static_cast<std::size_t>(s)] = readout;
         readouts->addWidget(readout, (s - 1) / 3, (s - 1) % 3);
     }
-    m_panel3->setGeometry(kStripLeft, below + 72, kStripWidth, 40);
+    m_panel3->setGeometry(kStripLeft, below + 72, TrendStrip::kWidth, 40);
     m_panel3->hide();
 
     // The markers sit over the strip; their numbers may reach above it.

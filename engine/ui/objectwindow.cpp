@@ -6,7 +6,6 @@
 #include "workspace/ui/uitext.h"
 #include "workspace/ui/userdialogs.h"
 
-#include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -15,7 +14,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -137,39 +135,12 @@ void ObjectWindow::showEvent(QShowEvent *event)
     showLiveValues();
 }
 
-QLabel *ObjectWindow::newLabel(QWidget *parent, const char *objectName, const char *text)
-{
-    return named(new QLabel(QString::fromUtf8(text), parent), objectName);
-}
-
 QLineEdit *ObjectWindow::newEdit(QWidget *parent, const char *objectName, const char *hint)
 {
     auto *edit = named(new QLineEdit(parent), objectName);
     if (hint)
         edit->setToolTip(QString::fromUtf8(hint));
     return edit;
-}
-
-void ObjectWindow::showText(QLineEdit *edit, const std::string &text)
-{
-    const QString shown = toQString(text);
-    if (edit->text() == shown)
-        return;
-    const QSignalBlocker blocker(edit);
-    edit->setText(shown);
-}
-
-void ObjectWindow::showText(QLabel *label, const std::string &text)
-{
-    const QString shown = toQString(text);
-    if (label->text() != shown)
-        label->setText(shown);
-}
-
-void ObjectWindow::showChecked(QCheckBox *box, bool checked)
-{
-    const QSignalBlocker blocker(box);
-    box->setChecked(checked);
 }
 
 } // namespace zelvar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/ui/widgethelpers.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -70,18 +71,8 @@ protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
-    template<typename Widget> static Widget *named(Widget *widget, const char *objectName)
-    {
-        widget->setObjectName(QString::fromLatin1(objectName));
-        return widget;
-    }
-    static QLabel *newLabel(QWidget *parent, const char *objectName, const char *text);
     // hint: the tool tip, if any.
     static QLineEdit *newEdit(QWidget *parent, const char *objectName, const char *hint = nullptr);
-    // Shown text follows the model; an unchanged text is left alone so the cursor stays put.
-    static void showText(QLineEdit *edit, const std::string &text);
-    static void showText(QLabel *label, const std::string &text);
-    static void showChecked(QCheckBox *box, bool checked);
 
 private:
     // Declared before m_dialogs, which may refer to it.

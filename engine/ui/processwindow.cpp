@@ -59,12 +59,6 @@ std::string TwoDigits(int number)
     return number < 10 ? "0" + FormatFixed(number, 1, 0) : FormatFixed(number, 0, 0);
 }
 
-void showIndex(QComboBox *combo, int index)
-{
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
-
 std::string toText(const QString &text)
 {
     return text.toStdString();

@@ -7,6 +7,7 @@
 #include "workspace/ui/session.h"
 #include "workspace/ui/uitext.h"
 #include "workspace/ui/userdialogs.h"
+#include "workspace/ui/widgethelpers.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -77,22 +78,6 @@ int rowTop(int n)
 QString rowName(int n, const char *part)
 {
     return QStringLiteral("M") + toQString(FormatFixed(n, 0, 0)) + QString::fromLatin1(part);
-}
-
-void showText(QLineEdit *edit, const std::string &text)
-{
-    const QString shown = toQString(text);
-    // An unchanged text is left alone so that the cursor of the edit being typed in stays.
-    if (edit->text() == shown)
-        return;
-    const QSignalBlocker blocker(edit);
-    edit->setText(shown);
-}
-
-void showIndex(QComboBox *combo, int index)
-{
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
 } // namespace

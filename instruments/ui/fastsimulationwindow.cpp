@@ -8,6 +8,7 @@
 #include "workspace/ui/session.h"
 #include "workspace/ui/uitext.h"
 #include "workspace/ui/userdialogs.h"
+#include "workspace/ui/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -125,17 +126,6 @@ std::filesystem::path CurrentFolder()
     return std::filesystem::path(QDir::currentPath().toStdU16String());
 }
 
-template<typename Widget> Widget *named(Widget *widget, const char *objectName)
-{
-    widget->setObjectName(QString::fromLatin1(objectName));
-    return widget;
-}
-
-QLabel *newLabel(QWidget *parent, const char *objectName, const char *text)
-{
-    return named(new QLabel(QString::fromUtf8(text), parent), objectName);
-}
-
 QProgressBar *newGauge(QWidget *parent, const char *objectName)
 {
     auto *gauge = named(new QProgressBar(parent), objectName);
@@ -149,15 +139,6 @@ QFrame *newPanel(QWidget *parent, const char *objectName)
     auto *panel = named(new QFrame(parent), objectName);
     panel->setFrameShape(QFrame::StyledPanel);
     return panel;
-}
-
-void showText(QLineEdit *edit, const std::string &text)
-{
-    const QString shown = toQString(text);
-    if (edit->text() == shown)
-        return;
-    const QSignalBlocker blocker(edit);
-    edit->setText(shown);
 }
 
 void showPage(QTabWidget *notebook, int page)

@@ -1,5 +1,6 @@
 #include "instruments/ui/recorderwindow.h"
 
+#include "engine/ui/trendstrip.h"
 #include "instruments/model/memorylist.h"
 #include "instruments/model/recorder.h"
 #include "workspace/ui/session.h"
@@ -17,10 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
-#include <QPolygon>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -33,77 +31,16 @@ namespace zelvar {
 
 namespace {
 
-// The strip in Image1's pixels: 450 by 201, one pixel right of and below its corner.
-constexpr int kStripLeft = 1;
-constexpr int kStripTop = 1;
-constexpr int kStripWidth = Trend::kRingSize;
-constexpr int kStripHeight = 201;
-constexpr int kImageWidth = 453;
-constexpr int kImageHeight = 203;
-
 // The scales beside Image1, in the strip panel's pixels.
 constexpr int kLeftScaleWidth = 56;
 constexpr int kRightScaleWidth = 44;
 constexpr int kImageTop = 24;
-constexpr int kPanelHeight = kImageTop + kImageHeight + 14;
+constexpr int kPanelHeight = kImageTop + TrendStrip::kHeight + 14;
 
 const QColor kPen1Colour(255, 0, 0);
 const QColor kPen2Colour(0, 0, 255);
 const QColor kPen3Colour(0, 128, 0);
 const QColor kPanel3Colour(204, 255, 204);
-
-// Image1: draws the recorder's strip and passes the mouse on.
-class RecorderStrip : public QWidget
-{
-public:
-    RecorderStrip(QWidget *parent, std::function<const Recorder *()> recorder)
-        : QWidget(parent)
-        , m_recorder(std::move(recorder))
-    {
-        setObjectName(QStringLiteral("Image1"));
-        setFixedSize(kImageWidth, kImageHeight);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().window());
-        painter.fillRect(kStripLeft, kStripTop, kStripWidth, kStripHeight, Qt::white);
-        const Recorder *recorder = m_recorder();
-        if (!recorder)
-            return;
-        const Trend &trend = recorder->trend;
-
-        painter.setPen(QPen(QColor(192, 192, 192), 1));
-        for (int i = 0; i <= 10; ++i) {
-            const int y = kStripTop + 20 * i;
-            painter.drawLine(kStripLeft, y, kStripLeft + kStripWidth - 1, y);
-        }
-        for (int j = 1; j <= 15; ++j) {
-            const int x = kStripLeft + 30 * j - trend.GridScrollOffset() - 1;
-            painter.drawLine(x, kStripTop + 1, x, kStripTop + Trend::kTopPoint);
-        }
-
-        const int width = trend.CheckBox2 ? 2 : 1;
-        const QColor colours[] = {kPen1Colour, kPen2Colour, kPen3Colour};
-        QPolygon line(Trend::kRingSize);
-        for (int pen = 1; pen <= 3; ++pen) {
-            if (!recorder->PenDrawn(pen))
-                continue;
-            for (int i = 0; i < Trend::kRingSize; ++i)
-                line.setPoint(i,
-                              kStripLeft + i,
-                              kStripTop + Trend::kTopPoint - trend.PointOldestFirst(pen - 1, i));
-            painter.setPen(QPen(colours[pen - 1], width));
-            painter.drawPolyline(line);
-        }
-    }
-
-private:
-    std::function<const Recorder *()> m_recorder;
-};
 
 QLabel *scaleLabel(QWidget *parent, const char *objectName, const char *text, const QColor &colour)
 {
@@ -124,12 +61,6 @@ void placeOnLine(QLabel *label, int x, int y, bool rightAligned)
     label->setAlignment((rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     label->setGeometry(
         rightAligned ? x - width : x, y - label->height() / 2, width, label->height());
-}
-
-void showIndex(QComboBox *combo, int index)
-{
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
 std::filesystem::path workingFolder()
@@ -318,17 +249,31 @@ QWidget *TRegistrForm::buildStrip()
 {
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("StripPanel"));
-    panel->setFixedSize(kLeftScaleWidth + kImageWidth + kRightScaleWidth, kPanelHeight);
+    panel->setFixedSize(kLeftScaleWidth + TrendStrip::kWidth + kRightScaleWidth, kPanelHeight);
 
-    m_image1
-        = new RecorderStrip(panel, [this] { return static_cast<const Recorder *>(recorder()); });
-    m_image1->move(kLeftScaleWidth, kImageTop);
-    m_image1->installEventFilter(this);
+    auto *strip = new TrendStrip(
+        panel,
+        [this]() -> const Trend * {
+            const Recorder *model = recorder();
+            return model ? &model->trend : nullptr;
+        },
+        {{kPen1Colour}, {kPen2Colour}, {kPen3Colour}},
+        [this](int trace) {
+            const Recorder *model = recorder();
+            return model && model->PenDrawn(trace + 1);
+        },
+        QPalette::Window,
+        // 450 by 201: the paper stops short of the strip's right and bottom edges by a pixel.
+        QSize(Trend::kRingSize, 201));
+    strip->move(kLeftScaleWidth, kImageTop);
+    connect(strip, &TrendStrip::pressed, this, [this](QPoint at) { Image1MouseDown(at); });
+    connect(strip, &TrendStrip::doubleClicked, this, &TRegistrForm::btnatualizaClick);
+    m_image1 = strip;
 
     const int left = kLeftScaleWidth - 4;
-    const int right = kLeftScaleWidth + kImageWidth + 3;
+    const int right = kLeftScaleWidth + TrendStrip::kWidth + 3;
     const auto lineY = [](int i) {
-        return kImageTop + kStripTop + 20 * i;
+        return kImageTop + TrendStrip::GridLineY(i);
     };
 
     auto *pv = scaleLabel(panel, "StaticText14", "PV", kPen1Colour);
@@ -692,21 +637,6 @@ void TRegistrForm::applyTexts()
 }
 
 // ---- Window events.
-
-bool TRegistrForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_image1) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            Image1MouseDown(static_cast<QMouseEvent *>(event)->position().toPoint());
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            btnatualizaClick();
-            return true;
-        }
-    }
-    return ObjectWindow::eventFilter(watched, event);
-}
 
 void TRegistrForm::closeEvent(QCloseEvent *event)
 {

@@ -5,6 +5,7 @@
 #include "workspace/ui/pictures.h"
 #include "workspace/ui/session.h"
 #include "workspace/ui/uitext.h"
+#include "workspace/ui/widgethelpers.h"
 
 #include <QChart>
 #include <QChartView>
@@ -50,12 +51,6 @@ public:
         QComboBox::showPopup();
     }
 };
-
-void showIndex(QComboBox *combo, int index)
-{
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
 
 // The speed buttons' pictures, drawn in the chart's navy.
 enum class Picture { Clear, FullScale, Zoom, UndoZoom };

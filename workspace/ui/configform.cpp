@@ -6,6 +6,7 @@
 #include "workspace/ui/session.h"
 #include "workspace/ui/uitext.h"
 #include "workspace/ui/userdialogs.h"
+#include "workspace/ui/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -58,27 +59,6 @@ QString twoDigits(int n)
 QString latin(const char *name)
 {
     return QString::fromLatin1(name);
-}
-
-void mirrorText(QLineEdit *edit, const std::string &text)
-{
-    const QString shown = toQString(text);
-    if (edit->text() != shown) {
-        const QSignalBlocker blocker(edit);
-        edit->setText(shown);
-    }
-}
-
-void mirrorCheck(QAbstractButton *box, bool checked)
-{
-    const QSignalBlocker blocker(box);
-    box->setChecked(checked);
-}
-
-void mirrorIndex(QComboBox *list, int index)
-{
-    const QSignalBlocker blocker(list);
-    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
 }
 
 QLabel *newLabel(QWidget *parent, const char *name = nullptr)
@@ -707,8 +687,8 @@ void TConfigForm::showEvent(QShowEvent *event)
 void TConfigForm::ShowPlant()
 {
     const Plant &plant = m_session.plant();
-    mirrorText(m_title, plant.title);
-    mirrorText(m_pictureName, plant.PictureFileName);
+    showText(m_title, plant.title);
+    showText(m_pictureName, plant.PictureFileName);
 
     const auto mirrorInventory = [this](ObjectPool pool, const auto &entries) {
         for (int slot = 1; slot <= SlotCount(pool); ++slot) {
@@ -719,7 +699,7 @@ void TConfigForm::ShowPlant()
                 box->setText(caption);
                 box->setToolTip(caption);
             }
-            mirrorCheck(box, entry.checked);
+            showChecked(box, entry.checked);
         }
     };
     mirrorInventory(ObjectPool::Controllers, plant.controllerInventory);
@@ -733,21 +713,21 @@ void TConfigForm::ShowPlant()
         const QSignalBlocker blocker(m_linearizerInput);
         m_linearizerInput->setEditText(toQString(linearizer.Lin1EndEnt));
     }
-    mirrorCheck(m_linearizerActive, linearizer.Lin1Ativar);
+    showChecked(m_linearizerActive, linearizer.Lin1Ativar);
     for (int i = 1; i <= Linearizer::kPoints; ++i) {
-        mirrorText(m_linearizerMV[Index(i)], linearizer.Lin1MV[Index(i)]);
-        mirrorText(m_linearizerPV[Index(i)], linearizer.Lin1PV[Index(i)]);
+        showText(m_linearizerMV[Index(i)], linearizer.Lin1MV[Index(i)]);
+        showText(m_linearizerPV[Index(i)], linearizer.Lin1PV[Index(i)]);
     }
 
     for (int k = 1; k <= 5; ++k) {
         const AnimatedShape &shape = plant.shapes[Index(k)];
-        mirrorCheck(m_shapeShown[Index(k)], shape.shown);
-        mirrorIndex(m_shapeKind[Index(k)], shape.kind);
-        mirrorIndex(m_shapeMemory[Index(k)], shape.memoryIndex);
+        showChecked(m_shapeShown[Index(k)], shape.shown);
+        showIndex(m_shapeKind[Index(k)], shape.kind);
+        showIndex(m_shapeMemory[Index(k)], shape.memoryIndex);
         m_shapeSize[Index(k)]->SetPosition(shape.size);
         m_shapeWidth[Index(k)]->SetPosition(shape.width);
-        mirrorText(m_shapeSizeText[Index(k)], FormatFixed(shape.size, 0, 0));
-        mirrorText(m_shapeWidthText[Index(k)], FormatFixed(shape.width, 0, 0));
+        showText(m_shapeSizeText[Index(k)], FormatFixed(shape.size, 0, 0));
+        showText(m_shapeWidthText[Index(k)], FormatFixed(shape.width, 0, 0));
         m_shapeColour1[Index(k)]->SetColour(shape.colour1);
         m_shapeColour2[Index(k)]->SetColour(shape.colour2);
         // Once a shape was first shown its lists and colours stay enabled.
@@ -760,8 +740,8 @@ void TConfigForm::ShowPlant()
 
     for (int s = 1; s <= 2; ++s) {
         const PlantSwitch &plantSwitch = plant.switches[Index(s)];
-        mirrorCheck(m_switchShown[Index(s)], plantSwitch.shown);
-        mirrorIndex(m_switchOrientation[Index(s)], plantSwitch.orientation);
+        showChecked(m_switchShown[Index(s)], plantSwitch.shown);
+        showIndex(m_switchOrientation[Index(s)], plantSwitch.orientation);
         m_switchOrientation[Index(s)]->setEnabled(plantSwitch.shown);
     }
 
@@ -774,11 +754,11 @@ void TConfigForm::ShowPlant()
     const std::array<bool, 4> boxEnabled = {false, true, first, second};
     for (int k = 1; k <= 3; ++k) {
         const PushButton &button = plant.pushButtons[Index(k)];
-        mirrorCheck(m_buttonChecked[Index(k)], button.checked);
+        showChecked(m_buttonChecked[Index(k)], button.checked);
         m_buttonChecked[Index(k)]->setEnabled(boxEnabled[Index(k)]);
-        mirrorText(m_buttonTextOff[Index(k)], button.textOff);
-        mirrorText(m_buttonTextOn[Index(k)], button.textOn);
-        mirrorText(m_buttonName[Index(k)], button.name);
+        showText(m_buttonTextOff[Index(k)], button.textOff);
+        showText(m_buttonTextOn[Index(k)], button.textOn);
+        showText(m_buttonName[Index(k)], button.name);
         for (QLineEdit *edit :
              {m_buttonTextOff[Index(k)], m_buttonTextOn[Index(k)], m_buttonName[Index(k)]})
             edit->setEnabled(editable[Index(k)]);
@@ -786,9 +766,9 @@ void TConfigForm::ShowPlant()
 
     for (int k = 1; k <= 6; ++k) {
         const SliderInput &slider = plant.sliders[Index(k)];
-        mirrorCheck(m_sliderShown[Index(k)], slider.shown);
-        mirrorText(m_sliderName[Index(k)], slider.name);
-        mirrorCheck(m_sliderTall[Index(k)], slider.tallSlider);
+        showChecked(m_sliderShown[Index(k)], slider.shown);
+        showText(m_sliderName[Index(k)], slider.name);
+        showChecked(m_sliderTall[Index(k)], slider.tallSlider);
         m_sliderName[Index(k)]->setEnabled(slider.shown);
         m_sliderTall[Index(k)]->setEnabled(slider.shown);
     }

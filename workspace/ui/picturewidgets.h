@@ -1,6 +1,7 @@
 #pragma once
 
 #include "workspace/model/plantpicture.h"
+#include "workspace/ui/widgethelpers.h"
 
 #include <QColor>
 #include <QComboBox>
@@ -16,13 +17,6 @@ namespace zelvar {
 
 // The plant's colours (0x00BBGGRR, or a system colour 0xFF000000 + index) on the screen.
 QColor ToQColor(PlantColour colour);
-
-// The widget with its object name, the name its handlers and tests find it by.
-template<typename Widget> Widget *named(Widget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 // A label that reports a click (press and release on it) and a press.
 class ClickableLabel : public QLabel

@@ -1,0 +1,46 @@
+#include "workspace/ui/widgethelpers.h"
+
+#include "workspace/ui/uitext.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace zelvar {
+
+QLabel *newLabel(QWidget *parent, const char *objectName, const char *text)
+{
+    return named(new QLabel(QString::fromUtf8(text), parent), objectName);
+}
+
+void showText(QLineEdit *edit, const std::string &text)
+{
+    const QString shown = toQString(text);
+    if (edit->text() == shown)
+        return;
+    const QSignalBlocker blocker(edit);
+    edit->setText(shown);
+}
+
+void showText(QLabel *label, const std::string &text)
+{
+    const QString shown = toQString(text);
+    if (label->text() != shown)
+        label->setText(shown);
+}
+
+void showChecked(QAbstractButton *box, bool checked)
+{
+    const QSignalBlocker blocker(box);
+    box->setChecked(checked);
+}
+
+void showIndex(QComboBox *list, int index)
+{
+    const QSignalBlocker blocker(list);
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+} // namespace zelvar

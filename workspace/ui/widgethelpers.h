@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace zelvar {
+
+// The widget with its object name, the name its handlers and tests find it by.
+template<typename Widget> Widget *named(Widget *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+template<typename Widget> Widget *named(Widget *widget, const char *objectName)
+{
+    return named(widget, QString::fromLatin1(objectName));
+}
+
+// text: UTF-8.
+QLabel *newLabel(QWidget *parent, const char *objectName, const char *text);
+
+// Model -> widgets, without the widget's signals. A shown text follows the model; an unchanged
+// text is left alone so the cursor of the edit being typed in stays put.
+void showText(QLineEdit *edit, const std::string &text);
+void showText(QLabel *label, const std::string &text);
+void showChecked(QAbstractButton *box, bool checked);
+// An index the list does not hold shows no item.
+void showIndex(QComboBox *list, int index);
+
+} // namespace zelvar
