@@ -158,7 +158,6 @@ TAboutBox::TAboutBox(Session &session, QWidget *parent, UserDialogs *dialogs)
 {
     setObjectName(QStringLiteral("FastSimulation"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_context.random = &m_random;
     build();
     applyTexts();
     setUp();
@@ -504,7 +503,7 @@ void TAboutBox::BTNSimularClick()
         messages = SimulateFromPanel(m_panel,
                                      m_tables,
                                      m_session.plant(),
-                                     m_context,
+                                     m_session.context(),
                                      CurrentFolder(),
                                      m_session.language(),
                                      [this, &ran](int percent) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/model/randomsource.h"
-#include "engine/model/stepcontext.h"
 #include "instruments/model/fastsimulation.h"
 
 #include <QWidget>
@@ -84,9 +82,6 @@ private:
     UserDialogs &m_dialogs;
     PerformanceTables &m_tables;
     PerformanceWindow m_panel;
-    // The run's own step context: the fast-run flag and the time step of the batch.
-    StandardRandomSource m_random;
-    StepContext m_context;
     // The pair of charts armed for a zoom, or 0.
     int m_armedLoop = 0;
 

@@ -98,7 +98,6 @@ TRegXY::TRegXY(Session &session, QWidget *parent, UserDialogs *)
     , m_session(session)
 {
     setObjectName(QStringLiteral("RegXY"));
-    m_context.random = &m_random;
     build();
     ApplyTexts();
     fillMemoryLists();
@@ -324,7 +323,7 @@ void TRegXY::Button1Click()
         // The sweep runs without yielding; the gauge is painted as it goes.
         const Session::TimerHold hold(m_session);
         m_gauge1->setValue(0);
-        RecordXYSweep(recorder(), m_session.plant(), m_context, [this](int percent) {
+        RecordXYSweep(recorder(), m_session.plant(), m_session.context(), [this](int percent) {
             m_gauge1->setValue(percent);
             m_gauge1->repaint();
         });

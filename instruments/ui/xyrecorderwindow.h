@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/model/randomsource.h"
-#include "engine/model/stepcontext.h"
 
 #include <QWidget>
 
@@ -63,9 +61,6 @@ private:
     void scaleAxes();
 
     Session &m_session;
-    // The sweep's own step context; the tick's stays with the session.
-    StandardRandomSource m_random;
-    StepContext m_context;
     bool m_fullScale = false; // SpeedButton3: both axes 0-100 instead of following the points
 
     QComboBox *m_presets = nullptr;

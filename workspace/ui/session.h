@@ -45,6 +45,9 @@ public:
     // SavedFlag: true while the plant has no unsaved changes.
     bool SavedFlag() const { return m_savedFlag; }
     // A user edit that a save would write.
+    // The step context of the tick, which the batch runs share: one random source, seeded once.
+    StepContext &context() { return m_context; }
+
     void MarkChanged();
     void MarkSaved();
     // RefreshMainWindow: re-derives the picture from the plant and tells the windows.
