@@ -1,7 +1,7 @@
-#include "workspace/ui/helpsite.h"
+#include "services/helpsite.h"
+#include "services/session.h"
+#include "services/userdialogs.h"
 #include "workspace/ui/mainwindow.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/userdialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,11 +4,11 @@
 // and a block opened from it, in both languages.
 // Built and run by scripts/screenshots.
 #include "documents/model/plantoperations.h"
+#include "services/session.h"
+#include "services/userdialogs.h"
 #include "workspace/ui/configform.h"
 #include "workspace/ui/mainwindow.h"
 #include "workspace/ui/plantview.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/userdialogs.h"
 
 #include <QAbstractButton>
 #include <QAction>

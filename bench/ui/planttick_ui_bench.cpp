@@ -6,9 +6,9 @@
 // Run: build/release/bench/planttick_ui_bench --benchmark_repetitions=10
 #include "documents/model/plantoperations.h"
 #include "engine/model/numbertext.h"
+#include "services/session.h"
+#include "services/userdialogs.h"
 #include "workspace/ui/mainwindow.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/userdialogs.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/model/plantpicture.h"
+#include "documents/model/plantpicture.h"
 
 #include <string>
 #include <string_view>

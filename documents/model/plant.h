@@ -1,11 +1,11 @@
 #pragma once
 
+#include "documents/model/plantpicture.h"
 #include "engine/model/engineplant.h"
 #include "engine/model/language.h"
 #include "instruments/model/animatedtext.h"
 #include "instruments/model/recorder.h"
 #include "instruments/model/xyrecorder.h"
-#include "workspace/model/plantpicture.h"
 
 #include <array>
 #include <string>

@@ -1,10 +1,10 @@
 #include "documents/ui/variablelistwindow.h"
 
 #include "engine/ui/objecthelp.h"
-#include "workspace/ui/pictures.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
-#include "workspace/ui/userdialogs.h"
+#include "services/pictures.h"
+#include "services/session.h"
+#include "services/uitext.h"
+#include "services/userdialogs.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

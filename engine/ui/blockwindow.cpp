@@ -3,7 +3,7 @@
 #include "engine/model/calculationblock.h"
 #include "engine/model/numbertext.h"
 #include "engine/ui/objecthelp.h"
-#include "workspace/ui/session.h"
+#include "services/session.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -5,9 +5,9 @@
 #include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 #include "engine/ui/trendstrip.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
-#include "workspace/ui/userdialogs.h"
+#include "services/session.h"
+#include "services/uitext.h"
+#include "services/userdialogs.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

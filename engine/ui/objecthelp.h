@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/ui/helpsite.h"
+#include "services/helpsite.h"
 
 #include <QString>
 #include <QUrl>

@@ -2,9 +2,9 @@
 
 #include "engine/model/numbertext.h"
 #include "engine/ui/objecthelp.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
-#include "workspace/ui/userdialogs.h"
+#include "services/session.h"
+#include "services/uitext.h"
+#include "services/userdialogs.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/ui/widgethelpers.h"
+#include "services/widgethelpers.h"
 
 #include <QString>
 #include <QWidget>

@@ -3,8 +3,8 @@
 #include "engine/model/numbertext.h"
 #include "engine/model/processmodel.h"
 #include "engine/ui/objecthelp.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
+#include "services/session.h"
+#include "services/uitext.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 #include "engine/model/compiledexpression.h"
 #include "engine/model/language.h"
 #include "engine/model/slotpool.h"
-#include "workspace/model/plantpicture.h"
+#include "instruments/model/plantcolour.h"
 
 #include <string>
 

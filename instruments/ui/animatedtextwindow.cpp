@@ -2,9 +2,9 @@
 
 #include "instruments/model/animatedtext.h"
 #include "instruments/model/memorylist.h"
-#include "workspace/ui/picturewidgets.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
+#include "services/picturewidgets.h"
+#include "services/session.h"
+#include "services/uitext.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>

@@ -5,10 +5,10 @@
 #include "instruments/model/performancedatafile.h"
 #include "instruments/model/performancehistory.h"
 #include "instruments/ui/performancechart.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
-#include "workspace/ui/userdialogs.h"
-#include "workspace/ui/widgethelpers.h"
+#include "services/session.h"
+#include "services/uitext.h"
+#include "services/userdialogs.h"
+#include "services/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>

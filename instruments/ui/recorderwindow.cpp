@@ -3,8 +3,8 @@
 #include "engine/ui/trendstrip.h"
 #include "instruments/model/memorylist.h"
 #include "instruments/model/recorder.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
+#include "services/session.h"
+#include "services/uitext.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

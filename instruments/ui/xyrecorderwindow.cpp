@@ -2,10 +2,10 @@
 
 #include "instruments/model/memorylist.h"
 #include "instruments/model/xyrecorder.h"
-#include "workspace/ui/pictures.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
-#include "workspace/ui/widgethelpers.h"
+#include "services/pictures.h"
+#include "services/session.h"
+#include "services/uitext.h"
+#include "services/widgethelpers.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,12 +1,12 @@
 #include "workspace/ui/configform.h"
 
 #include "engine/model/numbertext.h"
-#include "workspace/ui/pictures.h"
-#include "workspace/ui/picturewidgets.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
-#include "workspace/ui/userdialogs.h"
-#include "workspace/ui/widgethelpers.h"
+#include "services/pictures.h"
+#include "services/picturewidgets.h"
+#include "services/session.h"
+#include "services/uitext.h"
+#include "services/userdialogs.h"
+#include "services/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "workspace/ui/examplesgallery.h"
 
+#include "services/pictures.h"
+#include "services/uitext.h"
 #include "workspace/ui/examplecatalog.h"
-#include "workspace/ui/pictures.h"
-#include "workspace/ui/uitext.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #include "workspace/ui/plantfilenames.h"
 
-#include "workspace/ui/uitext.h"
+#include "services/uitext.h"
 
 namespace zelvar {
 

@@ -6,10 +6,10 @@
 #include "engine/ui/processwindow.h"
 #include "instruments/ui/animatedtextwindow.h"
 #include "instruments/ui/recorderwindow.h"
-#include "workspace/ui/pictures.h"
-#include "workspace/ui/picturewidgets.h"
-#include "workspace/ui/session.h"
-#include "workspace/ui/uitext.h"
+#include "services/pictures.h"
+#include "services/picturewidgets.h"
+#include "services/session.h"
+#include "services/uitext.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "workspace/ui/savedindicator.h"
 
-#include "workspace/ui/pictures.h"
-#include "workspace/ui/uitext.h"
+#include "services/pictures.h"
+#include "services/uitext.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -1,6 +1,6 @@
 #include "workspace/ui/splashwindow.h"
 
-#include "workspace/ui/pictures.h"
+#include "services/pictures.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "documents/model/plantoperations.h"
-#include "tests/workspace/ui/scripteddialogs.h"
-#include "workspace/ui/session.h"
+#include "services/session.h"
+#include "tests/services/scripteddialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "documents/model/plantoperations.h"
 #include "engine/model/processmodel.h"
+#include "services/session.h"
 #include "tests/engine/ui/objectwindowtest.h"
-#include "workspace/ui/session.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "engine/ui/signalgeneratorwindow.h"
 
+#include "services/picturewidgets.h"
 #include "tests/engine/ui/objectwindowtest.h"
-#include "workspace/ui/picturewidgets.h"
 
 #include <QComboBox>
 #include <QRadioButton>

@@ -2,8 +2,8 @@
 
 #include "documents/model/plantoperations.h"
 #include "instruments/ui/performancechart.h"
-#include "tests/workspace/ui/scripteddialogs.h"
-#include "workspace/ui/session.h"
+#include "services/session.h"
+#include "tests/services/scripteddialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

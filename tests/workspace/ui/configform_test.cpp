@@ -1,7 +1,7 @@
 #include "workspace/ui/configform.h"
 
+#include "services/picturewidgets.h"
 #include "tests/workspace/ui/plantwindowtest.h"
-#include "workspace/ui/picturewidgets.h"
 
 #include <QGroupBox>
 #include <QImage>

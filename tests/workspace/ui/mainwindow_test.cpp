@@ -2,9 +2,9 @@
 
 #include "documents/model/plantfile.h"
 #include "documents/model/plantoperations.h"
-#include "tests/workspace/ui/scripteddialogs.h"
+#include "services/session.h"
+#include "tests/services/scripteddialogs.h"
 #include "workspace/ui/examplecatalog.h"
-#include "workspace/ui/session.h"
 #include "workspace/ui/splashwindow.h"
 
 #include <QAction>

@@ -5,8 +5,8 @@
 #include "engine/ui/controllerwindow.h"
 #include "engine/ui/processwindow.h"
 #include "instruments/ui/recorderwindow.h"
+#include "services/picturewidgets.h"
 #include "tests/workspace/ui/plantwindowtest.h"
-#include "workspace/ui/picturewidgets.h"
 
 #include <QGroupBox>
 #include <QImage>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "tests/workspace/ui/scripteddialogs.h"
+#include "services/session.h"
+#include "tests/services/scripteddialogs.h"
 #include "workspace/ui/configform.h"
 #include "workspace/ui/mainwindow.h"
 #include "workspace/ui/plantview.h"
-#include "workspace/ui/session.h"
 
 #include <QAction>
 #include <QApplication>

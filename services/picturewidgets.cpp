@@ -1,7 +1,7 @@
-#include "workspace/ui/picturewidgets.h"
+#include "services/picturewidgets.h"
 
 #include "documents/model/colourtext.h"
-#include "workspace/ui/uitext.h"
+#include "services/uitext.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "workspace/ui/userdialogs.h"
+#include "services/userdialogs.h"
 
 #include <QApplication>
 #include <QDesktopServices>

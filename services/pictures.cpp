@@ -1,4 +1,4 @@
-#include "workspace/ui/pictures.h"
+#include "services/pictures.h"
 
 // The resources live in a static library: nothing would pull them in unless asked for by name.
 static void initZelvarResources()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/ui/userdialogs.h"
+#include "services/userdialogs.h"
 
 #include <QString>
 #include <QStringList>

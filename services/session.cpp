@@ -1,4 +1,4 @@
-#include "workspace/ui/session.h"
+#include "services/session.h"
 
 #include "documents/model/plantoperations.h"
 #include "instruments/model/animatedtext.h"
@@ -21,7 +21,9 @@ Session::Session(const QString &startFolder, QObject *parent)
         StepAnimatedTexts(m_plant->animatedTexts, *m_plant);
         emit displayRefreshDue();
     };
-    m_tick.Hooks.recorders = [this] { StepRecorders(m_plant->recorders, *m_plant, m_context); };
+    m_tick.Hooks.recorders = [this] {
+        StepRecorders(m_plant->recorders, *m_plant, m_context);
+    };
 
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setInterval(kTimerIntervalMs);

@@ -1,6 +1,6 @@
-#include "workspace/ui/widgethelpers.h"
+#include "services/widgethelpers.h"
 
-#include "workspace/ui/uitext.h"
+#include "services/uitext.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

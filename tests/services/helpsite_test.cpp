@@ -1,4 +1,4 @@
-#include "workspace/ui/helpsite.h"
+#include "services/helpsite.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "workspace/ui/session.h"
+#include "services/session.h"
 
 #include <QTemporaryDir>
 

@@ -1,4 +1,4 @@
-#include "workspace/model/plantpicture.h"
+#include "documents/model/plantpicture.h"
 
 #include <gtest/gtest.h>
 

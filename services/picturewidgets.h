@@ -1,7 +1,7 @@
 #pragma once
 
-#include "workspace/model/plantpicture.h"
-#include "workspace/ui/widgethelpers.h"
+#include "documents/model/plantpicture.h"
+#include "services/widgethelpers.h"
 
 #include <QColor>
 #include <QComboBox>
