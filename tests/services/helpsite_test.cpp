@@ -114,5 +114,32 @@ TEST(HelpSite, EveryPageTheProgramOpensIsBundledWithItsSection)
     }
 }
 
+// The site opens without a network: every link and picture leads to a bundled page, and a
+// link to a section finds it there.
+TEST(HelpSite, EveryLinkOfTheBundledPagesLeadsToABundledPageAndSection)
+{
+    static const QRegularExpression reference(QStringLiteral(R"re((?:href|src)="([^"]*)")re"));
+    QDirIterator pages(
+        bundledSite(), {QStringLiteral("*.html")}, QDir::Files, QDirIterator::Subdirectories);
+    int checked = 0;
+    while (pages.hasNext()) {
+        const QString page = pages.next();
+        for (const auto &match : reference.globalMatch(readText(page))) {
+            const QString link = match.captured(1);
+            SCOPED_TRACE((page + QStringLiteral(" -> ") + link).toStdString());
+            const qsizetype hash = link.indexOf(QLatin1Char('#'));
+            const QString path = hash < 0 ? link : link.left(hash);
+            const QString target
+                = path.isEmpty() ? page : QFileInfo(page).dir().absoluteFilePath(path);
+            EXPECT_TRUE(QFileInfo(target).isFile());
+            if (hash >= 0) {
+                EXPECT_TRUE(holdsSection(target, link.mid(hash + 1)));
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
 } // namespace
 } // namespace zelvar
