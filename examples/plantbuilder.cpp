@@ -1,7 +1,10 @@
 #include "examples/plantbuilder.h"
 
+#include "engine/model/expression.h"
+#include "engine/model/planttextfile.h"
 #include "instruments/model/memorylist.h"
 
+#include <cctype>
 #include <cmath>
 #include <stdexcept>
 
@@ -25,6 +28,41 @@ void Refuse(std::string_view object, const std::vector<std::string> &messages)
     throw std::runtime_error(text);
 }
 
+// A text the plant file can hold: Windows-1252 only, at most one language bar, and each language
+// part within the edit's length (0 for no limit).
+const std::string &Checked(const std::string &text, std::size_t maxPartLength = 0)
+{
+    if (DecodeWindows1252(EncodeWindows1252(text)) != text)
+        throw std::runtime_error("\"" + text + "\" has a character outside Windows-1252");
+    const std::size_t bar = text.find('|');
+    if (bar != std::string::npos && text.find('|', bar + 1) != std::string::npos)
+        throw std::runtime_error("\"" + text + "\" has more than one language bar");
+    if (maxPartLength > 0) {
+        for (const std::string &part :
+             {text.substr(0, bar), bar == std::string::npos ? "" : text.substr(bar + 1)}) {
+            // One byte per character in Windows-1252.
+            if (EncodeWindows1252(part).size() > maxPartLength)
+                throw std::runtime_error("\"" + part + "\" is longer than the edit takes");
+        }
+    }
+    return text;
+}
+
+// The process and the animated text read an invalid expression as 0 without a word, and a
+// memory written with one digit ("M5") reads as 0: refuse both here.
+void CheckExpression(std::string_view object, const std::string &text, const MemoryTable &memories)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((text[i] == 'M' || text[i] == 'm')
+            && (i + 2 >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i + 1]))
+                || !std::isdigit(static_cast<unsigned char>(text[i + 2]))))
+            throw std::runtime_error(std::string(object) + ": \"" + text
+                                     + "\" names a memory without two digits");
+    }
+    if (!EvaluateLiteral(text, memories).EvaluatorError.empty())
+        throw std::runtime_error(std::string(object) + ": \"" + text + "\" is no expression");
+}
+
 } // namespace
 
 PlantBuilder::PlantBuilder(Plant &plant)
@@ -33,7 +71,7 @@ PlantBuilder::PlantBuilder(Plant &plant)
 
 void PlantBuilder::Title(std::string_view title)
 {
-    SetTitle(m_plant, title);
+    SetTitle(m_plant, Checked(std::string(title)));
 }
 
 void PlantBuilder::Memory(int k, const MemorySpec &spec)
@@ -62,8 +100,8 @@ void PlantBuilder::Process(int slot, const ProcessSpec &spec)
 {
     Place(ObjectPool::Processes, slot, spec.left, spec.top);
     ProcessModel &p = m_plant.processes[slot];
-    p.TagText = spec.tag;
-    p.SetDescricaoText(spec.description);
+    p.TagText = Checked(spec.tag);
+    p.SetDescricaoText(Checked(spec.description));
     p.EntradaSelect = ListPosition(spec.input);
     p.GanhoText = spec.gain;
     p.TempoMorto = spec.deadTime;
@@ -88,8 +126,8 @@ void PlantBuilder::Controller(int slot, const ControllerSpec &spec)
     Place(ObjectPool::Controllers, slot, spec.left, spec.top);
     zelvar::Controller &c = m_plant.controllers[slot];
     c.EditSettings([&spec](ControllerSettings &s) {
-        s.TagText = spec.tag;
-        s.Descricao = spec.description;
+        s.TagText = Checked(spec.tag);
+        s.Descricao = Checked(spec.description);
         s.VariavelSelect = ListPosition(spec.pv);
         s.KpText = spec.kc;
         s.KiText = spec.ti;
@@ -125,8 +163,8 @@ void PlantBuilder::Block(int slot, const BlockSpec &spec)
 {
     Place(ObjectPool::Blocks, slot, spec.left, spec.top);
     CalculationBlock &b = m_plant.blocks[slot];
-    b.TagText = spec.tag;
-    b.SetDescricaoText(spec.description);
+    b.TagText = Checked(spec.tag);
+    b.SetDescricaoText(Checked(spec.description));
     b.FuncaoTr = spec.expression;
     b.LimSupCheck = !spec.high.empty();
     if (b.LimSupCheck)
@@ -141,14 +179,14 @@ void PlantBuilder::Recorder(int slot, const RecorderSpec &spec)
     Place(ObjectPool::Recorders, slot, spec.left, spec.top);
     zelvar::Recorder &r = m_plant.recorders[slot];
     r.EditSettings(m_plant.memories, [&spec](RecorderSettings &s) {
-        s.TagText = spec.tag;
-        s.DescricaoText = spec.description;
+        s.TagText = Checked(spec.tag);
+        s.DescricaoText = Checked(spec.description);
         s.Variavel1Select = ListPosition(spec.pen1);
         s.Variavel2Select = spec.pen2 > 0 ? spec.pen2 - 1 : kNoneListPosition;
         s.Variavel3Select = spec.pen3 > 0 ? spec.pen3 - 1 : kNoneListPosition;
-        s.Edit1 = spec.name1;
-        s.Edit2 = spec.name2;
-        s.Edit3 = spec.name3;
+        s.Edit1 = Checked(spec.name1);
+        s.Edit2 = Checked(spec.name2);
+        s.Edit3 = Checked(spec.name3);
     });
     r.trend.SetTimeBase(spec.timeBase);
 }
@@ -160,7 +198,7 @@ void PlantBuilder::Text(int slot, const TextSpec &spec)
     t.Tipo = spec.kind == TextKind::Scalar   ? kEscalar
              : spec.kind == TextKind::Binary ? kBinario
                                              : kEquacao;
-    t.DescricaoText = spec.description;
+    t.DescricaoText = Checked(spec.description);
     t.SetDecimals(spec.decimals);
     if (spec.kind == TextKind::Equation) {
         t.FuncaoTr = spec.expression;
@@ -177,7 +215,7 @@ void PlantBuilder::Text(int slot, const TextSpec &spec)
 void PlantBuilder::Slider(int k, const SliderSpec &spec)
 {
     SetSliderShown(m_plant, k, true);
-    SetSliderName(m_plant, k, spec.name);
+    SetSliderName(m_plant, k, Checked(spec.name));
     PlaceSlider(m_plant, k, spec.top, spec.left);
     MoveSlider(m_plant, k, static_cast<int>(std::nearbyint(spec.percent * 100.0)));
 }
@@ -186,9 +224,9 @@ void PlantBuilder::PushButton(int k, const PushButtonSpec &spec)
 {
     SetPushButtonChecked(m_plant, k, true);
     zelvar::PushButton &button = m_plant.pushButtons[static_cast<std::size_t>(k)];
-    button.name = spec.name;
-    button.textOff = spec.textOff;
-    button.textOn = spec.textOn;
+    button.name = Checked(spec.name, 15);
+    button.textOff = Checked(spec.textOff, 16);
+    button.textOn = Checked(spec.textOn, 16);
 }
 
 void PlantBuilder::CommandPanel(int left, int top)
@@ -223,7 +261,7 @@ void PlantBuilder::GeneratorRow(int n, const GeneratorRowSpec &spec)
     SignalGenerator &generator = m_plant.signalGenerator;
     generator.ChangeKind(n, spec.kind, m_plant.memories);
     if (!spec.description.empty())
-        generator.SetText(n, SignalText::Desc, spec.description);
+        generator.SetText(n, SignalText::Desc, Checked(spec.description));
     if (!spec.min.empty())
         generator.SetText(n, SignalText::Min, spec.min);
     if (!spec.max.empty())
@@ -240,6 +278,8 @@ void PlantBuilder::Finish()
         if (!plant.controllers.IsPresent(slot))
             continue;
         zelvar::Controller &c = plant.controllers[slot];
+        if (c.Settings().FFwSelect)
+            CheckExpression(c.Settings().TagText, c.Settings().FFwEquation, plant.memories);
         const double setpoint = c.Setpoint;
         Refuse(c.Settings().TagText, c.ApplyControllerSettings(plant.memories, true));
         c.Setpoint = setpoint;
@@ -247,9 +287,18 @@ void PlantBuilder::Finish()
         plant.memories.SetValue(slot, c.co);
     }
     for (int slot = 1; slot <= 24; ++slot) {
-        if (plant.processes.IsPresent(slot))
-            Refuse(plant.processes[slot].TagText,
-                   ApplyProcessSettings(plant.processes[slot], plant.memories));
+        if (!plant.processes.IsPresent(slot))
+            continue;
+        ProcessModel &p = plant.processes[slot];
+        for (const std::string &text : {p.GanhoText,
+                                        p.TempoMorto,
+                                        p.LText.Text(),
+                                        p.Ctext.Text(),
+                                        p.LEAD.Text(),
+                                        p.LAG.Text(),
+                                        p.ratetext.Text()})
+            CheckExpression(p.TagText, text, plant.memories);
+        Refuse(p.TagText, ApplyProcessSettings(p, plant.memories));
     }
     for (int slot = 1; slot <= 24; ++slot) {
         if (plant.blocks.IsPresent(slot))
@@ -266,6 +315,8 @@ void PlantBuilder::Finish()
         AnimatedText &text = plant.animatedTexts[slot];
         if (text.Tipo == kEscalar)
             ChooseTextMemory(text, text.ComboBox1, plant.memories);
+        if (text.Tipo == kEquacao)
+            CheckExpression(text.DescricaoText, text.FuncaoTr, plant.memories);
         if (!ApplyTextSettings(text, plant.memories))
             Refuse("Texto animado " + std::to_string(100 + slot), {"settings refused"});
         StepAnimatedText(text, plant);
