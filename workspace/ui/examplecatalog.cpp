@@ -140,16 +140,16 @@ constexpr std::array<ExampleEntry, 22> kEntries{{
      "sim3b",
      "Razão Ar/Gás com Limites Cruzados",
      "Ratio Control with Crossed Limits",
-     "Controle da relação Ar/Gas \ncom aplicação de limites \ncruzados duplos para \nsegurança "
-     "contra excesso de \ngás e manutenção da \nrelação \nestequiométrica.",
+     "Controle da relação Ar/Gas \ncom aplicação de limites \ncruzados simples para \nsegurança "
+     "contra excesso de \ngás.",
      "Application of single crossed limits for security against excess gas",
      "\\examples\\combustion\\cl.smp"},
     {4,
      "sim3c",
      "Razão Ar/Gás com Duplo Limites Cruzados",
      "Ratio Control with Double Crossed Limits",
-     "Controle da relação Ar/Gas \ncom aplicação de limites \ncruzados simples para \nsegurança "
-     "contra excesso de \ngás.",
+     "Controle da relação Ar/Gas \ncom aplicação de limites \ncruzados duplos para \nsegurança "
+     "contra excesso de \ngás e manutenção da \nrelação \nestequiométrica.",
      "Application of double crossed limits for security against excess gas and air",
      "\\examples\\combustion\\dcl.smp"},
     {4,

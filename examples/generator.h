@@ -1,0 +1,46 @@
+#pragma once
+
+#include "documents/model/plant.h"
+#include "examples/example.h"
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+namespace zelvar::examples {
+
+// Where an example's files lie below the resources folder: the folder and plant file of its
+// gallery entry, the background picture beside the plant file, the description file, and the
+// gallery picture.
+struct ExampleFiles
+{
+    QString folder;      // "examples/basic flow loop"
+    QString plantFile;   // "examples/basic flow loop/basic flow loop.smp"
+    QString pictureName; // "basic flow loop.png", as the plant file names it
+    QString description; // "examples/basic flow loop/descricao.rtf"
+    QString gallery;     // "gallery/sim18.png"
+};
+ExampleFiles FilesOf(const ExamplePlant &example);
+
+// The plant built, applied and run to rest: what the plant file holds.
+std::unique_ptr<Plant> BuildPlant(const ExamplePlant &example);
+
+// The plant file's bytes, with both comment blocks.
+std::string PlantFileText(const ExamplePlant &example, Plant &plant);
+
+// The comment pane's description in rich text, Portuguese then English.
+std::string DescriptionText(const ExamplePlant &example);
+
+QImage BackgroundPicture(const ExamplePlant &example);
+
+// The gallery picture: the plant file opened on a plant picture offscreen as the program shows
+// it (background, icons, instruments), scaled to the gallery's size.
+QImage GalleryPicture(const QString &plantPath);
+
+// Writes the example's four files below the resources folder. Throws std::runtime_error when a
+// setting is refused or a file cannot be written.
+void WriteExample(const ExamplePlant &example, const QString &resourcesFolder);
+
+} // namespace zelvar::examples

@@ -1,0 +1,125 @@
+#include "examples/harness.h"
+
+#include "documents/model/plantoperations.h"
+#include "engine/model/steporder.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zelvar::examples {
+
+Scenario::Scenario(Plant &plant, std::uint32_t seed)
+    : m_plant(plant)
+    , m_random(seed)
+{
+    m_context.TimeStep = kTimeStep;
+    m_context.random = &m_random;
+}
+
+void Scenario::Run(double seconds, const std::function<void()> &each)
+{
+    const auto steps = static_cast<long>(std::nearbyint(seconds / kTimeStep));
+    for (long i = 0; i < steps; ++i) {
+        StepPlant(m_plant, m_context);
+        m_time += kTimeStep;
+        if (each)
+            each();
+    }
+}
+
+void Scenario::SetSetpoint(int loop, double percent)
+{
+    m_plant.controllers[loop].Setpoint = percent;
+}
+
+void Scenario::PressButton(int k)
+{
+    ClickPushButton(m_plant, k);
+}
+
+StepResponse SetpointStep(Scenario &scenario, int loop, double to, double seconds, double band)
+{
+    Plant &plant = scenario.plant();
+    const int pvMemory = plant.controllers[loop].pvMemory;
+    const double from = plant.memories.Value(pvMemory);
+    const double step = to - from;
+    const double start = scenario.Time();
+    scenario.SetSetpoint(loop, to);
+    StepResponse response;
+    bool reached = false;
+    double extreme = from;
+    scenario.Run(seconds, [&] {
+        const double pv = plant.memories.Value(pvMemory);
+        const double elapsed = scenario.Time() - start;
+        response.iae += std::abs(to - pv) * Scenario::kTimeStep;
+        extreme = step >= 0 ? std::max(extreme, pv) : std::min(extreme, pv);
+        if (!reached && (pv - from) / step >= 0.9) {
+            reached = true;
+            response.t90 = elapsed;
+        }
+        if (std::abs(to - pv) > band)
+            response.settling = elapsed;
+    });
+    response.overshoot = std::max(0.0, (extreme - to) / step * 100.0);
+    if (!reached)
+        response.t90 = seconds;
+    return response;
+}
+
+LoadResponse LoadChange(
+    Scenario &scenario, int loop, const std::function<void()> &act, double seconds, double band)
+{
+    Plant &plant = scenario.plant();
+    const int pvMemory = plant.controllers[loop].pvMemory;
+    const double start = scenario.Time();
+    LoadResponse response;
+    response.minPv = response.maxPv = plant.memories.Value(pvMemory);
+    act();
+    scenario.Run(seconds, [&] {
+        const double pv = plant.memories.Value(pvMemory);
+        const double sp = plant.memories.Value(60 + loop);
+        response.minPv = std::min(response.minPv, pv);
+        response.maxPv = std::max(response.maxPv, pv);
+        response.iae += std::abs(sp - pv) * Scenario::kTimeStep;
+        if (std::abs(sp - pv) > band)
+            response.recovery = scenario.Time() - start;
+    });
+    response.finalOutput = plant.memories.Value(loop);
+    return response;
+}
+
+LoopCharts FastRun(Plant &plant, int testSignal, int amplitude)
+{
+    Scenario warmUp(plant);
+    warmUp.Run(600.0);
+    StandardRandomSource random(41);
+    StepContext context;
+    context.random = &random;
+    FastRunOptions options;
+    options.testSignal = testSignal;
+    options.amplitude = amplitude;
+    options.normalise = true;
+    LoopCharts charts;
+    PerformanceTables tables;
+    RunFastSimulation(plant, context, 1800, 0.1, options, charts, tables, nullptr);
+    return charts;
+}
+
+FastRunFigures FiguresOf(const LoopSeries &series)
+{
+    FastRunFigures figures;
+    const std::size_t n = std::min(series.PV.size(), series.SP.size());
+    if (n == 0)
+        return figures;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double e = series.SP[i] - series.PV[i];
+        figures.iem += e;
+        figures.iema += std::abs(e);
+    }
+    figures.iem /= static_cast<double>(n);
+    figures.iema /= static_cast<double>(n);
+    figures.endError = series.SP[n - 1] - series.PV[n - 1];
+    return figures;
+}
+
+} // namespace zelvar::examples

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "documents/model/plant.h"
+#include "engine/model/randomsource.h"
+#include "instruments/model/fastsimulation.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace zelvar::examples {
+
+// Steps a plant headless in the engine's order at 0.1 s, with a seeded random source for the
+// noise rows, keeping the plant time.
+class Scenario
+{
+public:
+    static constexpr double kTimeStep = 0.1;
+
+    explicit Scenario(Plant &plant, std::uint32_t seed = 14);
+
+    Plant &plant() { return m_plant; }
+    double Time() const { return m_time; }
+
+    // Steps for the given plant time; each (when given) sees the plant after every step.
+    void Run(double seconds, const std::function<void()> &each = {});
+
+    // Operator actions.
+    void SetSetpoint(int loop, double percent);
+    void PressButton(int k); // toggles M(96 + k) as a click on the command panel does
+
+private:
+    Plant &m_plant;
+    StandardRandomSource m_random;
+    StepContext m_context;
+    double m_time = 0.0;
+};
+
+// A loop's answer to a setpoint step, measured from the moment of the step.
+struct StepResponse
+{
+    double overshoot = 0.0; // % of the step
+    double t90 = 0.0;       // s until the PV first covers 90 % of the step
+    double settling = 0.0;  // s after which the PV stays within band % (of range) of the SP
+    double iae = 0.0;       // integral of |SP - PV|, %·s
+};
+
+// Steps the setpoint of the loop to `to` percent and watches for `seconds`.
+StepResponse SetpointStep(Scenario &scenario, int loop, double to, double seconds, double band);
+
+// A load change made by `act`, watched for `seconds` on the loop.
+struct LoadResponse
+{
+    double minPv = 0.0;
+    double maxPv = 0.0;
+    double recovery = 0.0; // s after which the PV stays within band % of the SP
+    double iae = 0.0;
+    double finalOutput = 0.0;
+};
+LoadResponse LoadChange(
+    Scenario &scenario, int loop, const std::function<void()> &act, double seconds, double band);
+
+// The fast run of the gallery's convention: 10 min of plant time first, then "30 min" at
+// "100 ms" with the test signal (2 SP step, 3 disturbance step, 1 none) and its amplitude,
+// normalised. Returns the charts of every loop.
+LoopCharts FastRun(Plant &plant, int testSignal, int amplitude);
+
+// A loop's fast-run figures from its chart, with the full precision the index boxes round.
+struct FastRunFigures
+{
+    double iem = 0.0;      // mean of SP - PV
+    double iema = 0.0;     // mean of |SP - PV|
+    double endError = 0.0; // SP - PV at the last sample
+};
+FastRunFigures FiguresOf(const LoopSeries &series);
+
+} // namespace zelvar::examples
