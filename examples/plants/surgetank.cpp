@@ -5,6 +5,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/samplestatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -243,18 +244,6 @@ struct SurgeFigures
     double minLevel = 100.0;
     double maxLevel = 0.0;
 };
-
-double StandardDeviation(const std::vector<double> &values)
-{
-    double mean = 0.0;
-    for (double v : values)
-        mean += v;
-    mean /= static_cast<double>(values.size());
-    double sum = 0.0;
-    for (double v : values)
-        sum += (v - mean) * (v - mean);
-    return std::sqrt(sum / static_cast<double>(values.size() - 1));
-}
 
 // Four hours with the surges on, sampled once per second after the first 10 min, as the fast
 // run's data file would hold them.
