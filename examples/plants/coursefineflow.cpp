@@ -186,16 +186,11 @@ double FastRunFigure(Plant &plant, bool coarseOnly, double FastRunFigures::*figu
     return FiguresOf(FastRun(plant, 2, 10)[1]).*figure;
 }
 
-// The fast run's CO travel index: the summed CO moves of its one-per-second samples / 100.
 double FastRunTravel(Plant &plant, bool coarseOnly)
 {
     if (coarseOnly)
         CoarseValveOnly(plant);
-    const LoopSeries series = FastRun(plant, 2, 10)[1];
-    double travel = 0.0;
-    for (std::size_t i = 1; i < series.CO.size(); ++i)
-        travel += std::abs(series.CO[i] - series.CO[i - 1]);
-    return travel / 100.0;
+    return CoTravel(FastRun(plant, 2, 10)[1]);
 }
 
 struct HoldFigures
