@@ -5,6 +5,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/blockdiagram.h"
 
 #include <QPainterPath>
 
@@ -225,17 +226,7 @@ void Build(PlantBuilder &b)
 
 void FunctionBox(PidPainter &p, QPointF centre, const QString &symbol)
 {
-    QPainter &painter = p.painter();
-    painter.setPen(QPen(PidPainter::kInk, 1.5));
-    painter.setBrush(Qt::white);
-    const QRectF box(centre.x() - 24, centre.y() - 15, 48, 30);
-    painter.drawRect(box);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(PidPainter::kInk);
-    painter.drawText(box, Qt::AlignCenter, symbol);
+    DiagramBox(p, {centre.x() - 24, centre.y() - 15, 48, 30}, symbol, 11, true, 1.5);
 }
 
 // One metered, controlled stream: FT bubble over its orifice, FIC beside it, valve downstream.

@@ -5,6 +5,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/blockdiagram.h"
 
 #include <algorithm>
 #include <array>
@@ -183,22 +184,12 @@ void DrawBox(
     const double line = y + kLineY;
     p.SignalLine({{x + 157 + 12, y + 70}, {x + 175, y + 70}, {x + 175, line}});
     p.Arrow({x + 175, line}, {x + kStepX - 12, line});
-    painter.setPen(QPen(PidPainter::kInk, 1.5));
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(QPointF(x + kStepX, line), 12, 12);
-    painter.drawEllipse(QPointF(x + kNoiseX, line), 12, 12);
+    SummingJunction(p, {x + kStepX, line});
+    SummingJunction(p, {x + kNoiseX, line});
     p.Text({x + kStepX - 4, line + 5}, QStringLiteral("+"), true);
     p.Text({x + kNoiseX - 4, line + 5}, QStringLiteral("+"), true);
     p.Arrow({x + kStepX + 12, line}, {x + kTransferLeft, line});
-    const QRectF transfer(x + kTransferLeft, line - 24, kTransferRight - kTransferLeft, 48);
-    painter.setPen(QPen(PidPainter::kInk, 2));
-    painter.setBrush(Qt::white);
-    painter.drawRect(transfer);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(13);
-    painter.setFont(font);
-    painter.setPen(PidPainter::kInk);
-    painter.drawText(transfer, Qt::AlignCenter, formula);
+    DiagramBox(p, {x + kTransferLeft, line - 24, kTransferRight - kTransferLeft, 48}, formula);
     p.Arrow({x + kTransferRight, line}, {x + kNoiseX - 12, line});
     p.Arrow({x + kNoiseX + 12, line}, {x + kBoxWidth - 4, line});
     // The step and the noise come in from above.

@@ -5,6 +5,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/blockdiagram.h"
 
 #include <QPainterPath>
 
@@ -192,10 +193,7 @@ void Draw(PidPainter &p)
     p.SignalLine({{348, 148}, {450, 148}, {450, 98}});
     // Controller output plus the disturbance, summed into the valve command.
     p.SignalLine({{468, 80}, {720, 80}, {720, 128}});
-    QPainter &painter = p.painter();
-    painter.setPen(QPen(PidPainter::kInk, 1.5));
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(QPointF(720, 140), 12, 12);
+    SummingJunction(p, {720, 140});
     p.Text({716, 145}, QStringLiteral("+"), true);
     p.SignalLine({{720, 152}, {720, 168}});
     SineGenerator(p, {450, 260, 60, 40});

@@ -5,6 +5,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/blockdiagram.h"
 
 #include <QPainterPath>
 
@@ -226,15 +227,7 @@ void Draw(PidPainter &p)
     p.Bubble({678, 248}, QStringLiteral("AIC-101"));
     // Controller output through the linearizer (or past it) to the lime valve.
     p.SignalLine({{678, 230}, {678, 50}, {580, 50}});
-    painter.setPen(QPen(PidPainter::kInk, 2));
-    painter.setBrush(Qt::white);
-    const QRectF box(430, 30, 150, 40);
-    painter.drawRect(box);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(12);
-    painter.setFont(font);
-    painter.setPen(PidPainter::kInk);
-    painter.drawText(box, Qt::AlignCenter, QStringLiteral("f⁻¹(x) — linearizador"));
+    DiagramBox(p, {430, 30, 150, 40}, QStringLiteral("f⁻¹(x) — linearizador"), 12);
     p.SignalLine({{430, 50}, {300, 50}, {300, 58}});
     DrawTitrationCurve(p);
 }

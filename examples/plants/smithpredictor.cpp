@@ -4,6 +4,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/blockdiagram.h"
 
 #include <algorithm>
 #include <cmath>
@@ -172,27 +173,6 @@ void Build(PlantBuilder &b)
             .top = 485});
 }
 
-void DiagramBox(PidPainter &p, const QRectF &box, const QString &text)
-{
-    QPainter &painter = p.painter();
-    painter.setPen(QPen(PidPainter::kInk, 2));
-    painter.setBrush(Qt::white);
-    painter.drawRect(box);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(13);
-    painter.setFont(font);
-    painter.setPen(PidPainter::kInk);
-    painter.drawText(box, Qt::AlignCenter, text);
-}
-
-void Junction(PidPainter &p, QPointF centre)
-{
-    QPainter &painter = p.painter();
-    painter.setPen(QPen(PidPainter::kInk, 1.5));
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(centre, 12, 12);
-}
-
 void Draw(PidPainter &p)
 {
     // The paper machine: stock valve, headbox, wire, dryers, scanner and reel.
@@ -245,11 +225,11 @@ void Draw(PidPainter &p)
     p.SignalLine({{380, 72}, {450, 72}});
     p.SignalLine({{415, 72}, {415, 34}, {700, 34}, {700, 60}});
     p.SignalLine({{560, 72}, {688, 72}});
-    Junction(p, {700, 72});
+    SummingJunction(p, {700, 72});
     p.Text({676, 66}, QStringLiteral("−"), true);
     p.Text({704, 56}, QStringLiteral("+"), true);
     p.SignalLine({{700, 84}, {700, 158}});
-    Junction(p, {700, 170});
+    SummingJunction(p, {700, 170});
     p.Text({704, 154}, QStringLiteral("+"), true);
     p.Text({716, 166}, QStringLiteral("+"), true);
     p.SignalLine({{850, 222}, {850, 170}, {712, 170}});
