@@ -293,6 +293,10 @@ void SettleLoadedPlant(Plant &plant)
     }
     StepContext quiet;
     quiet.FastRunFlag = true;
+    // The file keeps no linearizer output, and a tick steps the blocks before the linearizer:
+    // a block that reads M13 would see 0 on the first tick.
+    if (plant.linearizer.Lin1Ativar)
+        StepLinearizer(plant.linearizer, plant, quiet);
     for (int slot = 1; slot <= plant.blocks.kCount; ++slot) {
         if (plant.blocks.IsPresent(slot))
             StepBlock(plant.blocks[slot], plant, quiet);

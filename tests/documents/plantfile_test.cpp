@@ -336,7 +336,8 @@ namespace zelvar {
 namespace {
 
 // A loop with derivative on PV, a process with dead time and a block between them, settled.
-std::unique_ptr<Plant> SettledLoop()
+// Linearized, the block passes the linearizer's output to the process instead.
+std::unique_ptr<Plant> SettledLoop(bool linearized = false)
 {
     auto plant = std::make_unique<Plant>();
     CreateObject(*plant, ObjectPool::Processes, 1);
@@ -350,11 +351,17 @@ std::unique_ptr<Plant> SettledLoop()
     process.Ctext.SetText("2");
     EXPECT_TRUE(ApplyProcessSettings(process, plant->memories).empty());
     CalculationBlock &block = plant->blocks[1];
-    block.FuncaoTr = "M21*0.9+5";
+    block.FuncaoTr = linearized ? "M13" : "M21*0.9+5";
     EXPECT_TRUE(ApplyBlockSettings(block, plant->memories).empty());
+    if (linearized) {
+        process.EntradaSelect = 40; // M41
+        EXPECT_TRUE(ApplyProcessSettings(process, plant->memories).empty());
+        plant->linearizer.Lin1Ativar = true;
+        plant->linearizer.Lin1PV = {"", "0", "40", "70", "85", "95", "100"};
+    }
     Controller &controller = plant->controllers[1];
-    controller.LoadSettings([](ControllerSettings &s) {
-        s.VariavelSelect = 40; // M41
+    controller.LoadSettings([linearized](ControllerSettings &s) {
+        s.VariavelSelect = linearized ? 20 : 40; // M21 or M41
         s.KpText = "1.2";
         s.KiText = "6";
         s.KdText = "1.5";
@@ -383,10 +390,16 @@ double LargestMove(Plant &plant, const MemoryTable &saved)
     return largest;
 }
 
-TEST(PlantFileSteadyState, APlantSavedAtRestOpensAtRest)
+class PlantFileSteadyState : public ::testing::TestWithParam<bool>
 {
-    const auto settled = SettledLoop();
-    ASSERT_NEAR(settled->memories.Value(41), 55.0, 0.05) << "the loop did not settle";
+};
+
+TEST_P(PlantFileSteadyState, APlantSavedAtRestOpensAtRest)
+{
+    const bool linearized = GetParam();
+    const auto settled = SettledLoop(linearized);
+    ASSERT_NEAR(settled->memories.Value(linearized ? 21 : 41), 55.0, 0.05)
+        << "the loop did not settle";
     const std::string bytes = WritePlantText(*settled, Language::Portuguese);
 
     PlantReadResult read = Read(bytes);
@@ -404,6 +417,13 @@ TEST(PlantFileSteadyState, APlantSavedAtRestOpensAtRest)
     const double bareMove = LargestMove(*unsettled.plant, settled->memories);
     EXPECT_GT(bareMove, kTolerance) << settledMove;
 }
+
+INSTANTIATE_TEST_SUITE_P(Plants,
+                         PlantFileSteadyState,
+                         ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool> &info) {
+                             return std::string(info.param ? "BlockReadsLinearizer" : "PlainLoop");
+                         });
 
 } // namespace
 } // namespace zelvar
