@@ -4,6 +4,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/furnacecore.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,15 +14,13 @@ namespace zelvar::examples {
 
 namespace {
 
-constexpr double kSetpoint = 66.67;
-
 void Build(PlantBuilder &b)
 {
     b.Title("Forno tubular|Tubular furnace");
+    BuildFurnaceCore(b, "FT-101", 1, 6);
     b.Memory(15, {.unit = "s", .low = "0", .high = "20"});
-    b.Memory(16, {.unit = "bar", .low = "0", .high = "4"});
     b.Memory(21, {.unit = "Nm3/h", .low = "0", .high = "500"});
-    for (const int m : {22, 23, 41, 42})
+    for (const int m : {41, 42})
         b.Memory(m, {.unit = "°C", .low = "0", .high = "600"});
     b.Memory(24, {.unit = "°C", .low = "0", .high = "600", .alarmLow = "380", .alarmHigh = "420"});
 
@@ -34,47 +33,7 @@ void Build(PlantBuilder &b)
     b.Switch(1, {.orientation = 1, .on = true, .left = 700, .top = 40});
     b.Slider(
         1, {.name = "Filtro TT-101 (s)|TT-101 filter (s)", .percent = 15, .left = 800, .top = 330});
-    b.Slider(2,
-             {.name = "Pressão do gás|Fuel gas pressure", .percent = 50, .left = 800, .top = 400});
-    b.PushButton(1,
-                 {.name = "Porta do forno|Furnace door",
-                  .textOff = "Fechada|Closed",
-                  .textOn = "ABERTA|OPEN"});
-    b.PushButton(2,
-                 {.name = "Gás combustível|Fuel gas",
-                  .textOff = "Pressão normal|Normal pressure",
-                  .textOn = "Queda de pressão|Pressure drop"});
-    b.CommandPanel(40, 60);
 
-    // Fuel flow follows the square root of the gas pressure; button 2 cuts it by 40 %.
-    b.Process(1,
-              {.tag = "FT-101",
-               .description = "Vazão de gás combustível|Fuel gas flow",
-               .input = 1,
-               .gain = "(M16*(1-0.4*M98)/50)^0.5",
-               .tau1 = "2",
-               .tau2 = "1",
-               .left = 160,
-               .top = 545});
-    b.Process(2,
-              {.tag = "H-101",
-               .description = "Aquecimento pela combustão|Combustion heating",
-               .input = 21,
-               .gain = "0.9",
-               .deadTime = "5",
-               .tau1 = "60",
-               .tau2 = "15",
-               .left = 480,
-               .top = 565});
-    // The open door takes 8 % (48 °C) before the loop acts.
-    b.Process(3,
-              {.tag = "PORTA",
-               .description = "Perda de calor pela porta|Door heat loss",
-               .input = 97,
-               .gain = "8",
-               .tau1 = "15",
-               .left = 565,
-               .top = 565});
     b.Block(1,
             {.tag = "TI-101R",
              .description = "Temperatura real de saída|True outlet temperature",
@@ -95,26 +54,8 @@ void Build(PlantBuilder &b)
                .tau1 = "M15/5",
                .left = 716,
                .top = 194});
-    b.Controller(1,
-                 {.tag = "TIC-101",
-                  .description = "Temperatura de saída do forno|Furnace outlet temperature",
-                  .pv = 24,
-                  .setpoint = kSetpoint,
-                  .kc = "3.0",
-                  .ti = "75",
-                  .td = "12",
-                  .left = 831,
-                  .top = 150});
+    BuildFurnaceTemperatureLoop(b, 24, 831, 150);
 
-    b.Recorder(1,
-               {.tag = "TR-101",
-                .description = "Temperatura de saída do forno|Furnace outlet temperature",
-                .pen1 = 24,
-                .pen2 = 61,
-                .pen3 = 1,
-                .timeBase = 1,
-                .left = 880,
-                .top = 20});
     b.Recorder(2,
                {.tag = "TR-102",
                 .description = "Sinal do transmissor|Transmitter signal",
@@ -161,16 +102,6 @@ void Build(PlantBuilder &b)
             .decimals = 1,
             .left = 700,
             .top = 150});
-    b.Text(6,
-           {.kind = TextKind::Equation,
-            .description = "Pressão do gás|Gas pressure",
-            .expression = "M16*(1-0.4*M98)",
-            .unit = "bar",
-            .low = "0",
-            .high = "4",
-            .decimals = 2,
-            .left = 40,
-            .top = 430});
     b.Text(7,
            {.kind = TextKind::Binary,
             .description = "Ruído na medição|Measurement noise",
@@ -178,53 +109,13 @@ void Build(PlantBuilder &b)
             .expression = "Desligado/Ligado|Off/On",
             .left = 760,
             .top = 80});
-
-    b.Shape(1,
-            {.memory = 97,
-             .size = 30,
-             .width = 30,
-             .colour1 = kColourLime,
-             .colour2 = kColourRed,
-             .left = 327,
-             .top = 385});
 }
 
 void Draw(PidPainter &p)
 {
+    DrawFurnaceCore(p, QStringLiteral("FV-101"));
+    // The transmitter's filter between TT-101 and the controller.
     QPainter &g = p.painter();
-    // Box furnace with its stack, the radiant coil and the door.
-    g.setPen(QPen(PidPainter::kInk, 2));
-    g.setBrush(Qt::white);
-    g.drawRect(QRectF(430, 40, 40, 100));
-    g.drawRect(QRectF(300, 140, 300, 320));
-    p.Text({480, 60}, QStringLiteral("F-101"), true);
-    p.ProcessLine({{40, 200}, {560, 200}, {560, 225}, {340, 225}, {340, 250}, {960, 250}}, true);
-    p.Label({40, 190}, QStringLiteral("Carga"), QStringLiteral("Feed"));
-    p.Label({880, 268}, QStringLiteral("Produto"), QStringLiteral("Product"));
-    g.setPen(QPen(PidPainter::kInk, 2));
-    g.setBrush(QColor(0xee, 0xee, 0xee));
-    g.drawRect(QRectF(316, 365, 58, 70));
-    p.Label({316, 450}, QStringLiteral("Porta"), QStringLiteral("Door"));
-
-    // Fuel gas header from the bottom left to the burners.
-    p.ProcessLine({{40, 520}, {520, 520}});
-    for (const double x : {380.0, 450.0, 520.0}) {
-        p.ProcessLine({{x, 520}, {x, 472}});
-        g.setPen(QPen(QColor(0xd0, 0x50, 0x20), 2));
-        g.setBrush(QColor(0xff, 0xb0, 0x40));
-        g.drawPolygon(QPolygonF({QPointF(x - 10, 470), QPointF(x + 10, 470), QPointF(x, 446)}));
-    }
-    p.Label({330, 545}, QStringLiteral("Gás combustível"), QStringLiteral("Fuel gas"));
-    p.ProcessLine({{78, 520}, {78, 501}});
-    p.PressureGauge({78, 488});
-    p.Text({96, 480}, QStringLiteral("PI"), true);
-    p.Orifice({198, 520});
-    p.ControlValve({298, 520});
-    p.Text({240, 500}, QStringLiteral("FV-101"), true);
-
-    // Measurement, its filter and the controller.
-    p.SignalLine({{660, 250}, {660, 223}});
-    p.Bubble({660, 205}, QStringLiteral("TT-101"));
     p.SignalLine({{678, 205}, {706, 205}});
     g.setPen(QPen(PidPainter::kInk, 1.5));
     g.setBrush(Qt::white);
@@ -233,7 +124,6 @@ void Draw(PidPainter &p)
     p.SignalLine({{806, 205}, {852, 205}});
     p.Bubble({870, 205}, QStringLiteral("TIC-101"));
     p.SignalLine({{870, 223}, {870, 236}, {780, 236}, {780, 486}, {312, 486}});
-    p.Label({480, 558}, QStringLiteral("Cálculos"), QStringLiteral("Calculations"));
 }
 
 // A button pressed at rest with the noise off: the true outlet temperature M41, which the
@@ -254,7 +144,7 @@ TrueTemperature WithoutNoise(Plant &plant, int button)
     scenario.Run(1500, [&] {
         const double t = plant.memories.Value(41);
         figures.minimum = std::min(figures.minimum, t);
-        figures.iae += std::abs(kSetpoint - t) * Scenario::kTimeStep;
+        figures.iae += std::abs(kFurnaceSetpoint - t) * Scenario::kTimeStep;
     });
     return figures;
 }
@@ -400,7 +290,7 @@ ExamplePlant Make()
          207.0,
          237.0},
         {"GasPressureDropDeviation",
-         [](Plant &p) { return kSetpoint - WithoutNoise(p, 2).minimum; },
+         [](Plant &p) { return kFurnaceSetpoint - WithoutNoise(p, 2).minimum; },
          3.07,
          3.07,
          2.5,
