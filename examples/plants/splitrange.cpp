@@ -4,6 +4,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/reactordrawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +26,7 @@ void Build(PlantBuilder &b)
     b.Slider(1, {.name = "Calor de reação|Reaction heat", .percent = 50, .left = 40, .top = 470});
     b.PushButton(1,
                  {.name = "Pico de reação|Reaction surge", .textOff = "Normal", .textOn = "+30 %"});
-    b.CommandPanel(40, 240);
+    b.CommandPanel(30, 240);
 
     // Below 50 % of the output the water opens, above it the steam.
     b.Block(1,
@@ -34,7 +35,7 @@ void Build(PlantBuilder &b)
              .expression = "(M01-50)*2",
              .high = "100",
              .low = "0",
-             .left = 150,
+             .left = 140,
              .top = 130});
     b.Block(2,
             {.tag = "TY-101B",
@@ -155,8 +156,8 @@ void Build(PlantBuilder &b)
              .width = 14,
              .colour1 = kColourRed,
              .colour2 = kColourRed,
-             .left = 222,
-             .top = 128});
+             .left = 226,
+             .top = 75});
     b.Shape(2,
             {.circle = false,
              .memory = 42,
@@ -164,26 +165,14 @@ void Build(PlantBuilder &b)
              .width = 14,
              .colour1 = kColourBlue,
              .colour2 = kColourBlue,
-             .left = 222,
-             .top = 348});
+             .left = 228,
+             .top = 295});
 }
 
 void Draw(PidPainter &p)
 {
     QPainter &g = p.painter();
-    // Jacket behind, then the reactor with its dished bottom and the agitator.
-    g.setPen(QPen(PidPainter::kInk, 2));
-    g.setBrush(QColor(0xe8, 0xee, 0xf4));
-    g.drawRoundedRect(QRectF(362, 170, 256, 268), 60, 50);
-    p.Vessel(QRectF(380, 120, 220, 300));
-    g.setPen(QPen(PidPainter::kInk, 2));
-    g.setBrush(Qt::white);
-    g.drawRect(QRectF(476, 86, 28, 22));
-    p.Text({482, 102}, QStringLiteral("M"), true);
-    g.drawLine(QPointF(490, 108), QPointF(490, 360));
-    g.drawLine(QPointF(456, 360), QPointF(524, 360));
-    g.drawLine(QPointF(456, 300), QPointF(524, 300));
-    p.Text({455, 150}, QStringLiteral("R-101"), true);
+    DrawJacketedReactor(p, QRectF(380, 120, 220, 300), QStringLiteral("R-101"));
 
     // Steam into the jacket at the top, cooling water at the bottom; the jacket drains right.
     p.ProcessLine({{40, 190}, {362, 190}}, true);
