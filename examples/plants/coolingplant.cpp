@@ -4,6 +4,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/fastrunfigures.h"
 
 #include <algorithm>
 #include <array>
@@ -314,11 +315,6 @@ std::array<double, 3> HotGasStep(Plant &plant)
     return largest;
 }
 
-double FastRunIema(Plant &plant, int loop)
-{
-    return FiguresOf(FastRun(plant, 2, 10)[loop]).iema;
-}
-
 ExamplePlant Make()
 {
     ExamplePlant example;
@@ -362,31 +358,25 @@ ExamplePlant Make()
     // {name, measure, the design's figure, this engine's figure, low, high}, in % of range.
     example.checks = {
         {"FastRunSpStepIemaTemperature",
-         [](Plant &p) { return FastRunIema(p, 1); },
+         [](Plant &p) { return FastRunFigure(p, 2, 10, 1, &FastRunFigures::iema); },
          0.18,
          0.1813,
          0.0,
          0.25},
         {"FastRunSpStepIemaLevel",
-         [](Plant &p) { return FastRunIema(p, 2); },
+         [](Plant &p) { return FastRunFigure(p, 2, 10, 2, &FastRunFigures::iema); },
          0.54,
          0.5378,
          0.0,
          0.75},
         {"FastRunSpStepIemaPressure",
-         [](Plant &p) { return FastRunIema(p, 3); },
+         [](Plant &p) { return FastRunFigure(p, 2, 10, 3, &FastRunFigures::iema); },
          0.077,
          0.0774,
          0.0,
          0.12},
         {"FastRunSpStepLargestEndError",
-         [](Plant &p) {
-             const LoopCharts charts = FastRun(p, 2, 10);
-             double largest = 0.0;
-             for (int loop = 1; loop <= 3; ++loop)
-                 largest = std::max(largest, std::abs(FiguresOf(charts[loop]).endError));
-             return largest;
-         },
+         [](Plant &p) { return FastRunLargestEndError(p, 10, 3); },
          0.0,
          0.0,
          0.0,

@@ -4,6 +4,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/fastrunfigures.h"
 #include "examples/plants/furnacecore.h"
 
 #include <algorithm>
@@ -103,11 +104,6 @@ LoadResponse Upset(Plant &plant, int button)
         scenario, 1, [&] { scenario.PressButton(button); }, 1500, 0.5);
 }
 
-double FastRunIema(Plant &plant, int loop)
-{
-    return FiguresOf(FastRun(plant, 2, 5)[loop]).iema;
-}
-
 ExamplePlant Make()
 {
     ExamplePlant example;
@@ -157,19 +153,19 @@ ExamplePlant Make()
     // The single-loop furnace checks the same gas-pressure drop (3.07 %).
     example.checks = {
         {"FastRunSpStepIemaMaster",
-         [](Plant &p) { return FastRunIema(p, 1); },
+         [](Plant &p) { return FastRunFigure(p, 2, 5, 1, &FastRunFigures::iema); },
          0.115,
          0.1149,
          0.0,
          0.17},
         {"FastRunSpStepIemaSlave",
-         [](Plant &p) { return FastRunIema(p, 2); },
+         [](Plant &p) { return FastRunFigure(p, 2, 5, 2, &FastRunFigures::iema); },
          0.033,
          0.0329,
          0.0,
          0.06},
         {"FastRunSpStepEndError",
-         [](Plant &p) { return std::abs(FiguresOf(FastRun(p, 2, 5)[1]).endError); },
+         [](Plant &p) { return FastRunLargestEndError(p, 5, 1); },
          0.0,
          0.0,
          0.0,

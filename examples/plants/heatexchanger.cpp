@@ -4,6 +4,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/fastrunfigures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -250,13 +251,13 @@ ExamplePlant Make()
     // °C of the 0-150 °C outlet scale; the fast run's figures in % of range.
     example.checks = {
         {"FastRunSpStepIema",
-         [](Plant &p) { return FiguresOf(FastRun(p, 2, 10)[1]).iema; },
+         [](Plant &p) { return FastRunFigure(p, 2, 10, 1, &FastRunFigures::iema); },
          0.087,
          0.0865,
          0.0,
          0.15},
         {"FastRunSpStepEndError",
-         [](Plant &p) { return std::abs(FiguresOf(FastRun(p, 2, 10)[1]).endError); },
+         [](Plant &p) { return FastRunLargestEndError(p, 10, 1); },
          0.0,
          0.0,
          0.0,

@@ -5,6 +5,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
+#include "examples/plants/fastrunfigures.h"
 #include "examples/plants/reactordrawing.h"
 
 #include <algorithm>
@@ -293,11 +294,6 @@ double FeedStepIae(Plant &plant, bool feedforward)
     return iae;
 }
 
-double FastRunIema(Plant &plant, int loop)
-{
-    return FiguresOf(FastRun(plant, 2, 10)[loop]).iema;
-}
-
 ExamplePlant Make()
 {
     ExamplePlant example;
@@ -347,37 +343,31 @@ ExamplePlant Make()
     // Without feed-forward the temperature's IAE is the identity 20·130/3 %·s.
     example.checks = {
         {"FastRunSpStepIemaFeed",
-         [](Plant &p) { return FastRunIema(p, 1); },
+         [](Plant &p) { return FastRunFigure(p, 2, 10, 1, &FastRunFigures::iema); },
          0.016,
          0.0155,
          0.0,
          0.03},
         {"FastRunSpStepIemaLevel",
-         [](Plant &p) { return FastRunIema(p, 2); },
+         [](Plant &p) { return FastRunFigure(p, 2, 10, 2, &FastRunFigures::iema); },
          0.77,
          0.773,
          0.0,
          1.1},
         {"FastRunSpStepIemaTemperature",
-         [](Plant &p) { return FastRunIema(p, 3); },
+         [](Plant &p) { return FastRunFigure(p, 2, 10, 3, &FastRunFigures::iema); },
          0.37,
          0.3692,
          0.0,
          0.55},
         {"FastRunSpStepIemaCoolingWater",
-         [](Plant &p) { return FastRunIema(p, 4); },
+         [](Plant &p) { return FastRunFigure(p, 2, 10, 4, &FastRunFigures::iema); },
          0.081,
          0.0806,
          0.0,
          0.15},
         {"FastRunSpStepLargestEndError",
-         [](Plant &p) {
-             const LoopCharts charts = FastRun(p, 2, 10);
-             double largest = 0.0;
-             for (int loop = 1; loop <= 4; ++loop)
-                 largest = std::max(largest, std::abs(FiguresOf(charts[loop]).endError));
-             return largest;
-         },
+         [](Plant &p) { return FastRunLargestEndError(p, 10, 4); },
          0.0,
          0.0007,
          0.0,
