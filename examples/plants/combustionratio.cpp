@@ -7,10 +7,7 @@
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
-
-#include <QFont>
-#include <QFontMetricsF>
-#include <QPainterPath>
+#include "examples/plants/burner.h"
 
 #include <algorithm>
 #include <cmath>
@@ -166,36 +163,6 @@ void BuildCore(PlantBuilder &b, const SetpointBlocks &setpoints)
     b.Shape(1, {.memory = 45, .size = 40, .width = 40, .left = 800, .top = 280});
 }
 
-// A function box of the setpoint computation, with its symbol inside and its tag above; drawn
-// over the signal lines that meet it.
-void FunctionBox(PidPainter &p, QPointF centre, const QString &symbol, const QString &tag)
-{
-    QPainter &painter = p.painter();
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    const double width = std::max(50.0, QFontMetricsF(font).horizontalAdvance(symbol) + 14.0);
-    const QRectF box(centre.x() - width / 2.0, centre.y() - 15, width, 30);
-    painter.setPen(QPen(PidPainter::kInk, 1.5));
-    painter.setBrush(Qt::white);
-    painter.drawRect(box);
-    painter.setFont(font);
-    painter.drawText(box, Qt::AlignCenter, symbol);
-    p.Text({centre.x() - 23, centre.y() - 19}, tag, true, 8);
-}
-
-void Flame(PidPainter &p)
-{
-    QPainter &painter = p.painter();
-    QPainterPath flame;
-    flame.moveTo(735, 300);
-    flame.cubicTo(770, 250, 850, 255, 895, 300);
-    flame.cubicTo(850, 345, 770, 350, 735, 300);
-    painter.setPen(QPen(QColor(0xd0, 0x70, 0x10), 2));
-    painter.setBrush(QColor(0xff, 0xd8, 0x90));
-    painter.drawPath(flame);
-}
-
 void DrawCore(PidPainter &p, const SetpointBlocks &setpoints)
 {
     p.Furnace({700, 150, 250, 300});
@@ -204,7 +171,7 @@ void DrawCore(PidPainter &p, const SetpointBlocks &setpoints)
     p.Label({735, 215}, QStringLiteral("Fornalha"), QStringLiteral("Furnace"));
     // Burner front: gas and air meet at the left wall.
     p.Tank({700, 282, 32, 36});
-    Flame(p);
+    Flame(p, {735, 255, 160, 90});
     p.Label({708, 345}, QStringLiteral("Queimador"), QStringLiteral("Burner"), 8);
 
     // Natural gas line.
@@ -244,19 +211,14 @@ void DrawCore(PidPainter &p, const SetpointBlocks &setpoints)
         p.SignalLine({{560, 318}, {560, 356}});
         p.Text({566, 360}, QStringLiteral("FT-101"), false, 8);
     }
-    FunctionBox(p, {640, 90}, QStringLiteral("Σ"), QStringLiteral("HY-100"));
-    FunctionBox(p, {560, 158}, setpoints.gasSymbol, QStringLiteral("FY-101"));
-    FunctionBox(p, {560, 318}, setpoints.airSymbol, QStringLiteral("FY-102"));
+    FunctionBox(p, {640, 90}, QStringLiteral("Σ"));
+    p.Text({617, 71}, QStringLiteral("HY-100"), true, 8);
+    FunctionBox(p, {560, 158}, setpoints.gasSymbol);
+    p.Text({537, 139}, QStringLiteral("FY-101"), true, 8);
+    FunctionBox(p, {560, 318}, setpoints.airSymbol);
+    p.Text({537, 299}, QStringLiteral("FY-102"), true, 8);
 
     p.Label({300, 548}, QStringLiteral("Cálculos"), QStringLiteral("Calculations"), 8);
-}
-
-// The engineering excess air, 110·air/gas − 100 %, from the two measured flows (both in % of
-// ranges chosen so that 1:1 is 10 %).
-double ExcessAir(const Plant &plant)
-{
-    const double gas = plant.memories.Value(21);
-    return gas > 0.0 ? 110.0 * plant.memories.Value(22) / gas - 100.0 : 0.0;
 }
 
 // A press of "+20 %" at rest, then its release, each watched for two minutes.
@@ -279,7 +241,7 @@ LoadSwing SwingLoad(Plant &plant)
         std::vector<double> gas;
         std::vector<double> air;
         scenario.Run(120, [&] {
-            const double excess = ExcessAir(plant);
+            const double excess = ExcessAirPercent(plant, 21, 22);
             swing.minExcessAir = std::min(swing.minExcessAir, excess);
             swing.maxExcessAir = std::max(swing.maxExcessAir, excess);
             if (release)
