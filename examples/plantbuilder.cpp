@@ -1,6 +1,7 @@
 #include "examples/plantbuilder.h"
 
 #include "engine/model/expression.h"
+#include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 #include "instruments/model/memorylist.h"
 
@@ -61,6 +62,45 @@ void CheckExpression(std::string_view object, const std::string &text, const Mem
     }
     if (!EvaluateLiteral(text, memories).EvaluatorError.empty())
         throw std::runtime_error(std::string(object) + ": \"" + text + "\" is no expression");
+}
+
+// The commit reads a number that does not parse as its leading digits, and an expression row's
+// text as 0: refuse both.
+void CheckGeneratorRow(int n, const SignalRow &row, const MemoryTable &memories)
+{
+    const std::string object = "M" + std::to_string(n);
+    if (row.Tipo == kNoSignalKind)
+        throw std::runtime_error(object + ": no kind the row's list holds");
+    const auto number = [&object](const std::string &text) {
+        if (ParseNumber(text).errorPosition != 0)
+            throw std::runtime_error(object + ": \"" + text + "\" is no number");
+    };
+    switch (row.Tipo) {
+    case kConstant:
+    case kEquation:
+    case kLogarithm:
+    case kExponential:
+        CheckExpression(object, row.Valor, memories);
+        break;
+    case kSine:
+        CheckExpression(object, row.Desc, memories);
+        number(row.Min);
+        number(row.Max);
+        break;
+    case kFastRandom:
+    case kSlowRandom:
+        number(row.Min);
+        number(row.Max);
+        break;
+    case kMediumRandom:
+    case kRandomWalk:
+        number(row.Desc);
+        number(row.Min);
+        number(row.Max);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace
@@ -259,6 +299,7 @@ void PlantBuilder::Switch(int k, const SwitchSpec &spec)
 void PlantBuilder::GeneratorRow(int n, const GeneratorRowSpec &spec)
 {
     SignalGenerator &generator = m_plant.signalGenerator;
+    m_generatorRows.push_back(n);
     generator.ChangeKind(n, spec.kind, m_plant.memories);
     if (!spec.description.empty())
         generator.SetText(n, SignalText::Desc, Checked(spec.description));
@@ -321,6 +362,8 @@ void PlantBuilder::Finish()
             Refuse("Texto animado " + std::to_string(100 + slot), {"settings refused"});
         StepAnimatedText(text, plant);
     }
+    for (const int n : m_generatorRows)
+        CheckGeneratorRow(n, plant.signalGenerator.Row(n), plant.memories);
     plant.signalGenerator.ApplySignalGeneratorSettings(plant.memories);
     RefreshObjectCaptions(plant);
     RefreshMainWindow(plant);

@@ -1,9 +1,12 @@
 // Drives the real main window on a real display (Xvfb) and saves pictures of it: the gallery
 // after start-up, the open "Arquivo" menu, the window after "Novo", the about box, the seven
 // pages of the configuration window, a plant picture with objects and the windows of a process
-// and a block opened from it, in both languages.
+// and a block opened from it, then example plants opened from the gallery and run for some
+// minutes of plant time (the main window of up to three examples, a faceplate after an SP step,
+// a recorder, a fast run with its indices and an XY sweep), in both languages.
 // Built and run by scripts/screenshots.
 #include "documents/model/plantoperations.h"
+#include "services/picturewidgets.h"
 #include "services/session.h"
 #include "services/userdialogs.h"
 #include "workspace/ui/configform.h"
@@ -18,15 +21,18 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 
 #include <cstdio>
@@ -212,6 +218,142 @@ void buildPlant(zelvar::TForm1 &form, zelvar::Session &session, const QString &f
     config->ShowPlant();
 }
 
+// Plant time at the real tick's step, with the windows kept up to date.
+void tick(zelvar::Session &session, int ticks)
+{
+    for (int i = 0; i < ticks; ++i) {
+        session.Timer1Timer();
+        if (i % 20 == 0)
+            QCoreApplication::processEvents();
+    }
+}
+
+void closeToolWindows(zelvar::TForm1 &form)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != &form && window->isVisible()
+            && window->objectName() != QStringLiteral("Splash"))
+            window->close();
+    }
+    settle(200);
+}
+
+// The shown top-level window holding a widget of that name (or named so itself).
+QWidget *shownWindowWith(const QString &name)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()
+            && (window->objectName() == name || window->findChild<QWidget *>(name) != nullptr))
+            return window;
+    }
+    return nullptr;
+}
+
+// A click on push button 1 of the command panel, on whichever of its pictures shows.
+void pressPushButton1(zelvar::TForm1 &form)
+{
+    for (const char *name : {"Botao1_norm", "botao1_press"}) {
+        auto *picture = form.findChild<zelvar::ClickableLabel *>(QString::fromLatin1(name));
+        if (picture != nullptr && picture->isVisible()) {
+            emit picture->clicked();
+            return;
+        }
+    }
+}
+
+// Opens the example of the gallery picture; false when its plant is not there.
+bool openExample(zelvar::TForm1 &form, zelvar::Session &session, const char *picture)
+{
+    session.MarkSaved();
+    form.findChild<QAction *>(QStringLiteral("Exemplos1"))->trigger();
+    auto *button = form.findChild<QToolButton *>(QString::fromLatin1(picture));
+    if (button == nullptr || session.StartFolder.isEmpty())
+        return false;
+    const QString before = session.CurrentPlantFile;
+    button->click();
+    session.SetRunning(false);
+    return !session.CurrentPlantFile.isEmpty() && session.CurrentPlantFile != before;
+}
+
+void shootExamples(zelvar::TForm1 &form,
+                   zelvar::Session &session,
+                   const QString &outFolder,
+                   const QString &suffix)
+{
+    closeToolWindows(form);
+    // The main window of three examples of different kinds, as far as they are built.
+    int shown = 0;
+    for (const char *picture : {"sim18", "sim1", "sim16", "sim11", "sim5", "sim4", "sim13"}) {
+        if (shown == 3 || !openExample(form, session, picture))
+            continue;
+        tick(session, 600);
+        shoot(outFolder, QStringLiteral("example-") + QString::fromLatin1(picture) + suffix);
+        ++shown;
+    }
+
+    // The basic flow loop: an SP step on its faceplate, its recorder, a fast run, an XY sweep.
+    if (!openExample(form, session, "sim18"))
+        return;
+    tick(session, 300);
+    if (auto *icon = form.findChild<QAbstractButton *>(QStringLiteral("Control1"))) {
+        icon->click();
+        settle(300);
+        if (auto *sp
+            = QApplication::activeWindow()->findChild<QLineEdit *>(QStringLiteral("SPText"))) {
+            sp->selectAll();
+            sp->insert(QStringLiteral("72"));
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(sp, &press);
+        }
+        tick(session, 250);
+        shoot(outFolder, QStringLiteral("example-faceplate") + suffix);
+        closeToolWindows(form);
+    }
+    if (auto *icon = form.findChild<QAbstractButton *>(QStringLiteral("Reg1"))) {
+        icon->click();
+        tick(session, 150);
+        pressPushButton1(form);
+        tick(session, 300);
+        shoot(outFolder, QStringLiteral("example-recorder") + suffix);
+        closeToolWindows(form);
+    }
+    const auto choose = [](QWidget *window, const char *name, int index) {
+        if (auto *list = window->findChild<QComboBox *>(QString::fromLatin1(name))) {
+            list->setCurrentIndex(index);
+            emit list->activated(index);
+        }
+    };
+    form.findChild<QAction *>(QStringLiteral("Dese1"))->trigger();
+    settle(300);
+    if (QWidget *fastRun = shownWindowWith(QStringLiteral("FastSimulation"))) {
+        choose(fastRun, "JanelaComboBox", 0);
+        choose(fastRun, "TACombo", 0);
+        choose(fastRun, "SinalTesteCombo", 2);
+        if (auto *archive = fastRun->findChild<QCheckBox *>(QStringLiteral("CheckArquivar")))
+            if (archive->isChecked())
+                archive->click();
+        if (auto *run = fastRun->findChild<QPushButton *>(QStringLiteral("BTNSimular")))
+            run->click();
+        settle(800);
+        shoot(outFolder, QStringLiteral("example-fastrun") + suffix);
+    }
+    closeToolWindows(form);
+    form.findChild<QAction *>(QStringLiteral("RegistradorXY1"))->trigger();
+    settle(300);
+    if (QWidget *xy = shownWindowWith(QStringLiteral("RegXY"))) {
+        // CO against PV while the loop takes the pressure's return to normal.
+        pressPushButton1(form);
+        choose(xy, "Presets", 1);
+        choose(xy, "JanelaComboBox", 0);
+        if (auto *sweep = xy->findChild<QPushButton *>(QStringLiteral("Button1")))
+            sweep->click();
+        settle(800);
+        shoot(outFolder, QStringLiteral("example-xy") + suffix);
+    }
+    closeToolWindows(form);
+    session.MarkSaved();
+}
+
 void run(const QString &startFolder, const QString &outFolder, const QString &suffix)
 {
     QDir::setCurrent(startFolder);
@@ -293,6 +435,7 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
             window->close();
     }
     session.MarkSaved();
+    shootExamples(form, session, outFolder, suffix);
     QDir::setCurrent(startFolder);
 }
 

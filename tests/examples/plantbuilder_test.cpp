@@ -61,6 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
                        b.Process(1,
                                  {.tag = "FT-1", .description = "x", .input = 1, .gain = "M5*2"});
                    }},
+        RefusalRow{"RandomRowWithoutBounds",
+                   [](PlantBuilder &b) {
+                       b.GeneratorRow(82, {.kind = kFastRandom, .description = "ruído|noise"});
+                   }},
         RefusalRow{"ControllerWithoutTag",
                    [](PlantBuilder &b) {
                        b.Controller(1, {.tag = "", .pv = 21});
@@ -74,6 +78,20 @@ INSTANTIATE_TEST_SUITE_P(
                        b.Memory(5, {.unit = "bar"});
                    }}),
     [](const ::testing::TestParamInfo<RefusalRow> &info) { return info.param.name; });
+
+TEST(PlantBuilder, CommitsWellFormedGeneratorRows)
+{
+    Plant plant;
+    PlantBuilder b(plant);
+    b.GeneratorRow(81, {.kind = kEquation, .description = "Carga|Load", .value = "M21*2"});
+    b.GeneratorRow(82, {.kind = kMediumRandom, .description = "20", .min = "-2", .max = "2"});
+    b.GeneratorRow(86, {.kind = kSine, .description = "60", .min = "40", .max = "60"});
+    b.GeneratorRow(91, {.kind = kConstant, .description = "Vazão|Flow", .value = "37.5"});
+    ASSERT_NO_THROW(b.Finish());
+    EXPECT_EQ(plant.memories.Value(91), 37.5);
+    EXPECT_EQ(plant.signalGenerator.working[1].GeneratorMax, 2.0);
+    EXPECT_EQ(plant.signalGenerator.working[5].GeneratorParam, 60.0);
+}
 
 } // namespace
 
