@@ -309,7 +309,7 @@ void Build(PlantBuilder &b)
     b.Text(4,
            {.description = "Água de alimentação|Feedwater", .memory = 26, .left = 755, .top = 255});
     b.Text(5, {.description = "Gás|Gas", .memory = 21, .decimals = 0, .left = 60, .top = 345});
-    b.Text(6, {.description = "Ar|Air", .memory = 22, .decimals = 0, .left = 60, .top = 490});
+    b.Text(6, {.description = "Ar|Air", .memory = 22, .decimals = 0, .left = 45, .top = 490});
     b.Text(7, {.description = "Excesso de ar|Excess air", .memory = 48, .left = 250, .top = 330});
     b.Text(8,
            {.description = "Vapor superaquecido|Superheated steam",
@@ -456,6 +456,7 @@ void Draw(PidPainter &p)
     p.SignalLine({{760, 438}, {760, 475}, {530, 475}, {530, 440}, {538, 440}});
     p.Orifice({800, 350});
     p.ControlValve({920, 350});
+    p.Text({937, 322}, QStringLiteral("FV-107"), true, 7);
     p.SignalLine({{800, 334}, {800, 295}, {842, 295}});
     p.Bubble({860, 295}, QStringLiteral("FIC-107"));
     p.SignalLine({{878, 295}, {920, 295}, {920, 308}});
