@@ -54,7 +54,7 @@ void Build(PlantBuilder &b)
                .tau1 = "3",
                .tau2 = "2",
                .left = 15,
-               .top = 540});
+               .top = 572});
     b.Process(3,
               {.tag = "Q-101",
                .description = "Calor absorvido na fornalha|Furnace heat absorbed",
@@ -224,7 +224,7 @@ void Build(PlantBuilder &b)
                   .remoteSetpoint = 47,
                   .remote = true,
                   .left = 100,
-                  .top = 540});
+                  .top = 572});
     b.Controller(6,
                  {.tag = "TIC-106",
                   .description = "Temperatura do vapor|Steam temperature",
@@ -309,7 +309,7 @@ void Build(PlantBuilder &b)
     b.Text(4,
            {.description = "Água de alimentação|Feedwater", .memory = 26, .left = 755, .top = 255});
     b.Text(5, {.description = "Gás|Gas", .memory = 21, .decimals = 0, .left = 60, .top = 345});
-    b.Text(6, {.description = "Ar|Air", .memory = 22, .decimals = 0, .left = 45, .top = 490});
+    b.Text(6, {.description = "Ar|Air", .memory = 22, .decimals = 0, .left = 15, .top = 545});
     b.Text(7, {.description = "Excesso de ar|Excess air", .memory = 48, .left = 250, .top = 330});
     b.Text(8,
            {.description = "Vapor superaquecido|Superheated steam",
@@ -326,10 +326,10 @@ void Build(PlantBuilder &b)
            {.description = "Demanda de queima|Firing demand", .memory = 3, .left = 60, .top = 30});
     b.Text(11,
            {.kind = TextKind::Binary,
-            .description = "Nível|Level",
+            .description = "Nível a 3 elementos|3-element level",
             .memory = 11,
             .expression = "1 elemento/3 elementos|1-element/3-element",
-            .left = 880,
+            .left = 860,
             .top = 112});
     b.Text(12, {.description = "SP água|Water SP", .memory = 62, .left = 762, .top = 200});
     b.Shape(1,
