@@ -141,7 +141,14 @@ std::string PlantFileText(const ExamplePlant &example, Plant &plant)
 
 std::string DescriptionText(const ExamplePlant &example)
 {
-    const ExampleEntry &entry = EntryOf(example);
+    // Plants that share a folder share its description file, so it describes each of them.
+    std::vector<const ExamplePlant *> sharing;
+    for (const ExamplePlant &other : RegisteredExamples()) {
+        if (FilesOf(other).folder == FilesOf(example).folder)
+            sharing.push_back(&other);
+    }
+    if (sharing.empty())
+        sharing.push_back(&example);
     std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\fs20\r\n";
     const auto part = [&rtf](std::string_view title,
                              std::string_view exercisesHeading,
@@ -153,8 +160,10 @@ std::string DescriptionText(const ExamplePlant &example)
             rtf += "- " + RtfEscaped(exercise) + "\\par\r\n";
         rtf += "\\par\r\n";
     };
-    part(entry.titlePortuguese, "Exercícios", example.descriptionPortuguese);
-    part(entry.titleEnglish, "Exercises", example.descriptionEnglish);
+    for (const ExamplePlant *plant : sharing)
+        part(EntryOf(*plant).titlePortuguese, "Exercícios", plant->descriptionPortuguese);
+    for (const ExamplePlant *plant : sharing)
+        part(EntryOf(*plant).titleEnglish, "Exercises", plant->descriptionEnglish);
     rtf += "}\r\n";
     return rtf;
 }

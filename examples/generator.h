@@ -30,7 +30,8 @@ std::unique_ptr<Plant> BuildPlant(const ExamplePlant &example);
 // The plant file's bytes, with both comment blocks.
 std::string PlantFileText(const ExamplePlant &example, Plant &plant);
 
-// The comment pane's description in rich text, Portuguese then English.
+// The comment pane's description in rich text, Portuguese then English; a folder that several
+// plants share describes each of them.
 std::string DescriptionText(const ExamplePlant &example);
 
 QImage BackgroundPicture(const ExamplePlant &example);
