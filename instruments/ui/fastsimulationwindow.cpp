@@ -397,6 +397,11 @@ QWidget *TAboutBox::buildNotebook(bool upper)
         auto *chart
             = new PerformanceChart(toQString((upper ? "ChartM" : "ChartH") + number), notebook);
         charts[static_cast<std::size_t>(k)] = chart;
+        // The first lower charts keep their own look: a zoom that moves, whole sample numbers.
+        if (!upper && k == 1)
+            chart->SetZoomAnimated(true);
+        if (!upper && k <= 2)
+            chart->SetBottomLabelsWithThreeDecimalsAtMost();
         notebook->addTab(chart, toQString((upper ? "Malha " : "Hist ") + number));
         connect(
             chart, &PerformanceChart::zoomed, this, [this, k, upper] { chartZoomed(k, upper); });

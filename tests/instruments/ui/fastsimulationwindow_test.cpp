@@ -1,6 +1,7 @@
 #include "instruments/ui/fastsimulationwindow.h"
 
 #include "documents/model/plantoperations.h"
+#include "instruments/ui/chartpoints.h"
 #include "instruments/ui/performancechart.h"
 #include "services/session.h"
 #include "tests/services/scripteddialogs.h"
@@ -71,7 +72,7 @@ protected:
     }
     int points(const char *chart, int series = 0) const
     {
-        return static_cast<int>(widget<PerformanceChart>(chart)->Series(series)->count());
+        return widget<PerformanceChart>(chart)->Trace(series)->Count();
     }
     QString text(const char *box) const { return widget<QLineEdit>(box)->text(); }
 
@@ -192,6 +193,12 @@ TEST_F(FastSimulationWindowTest, PagingFollowsPointsPerPageAndCoTracesCanBeHidde
         EXPECT_EQ(chart->Page(), page) << button;
         EXPECT_EQ(widget<PerformanceChart>("ChartH1")->Page(), page) << button;
     }
+    // Regression: larger pages after paging forward left the chart on a page that did not exist.
+    widget<QToolButton>("SelPageForward")->click();
+    choose(widget<QComboBox>("PtsPag"), 1);
+    EXPECT_EQ(chart->NumPages(), 1);
+    EXPECT_EQ(chart->Page(), 1);
+    EXPECT_EQ(chart->BottomAxis()->min(), 0.0);
     widget<QCheckBox>("CheckBox1")->click();
     EXPECT_EQ(points("ChartM1", 2), 0);
     EXPECT_EQ(points("ChartM1", 0), 1800);
