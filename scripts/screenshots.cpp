@@ -301,7 +301,7 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Zelvar"));
+    QApplication::setApplicationName(QStringLiteral("Zelvar"));
     if (argc < 3) {
         std::fprintf(stderr, "usage: screenshots START_FOLDER OUT_FOLDER\n");
         return 2;
