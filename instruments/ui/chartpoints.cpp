@@ -114,6 +114,8 @@ void renderLine(QImage &image,
     QPainter painter(&image);
     painter.setPen(QPen(style.colour, style.width));
     painter.drawPolyline(line);
+    // A line leaves out its end pixel; the last point is drawn all the same.
+    painter.drawPoint(line.constLast());
 }
 
 } // namespace
@@ -128,8 +130,9 @@ ChartPoints::ChartPoints(QChart *chart,
     , m_axisY(axisY)
     , m_style(style)
 {
-    // Above the grid, below nothing else that the plot area holds.
-    setZValue(1.0);
+    // Where the chart puts its own series: above the shades, the grid and the axis lines.
+    constexpr qreal kSeriesLayer = 4.0;
+    setZValue(kSeriesLayer);
     setFlag(QGraphicsItem::ItemClipsToShape);
     connect(chart, &QChart::plotAreaChanged, this, &ChartPoints::invalidate);
     connect(axisX, &QValueAxis::rangeChanged, this, &ChartPoints::invalidate);
