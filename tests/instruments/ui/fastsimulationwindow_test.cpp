@@ -5,6 +5,7 @@
 #include "instruments/ui/performancechart.h"
 #include "services/session.h"
 #include "tests/services/scripteddialogs.h"
+#include "tests/services/wholetexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -238,6 +239,18 @@ TEST_F(FastSimulationWindowTest, ADraggedZoomIsCopiedToTheTwinAndDisarms)
     widget<QToolButton>("SpeedButton2")->click();
     EXPECT_TRUE(twin->BottomAutomatic());
     EXPECT_TRUE(source->LeftAutomatic());
+}
+
+TEST_F(FastSimulationWindowTest, LabelsAndIndexTextsShowWhole)
+{
+    for (const bool english : {false, true}) {
+        SCOPED_TRACE(english ? "English" : "Portuguese");
+        m_session->SetEnglishFlag(english);
+        open();
+        m_window->show();
+        simulate();
+        ExpectWholeTexts(m_window.data());
+    }
 }
 
 } // namespace
