@@ -9,6 +9,7 @@
 // Run: build/release/bench/fastrun_ui_bench
 #include "bench/benchplants.h"
 #include "bench/ui/uibench.h"
+#include "documents/model/plant.h"
 #include "engine/model/randomsource.h"
 #include "instruments/model/fastsimulation.h"
 #include "instruments/ui/fastsimulationwindow.h"
@@ -94,7 +95,10 @@ BENCHMARK(ClickToPaintedCharts)->Unit(benchmark::kMillisecond)->UseRealTime()->I
 LoopCharts ModelRun()
 {
     const QTemporaryDir folder;
-    const std::unique_ptr<EnginePlant> plant = bench::BuildPlant(bench::kTypical);
+    // The plant as the program holds it, with the start-up memories, like the window's.
+    auto plant = std::make_unique<Plant>();
+    plant->memories.SetStartupDefaults();
+    bench::FillPlant(*plant, bench::kTypical);
     StandardRandomSource random(12345);
     StepContext context;
     context.random = &random;

@@ -325,10 +325,7 @@ void TRegXY::Button1Click()
         // The sweep runs without yielding; the gauge is painted as it goes.
         const Session::TimerHold hold(m_session);
         m_gauge1->setValue(0);
-        RecordXYSweep(recorder(), m_session.plant(), m_session.context(), [this](int percent) {
-            m_gauge1->setValue(percent);
-            m_gauge1->repaint();
-        });
+        RecordXYSweep(recorder(), m_session.plant(), m_session.context(), GaugePainter(m_gauge1));
     }
     showPoints();
 }

@@ -12,6 +12,7 @@
 #include "services/session.h"
 #include "services/uitext.h"
 #include "services/userdialogs.h"
+#include "services/widgethelpers.h"
 #include "workspace/model/richtextfile.h"
 #include "workspace/ui/configform.h"
 #include "workspace/ui/examplesgallery.h"
@@ -653,13 +654,8 @@ bool TForm1::readPlant(const QString &path, bool fromExample)
                               (m_plantArea->height() - m_progressGroup->height()) / 2);
         m_progressGroup->show();
         m_progressGroup->raise();
-        // The read runs without yielding, so the bar is painted at each of its points.
-        const auto progress = [this](int percent) {
-            m_progressBar->setValue(percent);
-            if (m_progressGroup->isVisible())
-                m_progressGroup->repaint();
-        };
-        result = ReadPlantFile(path.toStdString(), m_session.language(), progress);
+        result = ReadPlantFile(
+            path.toStdString(), m_session.language(), GaugePainter(m_progressBar, m_progressGroup));
         m_progressGroup->hide();
     }
     if (!result.Succeeded()) {
