@@ -8,6 +8,7 @@
 #include "tests/services/wholetexts.h"
 
 #include <QApplication>
+#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -26,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace zelvar {
 namespace {
@@ -250,6 +252,20 @@ TEST_F(FastSimulationWindowTest, LabelsAndIndexTextsShowWhole)
         m_window->show();
         simulate();
         ExpectWholeTexts(m_window.data());
+    }
+}
+
+TEST_F(FastSimulationWindowTest, TheFirstLowerChartsLabelSamplesWithThreeDecimalsAtMost)
+{
+    open();
+    for (const auto &[name, finestTick, animated] : {std::tuple{"ChartH1", 0.001, true},
+                                                     {"ChartH2", 0.001, false},
+                                                     {"ChartM1", 0.0005, false}}) {
+        SCOPED_TRACE(name);
+        auto *chart = widget<PerformanceChart>(name);
+        chart->SetBottomRange(0.0, 0.004);
+        EXPECT_DOUBLE_EQ(chart->BottomAxis()->tickInterval(), finestTick);
+        EXPECT_EQ(chart->chart()->animationOptions() != QChart::NoAnimation, animated);
     }
 }
 
