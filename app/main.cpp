@@ -9,11 +9,13 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Zelvar"));
+    // A name, not a display name: the toolkit would add a display name to every window title.
+    QApplication::setApplicationName(QStringLiteral("Zelvar"));
     // The main window ends the program when it closes, whatever other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
 
     zelvar::Session session(QDir::currentPath());
+    session.LoadToolkitTexts();
     const QString helpFolder
         = zelvar::FindHelpFolder(session.StartFolder, QCoreApplication::applicationDirPath());
     if (!helpFolder.isEmpty())

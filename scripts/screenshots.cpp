@@ -1,9 +1,11 @@
-// Drives the real main window on a real display (Xvfb) and saves pictures of it: the gallery
-// after start-up, the open "Arquivo" menu, the window after "Novo", the about box, the seven
-// pages of the configuration window, a plant picture with objects and the windows of a process
-// and a block opened from it, then example plants opened from the gallery and run for some
-// minutes of plant time (the main window of up to three examples, a faceplate after an SP step,
-// a recorder, a fast run with its indices and an XY sweep), in both languages.
+// Drives the real main window on a real display (Xvfb with a window manager) and saves pictures
+// of it: the gallery after start-up, the open "Arquivo" menu, the window after "Novo", the about
+// box, the seven pages of the configuration window, a plant picture with objects, the windows of
+// its objects and of the menu bar, the questions and dialogs in front of the stay-on-top windows
+// (the first-run question over the splash, "Pasta corrente..." over the variable list, the save
+// question of "Novo" over the configuration window), then example plants opened from the gallery
+// and run for some minutes of plant time (the main window of three examples, a faceplate after
+// an SP step, a recorder, a fast run with its indices and an XY sweep), in both languages.
 // Built and run by scripts/screenshots.
 #include "documents/model/plantoperations.h"
 #include "services/picturewidgets.h"
@@ -25,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -36,23 +39,61 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <string_view>
 #include <utility>
 
 namespace {
 
-// Nobody is there to answer: every question is No, every dialog cancelled.
+void shoot(const QString &folder, const QString &name);
+
+// Nobody is there to answer: every question is No, every dialog cancelled. While a shot is
+// asked for, the next box or dialog is the program's real one, pictured as it comes in front
+// of the windows and then closed (No, or cancelled).
 class SilentDialogs : public zelvar::UserDialogs
 {
 public:
-    bool askYesNo(QWidget *, const QString &) override { return false; }
+    void ShootNext(const QString &folder, const QString &name)
+    {
+        m_folder = folder;
+        m_shot = name;
+    }
+
+    bool askYesNo(QWidget *parent, const QString &text) override
+    {
+        return takeShot() && m_real.askYesNo(parent, text);
+    }
     void inform(QWidget *, const QString &) override {}
     void showError(QWidget *, const QString &text) override
     {
         std::fprintf(stderr, "error box: %s\n", qPrintable(text));
     }
-    QString openFile(QWidget *, const zelvar::FileDialogRequest &) override { return {}; }
+    QString openFile(QWidget *parent, const zelvar::FileDialogRequest &request) override
+    {
+        return takeShot() ? m_real.openFile(parent, request) : QString();
+    }
     QString saveFile(QWidget *, const zelvar::FileDialogRequest &) override { return {}; }
     void openUrl(const QUrl &) override {}
+
+private:
+    // Arms the picture of the dialog about to open; false when none was asked for.
+    bool takeShot()
+    {
+        if (m_shot.isEmpty())
+            return false;
+        const QString folder = m_folder;
+        const QString name = m_shot;
+        m_shot.clear();
+        QTimer::singleShot(300, [folder, name] {
+            shoot(folder, name);
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        return true;
+    }
+
+    zelvar::QtUserDialogs m_real;
+    QString m_folder;
+    QString m_shot;
 };
 
 void settle(int milliseconds = 400)
@@ -354,11 +395,29 @@ void shootExamples(zelvar::TForm1 &form,
     session.MarkSaved();
 }
 
+// The faceplate's strip paused and read at six places, the readouts filled.
+void showReadouts(QWidget *faceplate)
+{
+    faceplate->findChild<QAbstractButton *>(QStringLiteral("SpeedButton2"))->click();
+    auto *strip = faceplate->findChild<QWidget *>(QStringLiteral("Image1"));
+    for (int s = 1; s <= 6; ++s) {
+        const QPointF at(70.0 * s, 30.0 * s);
+        QMouseEvent press(QEvent::MouseButtonPress,
+                          at,
+                          strip->mapToGlobal(at),
+                          Qt::LeftButton,
+                          Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(strip, &press);
+    }
+}
+
 void run(const QString &startFolder, const QString &outFolder, const QString &suffix)
 {
     QDir::setCurrent(startFolder);
     zelvar::Session session(startFolder);
     session.HelpFolder = startFolder + QStringLiteral("/help");
+    session.LoadToolkitTexts();
     SilentDialogs dialogs;
     zelvar::TForm1 form(session, dialogs);
     // No window manager maximises it under Xvfb: take the screen's size directly.
@@ -366,6 +425,9 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
     form.show();
     settle(600);
     shoot(outFolder, QStringLiteral("splash") + suffix);
+    // Without a preferences file the language question comes over the splash.
+    if (!QFile::exists(startFolder + QStringLiteral("/preferences.cfg")))
+        dialogs.ShootNext(outFolder, QStringLiteral("question-first-run") + suffix);
     form.FinishStartUp();
     shoot(outFolder, QStringLiteral("gallery") + suffix);
 
@@ -417,6 +479,12 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
             button->click();
             settle(700);
             shoot(outFolder, QString::fromLatin1(name) + suffix);
+            if (QWidget *window = QApplication::activeWindow();
+                std::string_view(name) == "controller" && window != nullptr) {
+                showReadouts(window);
+                shoot(outFolder, QStringLiteral("controller-readouts") + suffix);
+                window->findChild<QAbstractButton *>(QStringLiteral("SpeedButton2"))->click();
+            }
         }
         if (QWidget *window = QApplication::activeWindow(); window != nullptr && window != &form)
             window->close();
@@ -430,8 +498,32 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
             action->trigger();
             settle(500);
             shoot(outFolder, QString::fromLatin1(name) + suffix);
+            // The XY recorder and the fast run after their runs, with their points drawn.
+            const std::string_view shown(name);
+            const char *run = shown == "xy" ? "Button1" : shown == "fastrun" ? "BTNSimular" : "";
+            QWidget *window = QApplication::activeWindow();
+            if (*run != '\0' && window != nullptr) {
+                window->findChild<QAbstractButton *>(QString::fromLatin1(run))->click();
+                shoot(outFolder, QString::fromLatin1(name) + QStringLiteral("-run") + suffix);
+            }
         }
         if (QWidget *window = QApplication::activeWindow(); window != nullptr && window != &form)
+            window->close();
+    }
+
+    // The questions and dialogs that stay-on-top windows once covered.
+    form.findChild<QAction *>(QStringLiteral("Variveis1"))->trigger();
+    settle(300);
+    dialogs.ShootNext(outFolder, QStringLiteral("dialog-current-folder-over-list") + suffix);
+    form.findChild<QAction *>(QStringLiteral("Pastacorrente1"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("Configurao2"))->trigger();
+    settle(300);
+    session.MarkChanged();
+    form.activateWindow();
+    dialogs.ShootNext(outFolder, QStringLiteral("question-novo-over-config") + suffix);
+    form.findChild<QAction *>(QStringLiteral("Novo1"))->trigger();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != &form && window->isVisible())
             window->close();
     }
     session.MarkSaved();
@@ -444,7 +536,7 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Zelvar"));
+    QApplication::setApplicationName(QStringLiteral("Zelvar"));
     if (argc < 3) {
         std::fprintf(stderr, "usage: screenshots START_FOLDER OUT_FOLDER\n");
         return 2;
@@ -453,6 +545,12 @@ int main(int argc, char **argv)
     const QString out = QString::fromLocal8Bit(argv[2]);
     for (const char *language : {"Portuguese", "English"}) {
         QFile preferences(start + QStringLiteral("/preferences.cfg"));
+        // The first run has no preferences: its question is answered No, Portuguese.
+        if (language[0] == 'P') {
+            preferences.remove();
+            run(start, out, QStringLiteral("-pt"));
+            continue;
+        }
         if (!preferences.open(QIODevice::WriteOnly))
             return 1;
         preferences.write(QByteArray("<language> ") + language + "\r\n");

@@ -4,7 +4,10 @@
 #include "instruments/model/animatedtext.h"
 #include "instruments/model/recorder.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTime>
+#include <QTranslator>
 
 namespace zelvar {
 
@@ -31,7 +34,29 @@ Session::Session(const QString &startFolder, QObject *parent)
     m_timer.start();
 }
 
-Session::~Session() = default;
+Session::~Session()
+{
+    if (m_toolkitTexts)
+        QCoreApplication::removeTranslator(m_toolkitTexts.get());
+}
+
+bool Session::LoadToolkitTexts()
+{
+    if (m_toolkitTexts) {
+        QCoreApplication::removeTranslator(m_toolkitTexts.get());
+        m_toolkitTexts.reset();
+    }
+    // The toolkit speaks English of its own.
+    if (m_englishFlag)
+        return true;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qt_pt_BR"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    m_toolkitTexts = std::move(translator);
+    return true;
+}
 
 void Session::ResetPlant()
 {

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+class QTranslator;
+
 namespace zelvar {
 
 // What lives as long as the program: the current plant, the main timer that steps it in real
@@ -41,6 +43,10 @@ public:
     bool EnglishFlag() const { return m_englishFlag; }
     void SetEnglishFlag(bool english) { m_englishFlag = english; }
     Language language() const { return m_englishFlag ? Language::English : Language::Portuguese; }
+    // The toolkit's own texts (Yes, No, Cancel, the file dialogs) in the language in force, from
+    // the translations installed with the toolkit; false when they are not there. The program
+    // calls it at start and again once the language is known.
+    bool LoadToolkitTexts();
 
     // SavedFlag: true while the plant has no unsaved changes.
     bool SavedFlag() const { return m_savedFlag; }
@@ -98,6 +104,7 @@ signals:
 
 private:
     std::unique_ptr<Plant> m_plant;
+    std::unique_ptr<QTranslator> m_toolkitTexts;
     bool m_englishFlag = false;
     bool m_savedFlag = true;
     QTimer m_timer;

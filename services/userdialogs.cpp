@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 #include <QUrl>
 
 namespace zelvar {
@@ -16,10 +17,34 @@ QString windowTitle()
     return QApplication::applicationDisplayName();
 }
 
+// The program's tool windows stay on top, so a dialog owned by the main window would open
+// beneath them and look like a frozen program. Every box and file dialog therefore belongs to
+// the program window the user works in, stays on top itself and takes the focus once shown.
+int runInFront(QDialog &dialog, QWidget *parent)
+{
+    dialog.setParent(DialogOwner(parent), dialog.windowFlags() | Qt::WindowStaysOnTopHint);
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        dialog.raise();
+        dialog.activateWindow();
+    });
+    return dialog.exec();
+}
+
+QMessageBox::StandardButton runMessageBox(QWidget *parent,
+                                          QMessageBox::Icon icon,
+                                          const QString &text,
+                                          QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, windowTitle(), text, buttons);
+    return static_cast<QMessageBox::StandardButton>(runInFront(box, parent));
+}
+
 QString
 runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, request.title, request.folder, request.filter);
+    QFileDialog dialog(nullptr, request.title, request.folder, request.filter);
+    // The toolkit's own dialog, so that it can be kept in front like the boxes.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptSave) {
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -29,27 +54,44 @@ runFileDialog(QWidget *parent, const FileDialogRequest &request, QFileDialog::Ac
         dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (runInFront(dialog, parent) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return QDir::cleanPath(dialog.selectedFiles().constFirst());
 }
 
 } // namespace
 
+QWidget *DialogOwner(QWidget *requested)
+{
+    // The active program window is the one in front; without one (the program is in the
+    // background, or the active window is a menu), a visible stay-on-top window covers the
+    // others.
+    QWidget *active = QApplication::activeWindow();
+    if (active && active->isVisible() && !(active->windowFlags() & Qt::Popup))
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && (window->windowFlags() & Qt::WindowStaysOnTopHint)
+            && !(window->windowFlags() & Qt::Popup))
+            return window;
+    }
+    return requested ? requested->window() : nullptr;
+}
+
 bool QtUserDialogs::askYesNo(QWidget *parent, const QString &text)
 {
-    return QMessageBox::question(parent, windowTitle(), text, QMessageBox::Yes | QMessageBox::No)
+    return runMessageBox(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No)
            == QMessageBox::Yes;
 }
 
 void QtUserDialogs::inform(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, windowTitle(), text);
+    runMessageBox(parent, QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 void QtUserDialogs::showError(QWidget *parent, const QString &text)
 {
-    QMessageBox::critical(parent, windowTitle(), text);
+    runMessageBox(parent, QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
 QString QtUserDialogs::openFile(QWidget *parent, const FileDialogRequest &request)

@@ -38,7 +38,11 @@ public:
     virtual void openUrl(const QUrl &url) = 0;
 };
 
-// The real boxes and dialogs.
+// The window a box or file dialog belongs to: the program window in front (the active one, else
+// a visible stay-on-top window), else the requested parent's window.
+QWidget *DialogOwner(QWidget *requested);
+
+// The real boxes and dialogs. Each opens above every program window and takes the focus.
 class QtUserDialogs : public UserDialogs
 {
 public:

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QSignalBlocker>
 
 namespace zelvar {
@@ -41,6 +42,23 @@ void showIndex(QComboBox *list, int index)
 {
     const QSignalBlocker blocker(list);
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+}
+
+GaugePainter::GaugePainter(QProgressBar *gauge, QWidget *shown)
+    : m_gauge(gauge)
+    , m_shown(shown ? shown : gauge)
+{}
+
+void GaugePainter::operator()(int percent)
+{
+    constexpr qint64 kPaintIntervalMs = 40;
+    m_gauge->setValue(percent);
+    if (!m_shown->isVisible())
+        return;
+    if (m_sincePaint.isValid() && m_sincePaint.elapsed() < kPaintIntervalMs && percent < 100)
+        return;
+    m_shown->repaint();
+    m_sincePaint.start();
 }
 
 } // namespace zelvar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <string>
@@ -8,6 +9,7 @@ class QAbstractButton;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QWidget;
 
 namespace zelvar {
@@ -34,5 +36,21 @@ void showText(QLabel *label, const std::string &text);
 void showChecked(QAbstractButton *box, bool checked);
 // An index the list does not hold shows no item.
 void showIndex(QComboBox *list, int index);
+
+// The progress of long work that runs without yielding (a batch run, a sweep, a read): the gauge
+// takes every value, but the picture is painted at most every 40 ms and at the end, so that
+// painting does not cost the work a large share of its time. shown: what is repainted (the
+// gauge, or a group around it).
+class GaugePainter
+{
+public:
+    explicit GaugePainter(QProgressBar *gauge, QWidget *shown = nullptr);
+    void operator()(int percent);
+
+private:
+    QProgressBar *m_gauge;
+    QWidget *m_shown;
+    QElapsedTimer m_sincePaint;
+};
 
 } // namespace zelvar

@@ -4,17 +4,16 @@
 // after each tick. The target is a median of 1 ms or less per tick, the every-sixth-tick
 // refresh of the animated texts, shapes and push-button texts included.
 // Run: build/release/bench/planttick_ui_bench --benchmark_repetitions=10
+#include "bench/ui/uibench.h"
 #include "documents/model/plantoperations.h"
 #include "engine/model/numbertext.h"
 #include "services/session.h"
-#include "services/userdialogs.h"
 #include "workspace/ui/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include <benchmark/benchmark.h>
 
@@ -25,17 +24,6 @@
 namespace {
 
 using namespace zelvar;
-
-class NoDialogs : public UserDialogs
-{
-public:
-    bool askYesNo(QWidget *, const QString &) override { return false; }
-    void inform(QWidget *, const QString &) override {}
-    void showError(QWidget *, const QString &) override {}
-    QString openFile(QWidget *, const FileDialogRequest &) override { return {}; }
-    QString saveFile(QWidget *, const FileDialogRequest &) override { return {}; }
-    void openUrl(const QUrl &) override {}
-};
 
 std::string MemoryReference(int memory)
 {
@@ -130,7 +118,7 @@ private:
     long m_step = 0;
     QTemporaryDir m_folder;
     Session m_session{m_folder.path()};
-    NoDialogs m_dialogs;
+    bench::NoDialogs m_dialogs;
     TForm1 m_form{m_session, m_dialogs};
 };
 

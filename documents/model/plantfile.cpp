@@ -570,7 +570,8 @@ std::string PictureFileNameOf(std::string_view chosenPath)
     return std::string(slash == std::string_view::npos ? chosenPath : chosenPath.substr(slash + 1));
 }
 
-PlantReadResult ReadPlantFile(const std::string &path, Language language)
+PlantReadResult
+ReadPlantFile(const std::string &path, Language language, std::function<void(int)> progress)
 {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
@@ -588,6 +589,7 @@ PlantReadResult ReadPlantFile(const std::string &path, Language language)
     PlantReadOptions options;
     options.language = language;
     options.fileBaseName = BaseName(path);
+    options.progress = std::move(progress);
     return ReadPlantText(bytes, options);
 }
 

@@ -46,8 +46,10 @@ std::string WritePlantText(const Plant &plant, Language language);
 // Reads a plant file's bytes into a fresh plant.
 PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &options);
 
-// Reads a file from disk; a missing or unreadable file is a failure with line 0.
-PlantReadResult ReadPlantFile(const std::string &path, Language language);
+// Reads a file from disk; a missing or unreadable file is a failure with line 0. progress, when
+// given, hears the reader's progress points.
+PlantReadResult
+ReadPlantFile(const std::string &path, Language language, std::function<void(int)> progress = {});
 
 // ChoosePlantPicture: the chosen bitmap's name without its folder, which the plant stores
 // (a "/" or "\\" ends the folder, whatever the platform).

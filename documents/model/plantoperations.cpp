@@ -16,8 +16,10 @@ void WidenSliderForName(SliderInput &slider)
     if (extra > 0) {
         slider.backWidth = 117 + 7 * extra;
         slider.barWidth = 105 + 7 * extra;
-        slider.textOffset = 52 + 7 * extra;
     }
+    // The value edit follows the name both ways, as moving the group places it; the group
+    // itself stays as wide as its longest name made it.
+    slider.textOffset = 52 + 7 * std::max(0, extra);
 }
 
 } // namespace
@@ -236,14 +238,24 @@ void ClickPushButton(Plant &plant, int k)
     plant.memories.SetValue(96 + k, plant.memories.Value(96 + k) == 1.0 ? 0.0 : 1.0);
 }
 
+bool PushButtonShown(const Plant &plant, int k)
+{
+    if (!InRange(k, 1, 3))
+        return false;
+    for (int j = 1; j <= k; ++j) {
+        if (!plant.pushButtons[Index(j)].checked)
+            return false;
+    }
+    return true;
+}
+
 int CommandPanelHeight(const Plant &plant)
 {
-    if (!plant.pushButtons[1].checked)
-        return 0;
-    // The last ticked box decides, as the refresh of the picture does.
-    if (plant.pushButtons[3].checked)
-        return 170;
-    return plant.pushButtons[2].checked ? 120 : 70;
+    for (int k = 3; k >= 1; --k) {
+        if (PushButtonShown(plant, k))
+            return 20 + 50 * k;
+    }
+    return 0;
 }
 
 void MoveObject(Plant &plant, int objectId, int x, int y)

@@ -73,7 +73,10 @@ void ClickSwitch(Plant &plant, int k);
 // Push buttons 1-3 (M97-M99).
 void SetPushButtonChecked(Plant &plant, int k, bool checked);
 void ClickPushButton(Plant &plant, int k);
-// Panel height the ticked boxes give: 70, 120, 170, or 0 when the panel hides.
+// Button k shows on the picture while its box and every box before it are ticked; a box after
+// an unticked one is disabled, so its button must not stay in sight.
+bool PushButtonShown(const Plant &plant, int k);
+// Panel height the shown buttons give: 70, 120, 170, or 0 when the panel hides.
 int CommandPanelHeight(const Plant &plant);
 
 // Move mode: places the thing of the object id at the pointer.

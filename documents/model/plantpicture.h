@@ -39,7 +39,7 @@ struct SliderInput
     int left = 844;
     int backWidth = 117; // widened by names longer than six characters, never narrowed
     int barWidth = 105;
-    int textOffset = 52;   // TrackText<k>'s left, from the group's left
+    int textOffset = 52;   // TrackText<k>'s left, from the group's left; follows the name
     int position = 0;      // TrackBar<k>: 0 to 10000, the memory being position / 100
     std::string valueText; // TrackText<k>: the engineering value shown
 };

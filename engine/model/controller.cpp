@@ -2,6 +2,7 @@
 
 #include "engine/model/engineplant.h"
 #include "engine/model/expression.h"
+#include "engine/model/faceplate.h"
 #include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 
@@ -20,11 +21,6 @@ double LimitFinite(double x, double lo, double hi)
     if (std::isnan(x))
         return 0.0;
     return std::clamp(x, lo, hi);
-}
-
-int Gauge(double percent)
-{
-    return RoundHalfEven(2.0 * percent);
 }
 
 struct SettingNumber
@@ -286,10 +282,10 @@ void Controller::Step(EnginePlant &plant, const StepContext &context)
 
 void Controller::UpdateFaceplate()
 {
-    faceplate.SetPointBar = Gauge(Setpoint);
-    faceplate.SaidaBar = Gauge(co);
-    faceplate.VariavelBar = Gauge(pv);
-    faceplate.SPRBar = Gauge(remoteSetpoint);
+    faceplate.SetPointBar = FaceplateGauge(Setpoint);
+    faceplate.SaidaBar = FaceplateGauge(co);
+    faceplate.VariavelBar = FaceplateGauge(pv);
+    faceplate.SPRBar = FaceplateGauge(remoteSetpoint);
     if (!local)
         faceplate.SPText = SetpointText();
     if (automatic)

@@ -9,21 +9,16 @@ namespace zelvar {
 
 namespace {
 
-int Gauge(double percent)
-{
-    return RoundHalfEven(2.0 * percent);
-}
-
 void ShowSetpoint(Controller &controller)
 {
-    controller.faceplate.SetPointBar = Gauge(controller.Setpoint);
+    controller.faceplate.SetPointBar = FaceplateGauge(controller.Setpoint);
     controller.faceplate.SPText = controller.SetpointText();
 }
 
 void ShowOutput(Controller &controller)
 {
     controller.faceplate.MVText = FormatFixed(controller.co, 2, 2);
-    controller.faceplate.SaidaBar = Gauge(controller.co);
+    controller.faceplate.SaidaBar = FaceplateGauge(controller.co);
 }
 
 void StepSetpoint(Controller &controller, double change)
@@ -61,6 +56,13 @@ void TakeOutputText(Controller &controller)
 }
 
 } // namespace
+
+int FaceplateGauge(double percent)
+{
+    if (!(percent > 0.0))
+        return 0;
+    return percent >= 100.0 ? 200 : RoundHalfEven(2.0 * percent);
+}
 
 const char *SetpointSourceLabel(const Controller &controller)
 {

@@ -45,6 +45,11 @@ struct ControllerFaceplate
     bool ConfigBTNEnabled() const { return !btnatualizaEnabled; }
 };
 
+// A gauge position (0 to 200, 2 per percent) for a value in percent; a value beyond the bar's
+// range shows the nearest end, so the bar never stops following (a remote setpoint at 150 %,
+// an output beyond its limits). NaN shows the bottom.
+int FaceplateGauge(double percent);
+
 // Label1 and Label2: "L"/"R" and "A"/"M".
 const char *SetpointSourceLabel(const Controller &controller);
 const char *ModeLabel(const Controller &controller);

@@ -5,6 +5,7 @@
 #include "engine/model/stepcontext.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -155,7 +156,8 @@ struct ProcessModel
     std::string Label9;  // tag + " " + description
     std::string Label22; // "(M21)"
     std::string Label2;  // "(M101)"
-    std::string Caption; // the description
+    // The window's caption: none until an Apply succeeds, then the description, also when empty.
+    std::optional<std::string> Caption;
 };
 
 // Checks the settings of the chosen transfer function and the rest, in the order of the

@@ -1,5 +1,6 @@
 #include "engine/model/trend.h"
 
+#include "engine/model/filename.h"
 #include "engine/model/numbertext.h"
 
 #include <algorithm>
@@ -183,13 +184,16 @@ void Trend::UpdateScaleLabels(double begin, double end)
 
 void Trend::ApplySettingsScale(double begin, double end)
 {
-    if (!EscalaAuto) {
+    const auto fullRange = [&] {
         m_scaleTop = end;
         m_scaleBottom = begin;
         for (std::size_t trace = 0; trace < kUpperTraceCount; ++trace) {
             for (std::size_t at = 1; at <= kRingSize; ++at)
                 m_points[trace][at] = PercentToPoint(m_history[trace][at]);
         }
+    };
+    if (!EscalaAuto) {
+        fullRange();
     } else {
         // Positions never sampled take part with their 0.
         double largest = -1000000.0;
@@ -200,9 +204,15 @@ void Trend::ApplySettingsScale(double begin, double end)
         }
         const double topPercent = 1.1 * largest;
         const double bottomPercent = 0.9 * smallest;
-        RedrawUpperTraces(bottomPercent, topPercent);
-        m_scaleTop = (end - begin) / 100.0 * topPercent + begin;
-        m_scaleBottom = (end - begin) / 100.0 * bottomPercent + begin;
+        if (topPercent == bottomPercent) {
+            // A flat history at 0 (a new strip) has no span to scale to: the memory's full
+            // range shows the traces and labels that tell something.
+            fullRange();
+        } else {
+            RedrawUpperTraces(bottomPercent, topPercent);
+            m_scaleTop = (end - begin) / 100.0 * topPercent + begin;
+            m_scaleBottom = (end - begin) / 100.0 * bottomPercent + begin;
+        }
     }
     if (!std::isfinite(m_scaleTop) || !std::isfinite(m_scaleBottom)) {
         m_scaleTop = end;
@@ -301,7 +311,7 @@ std::string Trend::StartArchive(const std::filesystem::path &folder,
 
     std::filesystem::path path;
     for (int n = 1;; ++n) {
-        std::string name(tag);
+        std::string name = FileNameFromText(tag);
         name += '_';
         name += FormatFixed(n, 0, 0);
         name += ".txt";
@@ -343,6 +353,7 @@ std::string Trend::StartArchive(const std::filesystem::path &folder,
     header += columns;
     header += kLineEnd;
     m_archive.write(header.data(), static_cast<std::streamsize>(header.size()));
+    m_archive.flush();
     if (!m_archive) {
         m_archive.close();
         m_archive.clear();
@@ -396,6 +407,9 @@ void Trend::ArchiveSample(double first, double second, double third)
     m_archive.write(m_lastArchiveLine.data(),
                     static_cast<std::streamsize>(m_lastArchiveLine.size()));
     m_archive.write(kLineEnd.data(), static_cast<std::streamsize>(kLineEnd.size()));
+    // Each line leaves the program at once: a crash loses nothing, and the file can be
+    // followed while it grows.
+    m_archive.flush();
     if (!m_archive) {
         FailArchive(
             std::string(

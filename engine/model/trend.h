@@ -38,8 +38,9 @@ struct TrendMarker
 // Points: the height above the strip's bottom line, 2 pixels per percent, 0 to 200:
 //   upper trace point = 2 x (v - scale bottom) x 100 / (scale top - scale bottom), limited;
 //   lower trace point = 2 x v, v limited to 0..100.
-// A scale whose top equals its bottom (a flat history, an equal range) puts the upper traces on
-// the bottom line. Halves of a pixel go to the even neighbour.
+// A memory range whose top equals its bottom puts the upper traces on the bottom line; the
+// automatic scale of a flat history (all 0) takes the full range instead. Halves of a pixel go
+// to the even neighbour.
 //
 // Time bases (BaseTempoBox): 0 samples every call, 1 every third, 2 every twentieth; at the
 // 100 ms tick a pixel is 0.1 s, 0.3 s or 2 s and a grid division of 30 samples 3 s, 9 s or 1 min.

@@ -543,9 +543,10 @@ QWidget *TControlador::buildTrendPage()
     grid->addWidget(m_checkBox2, 0, 1);
     grid->addLayout(scaleBox, 0, 2);
     grid->addWidget(m_checkBox1, 0, 3);
-    grid->addWidget(m_usarVirgula, 1, 0, 1, 2);
-    grid->addWidget(m_usarUE, 1, 2, 1, 2);
-    options->setGeometry(kStripLeft, below + 20, TrendStrip::kWidth, 50);
+    // The two long archive options get a row each, so that neither is cut.
+    grid->addWidget(m_usarVirgula, 1, 0, 1, 4);
+    grid->addWidget(m_usarUE, 2, 0, 1, 4);
+    options->setGeometry(kStripLeft, below + 20, TrendStrip::kWidth, 72);
 
     m_panel3 = named(new QFrame(page), "Panel3");
     m_panel3->setFrameShape(QFrame::StyledPanel);
@@ -561,9 +562,10 @@ QWidget *TControlador::buildTrendPage()
         const std::string text = "Ponto " + FormatFixed(s, 0, 0) + ":";
         QLabel *readout = newLabel(m_panel3, name.c_str(), text.c_str());
         m_coodsTexts[static_cast<std::size_t>(s)] = readout;
-        readouts->addWidget(readout, (s - 1) / 3, (s - 1) % 3);
+        // Two a row: three cut a readout's time ("X=10" for "X=10.0").
+        readouts->addWidget(readout, (s - 1) / 2, (s - 1) % 2);
     }
-    m_panel3->setGeometry(kStripLeft, below + 72, TrendStrip::kWidth, 40);
+    m_panel3->setGeometry(kStripLeft, below + 94, TrendStrip::kWidth, 56);
     m_panel3->hide();
 
     // The markers sit over the strip; their numbers may reach above it.
@@ -582,7 +584,7 @@ QWidget *TControlador::buildTrendPage()
         m_markerLabels[static_cast<std::size_t>(s)] = number;
     }
 
-    page->setFixedSize(kTrendPageWidth, below + 116);
+    page->setFixedSize(kTrendPageWidth, below + 154);
     return page;
 }
 

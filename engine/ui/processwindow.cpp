@@ -403,8 +403,8 @@ void TProcesso::showCaption()
 {
     const ProcessModel *model = process();
     // A successful Apply names the window after the description.
-    if (model && !model->Caption.empty())
-        setWindowTitle(toQString(model->Caption));
+    if (model && model->Caption)
+        setWindowTitle(toQString(*model->Caption));
     else
         setWindowTitle(trText(m_session.language(), "Processo", "Process"));
 }

@@ -1,6 +1,7 @@
 #include "instruments/model/fastsimulation.h"
 
 #include "engine/model/engineplant.h"
+#include "engine/model/filename.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/steporder.h"
 #include "instruments/model/fastrunscope.h"
@@ -214,7 +215,7 @@ std::vector<std::string> SimulateFromPanel(PerformanceWindow &window,
     PerformanceDataFile dataFile;
     if (window.CheckArquivar) {
         const std::string message = dataFile.Create(folder,
-                                                    DataFileBaseName(window.Edit2),
+                                                    FileNameFromText(window.Edit2),
                                                     plant.memories,
                                                     sampleTime,
                                                     windowSeconds,

@@ -166,17 +166,6 @@ double ReadDataField(std::string_view line, int n)
     return ParseNumber(line.substr(start, end - start)).value;
 }
 
-std::string DataFileBaseName(std::string_view text)
-{
-    constexpr std::string_view forbidden = "/\\:*?\"<>|";
-    std::string name(text);
-    for (char &c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 || forbidden.find(c) != std::string_view::npos)
-            c = '_';
-    }
-    return name;
-}
-
 std::vector<std::string> DataFileList(const std::filesystem::path &folder)
 {
     std::vector<std::string> names;

@@ -58,10 +58,6 @@ void AppendDataLine(std::string &line, const MemoryTable &memories);
 // accepted, error position ignored); a field past the last ";" reads 0.
 double ReadDataField(std::string_view line, int n);
 
-// The base name with every character that cannot stand in a file name ("/", "\", ":", "*",
-// "?", '"', "<", ">", "|" and control characters) replaced by "_".
-std::string DataFileBaseName(std::string_view text);
-
 // The ".txd" files of the folder, names without the extension, sorted as a sorted list shows
 // them (letters without regard to case). An unreadable folder gives an empty list.
 std::vector<std::string> DataFileList(const std::filesystem::path &folder);

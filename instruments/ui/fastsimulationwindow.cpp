@@ -397,6 +397,11 @@ QWidget *TAboutBox::buildNotebook(bool upper)
         auto *chart
             = new PerformanceChart(toQString((upper ? "ChartM" : "ChartH") + number), notebook);
         charts[static_cast<std::size_t>(k)] = chart;
+        // The first lower charts keep their own look: a zoom that moves, whole sample numbers.
+        if (!upper && k == 1)
+            chart->SetZoomAnimated(true);
+        if (!upper && k <= 2)
+            chart->SetBottomLabelsWithThreeDecimalsAtMost();
         notebook->addTab(chart, toQString((upper ? "Malha " : "Hist ") + number));
         connect(
             chart, &PerformanceChart::zoomed, this, [this, k, upper] { chartZoomed(k, upper); });
@@ -506,11 +511,9 @@ void TAboutBox::BTNSimularClick()
                                      m_session.context(),
                                      CurrentFolder(),
                                      m_session.language(),
-                                     [this, &ran](int percent) {
+                                     [&ran, gauge = GaugePainter(m_gauge1)](int percent) mutable {
                                          ran = true;
-                                         m_gauge1->setValue(percent);
-                                         if (m_gauge1->isVisible())
-                                             m_gauge1->repaint();
+                                         gauge(percent);
                                      });
     }
     enablePanel(true);
@@ -548,11 +551,7 @@ void TAboutBox::loadHistory(bool upper)
     if (list->currentIndex() < 0)
         return;
     QProgressBar *gauge = upper ? m_gauge2 : m_gauge3;
-    const auto progress = [gauge](int percent) {
-        gauge->setValue(percent);
-        if (gauge->isVisible())
-            gauge->repaint();
-    };
+    GaugePainter progress(gauge);
     const std::filesystem::path file
         = CurrentFolder() / std::filesystem::path((list->currentText() + ".txd").toStdU16String());
     const Plant &plant = m_session.plant();

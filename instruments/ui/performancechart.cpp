@@ -1,6 +1,7 @@
 #include "instruments/ui/performancechart.h"
 
 #include "instruments/model/fastsimulation.h"
+#include "instruments/ui/chartpoints.h"
 
 #include <QChart>
 #include <QLineSeries>
@@ -15,15 +16,6 @@ namespace zelvar {
 
 namespace {
 
-QList<QPointF> ToPoints(const std::vector<double> &values)
-{
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(values.size()));
-    for (std::size_t i = 0; i < values.size(); ++i)
-        points.append(QPointF(static_cast<double>(i), values[i]));
-    return points;
-}
-
 // A tick step of 1, 2 or 5 times a power of ten that gives the range at most eight steps.
 double TickInterval(double span)
 {
@@ -37,11 +29,15 @@ double TickInterval(double span)
     return 10.0 * power;
 }
 
-void SetAxisRange(QValueAxis *axis, double minimum, double maximum)
+// The finest tick step of an axis whose labels show three decimals at most.
+constexpr double kThreeDecimalsTick = 0.001;
+
+// finestTick: the smallest tick step the labels can tell apart (0: any).
+void SetAxisRange(QValueAxis *axis, double minimum, double maximum, double finestTick = 0.0)
 {
     // Ticks on round values while the range stays exactly as given. The wider of the two
     // steps goes first, so no state in between asks the axis for thousands of ticks.
-    const double interval = TickInterval(maximum - minimum);
+    const double interval = std::max(TickInterval(maximum - minimum), finestTick);
     axis->setTickAnchor(0.0);
     if (interval >= axis->tickInterval()) {
         axis->setTickInterval(interval);
@@ -83,6 +79,8 @@ PerformanceChart::PerformanceChart(const QString &objectName, QWidget *parent)
         series->attachAxis(m_bottomAxis);
         series->attachAxis(m_leftAxis);
         m_series[i] = series;
+        m_traces[i] = new ChartPoints(
+            chart, m_bottomAxis, m_leftAxis, {ChartPointsStyle::Kind::Line, traces[i].second, 2});
     }
     setChart(chart);
     setRenderHint(QPainter::Antialiasing, false);
@@ -91,25 +89,24 @@ PerformanceChart::PerformanceChart(const QString &objectName, QWidget *parent)
 
 void PerformanceChart::SetPoints(const LoopSeries &series)
 {
-    m_values = {series.PV, series.SP, series.CO};
-    for (std::size_t i = 0; i < m_series.size(); ++i)
-        m_series[i]->replace(ToPoints(m_values[i]));
+    m_traces[0]->SetData({{}, series.PV});
+    m_traces[1]->SetData({{}, series.SP});
+    m_traces[2]->SetData({{}, series.CO});
     rescale();
 }
 
 void PerformanceChart::ClearCO()
 {
-    m_values[2].clear();
-    m_series[2]->clear();
+    m_traces[2]->SetData({});
     rescale();
 }
 
 int PerformanceChart::Count() const
 {
-    std::size_t count = 0;
-    for (const std::vector<double> &values : m_values)
-        count = std::max(count, values.size());
-    return static_cast<int>(count);
+    int count = 0;
+    for (const ChartPoints *trace : m_traces)
+        count = std::max(count, trace->Count());
+    return count;
 }
 
 void PerformanceChart::SetAutomatic(bool bottom, bool left)
@@ -122,7 +119,7 @@ void PerformanceChart::SetAutomatic(bool bottom, bool left)
 void PerformanceChart::SetBottomRange(double minimum, double maximum)
 {
     m_bottomAutomatic = false;
-    SetAxisRange(m_bottomAxis, minimum, maximum);
+    SetAxisRange(m_bottomAxis, minimum, maximum, m_bottomFinestTick);
     rescale();
 }
 
@@ -144,9 +141,25 @@ void PerformanceChart::UndoZoom()
     emit zoomUndone();
 }
 
+void PerformanceChart::SetZoomAnimated(bool animated)
+{
+    chart()->setAnimationOptions(animated ? QChart::GridAxisAnimations : QChart::NoAnimation);
+}
+
+void PerformanceChart::SetBottomLabelsWithThreeDecimalsAtMost()
+{
+    // With ticks on multiples of at least 0.001 from 0, ten significant digits print every
+    // label whole and without trailing zeros.
+    m_bottomFinestTick = kThreeDecimalsTick;
+    m_bottomAxis->setLabelFormat(QStringLiteral("%.10g"));
+    SetAxisRange(m_bottomAxis, m_bottomAxis->min(), m_bottomAxis->max(), m_bottomFinestTick);
+}
+
 void PerformanceChart::SetMaxPointsPerPage(int points)
 {
     m_pointsPerPage = std::max(1, points);
+    // Larger pages may leave fewer pages than the one shown.
+    m_page = std::min(m_page, NumPages());
     rescale();
 }
 
@@ -196,7 +209,7 @@ void PerformanceChart::mouseReleaseEvent(QMouseEvent *event)
         return;
     m_bottomAutomatic = false;
     m_leftAutomatic = false;
-    SetAxisRange(m_bottomAxis, m_bottomAxis->min(), m_bottomAxis->max());
+    SetAxisRange(m_bottomAxis, m_bottomAxis->min(), m_bottomAxis->max(), m_bottomFinestTick);
     SetAxisRange(m_leftAxis, m_leftAxis->min(), m_leftAxis->max());
     emit zoomed();
 }
@@ -208,9 +221,9 @@ void PerformanceChart::rescale()
         const int first = (m_page - 1) * m_pointsPerPage;
         const int last = std::min(count, first + m_pointsPerPage) - 1;
         if (last > first)
-            SetAxisRange(m_bottomAxis, first, last);
+            SetAxisRange(m_bottomAxis, first, last, m_bottomFinestTick);
         else
-            SetAxisRange(m_bottomAxis, first, first + 1);
+            SetAxisRange(m_bottomAxis, first, first + 1, m_bottomFinestTick);
     }
     if (!m_leftAutomatic)
         return;
@@ -220,7 +233,8 @@ void PerformanceChart::rescale()
     bool any = false;
     double low = 0.0;
     double high = 0.0;
-    for (const std::vector<double> &values : m_values) {
+    for (const ChartPoints *trace : m_traces) {
+        const std::vector<double> &values = trace->Data().ys;
         const auto end = std::min(static_cast<double>(values.size()) - 1.0, to);
         for (double x = from; x <= end; x += 1.0) {
             const double y = values[static_cast<std::size_t>(x)];

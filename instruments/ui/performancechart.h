@@ -10,12 +10,15 @@ class QValueAxis;
 
 namespace zelvar {
 
+class ChartPoints;
 struct LoopSeries;
 
 // One loop's chart of the performance window: series 0 "PV" (red), 1 "SP" (blue) and 2 "MV"
 // (green, the CO), X the sample number. Each axis either scales to the points of the current
 // page or keeps a range it was given (a zoom, a copied zoom, the 0-100 % scale). Points go in
-// all at once; paging shows MaxPointsPerPage points at a time, pages counting from 1.
+// all at once and are drawn as whole pictures (a four-hour run holds 144 000 points a trace);
+// the toolkit's series stay empty and only carry the zoom. Paging shows MaxPointsPerPage points
+// at a time, pages counting from 1; a new page size brings the page back within the pages.
 class PerformanceChart : public QChartView
 {
     Q_OBJECT
@@ -28,6 +31,8 @@ public:
     // Deletes the points of the CO trace.
     void ClearCO();
     QLineSeries *Series(int index) const { return m_series[static_cast<std::size_t>(index)]; }
+    // What trace index (0 PV, 1 SP, 2 MV) draws.
+    const ChartPoints *Trace(int index) const { return m_traces[static_cast<std::size_t>(index)]; }
     // The points of the longest series.
     int Count() const;
 
@@ -45,6 +50,12 @@ public:
     void SetAllowZoom(bool allow);
     // The zoom undone, as the right button does it: both axes automatic again.
     void UndoZoom();
+
+    // The axes glide to a new zoom instead of jumping.
+    void SetZoomAnimated(bool animated);
+    // Bottom labels without trailing zeros and with at most three decimals ("###0.###"); the
+    // ticks then never come closer than 0.001.
+    void SetBottomLabelsWithThreeDecimalsAtMost();
 
     int MaxPointsPerPage() const { return m_pointsPerPage; }
     void SetMaxPointsPerPage(int points);
@@ -65,13 +76,14 @@ private:
     void rescale();
 
     std::array<QLineSeries *, 3> m_series{};
-    std::array<std::vector<double>, 3> m_values;
+    std::array<ChartPoints *, 3> m_traces{};
     QValueAxis *m_bottomAxis = nullptr;
     QValueAxis *m_leftAxis = nullptr;
     bool m_bottomAutomatic = true;
     bool m_leftAutomatic = true;
     bool m_allowZoom = false;
     bool m_dragging = false;
+    double m_bottomFinestTick = 0.0;
     int m_pointsPerPage = 1800;
     int m_page = 1;
 };

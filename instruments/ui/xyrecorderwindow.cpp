@@ -2,6 +2,7 @@
 
 #include "instruments/model/memorylist.h"
 #include "instruments/model/xyrecorder.h"
+#include "instruments/ui/chartpoints.h"
 #include "services/pictures.h"
 #include "services/session.h"
 #include "services/uitext.h"
@@ -225,6 +226,7 @@ void TRegXY::build()
     chart->addAxis(m_axisY, Qt::AlignLeft);
     m_series1->attachAxis(m_axisX);
     m_series1->attachAxis(m_axisY);
+    m_points = new ChartPoints(chart, m_axisX, m_axisY, {ChartPointsStyle::Kind::Dots, Qt::red, 1});
     m_chart1 = new QChartView(chart, this);
     m_chart1->setObjectName(QStringLiteral("Chart1"));
     m_chart1->setRenderHint(QPainter::Antialiasing, false);
@@ -323,10 +325,7 @@ void TRegXY::Button1Click()
         // The sweep runs without yielding; the gauge is painted as it goes.
         const Session::TimerHold hold(m_session);
         m_gauge1->setValue(0);
-        RecordXYSweep(recorder(), m_session.plant(), m_session.context(), [this](int percent) {
-            m_gauge1->setValue(percent);
-            m_gauge1->repaint();
-        });
+        RecordXYSweep(recorder(), m_session.plant(), m_session.context(), GaugePainter(m_gauge1));
     }
     showPoints();
 }
@@ -386,12 +385,14 @@ void TRegXY::showRecorder()
 void TRegXY::showPoints()
 {
     const std::vector<XYPoint> &points = recorder().Series1();
-    QList<QPointF> shown;
-    shown.reserve(static_cast<qsizetype>(points.size()));
-    for (const XYPoint &point : points)
-        shown.append(QPointF(point.x, point.y));
-    // One batch: the chart redraws once, not once per point.
-    m_series1->replace(shown);
+    ChartData shown;
+    shown.xs.reserve(points.size());
+    shown.ys.reserve(points.size());
+    for (const XYPoint &point : points) {
+        shown.xs.push_back(point.x);
+        shown.ys.push_back(point.y);
+    }
+    m_points->SetData(std::move(shown));
     scaleAxes();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QWidget>
 
 #include <memory>
@@ -16,6 +15,7 @@ class QValueAxis;
 
 namespace zelvar {
 
+class ChartPoints;
 class Session;
 class UserDialogs;
 class XYRecorder;
@@ -23,7 +23,8 @@ class XYRecorder;
 // RegXY, "Registrador XY": one memory plotted against another while the plant runs a sweep
 // over a simulated window. The axis choices, the presets and the window are the plant's XY
 // recorder; "Registra" sweeps the live plant with the main timer held and the gauge showing
-// the progress, and the chart gets the whole point cloud once the sweep is over. The window
+// the progress, and the chart gets the whole point cloud once the sweep is over, drawn in one
+// pass however many sweeps it has gathered. The window
 // lives as long as the program; closing it only hides it.
 class TRegXY : public QWidget
 {
@@ -36,6 +37,8 @@ public:
 
     // The window's texts in the session's language.
     void ApplyTexts();
+    // The point cloud as the chart draws it.
+    const ChartPoints *Series1() const { return m_points; }
 
 private:
     XYRecorder &recorder();
@@ -78,7 +81,9 @@ private:
     QToolButton *m_speedButton2 = nullptr;
     QPushButton *m_sairButton = nullptr;
     QChartView *m_chart1 = nullptr;
+    // Empty: it only carries the mouse zoom; the points are drawn by m_points.
     QScatterSeries *m_series1 = nullptr;
+    ChartPoints *m_points = nullptr;
     QValueAxis *m_axisX = nullptr;
     QValueAxis *m_axisY = nullptr;
 };

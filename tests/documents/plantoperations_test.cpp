@@ -13,9 +13,11 @@ TEST(PlantOperations, SliderNameRelabelsDescribesAndWidens)
     EXPECT_EQ(plant.sliders[2].backWidth, 117 + 7 * 5);
     EXPECT_EQ(plant.sliders[2].barWidth, 105 + 7 * 5);
     EXPECT_EQ(plant.sliders[2].textOffset, 52 + 7 * 5);
-    // A shorter name never narrows the group again.
+    // A shorter name never narrows the group again, but its value edit goes back to its place
+    // (regression: it stayed where the long name had pushed it).
     SetSliderName(plant, 2, "V1");
     EXPECT_EQ(plant.sliders[2].backWidth, 152);
+    EXPECT_EQ(plant.sliders[2].textOffset, 52);
     // Sixteen characters: n = 10.
     SetSliderName(plant, 3, "Vazão de entrada");
     EXPECT_EQ(plant.sliders[3].textOffset, 122);
@@ -50,10 +52,16 @@ TEST(PlantOperations, PushButtonsPanelAndRelease)
     ClickPushButton(plant, 3);
     EXPECT_EQ(plant.memories.Value(98), 1.0);
     SetPushButtonChecked(plant, 2, false);
-    // Unticking box 2 lets go of buttons 2 and 3; box 3 stays ticked and decides the height.
+    // Unticking box 2 lets go of buttons 2 and 3; box 3 stays ticked, but its button no longer
+    // shows (regression: it stayed on the picture while its box was disabled).
     EXPECT_EQ(plant.memories.Value(98), 0.0);
     EXPECT_EQ(plant.memories.Value(99), 0.0);
-    EXPECT_EQ(CommandPanelHeight(plant), 170);
+    EXPECT_TRUE(plant.pushButtons[3].checked);
+    EXPECT_FALSE(PushButtonShown(plant, 3));
+    EXPECT_TRUE(PushButtonShown(plant, 1));
+    EXPECT_EQ(CommandPanelHeight(plant), 70);
+    SetPushButtonChecked(plant, 2, true);
+    EXPECT_TRUE(PushButtonShown(plant, 3));
     SetPushButtonChecked(plant, 1, false);
     EXPECT_EQ(CommandPanelHeight(plant), 0);
 }

@@ -393,6 +393,34 @@ TEST_F(ControllerLoop, RemoteSetpointFollowsItsMemoryAndDropsToZeroWhenUnticked)
     EXPECT_TRUE(controller().local);
 }
 
+TEST_F(ControllerLoop, GaugesShowTheNearestEndForValuesBeyondTheirRange)
+{
+    // Regression: SPRBar and SaidaBar froze at their last position once a value left 0..100 %.
+    controller().SetCheckSPR(true);
+    Configure([](ControllerSettings &s) {
+        s.SPRSelect = 49;
+        s.PCHK = false;
+        s.ICHK = false;
+        s.COminText = "-20";
+        s.COmaxText = "130";
+    });
+    for (const auto &[name, remote, bias, sprBar, saidaBar] :
+         {std::tuple{"above both", 150.0, "130", 200, 200},
+          {"below both", -50.0, "-20", 0, 0},
+          {"inside", 30.0, "40", 60, 80}}) {
+        SCOPED_TRACE(name);
+        Configure([bias = bias](ControllerSettings &s) { s.BiasText = bias; });
+        ASSERT_TRUE(Apply().empty());
+        controller().automatic = true;
+        controller().local = false;
+        controller().previousIntegral = 0;
+        plant->memories.SetValue(50, remote);
+        Step();
+        EXPECT_EQ(controller().faceplate.SPRBar, sprBar);
+        EXPECT_EQ(controller().faceplate.SaidaBar, saidaBar);
+    }
+}
+
 TEST_F(ControllerLoop, TheStepWritesSetpointTextOnlyInRemoteAndOutputTextOnlyInAutomatic)
 {
     ASSERT_TRUE(Apply().empty());

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #ifdef __linux__
@@ -146,23 +147,30 @@ TEST(Trend, AutomaticScaleSpansTheFirstHistoryWithMargins)
     EXPECT_EQ(trend.Point(0, 1), 8);
 }
 
-TEST(Trend, AScaleWithoutSpanDrawsAtTheBottom)
+TEST(Trend, AutomaticScaleOnAFlatHistoryTakesTheFullRange)
 {
-    // Regression: a new strip has an all-zero history, so the automatic scale has no span.
+    // Regression: a new strip's all-zero history gave a 0..0 scale, every trace on the bottom
+    // line and every grid label 0.
     Trend trend;
     trend.EscalaAuto = true;
-    trend.ApplySettingsScale(0.0, 100.0);
-    EXPECT_EQ(trend.ScaleTop(), trend.ScaleBottom());
-    EXPECT_EQ(trend.ScaleLabel(9), " 0");
+    trend.ApplySettingsScale(0.0, 200.0);
+    EXPECT_DOUBLE_EQ(trend.ScaleTop(), 100.0);
+    EXPECT_DOUBLE_EQ(trend.ScaleBottom(), 0.0);
+    EXPECT_EQ(trend.eSupText, "200.0");
+    EXPECT_EQ(trend.ScaleLabel(9), "180");
     trend.Record(Sample(50.0));
-    EXPECT_EQ(trend.Point(0, 1), 0);
-    EXPECT_TRUE(std::isfinite(trend.ScaleTop()));
+    EXPECT_EQ(trend.Point(0, 1), 100);
+}
 
+TEST(Trend, AMemoryRangeWithoutSpanDrawsAtTheBottom)
+{
+    Trend trend;
     trend.EscalaAuto = false;
-    trend.ApplySettingsScale(5.0, 5.0); // a memory range without span
+    trend.ApplySettingsScale(5.0, 5.0);
     trend.Record(Sample(40.0));
-    EXPECT_EQ(trend.Point(0, 2), 0);
+    EXPECT_EQ(trend.Point(0, 1), 0);
     EXPECT_EQ(trend.ScaleLabel(1), " 5");
+    EXPECT_TRUE(std::isfinite(trend.ScaleTop()));
 }
 
 TEST(Trend, FullRangeRedrawsFromTheHistories)
@@ -250,6 +258,39 @@ TEST_F(TrendArchive, NamesTheFileAfterTheTagAndWritesOneLinePerSample)
               "Tempo (0.100 seg);PV;SP;MV\r\n"
               "0.00;12.50;50.00;100.00\r\n"
               "0.10;-0.00;5.00;0.00\r\n");
+}
+
+TEST_F(TrendArchive, HostileTagsNameAFileInsideTheChosenFolder)
+{
+    // Regression: the raw tag once made "../escape" write outside the folder and "a/b" fail.
+    for (const auto &[tag, expected] : {std::pair{"../escape", ".._escape_1.txt"},
+                                        {"a/b", "a_b_1.txt"},
+                                        {"C:\\x*?", "C__x___1.txt"},
+                                        {"/", "__1.txt"},
+                                        {"\t<\">|", "______1.txt"},
+                                        {"Forno 2", "Forno 2_1.txt"}}) {
+        SCOPED_TRACE(tag);
+        Trend archive;
+        ASSERT_EQ(archive.StartArchive(folder, tag, "A;B;C", Language::English), "");
+        archive.StopArchive();
+        EXPECT_TRUE(fs::exists(folder / expected));
+    }
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto &entry : fs::directory_iterator(folder))
+        ++files;
+    EXPECT_EQ(files, 6u);
+    EXPECT_FALSE(fs::exists(folder.parent_path() / "escape_1.txt"));
+}
+
+TEST_F(TrendArchive, EachLineIsOnDiskOnceWritten)
+{
+    // Regression: lines once waited in an 8 KB buffer, lost on a crash and unseen by a reader.
+    ASSERT_EQ(trend.StartArchive(folder, "T", "A;B;C", Language::English), "");
+    trend.ArchiveSample(1, 2, 3);
+    EXPECT_EQ(ReadFile(folder / "T_1.txt"), "Tempo (0.100 seg);A;B;C\r\n0.00;1.00;2.00;3.00\r\n");
+    trend.ArchiveSample(4, 5, 6);
+    EXPECT_EQ(ReadFile(folder / "T_1.txt"),
+              "Tempo (0.100 seg);A;B;C\r\n0.00;1.00;2.00;3.00\r\n0.10;4.00;5.00;6.00\r\n");
 }
 
 TEST_F(TrendArchive, DecimalCommaReplacesTheFirstPointOfEachNumber)

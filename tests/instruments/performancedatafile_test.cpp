@@ -71,13 +71,6 @@ TEST(PerformanceDataFile, ReadDataField)
     }
 }
 
-TEST(PerformanceDataFile, BaseNameLosesWhatNoFileNameHolds)
-{
-    EXPECT_EQ(DataFileBaseName("Caldeira/Forno"), "Caldeira_Forno");
-    EXPECT_EQ(DataFileBaseName("a\\b:c*d?e\"f<g>h|i"), "a_b_c_d_e_f_g_h_i");
-    EXPECT_EQ(DataFileBaseName("Coluna de destilação"), "Coluna de destilação");
-}
-
 TEST(PerformanceDataFile, CreatesTheFirstFreeNumberAndWritesCrLfLines)
 {
     TempFolder folder;

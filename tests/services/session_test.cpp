@@ -1,8 +1,11 @@
 #include "services/session.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include <vector>
 
@@ -113,6 +116,23 @@ TEST(Session, TimeStepFollowsTheTimerInterval)
     session.Timer1Timer();
 
     EXPECT_EQ(session.tick().TimerIntervalMs, 250);
+}
+
+TEST(Session, TheToolkitSpeaksTheProgramsLanguage)
+{
+    // Regression: Yes, No, Cancel and the file dialogs came in English in a Portuguese program.
+    for (const auto &[english, yes, lookIn] :
+         {std::tuple{false, "&Sim", "Procurar em:"}, {true, "&Yes", "Look in:"}}) {
+        SCOPED_TRACE(english ? "English" : "Portuguese");
+        Session session(QStringLiteral("/start"));
+        session.SetEnglishFlag(english);
+        ASSERT_TRUE(session.LoadToolkitTexts());
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8(yes));
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"),
+                  QString::fromUtf8(lookIn));
+    }
+    // The texts go with the session.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -616,6 +617,11 @@ void TConfigForm::RefreshObjectCaptions()
     ShowPlant();
 }
 
+void TConfigForm::SelectFirstPage()
+{
+    m_notebook->setCurrentIndex(0);
+}
+
 void TConfigForm::SpeedButton1Click()
 {
     FileDialogRequest request;
@@ -625,6 +631,15 @@ void TConfigForm::SpeedButton1Click()
     const QString chosen = m_dialogs.openFile(this, request);
     if (chosen.isEmpty())
         return;
+    // A file the picture reader cannot take would leave the plant naming a blank picture.
+    if (!QImageReader(chosen).canRead()) {
+        m_dialogs.inform(
+            this,
+            trText(
+                m_session.language(), "O arquivo não é uma imagem: ", "The file is not a picture: ")
+                + chosen);
+        return;
+    }
     // The plant keeps the bare name; its picture is looked up in the working folder.
     const QFileInfo file(chosen);
     QDir::setCurrent(file.absolutePath());
@@ -745,23 +760,17 @@ void TConfigForm::ShowPlant()
         m_switchOrientation[Index(s)]->setEnabled(plantSwitch.shown);
     }
 
-    // A button's texts can be edited while it and every button before it are ticked; a
-    // ticked third button keeps its texts open, as the picture keeps showing it.
-    const bool first = plant.pushButtons[1].checked;
-    const bool second = first && plant.pushButtons[2].checked;
-    const bool third = first && plant.pushButtons[3].checked;
-    const std::array<bool, 4> editable = {false, first, second, third};
-    const std::array<bool, 4> boxEnabled = {false, true, first, second};
+    // A button's texts can be edited while the button shows; its box while the one before shows.
     for (int k = 1; k <= 3; ++k) {
         const PushButton &button = plant.pushButtons[Index(k)];
         showChecked(m_buttonChecked[Index(k)], button.checked);
-        m_buttonChecked[Index(k)]->setEnabled(boxEnabled[Index(k)]);
+        m_buttonChecked[Index(k)]->setEnabled(k == 1 || PushButtonShown(plant, k - 1));
         showText(m_buttonTextOff[Index(k)], button.textOff);
         showText(m_buttonTextOn[Index(k)], button.textOn);
         showText(m_buttonName[Index(k)], button.name);
         for (QLineEdit *edit :
              {m_buttonTextOff[Index(k)], m_buttonTextOn[Index(k)], m_buttonName[Index(k)]})
-            edit->setEnabled(editable[Index(k)]);
+            edit->setEnabled(PushButtonShown(plant, k));
     }
 
     for (int k = 1; k <= 6; ++k) {

@@ -38,6 +38,8 @@ public:
 
     // The boxes of present slots name their objects.
     void RefreshObjectCaptions();
+    // The notebook back on its first page, "Controladores".
+    void SelectFirstPage();
     // Model -> widgets: every control from the plant, signals blocked.
     void ShowPlant();
     // The window's texts in the session's language.

@@ -12,6 +12,7 @@
 #include "services/session.h"
 #include "services/uitext.h"
 #include "services/userdialogs.h"
+#include "services/widgethelpers.h"
 #include "workspace/model/richtextfile.h"
 #include "workspace/ui/configform.h"
 #include "workspace/ui/examplesgallery.h"
@@ -26,11 +27,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -312,6 +315,17 @@ void TForm1::buildCentralArea()
     helpRow->addWidget(m_helpLabel);
     column->addWidget(m_helpBar);
 
+    // Shown while a plant file is read, over the picture.
+    m_progressGroup = new QGroupBox(m_plantArea);
+    m_progressGroup->setObjectName(QStringLiteral("GroupBox1"));
+    auto *progressRow = new QVBoxLayout(m_progressGroup);
+    m_progressBar = new QProgressBar(m_progressGroup);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar->setRange(0, 100);
+    progressRow->addWidget(m_progressBar);
+    m_progressGroup->setFixedSize(280, 56);
+    m_progressGroup->hide();
+
     m_gallery = new ExamplesGallery(m_plantArea);
     connect(m_gallery, &ExamplesGallery::exampleChosen, this, [this](const QString &file) {
         LoadPlantFile(file);
@@ -409,6 +423,7 @@ void TForm1::showToolWindow(QPointer<QWidget> &window, const std::function<QWidg
 void TForm1::showConfigForm()
 {
     m_configForm->RefreshObjectCaptions();
+    m_configForm->SelectFirstPage();
     m_configForm->show();
     m_configForm->raise();
     m_configForm->activateWindow();
@@ -449,6 +464,7 @@ void TForm1::FinishStartUp()
         m_session.SetEnglishFlag(false);
         m_portuguese->setChecked(true);
     }
+    m_session.LoadToolkitTexts();
     // A preferences file that cannot be used does not stop the program: the language above
     // holds for this run.
     if (!failure.isEmpty()) {
@@ -634,7 +650,13 @@ bool TForm1::readPlant(const QString &path, bool fromExample)
     PlantReadResult result;
     {
         const Session::TimerHold hold(m_session);
-        result = ReadPlantFile(path.toStdString(), m_session.language());
+        m_progressGroup->move((m_plantArea->width() - m_progressGroup->width()) / 2,
+                              (m_plantArea->height() - m_progressGroup->height()) / 2);
+        m_progressGroup->show();
+        m_progressGroup->raise();
+        result = ReadPlantFile(
+            path.toStdString(), m_session.language(), GaugePainter(m_progressBar, m_progressGroup));
+        m_progressGroup->hide();
     }
     if (!result.Succeeded()) {
         const Language language = m_session.language();
@@ -690,6 +712,9 @@ void TForm1::Pastacorrente1Click()
     FileDialogRequest request;
     request.title = QStringLiteral("Pasta corrente...");
     request.folder = m_session.StartFolder;
+    // Any name confirms the folder shown; "*." proposes one and lists no files.
+    request.fileName = QStringLiteral("*.");
+    request.filter = QStringLiteral("*.");
     request.mustExist = false;
     const QString chosen = m_dialogs.openFile(this, request);
     if (!chosen.isEmpty())

@@ -12,8 +12,10 @@
 
 class QAction;
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QMenu;
+class QProgressBar;
 class QTextEdit;
 
 namespace zelvar {
@@ -165,6 +167,8 @@ private:
     QTextEdit *m_commentPane = nullptr;
     QFrame *m_helpBar = nullptr;
     QLabel *m_helpLabel = nullptr;
+    QGroupBox *m_progressGroup = nullptr; // GroupBox1 with ProgressBar1: a plant being read
+    QProgressBar *m_progressBar = nullptr;
 };
 
 } // namespace zelvar

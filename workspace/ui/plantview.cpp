@@ -648,7 +648,7 @@ void PlantView::showCommandPanel()
           kPanelWidth,
           height > 0 ? height : m_panel->height());
     for (int k = 1; k <= 3; ++k) {
-        const bool shown = panelShown && plant.pushButtons[Index(k)].checked;
+        const bool shown = PushButtonShown(plant, k);
         const bool down = plant.memories.Value(96 + k) == 1.0;
         m_released[Index(k)]->setVisible(shown && !down);
         m_pressed[Index(k)]->setVisible(shown && down);

@@ -4,8 +4,10 @@
 #include "engine/model/controller.h"
 #include "services/session.h"
 #include "tests/engine/ui/objectwindowtest.h"
+#include "tests/services/wholetexts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
@@ -156,6 +158,39 @@ TEST_F(ControllerWindowTest, EnglishTextsAndFollowingThePlant)
     m_session->ReplacePlant(std::make_unique<Plant>());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(m_window.isNull());
+}
+
+TEST_F(ControllerWindowTest, ReadoutsAndLabelsShowTheirWholeTextsInBothLanguages)
+{
+    // Regression: the three readouts of a row cut "X=10.0" to "X=10".
+    for (const bool english : {false, true}) {
+        SCOPED_TRACE(english ? "English" : "Portuguese");
+        m_session->SetEnglishFlag(english);
+        open(2);
+        m_window->show();
+        activate();
+        widget<QComboBox>("BaseTempoBox")->setCurrentIndex(2);
+        emit widget<QComboBox>("BaseTempoBox")->activated(2);
+        typeInto(edit("eInfText"), QStringLiteral("-1000"));
+        press("eInfText", Qt::Key_Return);
+        click("SpeedButton2");
+        QWidget *strip = widget<QWidget>("Image1");
+        for (int s = 1; s <= 6; ++s) {
+            QMouseEvent down(QEvent::MouseButtonPress,
+                             QPointF(449, 199),
+                             strip->mapToGlobal(QPointF(449, 199)),
+                             Qt::LeftButton,
+                             Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(strip, &down);
+        }
+        ASSERT_TRUE(labelText("CoodsText6").contains(QStringLiteral("X=898.0")))
+            << labelText("CoodsText6").toStdString();
+        ExpectWholeTexts(m_window);
+        click("ConfigBTN");
+        ExpectWholeTexts(m_window);
+        m_window->close(); // ends the pause
+    }
 }
 
 } // namespace

@@ -87,6 +87,11 @@ TEST_F(ProcessWindowTest, ApplyLabelsTheWindowRefreshesThePictureAndMarksTheChan
     EXPECT_FALSE(m_session->SavedFlag());
     EXPECT_FALSE(applyEnabled());
     EXPECT_TRUE(exitEnabled());
+
+    // Regression: an empty description once brought back the caption "Processo".
+    type("DescricaoText", "");
+    apply();
+    EXPECT_EQ(m_window->windowTitle(), QString());
 }
 
 TEST_F(ProcessWindowTest, EveryUserEditReachesTheModelAndMarksThePlantChanged)

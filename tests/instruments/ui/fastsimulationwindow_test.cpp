@@ -1,11 +1,14 @@
 #include "instruments/ui/fastsimulationwindow.h"
 
 #include "documents/model/plantoperations.h"
+#include "instruments/ui/chartpoints.h"
 #include "instruments/ui/performancechart.h"
 #include "services/session.h"
 #include "tests/services/scripteddialogs.h"
+#include "tests/services/wholetexts.h"
 
 #include <QApplication>
+#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -24,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace zelvar {
 namespace {
@@ -71,7 +75,7 @@ protected:
     }
     int points(const char *chart, int series = 0) const
     {
-        return static_cast<int>(widget<PerformanceChart>(chart)->Series(series)->count());
+        return widget<PerformanceChart>(chart)->Trace(series)->Count();
     }
     QString text(const char *box) const { return widget<QLineEdit>(box)->text(); }
 
@@ -192,6 +196,12 @@ TEST_F(FastSimulationWindowTest, PagingFollowsPointsPerPageAndCoTracesCanBeHidde
         EXPECT_EQ(chart->Page(), page) << button;
         EXPECT_EQ(widget<PerformanceChart>("ChartH1")->Page(), page) << button;
     }
+    // Regression: larger pages after paging forward left the chart on a page that did not exist.
+    widget<QToolButton>("SelPageForward")->click();
+    choose(widget<QComboBox>("PtsPag"), 1);
+    EXPECT_EQ(chart->NumPages(), 1);
+    EXPECT_EQ(chart->Page(), 1);
+    EXPECT_EQ(chart->BottomAxis()->min(), 0.0);
     widget<QCheckBox>("CheckBox1")->click();
     EXPECT_EQ(points("ChartM1", 2), 0);
     EXPECT_EQ(points("ChartM1", 0), 1800);
@@ -231,6 +241,32 @@ TEST_F(FastSimulationWindowTest, ADraggedZoomIsCopiedToTheTwinAndDisarms)
     widget<QToolButton>("SpeedButton2")->click();
     EXPECT_TRUE(twin->BottomAutomatic());
     EXPECT_TRUE(source->LeftAutomatic());
+}
+
+TEST_F(FastSimulationWindowTest, LabelsAndIndexTextsShowWhole)
+{
+    for (const bool english : {false, true}) {
+        SCOPED_TRACE(english ? "English" : "Portuguese");
+        m_session->SetEnglishFlag(english);
+        open();
+        m_window->show();
+        simulate();
+        ExpectWholeTexts(m_window.data());
+    }
+}
+
+TEST_F(FastSimulationWindowTest, TheFirstLowerChartsLabelSamplesWithThreeDecimalsAtMost)
+{
+    open();
+    for (const auto &[name, finestTick, animated] : {std::tuple{"ChartH1", 0.001, true},
+                                                     {"ChartH2", 0.001, false},
+                                                     {"ChartM1", 0.0005, false}}) {
+        SCOPED_TRACE(name);
+        auto *chart = widget<PerformanceChart>(name);
+        chart->SetBottomRange(0.0, 0.004);
+        EXPECT_DOUBLE_EQ(chart->BottomAxis()->tickInterval(), finestTick);
+        EXPECT_EQ(chart->chart()->animationOptions() != QChart::NoAnimation, animated);
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "instruments/model/recorder.h"
 #include "services/session.h"
 #include "tests/engine/ui/objectwindowtest.h"
+#include "tests/services/wholetexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -154,6 +155,37 @@ TEST_F(RecorderWindowTest, EnglishTextsAndFollowingThePlant)
     m_session->MarkChanged();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(m_window.isNull());
+}
+
+TEST_F(RecorderWindowTest, ReadoutsAndLabelsShowTheirWholeTextsInBothLanguages)
+{
+    for (const bool english : {false, true}) {
+        SCOPED_TRACE(english ? "English" : "Portuguese");
+        m_session->SetEnglishFlag(english);
+        open();
+        m_window->show();
+        activate();
+        choose(list("BaseTempoBox"), 2);
+        typeInto(edit("eInfText"), QStringLiteral("-1000"));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(edit("eInfText"), &enter);
+        widget<QToolButton>("SpeedButton1")->click();
+        auto *image = widget<QWidget>("Image1");
+        for (int s = 1; s <= 6; ++s) {
+            QMouseEvent press(QEvent::MouseButtonPress,
+                              QPointF(449, 199),
+                              image->mapToGlobal(QPointF(449, 199)),
+                              Qt::LeftButton,
+                              Qt::LeftButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(image, &press);
+        }
+        ASSERT_FALSE(labelText("CoodsText6").isEmpty());
+        ExpectWholeTexts(m_window);
+        widget<QToolButton>("ConfBTN")->click();
+        ExpectWholeTexts(m_window);
+        m_window->close(); // ends the pause
+    }
 }
 
 } // namespace

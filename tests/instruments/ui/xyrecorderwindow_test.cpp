@@ -1,11 +1,11 @@
 #include "instruments/ui/xyrecorderwindow.h"
 
+#include "instruments/ui/chartpoints.h"
 #include "tests/engine/ui/objectwindowtest.h"
 
 #include <QChartView>
 #include <QComboBox>
 #include <QProgressBar>
-#include <QScatterSeries>
 
 namespace zelvar {
 namespace {
@@ -39,10 +39,7 @@ protected:
         combo(name)->setCurrentIndex(index);
         emit combo(name)->activated(index);
     }
-    QScatterSeries *series() const
-    {
-        return static_cast<QScatterSeries *>(widget<QChartView>("Chart1")->chart()->series()[0]);
-    }
+    const ChartPoints *series() const { return m_window->Series1(); }
 
     std::unique_ptr<Session> m_session;
     ScriptedDialogs m_dialogs;
@@ -85,15 +82,16 @@ TEST_F(XYRecorderWindowTest, RegistraSweepsTheChosenAxesWithTheTimerHeldAndLimpa
     widget<QPushButton>("Button1")->click();
 
     // "10 min" at 0.1 s: 6000 steps, one point each; nothing writes M5 and M6.
-    ASSERT_EQ(series()->count(), 6000);
-    EXPECT_EQ(series()->at(0), QPointF(40.0, 70.0));
+    ASSERT_EQ(series()->Count(), 6000);
+    EXPECT_EQ(series()->Data().x(0), 40.0);
+    EXPECT_EQ(series()->Data().ys[0], 70.0);
     EXPECT_EQ(plant().xyRecorder.Series1().size(), 6000u);
     EXPECT_EQ(widget<QProgressBar>("Gauge1")->value(), 100);
     EXPECT_TRUE(m_session->IsRunning());
 
     widget<QToolButton>("SpeedButton4")->click();
 
-    EXPECT_EQ(series()->count(), 0);
+    EXPECT_EQ(series()->Count(), 0);
     EXPECT_TRUE(plant().xyRecorder.Series1().empty());
 }
 

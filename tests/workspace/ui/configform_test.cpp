@@ -3,6 +3,7 @@
 #include "services/picturewidgets.h"
 #include "tests/workspace/ui/plantwindowtest.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QSlider>
@@ -256,6 +257,15 @@ TEST_F(ConfigFormTest, PushButtonBoxesSizeThePanelAndEnableTheirTexts)
     tick("Botao3_check");
     EXPECT_FALSE(widget("Botao3_label")->isHidden());
 
+    // Regression: button 3 stayed on the picture with its box disabled.
+    tick("Botao2_check");
+    EXPECT_TRUE(widget("Botao3_label")->isHidden());
+    EXPECT_FALSE(widget("Botao3_check")->isEnabled());
+    EXPECT_FALSE(widget("Edit6")->isEnabled());
+    EXPECT_EQ(widget("PainelComando")->height(), 70);
+    tick("Botao2_check");
+    EXPECT_FALSE(widget("Botao3_label")->isHidden());
+
     tick("Botao1_check");
 
     EXPECT_TRUE(widget("PainelComando")->isHidden());
@@ -354,6 +364,29 @@ TEST_F(ConfigFormTest, PictureButtonKeepsTheBareNameAndMovesTheWorkingFolder)
     m_dialogs.openFiles = {QString()};
     widget<QToolButton>("SpeedButton1")->click();
     EXPECT_EQ(plant().PictureFileName, "unidade.bmp");
+
+    // Regression: a file that is not a picture was stored and drew a blank background.
+    const QString notes = m_startFolder + QStringLiteral("/notas.bmp");
+    QFile text(notes);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a picture\n");
+    text.close();
+    m_dialogs.openFiles = {notes};
+    widget<QToolButton>("SpeedButton1")->click();
+    EXPECT_EQ(plant().PictureFileName, "unidade.bmp");
+    EXPECT_EQ(m_dialogs.informations,
+              QStringList{QString::fromUtf8("O arquivo não é uma imagem: ") + notes});
+}
+
+TEST_F(ConfigFormTest, ConfiguracaoAlwaysOpensOnTheControllersPage)
+{
+    open();
+    widget<QTabWidget>("NoteBook1")->setCurrentIndex(5);
+    config()->close();
+
+    open();
+
+    EXPECT_EQ(widget<QTabWidget>("NoteBook1")->currentIndex(), 0);
 }
 
 TEST_F(ConfigFormTest, CycleLabelShowsTheTimeBetweenTicks)

@@ -11,10 +11,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -27,6 +29,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace zelvar {
 namespace {
@@ -492,10 +495,23 @@ TEST_F(MainWindowTest, OpenReadsTheFileShowsItsTitleAndMovesTheWorkingFolder)
     const QString file = plantFile(QStringLiteral("plants/reactor.smp"));
     writeAll(file, plantFileBytes("Reator"));
     m_dialogs.openFiles = {file};
+    auto *group = m_form->findChild<QGroupBox *>(QStringLiteral("GroupBox1"));
+    ASSERT_NE(group, nullptr);
+    std::vector<int> shownProgress;
+    QObject::connect(m_form->findChild<QProgressBar *>(QStringLiteral("ProgressBar1")),
+                     &QProgressBar::valueChanged,
+                     m_form.get(),
+                     [&](int percent) {
+                         if (!group->isHidden())
+                             shownProgress.push_back(percent);
+                     });
 
     trigger("Abrir1");
 
     ASSERT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join('\n').toStdString();
+    // The progress group shows the reader's points while it reads, and goes away after.
+    EXPECT_EQ(shownProgress, (std::vector<int>{5, 10, 25, 45, 60, 70, 85, 95, 100}));
+    EXPECT_TRUE(group->isHidden());
     EXPECT_EQ(m_session->plant().title, "Reator");
     EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Reator"));
     EXPECT_EQ(m_session->CurrentPlantFile, file);
@@ -649,6 +665,8 @@ TEST_F(MainWindowTest, CurrentFolderIsTheChosenFilesFolderAndBecomesTheWorkingFo
     EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), work);
     ASSERT_EQ(m_dialogs.openRequests.size(), 1u);
     EXPECT_EQ(m_dialogs.openRequests.front().folder, m_startFolder);
+    EXPECT_EQ(m_dialogs.openRequests.front().fileName, QStringLiteral("*."));
+    EXPECT_EQ(m_dialogs.openRequests.front().filter, QStringLiteral("*."));
     EXPECT_FALSE(m_dialogs.openRequests.front().mustExist);
 
     // Cancelled: the folder stays and is made the working folder again.
