@@ -186,6 +186,9 @@ CalculationBlock ConfiguredBlock()
     block.LimSupText = "95";
     block.LimInfText = "5,5";
     block.LimSupCheck = true;
+    // The record holds what Apply took over.
+    MemoryTable memories;
+    ApplyBlockSettings(block, memories);
     return block;
 }
 
@@ -232,7 +235,10 @@ TEST(BlockRecord, WritesEightLines)
 TEST(BlockRecord, ReadsBackWhatItWrote)
 {
     const std::vector<std::string> written = RecordLines(ConfiguredBlock());
-    const CalculationBlock block = LoadBlock(FileBytes(written));
+    CalculationBlock block = LoadBlock(FileBytes(written));
+    // The plant reader applies each record after reading it.
+    MemoryTable memories;
+    ApplyBlockSettings(block, memories);
     EXPECT_EQ(RecordLines(block), written);
     EXPECT_FALSE(block.btnatualizaEnabled);
     EXPECT_TRUE(block.SairButtonEnabled);

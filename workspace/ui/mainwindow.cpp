@@ -232,19 +232,8 @@ void TForm1::buildMenus()
                        [this] { return new TParmForm(m_session, this, &m_dialogs); });
     });
     connect(this, &TForm1::variableListRequested, this, [this] {
-        showToolWindow(m_variableList, [this] {
-            auto *list = new TDialogos(m_session, this, &m_dialogs);
-            connect(list, &TDialogos::sliderHintsChanged, this, [this, list] {
-                for (int k = 1; k <= 6; ++k) {
-                    const QString hint = list->SliderHint(k);
-                    for (const char *name : {"TrackBack%1", "TrackLabel%1"}) {
-                        if (QWidget *part = findChild<QWidget *>(QString::fromLatin1(name).arg(k)))
-                            part->setToolTip(hint);
-                    }
-                }
-            });
-            return list;
-        });
+        showToolWindow(m_variableList,
+                       [this] { return new TDialogos(m_session, this, &m_dialogs); });
     });
     connect(this, &TForm1::fastSimulationRequested, this, [this] {
         // Each request makes a window of its own, which frees itself when closed.
@@ -252,6 +241,15 @@ void TForm1::buildMenus()
     });
     connect(this, &TForm1::xyRecorderRequested, this, [this] {
         showToolWindow(m_xyRecorder, [this] { return new TRegXY(m_session, this, &m_dialogs); });
+    });
+    connect(&m_session, &Session::variableListRefreshed, this, [this] {
+        for (int k = 1; k <= 6; ++k) {
+            const QString hint = toQString(m_session.variableList().SliderHint(k));
+            for (const char *name : {"TrackBack%1", "TrackLabel%1"}) {
+                if (QWidget *part = findChild<QWidget *>(QString::fromLatin1(name).arg(k)))
+                    part->setToolTip(hint);
+            }
+        }
     });
     connect(m_pausar, &QAction::triggered, this, &TForm1::PausarSimulao2Click);
     connect(m_moverObjetos, &QAction::toggled, this, &TForm1::setEditCursor);
@@ -634,7 +632,10 @@ bool TForm1::readPlant(const QString &path, bool fromExample)
     PlantReadResult result;
     {
         const Session::TimerHold hold(m_session);
-        result = ReadPlantFile(path.toStdString(), m_session.language());
+        PlantReadOptions options;
+        options.language = m_session.language();
+        options.previous = &m_session.plant();
+        result = ReadPlantFile(path.toStdString(), std::move(options));
     }
     if (!result.Succeeded()) {
         const Language language = m_session.language();
