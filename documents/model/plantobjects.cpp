@@ -246,7 +246,7 @@ void RefreshMainWindow(Plant &plant)
         const Controller &controller = plant.controllers[slot];
         PlantIcon &icon = plant.controllerIcons[Index(slot)];
         icon.visible = plant.controllerInventory[Index(slot)].checked;
-        icon.caption = controller.Settings().TagText;
+        icon.caption = controller.AppliedTag();
         icon.textColour = controller.automatic ? kBlue : kRed;
     }
     const auto refresh = [](PlantIcon &icon, const InventoryEntry &entry, const std::string &tag) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace zelvar {
 
@@ -116,6 +117,7 @@ std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memori
               }
           };
 
+    std::pair<double, double> newScale{scaleBegin, scaleEnd};
     if (s.TagText.empty()) {
         problems.push_back(": TAG não informado");
     } else if (!MemoryTable::IsMemory(s.VariavelSelect + 1)) {
@@ -144,11 +146,19 @@ std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memori
         } else {
             problems.push_back(": Equação do FF inválida");
         }
-        readInto(&ControllerSettings::InicioEscala, scaleBegin, ": Inicio Escala inválido");
-        readInto(&ControllerSettings::FimEscala, scaleEnd, ": Final Escala inválido");
+        // The scale belongs to the PV memory: it is taken over with it, below.
+        const SettingNumber begin = ReadSettingNumber(s.InicioEscala);
+        const SettingNumber end = ReadSettingNumber(s.FimEscala);
+        if (!begin.valid)
+            problems.push_back(": Inicio Escala inválido");
+        if (!end.valid)
+            problems.push_back(": Final Escala inválido");
+        newScale = {begin.value, end.value};
     }
 
     if (problems.empty()) {
+        scaleBegin = newScale.first;
+        scaleEnd = newScale.second;
         faceplate.UnitEngSP = s.UnidEng;
         reverseProcess = s.Acaogroup == 0;
         derivativeOnPv = s.DerivadaGroup == 1;

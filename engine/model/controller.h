@@ -143,6 +143,8 @@ public:
     // Apply took it over (so a rejected or pending edit is not saved), the settings the step
     // reads live as they stand.
     ControllerSettings SavedSettings() const;
+    // The tag the controller runs under (its icon and faceplate show it).
+    const std::string &AppliedTag() const { return m_applied.TagText; }
     // Whether the last Apply took the settings over.
     bool SettingsTakenOver() const { return m_settingsTakenOver; }
 

@@ -4,6 +4,7 @@
 #include "engine/model/expression.h"
 #include "engine/model/numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -218,9 +219,9 @@ void SettleValveStages(ProcessModel &process, double u)
     const double width = process.HysteresisWidth;
     if (width > 0.0) {
         const double r = RoundToTenth(u);
-        // The band the backlash holds in: r - width < p <= u.
-        if (std::isfinite(resting) && r - width < resting && resting <= u)
-            p = resting;
+        // The backlash holds anywhere from r - width (where a rise leaves it) up to u.
+        if (std::isfinite(resting) && r - width <= u)
+            p = std::clamp(resting, r - width, u);
         process.RoundedInput = r;
         process.BacklashTop = p + width;
     }

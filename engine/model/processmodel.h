@@ -136,8 +136,10 @@ struct ProcessModel
     double ActuatorTau = 0.0;
     double StictionBand = 0.0;
     double BacklashTop = 0.0;
-    double Cycles = 0.0;
-    double Period = 0.0;
+    // Working values start as the edits' defaults, which is also what the record writes for a
+    // process never applied.
+    double Cycles = 1.0;
+    double Period = 10.0;
     double InputValue = 0.0;
     double RoundedInput = 0.0;
     double BacklashPosition = 0.0;
@@ -167,8 +169,8 @@ struct ProcessModel
     // and actuator-lag states nor the valve position: the next step first settles them at
     // its input, keeping the restored delayed position where the dead bands allow it.
     bool PrimeValveStages = false;
-    CompiledExpression DeadTimeText;
-    CompiledExpression GainText;
+    CompiledExpression DeadTimeText{"0"};
+    CompiledExpression GainText{"1"};
 
     // ---- What the window shows. Label36, Label26 and Label12 show these numbers (input,
     // actuator position, output) as of the last step outside a batch run; the texts are set by

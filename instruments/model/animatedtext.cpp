@@ -149,8 +149,14 @@ bool ApplyTextSettings(AnimatedText &text, const MemoryTable &memories)
     if (kind == kEquacao) {
         text.alarmLow = -kWideAlarm;
         text.alarmHigh = kWideAlarm;
-        if (text.m_expression.Text() != text.FuncaoTr)
-            text.m_expression.SetText(text.FuncaoTr);
+        // A rejected expression is not taken over: the text keeps showing the last valid one.
+        if (text.m_expression.Text() != text.FuncaoTr) {
+            const CompiledExpression candidate(text.FuncaoTr);
+            if (candidate.Evaluate(memories).EvaluatorError.empty())
+                text.m_expression = candidate;
+            else
+                valid = false;
+        }
         valid = valid && text.m_expression.Evaluate(memories).EvaluatorError.empty();
     } else {
         valid = valid && text.ComboBox1 >= 0;

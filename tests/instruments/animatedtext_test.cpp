@@ -28,11 +28,13 @@ protected:
     AnimatedText text{4};
 };
 
-TEST_F(AnimatedTextTest, NewTextShowsZero)
+// Until its first Apply a text shows its signal on the range its edits started with (0-100),
+// not on the memory's range that choosing the signal put into the edits.
+TEST_F(AnimatedTextTest, NewTextShowsItsSignalOnTheStartingRange)
 {
     ChooseTextMemory(text, 20, plant.memories);
     Refresh();
-    EXPECT_EQ(text.Label1.substr(0, 4), "0.00");
+    EXPECT_EQ(text.Label1.substr(0, 5), "25.00");
 }
 
 TEST_F(AnimatedTextTest, EscalarShowsTheEngineeringValueInItsAlarmColour)
