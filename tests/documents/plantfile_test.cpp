@@ -353,6 +353,31 @@ std::filesystem::path FreshFolder(const std::string &name, const std::string &in
     return folder;
 }
 
+// The fuzzer's seeds that once exposed a fault: each reads as a plant or as an error with its
+// line, and a plant read from one saves to a file that reads back to the same bytes.
+TEST(PlantFile, FilesThatExposedFaultsReadAndSaveStably)
+{
+    for (const char *name :
+         {"fault-line-break-in-tag.smp", "fault-comment-markers.smp", "fault-rejected-apply.smp"}) {
+        SCOPED_TRACE(name);
+        const PlantReadResult read = Read(ReadBytes(kGoldenFolder / name));
+        if (!read.Succeeded()) {
+            EXPECT_GT(read.errorLine, 0);
+            continue;
+        }
+        const std::string saved = WritePlantText(*read.plant, Language::Portuguese);
+        const PlantReadResult again = Read(saved);
+        ASSERT_TRUE(again.Succeeded()) << again.errorLine << ": " << again.error;
+        EXPECT_TRUE(again.applyMessages.empty());
+        EXPECT_TRUE(WritePlantText(*again.plant, Language::Portuguese) == saved);
+    }
+    // An old file holding a rejected function: reported once, and not saved again.
+    const PlantReadResult rejected = Read(ReadBytes(kGoldenFolder / "fault-rejected-apply.smp"));
+    ASSERT_TRUE(rejected.Succeeded());
+    EXPECT_EQ(rejected.applyMessages, (std::vector<std::string>{"Bloco 78: Função inválida"}));
+    EXPECT_EQ(rejected.plant->blocks[24].FunctionText.Text(), "");
+}
+
 TEST(PlantFile, SaveIsAtomicAndReportsFailure)
 {
     const std::filesystem::path folder
