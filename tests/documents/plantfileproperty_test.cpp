@@ -354,6 +354,15 @@ private:
                 generator.SetText(n, SignalText::Valor, Chance(50) ? Number() : Entered());
         }
         generator.ApplySignalGeneratorSettings(p.memories);
+        // Texts typed afterwards without Enter: not committed, not running, not saved.
+        for (int n = SignalGenerator::kFirstRow; n <= SignalGenerator::kLastRow; ++n) {
+            // (A random, sine or walk row's Valor shows its value, which each step rewrites.)
+            const int kind = generator.Row(n).Tipo;
+            if (Chance(20) && (kind == kConstant || kind >= kEquation))
+                generator.SetText(n, SignalText::Valor, Number());
+            if (Chance(20) && n <= SignalGenerator::kLastSteppedRow)
+                generator.SetText(n, SignalText::Min, Number());
+        }
     }
 
     std::mt19937 m_engine;
@@ -493,7 +502,7 @@ std::vector<std::string> Working(const Plant &p)
     }
     const SignalGenerator &g = p.signalGenerator;
     for (int n = SignalGenerator::kFirstRow; n <= SignalGenerator::kLastRow; ++n) {
-        const SignalRow &row = g.Row(n);
+        const SignalRow row = g.SavedRow(n);
         num("row", row.Tipo);
         num("rowZeroOne", row.ValorDig);
         for (const std::string &text : {row.Desc, row.Min, row.Max, row.Valor})

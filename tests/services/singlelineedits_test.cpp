@@ -27,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace zelvar {
 namespace {
@@ -39,7 +40,7 @@ struct EditCase
     // Makes the window on the session (the plant already holds its object).
     std::function<std::unique_ptr<QWidget>(Session &, UserDialogs &)> window;
     const char *edit;  // the line edit's object name; empty for the variable list's cell
-    const char *apply; // the button that applies, or empty when edits act at once
+    const char *apply; // the button that applies, "Enter" for the key, empty when edits act at once
     const char *tick;  // a box that enables the edit, or empty
     Entry entry;
     // What the reopened plant shows in that setting.
@@ -103,13 +104,13 @@ TEST_P(SingleLineEdits, ALineBreakBecomesABlankAndTheSavedPlantReopens)
     ASSERT_NE(edit, nullptr) << row.edit;
     Enter(edit, row.entry);
     EXPECT_EQ(edit->text(), QStringLiteral("Vaz\u00e3o  Flow"));
-    if (*row.apply != '\0') {
+    if (std::string_view(row.apply) == "Enter") {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(edit, &enter);
+    } else if (*row.apply != '\0') {
         auto *button = window->findChild<QAbstractButton *>(QString::fromLatin1(row.apply));
         ASSERT_NE(button, nullptr) << row.apply;
         button->click();
-    } else if (*row.edit == '\0') {
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(edit, &enter);
     }
 
     PlantReadOptions options;
@@ -190,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                      return std::make_unique<TParmForm>(session, nullptr, &dialogs);
                  },
                  "M91Desc",
-                 "",
+                 "Enter",
                  "",
                  Entry::Pasted,
                  [](const Plant &p) {
@@ -201,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
                      return std::make_unique<TDialogos>(session, nullptr, &dialogs);
                  },
                  "",
-                 "",
+                 "Enter",
                  "",
                  Entry::Typed,
                  [](const Plant &p) {
