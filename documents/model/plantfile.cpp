@@ -618,7 +618,7 @@ PlantReadResult ReadPlantFile(const std::string &path, PlantReadOptions options)
             }
         }
     } catch (const std::exception &) {
-        read = false;
+        // read stays false
     }
     if (!read) {
         result.error
@@ -675,17 +675,24 @@ bool SavePlantFile(const Plant &plant,
             target = resolved;
     }
     const std::string temporary = target.string() + ".tmp";
-    const auto fail = [&](std::string_view portuguese, std::string_view english) {
-        error = std::string(Tr(language, portuguese, english)) + path;
+    const auto fail = [&] {
+        error = std::string(Tr(language, "Não foi possível gravar ", "Could not write ")) + path;
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
         return false;
     };
     if (!WriteDurably(temporary, bytes))
-        return fail("Não foi possível gravar ", "Could not write ");
+        return fail();
     std::filesystem::rename(temporary, target, code);
     if (code)
-        return fail("Não foi possível gravar ", "Could not write ");
+        return fail();
+    // The rename itself reaches the disk with its folder.
+    const std::string folder = target.parent_path().empty() ? "." : target.parent_path().string();
+    const int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory >= 0) {
+        ::fsync(directory);
+        ::close(directory);
+    }
     return true;
 }
 
