@@ -26,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,11 @@ struct EditCase
     // What the reopened plant shows in that setting.
     std::function<std::string(const Plant &)> shown;
 };
+
+void PrintTo(const EditCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 void PutObjects(Plant &plant)
 {
