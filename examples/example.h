@@ -50,8 +50,8 @@ struct ExamplePlant
     ExampleDescription descriptionPortuguese;
     ExampleDescription descriptionEnglish;
     std::vector<AcceptanceCheck> checks;
-    // Memories that move after opening by the nature of the lesson (a drive that starts from
-    // standstill), left out of the steady-opening check.
+    // Memories that after opening run apart from the unsaved plant by what the file cannot
+    // hold (a sine's counter, the moment of a valve's next slip), left out of that check.
     std::vector<int> movingAfterOpening;
 };
 

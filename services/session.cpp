@@ -3,6 +3,7 @@
 #include "documents/model/plantoperations.h"
 #include "instruments/model/animatedtext.h"
 #include "instruments/model/recorder.h"
+#include "services/singlelineedits.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -18,6 +19,7 @@ Session::Session(const QString &startFolder, QObject *parent)
     , m_plant(std::make_unique<Plant>())
 {
     m_plant->memories.SetStartupDefaults();
+    GuardSingleLineEdits();
     m_context.random = &m_random;
     m_tick.TimerIntervalMs = kTimerIntervalMs;
     m_tick.RefreshDisplay = [this] {
@@ -69,6 +71,13 @@ void Session::ReplacePlant(std::unique_ptr<Plant> plant)
         return;
     m_plant = std::move(plant);
     emit plantReplaced();
+    RefreshVariableList();
+}
+
+void Session::RefreshVariableList()
+{
+    m_variableList.Refresh(*m_plant);
+    emit variableListRefreshed();
 }
 
 void Session::MarkChanged()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/model/plant.h"
+#include "documents/model/variablelist.h"
 #include "engine/model/language.h"
 #include "engine/model/randomsource.h"
 #include "engine/model/realtimetick.h"
@@ -36,8 +37,16 @@ public:
 
     // An empty plant made from the current one (the reset of "Novo" and "Exemplos").
     void ResetPlant();
-    // Takes over a plant that a read produced.
+    // Takes over a plant that a read produced, and refreshes the variable list from it.
     void ReplacePlant(std::unique_ptr<Plant> plant);
+
+    // The variable list's grids live as long as the program, whether or not its window was
+    // ever opened: the slider hints on the plant picture come from them.
+    VariableList &variableList() { return m_variableList; }
+    const VariableList &variableList() const { return m_variableList; }
+    // RefreshVariableList: the grids and slider hints from the plant, the present instruments
+    // re-applied; tells the windows.
+    void RefreshVariableList();
 
     // EnglishFlag: fixed at start-up.
     bool EnglishFlag() const { return m_englishFlag; }
@@ -101,10 +110,12 @@ signals:
     // The plant's derived picture state changed (icons, captions, shapes, sliders).
     void mainWindowRefreshed();
     void ticked();
+    void variableListRefreshed();
 
 private:
     std::unique_ptr<Plant> m_plant;
     std::unique_ptr<QTranslator> m_toolkitTexts;
+    VariableList m_variableList;
     bool m_englishFlag = false;
     bool m_savedFlag = true;
     QTimer m_timer;

@@ -8,11 +8,18 @@
 #include "engine/model/signalgeneratorrecord.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+
+// Forcing the file to the disk before the rename has no standard-library form.
+#include <fcntl.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace zelvar {
 
@@ -348,32 +355,51 @@ void WriteComments(const Plant &plant, PlantTextWriter &writer, Language languag
     writer.WriteLine(kEnglishCommentsEnd);
 }
 
-// The comment blocks end at their markers or at the end of the file, whichever comes first.
+// The comment blocks are the rest of the file. A file written by this program holds the
+// comments of one language and leaves the other block empty, so the block of the reader's
+// language is found from both ends and a comment line equal to a marker stays a comment.
+// Any other file is read marker by marker, each block ending at its marker or at the end.
 void ReadComments(Plant &plant, PlantTextReader &reader, Language language)
 {
     plant.commentDisplay = reader.ReadUpperTrueFalse(0);
     reader.SkipLine();
-    while (!reader.AtEnd()) {
-        std::string line = reader.ReadLine();
-        if (line == kCommentsEnd)
-            break;
-        if (language == Language::Portuguese)
-            plant.comments.push_back(std::move(line));
+    const std::vector<std::string> rest = reader.ReadRemainingLines();
+    const std::size_t n = rest.size();
+    const auto take = [&plant, &rest](std::size_t first, std::size_t last) {
+        plant.comments.assign(rest.begin() + static_cast<std::ptrdiff_t>(first),
+                              rest.begin() + static_cast<std::ptrdiff_t>(last));
+    };
+    if (n >= 3 && rest[n - 1] == kEnglishCommentsEnd) {
+        if (language == Language::Portuguese && rest[n - 3] == kCommentsEnd
+            && rest[n - 2] == kEnglishCommentsBegin) {
+            take(0, n - 3);
+            return;
+        }
+        if (language == Language::English && rest[0] == kCommentsEnd
+            && rest[1] == kEnglishCommentsBegin) {
+            take(2, n - 1);
+            return;
+        }
     }
-    if (reader.AtEnd())
-        return;
-    reader.SkipLine();
+    std::size_t i = 0;
+    const auto block = [&rest, &i, n](std::string_view end) {
+        const std::size_t first = i;
+        while (i < n && rest[i] != end)
+            ++i;
+        const std::size_t last = i;
+        if (i < n)
+            ++i;
+        return std::pair(first, last);
+    };
+    const auto [portugueseFirst, portugueseLast] = block(kCommentsEnd);
     if (language == Language::Portuguese) {
-        if (!reader.AtEnd())
-            reader.SkipLine();
+        take(portugueseFirst, portugueseLast);
         return;
     }
-    while (!reader.AtEnd()) {
-        std::string line = reader.ReadLine();
-        if (line == kEnglishCommentsEnd)
-            break;
-        plant.comments.push_back(std::move(line));
-    }
+    if (i < n)
+        ++i; // "<BEGIN_COMMENTS>"
+    const auto [englishFirst, englishLast] = block(kEnglishCommentsEnd);
+    take(englishFirst, englishLast);
 }
 
 std::string BaseName(const std::string &path)
@@ -441,10 +467,8 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
     PlantTextReader reader = PlantTextReader::FromFileBytes(bytes);
     auto plant = std::make_unique<Plant>(language);
     PlantReadResult result;
-    if (options.previous) {
-        plant->signalGenerator.working = options.previous->signalGenerator.working;
-        plant->xyRecorder = options.previous->xyRecorder;
-    }
+    if (options.previous)
+        CarryOverLastingState(*plant, *options.previous);
     const auto progress = [&options](int percent) {
         if (options.progress)
             options.progress(percent);
@@ -570,28 +594,71 @@ std::string PictureFileNameOf(std::string_view chosenPath)
     return std::string(slash == std::string_view::npos ? chosenPath : chosenPath.substr(slash + 1));
 }
 
-PlantReadResult
-ReadPlantFile(const std::string &path, Language language, std::function<void(int)> progress)
+PlantReadResult ReadPlantFile(const std::string &path, PlantReadOptions options)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        PlantReadResult result;
-        result.error = Tr(language, "Arquivo não encontrado", "File not found");
+    PlantReadResult result;
+    std::error_code code;
+    if (!std::filesystem::exists(path, code)) {
+        result.error = Tr(options.language, "Arquivo não encontrado", "File not found");
         return result;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        PlantReadResult result;
-        result.error = Tr(language, "Erro de leitura do arquivo", "Error reading the file");
+    std::string bytes;
+    bool read = false;
+    // A folder, a file without permission or a device that fails midway: the stream throws
+    // or fails, and either way the plant stays as it was.
+    try {
+        std::ifstream file;
+        file.exceptions(std::ios::badbit);
+        if (!std::filesystem::is_directory(path, code)) {
+            file.open(path, std::ios::binary);
+            if (file.is_open()) {
+                bytes.assign(std::istreambuf_iterator<char>(file),
+                             std::istreambuf_iterator<char>());
+                read = !file.bad();
+            }
+        }
+    } catch (const std::exception &) {
+        // read stays false
+    }
+    if (!read) {
+        result.error
+            = Tr(options.language, "Não foi possível ler o arquivo", "The file cannot be read");
         return result;
     }
-    PlantReadOptions options;
-    options.language = language;
     options.fileBaseName = BaseName(path);
-    options.progress = std::move(progress);
     return ReadPlantText(bytes, options);
 }
+
+PlantReadResult ReadPlantFile(const std::string &path, Language language)
+{
+    PlantReadOptions options;
+    options.language = language;
+    return ReadPlantFile(path, std::move(options));
+}
+
+namespace {
+
+// Writes every byte to a new file and forces it to the disk; false on any failure.
+bool WriteDurably(const std::string &name, const std::string &bytes)
+{
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    std::size_t done = 0;
+    while (ok && done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        ok = written > 0;
+        if (ok)
+            done += static_cast<std::size_t>(written);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
+} // namespace
 
 bool SavePlantFile(const Plant &plant,
                    const std::string &path,
@@ -599,32 +666,32 @@ bool SavePlantFile(const Plant &plant,
                    std::string &error)
 {
     const std::string bytes = WritePlantText(plant, language);
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            error
-                = std::string(Tr(
-                      language, "Não foi possível criar o arquivo ", "Could not create the file "))
-                  + temporary;
-            return false;
-        }
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        file.flush();
-        if (!file) {
-            error = std::string(Tr(language, "Erro de gravação em ", "Error writing ")) + temporary;
-            file.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
     std::error_code code;
-    std::filesystem::rename(temporary, path, code);
-    if (code) {
-        error = std::string(Tr(language, "Não foi possível gravar ", "Could not write ")) + path
-                + ": " + code.message();
-        std::filesystem::remove(temporary, code);
+    // A link stays a link: the file it points to is replaced.
+    std::filesystem::path target = path;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, code))) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, code);
+        if (!code)
+            target = resolved;
+    }
+    const std::string temporary = target.string() + ".tmp";
+    const auto fail = [&] {
+        error = std::string(Tr(language, "Não foi possível gravar ", "Could not write ")) + path;
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
         return false;
+    };
+    if (!WriteDurably(temporary, bytes))
+        return fail();
+    std::filesystem::rename(temporary, target, code);
+    if (code)
+        return fail();
+    // The rename itself reaches the disk with its folder.
+    const std::string folder = target.parent_path().empty() ? "." : target.parent_path().string();
+    const int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (directory >= 0) {
+        ::fsync(directory);
+        ::close(directory);
     }
     return true;
 }

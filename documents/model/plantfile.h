@@ -21,7 +21,8 @@ struct PlantReadOptions
     // plant saved at rest opens at rest. Off only to see what the file alone gives.
     bool settleRestoredStates = true;
     // The plant being replaced: what lives as long as the program (the signal generator's
-    // working values, the XY recorder's choices) carries over from it.
+    // working values, the XY recorder's choices, the actuator-position descriptions) carries
+    // over from it.
     const Plant *previous = nullptr;
     // Percent done, at the points a progress bar shows.
     std::function<void(int)> progress;
@@ -46,17 +47,18 @@ std::string WritePlantText(const Plant &plant, Language language);
 // Reads a plant file's bytes into a fresh plant.
 PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &options);
 
-// Reads a file from disk; a missing or unreadable file is a failure with line 0. progress, when
-// given, hears the reader's progress points.
-PlantReadResult
-ReadPlantFile(const std::string &path, Language language, std::function<void(int)> progress = {});
+// Reads a file from disk (the plant's name for an untitled file comes from the path); a
+// missing file, a folder or a file that cannot be read is a failure with line 0.
+PlantReadResult ReadPlantFile(const std::string &path, PlantReadOptions options);
+PlantReadResult ReadPlantFile(const std::string &path, Language language);
 
 // ChoosePlantPicture: the chosen bitmap's name without its folder, which the plant stores
 // (a "/" or "\\" ends the folder, whatever the platform).
 std::string PictureFileNameOf(std::string_view chosenPath);
 
-// Writes atomically: a temporary file beside the target, then a rename. On failure the old
-// file stays whole and error says why.
+// Writes atomically: a temporary file beside the target (the file a symbolic link points to),
+// written, forced to the disk and closed with every result checked, then renamed over it. On
+// failure the old file stays whole and error names the plant file.
 bool SavePlantFile(const Plant &plant,
                    const std::string &path,
                    Language language,

@@ -208,10 +208,16 @@ std::unique_ptr<Plant> ResetPlant(const Plant &previous, Language language)
     plant->processIcons[24].top = previous.processIcons[24].top;
     plant->blockIcons[24].left = previous.blockIcons[24].left;
     plant->blockIcons[24].top = previous.blockIcons[24].top;
-    // The XY recorder and the generator's working values live as long as the program.
-    plant->xyRecorder = previous.xyRecorder;
-    plant->signalGenerator.working = previous.signalGenerator.working;
+    CarryOverLastingState(*plant, previous);
     return plant;
+}
+
+void CarryOverLastingState(Plant &plant, const Plant &previous)
+{
+    plant.xyRecorder = previous.xyRecorder;
+    plant.signalGenerator.working = previous.signalGenerator.working;
+    for (std::size_t k = 101; k <= MemoryTable::kDescriptionCount; ++k)
+        plant.memories.MemoryDescription[k] = previous.memories.MemoryDescription[k];
 }
 
 void RefreshMainWindow(Plant &plant)
@@ -240,7 +246,7 @@ void RefreshMainWindow(Plant &plant)
         const Controller &controller = plant.controllers[slot];
         PlantIcon &icon = plant.controllerIcons[Index(slot)];
         icon.visible = plant.controllerInventory[Index(slot)].checked;
-        icon.caption = controller.Settings().TagText;
+        icon.caption = controller.AppliedTag();
         icon.textColour = controller.automatic ? kBlue : kRed;
     }
     const auto refresh = [](PlantIcon &icon, const InventoryEntry &entry, const std::string &tag) {
@@ -274,13 +280,14 @@ void RefreshMainWindow(Plant &plant)
     }
 }
 
-void SettleLoadedPlant(Plant &plant)
+void SettleLoadedPlant(Plant &plant, bool primeValveStages)
 {
     // Outputs first, so that the blocks evaluated below read them; the order of a tick.
     for (int slot = 1; slot <= plant.processes.kCount; ++slot) {
         if (plant.processes.IsPresent(slot)) {
-            const ProcessModel &process = plant.processes[slot];
+            ProcessModel &process = plant.processes[slot];
             plant.memories.SetValue(process.ObjectNumber, process.ProcessOutput);
+            process.PrimeValveStages = primeValveStages;
         }
     }
     for (int slot = 1; slot <= plant.controllers.kCount; ++slot) {
@@ -293,14 +300,18 @@ void SettleLoadedPlant(Plant &plant)
     }
     StepContext quiet;
     quiet.FastRunFlag = true;
-    // The file keeps no linearizer output, and a tick steps the blocks before the linearizer:
-    // a block that reads M13 would see 0 on the first tick.
-    if (plant.linearizer.Lin1Ativar)
-        StepLinearizer(plant.linearizer, plant, quiet);
+    // The linearizer's output (M13) is not in the file: it is settled before the blocks that
+    // read it, and again after them for a linearizer that reads a block.
+    const auto linearize = [&plant, &quiet, primeValveStages] {
+        if (primeValveStages && plant.linearizer.Lin1Ativar)
+            StepLinearizer(plant.linearizer, plant, quiet);
+    };
+    linearize();
     for (int slot = 1; slot <= plant.blocks.kCount; ++slot) {
         if (plant.blocks.IsPresent(slot))
             StepBlock(plant.blocks[slot], plant, quiet);
     }
+    linearize();
 }
 
 } // namespace zelvar

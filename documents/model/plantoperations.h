@@ -96,8 +96,15 @@ void SetTitle(Plant &plant, std::string_view title);
 // replaces (a few things survive a reset).
 std::unique_ptr<Plant> ResetPlant(const Plant &previous, Language language);
 
+// What a reset and a read leave as it was, since it lives as long as the program: the XY
+// recorder's choices, the signal generator's working values and the descriptions of the
+// actuator positions (entries 101-124, which no plant file holds).
+void CarryOverLastingState(Plant &plant, const Plant &previous);
+
 // Called by the plant reader once every record is read: the memories the restored objects
-// imply, so a plant saved at rest opens at rest.
-void SettleLoadedPlant(Plant &plant);
+// imply (the linearizer's output among them), and the valve stages the file does not hold
+// settled on each process's first step, so a plant saved at rest opens at rest.
+// primeValveStages is off only in the test that shows what the file alone would give.
+void SettleLoadedPlant(Plant &plant, bool primeValveStages = true);
 
 } // namespace zelvar

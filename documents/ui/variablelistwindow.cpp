@@ -135,8 +135,11 @@ TDialogos::TDialogos(Session &session, QWidget *parent, UserDialogs *dialogs)
     connect(m_speedButton1, &QToolButton::clicked, this, &TDialogos::SpeedButton1Click);
     connect(m_speedButton2, &QToolButton::clicked, this, &TDialogos::SpeedButton2Click);
     connect(m_speedButton3, &QToolButton::clicked, this, &TDialogos::SpeedButton3Click);
-    // The reader refreshes the list once it has the new plant's units.
-    connect(&m_session, &Session::plantReplaced, this, &TDialogos::RefreshVariableList);
+    // Whoever refreshes the list (this window, the reader), the grids show it.
+    connect(&m_session, &Session::variableListRefreshed, this, [this] {
+        showGrid(Grid::ProcessVariables);
+        showGrid(Grid::ControlSignals);
+    });
 
     ApplyTexts();
     showGrid(Grid::ProcessVariables);
@@ -169,7 +172,7 @@ QTableWidget *TDialogos::buildGrid(Grid grid, const char *objectName, const int 
     // column c - 1, model row r table row r - 1.
     QStringList headers;
     for (int c = 1; c < VariableList::kColumns; ++c)
-        headers << toQString(m_list.Cell(grid, 0, c));
+        headers << toQString(m_session.variableList().Cell(grid, 0, c));
     table->setHorizontalHeaderLabels(headers);
     QHeaderView *vertical = table->verticalHeader();
     vertical->setSectionResizeMode(QHeaderView::Fixed);
@@ -194,7 +197,7 @@ QTableWidget *TDialogos::buildGrid(Grid grid, const char *objectName, const int 
     QStringList names;
     const QBrush fixedBackground = palette().brush(QPalette::Window);
     for (int r = 1; r <= rows; ++r) {
-        names << toQString(m_list.Cell(grid, r, 0));
+        names << toQString(m_session.variableList().Cell(grid, r, 0));
         for (int c = 1; c < VariableList::kColumns; ++c) {
             auto *item = new QTableWidgetItem;
             Qt::ItemFlags flags = Qt::ItemIsEnabled;
@@ -241,7 +244,7 @@ QString TDialogos::SliderHint(int k) const
 {
     if (k < 1 || k > 6)
         return {};
-    return toQString(m_list.SliderHint(k));
+    return toQString(m_session.variableList().SliderHint(k));
 }
 
 void TDialogos::ApplyTexts()
@@ -285,18 +288,18 @@ bool TDialogos::eventFilter(QObject *watched, QEvent *event)
 void TDialogos::SelectCell(Grid grid, int row, int column)
 {
     if (VariableList::CanSelect(column))
-        m_list.SelectCell(grid, row, column);
+        m_session.variableList().SelectCell(grid, row, column);
 }
 
 void TDialogos::SetEditText(Grid grid, int row, int column, const QString &text)
 {
-    m_list.SetEditText(grid, row, column, text.toStdString());
+    m_session.variableList().SetEditText(grid, row, column, text.toStdString());
 }
 
 void TDialogos::KeyEnter(Grid grid)
 {
     const VariableList::EnterResult result
-        = m_list.PressEnter(grid, m_session.plant(), m_session.language());
+        = m_session.variableList().PressEnter(grid, m_session.plant(), m_session.language());
     showGrid(grid);
     if (result.stored)
         m_session.MarkChanged();
@@ -306,7 +309,7 @@ void TDialogos::KeyEnter(Grid grid)
 
 void TDialogos::KeyEscape(Grid grid)
 {
-    m_list.PressEscape(grid);
+    m_session.variableList().PressEscape(grid);
     showGrid(grid);
 }
 
@@ -330,10 +333,7 @@ void TDialogos::SpeedButton3Click()
 
 void TDialogos::RefreshVariableList()
 {
-    m_list.Refresh(m_session.plant());
-    showGrid(Grid::ProcessVariables);
-    showGrid(Grid::ControlSignals);
-    emit sliderHintsChanged();
+    m_session.RefreshVariableList();
 }
 
 void TDialogos::showGrid(Grid grid)
@@ -343,7 +343,7 @@ void TDialogos::showGrid(Grid grid)
     for (int r = 1; r <= VariableList::RowCount(grid); ++r) {
         for (int c = 1; c < VariableList::kColumns; ++c) {
             QTableWidgetItem *item = shown->item(r - 1, c - 1);
-            const QString text = toQString(m_list.Cell(grid, r, c));
+            const QString text = toQString(m_session.variableList().Cell(grid, r, c));
             if (item->text() != text)
                 item->setText(text);
         }

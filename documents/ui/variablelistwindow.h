@@ -41,10 +41,6 @@ public:
     // The window's texts in the session's language.
     void ApplyTexts();
 
-signals:
-    // A refresh produced the slider hints anew.
-    void sliderHintsChanged();
-
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -71,7 +67,6 @@ private:
     std::unique_ptr<UserDialogs> m_ownDialogs;
     Session &m_session;
     UserDialogs &m_dialogs;
-    VariableList m_list;
 
     QLabel *m_staticText1 = nullptr;
     QLabel *m_staticText2 = nullptr;

@@ -135,8 +135,11 @@ void StepBlock(CalculationBlock &block, EnginePlant &plant, const StepContext &c
 void SaveBlockSection(const CalculationBlock &block, PlantTextWriter &writer)
 {
     writer.WriteLine("=====<<<BLOCO CALC:" + TwoDigits(block.ObjectNumber) + ">>>=====");
-    const std::array<std::string_view, 5> texts
-        = {block.TagText, block.DescricaoText, block.FuncaoTr, block.LimSupText, block.LimInfText};
+    const std::array<std::string_view, 5> texts = {block.TagText,
+                                                   block.Label9,
+                                                   block.FunctionText.Text(),
+                                                   block.UpperLimitText.Text(),
+                                                   block.LowerLimitText.Text()};
     for (std::size_t item = 0; item < texts.size(); ++item)
         writer.WriteLine(ItemPrefix(block.ObjectNumber, item), texts[item]);
     writer.WriteTrueFalse(ItemPrefix(block.ObjectNumber, 5), block.LimSupCheck);

@@ -63,12 +63,15 @@ struct CalculationBlock
     // list may have changed it), unless the user has typed into it since the last Apply took it.
     void RefillDescription(const MemoryTable &memories);
 
-    // Working fields: the expressions as last taken over by Apply.
+    // Working fields: the expressions as last taken over by Apply (the limits start as their
+    // edits do). The record writes these, not the edits, so a saved plant reopens with what
+    // was running.
     SelectorExpression FunctionText;
-    CompiledExpression UpperLimitText;
-    CompiledExpression LowerLimitText;
+    CompiledExpression UpperLimitText{"105"};
+    CompiledExpression LowerLimitText{"-5"};
 
-    // What the window shows: Label1 ("M41="), Label9 (the applied description) and, as a
+    // What the window shows: Label1 ("M41="), Label9 (the applied description, which the
+    // record writes) and, as a
     // number, Label6 (the output of the last step outside a batch run).
     std::string Label1 = "=";
     std::string Label9;
@@ -88,9 +91,10 @@ std::vector<std::string> ApplyFromWindow(CalculationBlock &block, MemoryTable &m
 
 void StepBlock(CalculationBlock &block, EnginePlant &plant, const StepContext &context);
 
-// The block's eight-line record. The reader keeps the language part of the tag and the
-// description and leaves Apply disabled and SairButton enabled; the caller applies the
-// settings afterwards.
+// The block's eight-line record: the tag and the check boxes as they stand, the description and
+// the expressions as Apply last took them over. The reader keeps the language part of the tag and
+// the description and leaves Apply disabled and SairButton enabled; the caller applies the settings
+// afterwards.
 void SaveBlockSection(const CalculationBlock &block, PlantTextWriter &writer);
 void LoadBlockSection(CalculationBlock &block, PlantTextReader &reader, Language language);
 

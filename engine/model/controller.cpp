@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace zelvar {
 
@@ -56,6 +57,7 @@ Controller::Controller(int objectNumber)
     , trend(ControllerReadoutText)
 {
     m_settings.TagText = "PID" + FormatFixed(objectNumber, 0, 0);
+    m_applied = m_settings;
 }
 
 void Controller::SettingsEdited()
@@ -99,14 +101,19 @@ std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memori
     m_settingsTakenOver = false;
     ControllerSettings &s = m_settings;
 
-    const auto readInto = [&problems](const std::string &text, double &field, const char *problem) {
-        const SettingNumber number = ReadSettingNumber(text);
-        if (number.valid)
-            field = number.value;
-        else
-            problems.push_back(problem);
-    };
+    const auto readInto
+        = [this,
+           &problems](std::string ControllerSettings::*text, double &field, const char *problem) {
+              const SettingNumber number = ReadSettingNumber(m_settings.*text);
+              if (number.valid) {
+                  field = number.value;
+                  m_applied.*text = m_settings.*text;
+              } else {
+                  problems.push_back(problem);
+              }
+          };
 
+    std::pair<double, double> newScale{scaleBegin, scaleEnd};
     if (s.TagText.empty()) {
         problems.push_back(": TAG não informado");
     } else if (!MemoryTable::IsMemory(s.VariavelSelect + 1)) {
@@ -118,26 +125,36 @@ std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memori
         s.FimEscala = memories.MemoryUEMax[m];
         s.UnidEng = memories.MemoryUnit[m];
 
-        readInto(s.KpText, kc, ": Kp inválido");
-        readInto(s.KiText, ti, ": Ti inválido");
-        readInto(s.KdText, td, ": Td inválido");
-        readInto(s.aText, setpointWeight, ": Fator a inválido");
-        readInto(s.tfText, filterTime, ": Talf inválido");
-        readInto(s.BiasText, OutputBias, ": Bias inválido");
-        readInto(s.COminText, outputMin, ": COmin inválido");
-        readInto(s.COmaxText, outputMax, ": COmax inválido");
+        readInto(&ControllerSettings::KpText, kc, ": Kp inválido");
+        readInto(&ControllerSettings::KiText, ti, ": Ti inválido");
+        readInto(&ControllerSettings::KdText, td, ": Td inválido");
+        readInto(&ControllerSettings::aText, setpointWeight, ": Fator a inválido");
+        readInto(&ControllerSettings::tfText, filterTime, ": Talf inválido");
+        readInto(&ControllerSettings::BiasText, OutputBias, ": Bias inválido");
+        readInto(&ControllerSettings::COminText, outputMin, ": COmin inválido");
+        readInto(&ControllerSettings::COmaxText, outputMax, ": COmax inválido");
         if (!s.FFwSelect) {
             feedForward = false;
+            m_applied.FFwSelect = false;
         } else if (EvaluateLiteral(s.FFwEquation, memories).EvaluatorError.empty()) {
             feedForward = true;
+            m_applied.FFwSelect = true;
         } else {
             problems.push_back(": Equação do FF inválida");
         }
-        readInto(s.InicioEscala, scaleBegin, ": Inicio Escala inválido");
-        readInto(s.FimEscala, scaleEnd, ": Final Escala inválido");
+        // The scale belongs to the PV memory: it is taken over with it, below.
+        const SettingNumber begin = ReadSettingNumber(s.InicioEscala);
+        const SettingNumber end = ReadSettingNumber(s.FimEscala);
+        if (!begin.valid)
+            problems.push_back(": Inicio Escala inválido");
+        if (!end.valid)
+            problems.push_back(": Final Escala inválido");
+        newScale = {begin.value, end.value};
     }
 
     if (problems.empty()) {
+        scaleBegin = newScale.first;
+        scaleEnd = newScale.second;
         faceplate.UnitEngSP = s.UnidEng;
         reverseProcess = s.Acaogroup == 0;
         derivativeOnPv = s.DerivadaGroup == 1;
@@ -157,6 +174,7 @@ std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memori
         decimals = DecimalsForSpan(scaleEnd - scaleBegin);
         faceplate.SPText = SetpointText();
         m_settingsTakenOver = true;
+        m_applied = s;
     }
 
     faceplate.CheckBox1Enabled = !s.TagText.empty();
@@ -170,6 +188,19 @@ std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memori
             messages.push_back(prefix + problem);
     }
     return messages;
+}
+
+ControllerSettings Controller::SavedSettings() const
+{
+    ControllerSettings saved = m_applied;
+    saved.PCHK = m_settings.PCHK;
+    saved.ICHK = m_settings.ICHK;
+    saved.DCHK = m_settings.DCHK;
+    saved.CheckSPR = m_settings.CheckSPR;
+    saved.BackMVCheck = m_settings.BackMVCheck;
+    saved.BackMV = m_settings.BackMV;
+    saved.FFwEquation = m_settings.FFwEquation;
+    return saved;
 }
 
 void Controller::Step(EnginePlant &plant, const StepContext &context)

@@ -139,6 +139,12 @@ public:
     // ("Controlador k: ...") come back in order when reportErrors is set; the trend is
     // rescaled either way.
     std::vector<std::string> ApplyControllerSettings(MemoryTable &memories, bool reportErrors);
+    // The configuration that is running, which the record writes: each setting as the last
+    // Apply took it over (so a rejected or pending edit is not saved), the settings the step
+    // reads live as they stand.
+    ControllerSettings SavedSettings() const;
+    // The tag the controller runs under (its icon and faceplate show it).
+    const std::string &AppliedTag() const { return m_applied.TagText; }
     // Whether the last Apply took the settings over.
     bool SettingsTakenOver() const { return m_settingsTakenOver; }
 
@@ -165,6 +171,7 @@ private:
     void SampleControllerTrend(const EnginePlant &plant);
 
     ControllerSettings m_settings;
+    ControllerSettings m_applied;
     CompiledExpression m_feedForward{"50"};
     bool m_settingsTakenOver = false;
     bool m_primeAfterLoad = false;

@@ -102,7 +102,7 @@ private:
 
 void SaveControllerSection(const Controller &controller, PlantTextWriter &writer)
 {
-    const ControllerSettings &s = controller.Settings();
+    const ControllerSettings s = controller.SavedSettings();
     const std::array<std::string, kLineCount + 1> contents = {
         "",
         s.TagText,

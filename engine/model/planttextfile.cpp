@@ -172,11 +172,27 @@ int PlantTextReader::ReadInteger(std::size_t prefixCharacters)
     return parsed.value;
 }
 
+std::vector<std::string> PlantTextReader::ReadRemainingLines()
+{
+    std::vector<std::string> lines;
+    while (!AtEnd())
+        lines.push_back(ReadLine());
+    return lines;
+}
+
+void PlantTextWriter::WriteLine(std::string_view line)
+{
+    if (HoldsLineBreaking(line))
+        m_lines.push_back(SingleLineText(line));
+    else
+        m_lines.emplace_back(line);
+}
+
 void PlantTextWriter::WriteLine(std::string_view label, std::string_view value)
 {
     std::string line(label);
     line += value;
-    m_lines.push_back(std::move(line));
+    WriteLine(line);
 }
 
 void PlantTextWriter::WriteTrueFalse(std::string_view label, bool value)

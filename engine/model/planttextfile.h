@@ -31,6 +31,8 @@ public:
 
     std::string ReadLine();
     void SkipLine() { ReadLine(); }
+    // Every line not read yet, in order; the reader is then at the end.
+    std::vector<std::string> ReadRemainingLines();
     // The line without its first prefixCharacters characters.
     std::string ReadValue(std::size_t prefixCharacters);
     // "True" is true, anything else false (object flags).
@@ -56,7 +58,9 @@ private:
 class PlantTextWriter
 {
 public:
-    void WriteLine(std::string_view line) { m_lines.emplace_back(line); }
+    // A value holding a line break or another control character is written with a blank in
+    // its place, so no value can shift the lines after it.
+    void WriteLine(std::string_view line);
     void WriteLine(std::string_view label, std::string_view value);
     // "True"/"False" for object flags, "TRUE"/"FALSE" for plant-level check boxes.
     void WriteTrueFalse(std::string_view label, bool value);

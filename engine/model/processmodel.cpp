@@ -4,6 +4,7 @@
 #include "engine/model/expression.h"
 #include "engine/model/numbertext.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -187,6 +188,60 @@ double StepTransferFunction(
     }
 }
 
+// The valve position h whose characteristic gives v, for the increasing curves; bisection, so
+// a v outside the curve's reach gives the nearer end of the search.
+double InverseValveCharacteristic(int curve, double v)
+{
+    if (curve == 0)
+        return v;
+    double low = -1000.0;
+    double high = 1000.0;
+    for (int i = 0; i < 100; ++i) {
+        const double middle = (low + high) / 2.0;
+        if (ValveCharacteristic(curve, middle) < v)
+            low = middle;
+        else
+            high = middle;
+    }
+    return (low + high) / 2.0;
+}
+
+// The stages between the input u and the dead time as a long rest at u leaves them. Backlash
+// and stiction can rest anywhere inside their bands: there the valve position that gave the
+// restored delayed position is taken, so a plant saved at rest does not move.
+void SettleValveStages(ProcessModel &process, double u)
+{
+    if (!std::isfinite(u))
+        return;
+    const double resting
+        = InverseValveCharacteristic(process.ValveCurve, process.DelayedPositionPrev);
+    double p = u;
+    const double width = process.HysteresisWidth;
+    if (width > 0.0) {
+        const double r = RoundToTenth(u);
+        // The backlash holds anywhere from r - width (where a rise leaves it) up to u.
+        if (std::isfinite(resting) && r - width <= u)
+            p = std::clamp(resting, r - width, u);
+        process.RoundedInput = r;
+        process.BacklashTop = p + width;
+    }
+    process.BacklashPosition = p;
+    process.StictionFilter = p;
+    process.StictionRounded = RoundToTenth(p);
+    process.StictionRoundedPrev = process.StictionRounded;
+    process.StuckCount = 5;
+    const double band = process.StictionBand;
+    process.Stuck = band > 0.0;
+    process.StictionPosition
+        = band > 0.0 && std::isfinite(resting) && std::abs(resting - p) < band ? resting : p;
+    process.RatePosition = process.StictionPosition;
+    double v = ValveCharacteristic(process.ValveCurve, process.RatePosition);
+    if (!std::isfinite(v))
+        v = process.RatePosition;
+    process.CurvePosition = v;
+    process.ActuatorPositionValue = v;
+}
+
 } // namespace
 
 int ProcessObjectNumber(int slot)
@@ -252,18 +307,24 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
         problems[kInput] = true;
     } else {
         process.InputMemory = process.EntradaSelect + 1;
+        ProcessModel::AppliedSettings &applied = process.applied;
+        applied.EntradaSelect = process.EntradaSelect;
+        applied.ComboBox2 = process.ComboBox2;
+        applied.ComboBox1 = process.ComboBox1;
 
         const CompiledExpression gain(process.GanhoText);
-        if (IsValid(gain, memories))
+        if (IsValid(gain, memories)) {
             process.GainText = gain;
-        else
+            applied.GanhoText = process.GanhoText;
+        } else
             problems[kGain] = true;
 
         const CompiledExpression deadTime(process.TempoMorto);
         const ExpressionResult seconds = deadTime.Evaluate(memories);
-        if (seconds.EvaluatorError.empty() && seconds.value >= 0.0)
+        if (seconds.EvaluatorError.empty() && seconds.value >= 0.0) {
             process.DeadTimeText = deadTime;
-        else
+            applied.TempoMorto = process.TempoMorto;
+        } else
             problems[kDeadTime] = true;
 
         switch (process.ComboBox2) {
@@ -274,13 +335,15 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
             break;
         case 1:
             process.TransferType = 1;
-            if (ReadNumberSetting(process.NCText, number) && number != 0.0)
+            if (ReadNumberSetting(process.NCText, number) && number != 0.0) {
                 process.Cycles = number;
-            else
+                applied.NCText = process.NCText;
+            } else
                 problems[kCycles] = true;
-            if (ReadNumberSetting(process.PeriodoText, number))
+            if (ReadNumberSetting(process.PeriodoText, number)) {
                 process.Period = number;
-            else
+                applied.PeriodoText = process.PeriodoText;
+            } else
                 problems[kPeriod] = true;
             break;
         case 2:
@@ -300,9 +363,10 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
             break;
         }
 
-        if (ReadNumberSetting(process.Histerese, number))
+        if (ReadNumberSetting(process.Histerese, number)) {
             process.HysteresisWidth = number;
-        else
+            applied.Histerese = process.Histerese;
+        } else
             problems[kHysteresis] = true;
 
         process.ValveCurve
@@ -314,14 +378,16 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
         else
             problems[kRate] = true;
 
-        if (ReadNumberSetting(process.valveStext, number))
+        if (ReadNumberSetting(process.valveStext, number)) {
             process.StictionBand = number;
-        else
+            applied.valveStext = process.valveStext;
+        } else
             problems[kStiction] = true;
 
-        if (ReadNumberSetting(process.tal, number))
+        if (ReadNumberSetting(process.tal, number)) {
             process.ActuatorTau = number;
-        else
+            applied.tal = process.tal;
+        } else
             problems[kTimeConstant] = true;
     }
 
@@ -336,6 +402,7 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
         return messages;
 
     memories.SetDescription(process.ObjectNumber, process.DescricaoText);
+    process.applied.DescricaoText = process.DescricaoText;
     process.Label9 = process.TagText + " " + process.DescricaoText;
     process.Label22 = "(M" + FormatFixed(process.ObjectNumber, 0, 0) + ")";
     process.Label2 = "(M" + FormatFixed(100 + ProcessSlot(process.ObjectNumber), 0, 0) + ")";
@@ -362,6 +429,10 @@ void StepProcess(ProcessModel &process, int slot, EnginePlant &plant, const Step
 
     const double u = memories.Value(process.InputMemory);
     process.InputValue = u;
+    if (process.PrimeValveStages) {
+        SettleValveStages(process, u);
+        process.PrimeValveStages = false;
+    }
     const double gain = process.GainText.Evaluate(memories).value;
 
     // Backlash.

@@ -89,6 +89,26 @@ struct ProcessModel
     CompiledExpression ratetext{"0"};
     bool CheckBox1 = false;
 
+    // The settings as the last Apply took them over, which the record writes: a saved plant
+    // reopens with what was running, not with edits that Apply rejected or never saw. The
+    // settings the step reads live (LText, Ctext, LEAD, LAG, ratetext, CheckBox1) and the tag
+    // are written as they stand.
+    struct AppliedSettings
+    {
+        std::string DescricaoText;
+        int EntradaSelect = 0;
+        std::string GanhoText = "1";
+        std::string TempoMorto = "0";
+        int ComboBox2 = 0;
+        std::string NCText = "1";
+        std::string PeriodoText = "10";
+        int ComboBox1 = 0;
+        std::string Histerese = "0";
+        std::string valveStext = "0";
+        std::string tal = "0";
+    };
+    AppliedSettings applied;
+
     // The integrator's initial value acts on the next Apply only when it was edited; editing it
     // enables Apply but leaves SairButton as it is.
     void SetValorInicialText(std::string_view text);
@@ -117,8 +137,10 @@ struct ProcessModel
     double ActuatorTau = 0.0;
     double StictionBand = 0.0;
     double BacklashTop = 0.0;
-    double Cycles = 0.0;
-    double Period = 0.0;
+    // Working values start as the edits' defaults, which is also what the record writes for a
+    // process never applied.
+    double Cycles = 1.0;
+    double Period = 10.0;
     double InputValue = 0.0;
     double RoundedInput = 0.0;
     double BacklashPosition = 0.0;
@@ -144,8 +166,12 @@ struct ProcessModel
     std::int32_t TransferType = 0;    // 0 two lags, 1 under-damped, 2 lead-lag, 3 integrator
     std::int32_t ValveCurve = 0;      // 0 linear, 1 quick opening, 2 equal percentage, 3 S1, 4 S2
     std::vector<double> DeadTimeRing; // slots 1 to kRingSize; slot 0 unused
-    CompiledExpression DeadTimeText;
-    CompiledExpression GainText;
+    // Set after a read from a file, which holds neither the backlash, stiction, rate-limit
+    // and actuator-lag states nor the valve position: the next step first settles them at
+    // its input, keeping the restored delayed position where the dead bands allow it.
+    bool PrimeValveStages = false;
+    CompiledExpression DeadTimeText{"0"};
+    CompiledExpression GainText{"1"};
 
     // ---- What the window shows. Label36, Label26 and Label12 show these numbers (input,
     // actuator position, output) as of the last step outside a batch run; the texts are set by

@@ -138,6 +138,8 @@ void SignalGenerator::ChangeKind(int n, int kind, MemoryTable &memories)
         return;
     SelectKind(n, kind);
     ArrangeSignalRow(n, memories);
+    // The layout zeroes the row's working values, which its placeholder texts read as.
+    m_committed[RowIndex(n)] = MutableRow(n);
 }
 
 void SignalGenerator::SetText(int n, SignalText which, std::string text)
@@ -194,6 +196,23 @@ void SignalGenerator::CommitConstant(int n, MemoryTable &memories)
     }
 }
 
+SignalRow SignalGenerator::SavedRow(int n) const
+{
+    if (!IsRow(n))
+        return Row(n);
+    SignalRow saved = Row(n);
+    const SignalRow &committed = m_committed[RowIndex(n)];
+    const int kind = saved.Tipo;
+    if (kind != kSine)
+        saved.Desc = committed.Desc;
+    saved.Min = committed.Min;
+    saved.Max = committed.Max;
+    const bool showsItsValue = n <= kLastSteppedRow && kind >= kFastRandom && kind <= kRandomWalk;
+    if (!showsItsValue)
+        saved.Valor = committed.Valor;
+    return saved;
+}
+
 void SignalGenerator::ApplySignalGeneratorSettings(MemoryTable &memories)
 {
     m_button1Enabled = false;
@@ -226,6 +245,8 @@ void SignalGenerator::ApplySignalGeneratorSettings(MemoryTable &memories)
         memories.SetDescription(n, MutableRow(n).Desc);
         CommitConstant(n, memories);
     }
+    for (int n = kFirstRow; n <= kLastRow; ++n)
+        m_committed[RowIndex(n)] = MutableRow(n);
 }
 
 void SignalGenerator::ArrangeSignalRow(int n, MemoryTable &memories)
@@ -320,6 +341,7 @@ void SignalGenerator::ArrangeSignalRow(int n, MemoryTable &memories)
 void SignalGenerator::RecreateWindow()
 {
     m_rows = {};
+    m_committed = {};
     m_shownValuePending = {};
     LagOutput = {};
     m_button1Enabled = true;

@@ -123,6 +123,11 @@ public:
     // the texts. Disables Button1.
     void ApplySignalGeneratorSettings(MemoryTable &memories);
 
+    // A row as it runs, which the record writes: the texts of the last commit (or of the
+    // layout a kind change gave), so a text typed without Enter is not saved; the kind, the
+    // 0/1 choice, a sine's period and the value a random, sine or walk row shows as they stand.
+    SignalRow SavedRow(int n) const;
+
     // ArrangeSignalRow81..96: the row's layout by its kind. Zeroes the row's min, max, param
     // and walk; writes the layout's description and, unless loading, its placeholder texts.
     void ArrangeSignalRow(int n, MemoryTable &memories);
@@ -153,6 +158,8 @@ private:
 
     // The Valor text of a stepped row is formatted when it is read, not at every step.
     mutable std::array<SignalRow, kRowCount> m_rows;
+    // Desc, Min, Max and Valor of each row as the last commit or layout left them.
+    std::array<SignalRow, kRowCount> m_committed;
     mutable std::array<bool, kSteppedRowCount> m_shownValuePending{};
     std::array<double, kSteppedRowCount> m_shownValue{};
     bool m_button1Enabled = true;

@@ -47,7 +47,7 @@ void SaveSignalGeneratorSection(const SignalGenerator &generator, PlantTextWrite
         writer.WriteLine(prefix, value);
     };
     for (int n = SignalGenerator::kFirstRow; n <= SignalGenerator::kLastRow; ++n) {
-        const SignalRow &row = generator.Row(n);
+        const SignalRow row = generator.SavedRow(n);
         const bool hasBounds = n <= SignalGenerator::kLastSteppedRow;
         write(FormatFixed(row.Tipo, 0, 0));
         write(row.Desc);

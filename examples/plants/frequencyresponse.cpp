@@ -317,8 +317,6 @@ ExamplePlant Make()
     // Twenty periods of the SP sine: the file is written where the sine's phase, which restarts
     // at its midpoint when a newly started program opens the plant, is back at its start.
     example.warmUpSeconds = 1199.8;
-    // The sines and everything they drive keep moving; that is the lesson.
-    example.movingAfterOpening = {1, 21, 41, 42, 61, 81, 82};
     example.commentsPortuguese
         = {"Malha de vazão com SP remoto senoidal e distúrbio senoidal, gerados pelo Gerador de "
            "Sinais com período ajustável pelos controles deslizantes. Meça a razão de amplitudes "

@@ -209,9 +209,6 @@ ExamplePlant Make()
     example.picture = "sim9";
     example.build = Build;
     example.drawBackground = Draw;
-    // The VSD ramps up from standstill, the backlash and stiction states restart, and the sine
-    // starts again from its midpoint: none of them is kept in the file.
-    example.movingAfterOpening = {1, 2, 4, 21, 22, 24, 81};
     example.commentsPortuguese
         = {"Quatro malhas de vazão idênticas, cada uma com uma não linearidade: agarramento "
            "(FIC-101), folga/histerese (FIC-102), válvula de igual porcentagem (FIC-103) e bomba "

@@ -139,6 +139,8 @@ bool ApplyTextSettings(AnimatedText &text, const MemoryTable &memories)
     if (rangeValid) {
         text.rangeHigh = high.value;
         text.rangeLow = low.value;
+        text.appliedRangeHigh = text.Edit1;
+        text.appliedRangeLow = text.Edit4;
     }
     text.alarmLow = ParseNumber(text.Edit3).value;
     text.alarmHigh = ParseNumber(text.Edit2).value;
@@ -147,8 +149,14 @@ bool ApplyTextSettings(AnimatedText &text, const MemoryTable &memories)
     if (kind == kEquacao) {
         text.alarmLow = -kWideAlarm;
         text.alarmHigh = kWideAlarm;
-        if (text.m_expression.Text() != text.FuncaoTr)
-            text.m_expression.SetText(text.FuncaoTr);
+        // A rejected expression is not taken over: the text keeps showing the last valid one.
+        if (text.m_expression.Text() != text.FuncaoTr) {
+            const CompiledExpression candidate(text.FuncaoTr);
+            if (candidate.Evaluate(memories).EvaluatorError.empty())
+                text.m_expression = candidate;
+            else
+                valid = false;
+        }
         valid = valid && text.m_expression.Evaluate(memories).EvaluatorError.empty();
     } else {
         valid = valid && text.ComboBox1 >= 0;
@@ -212,12 +220,14 @@ void StepAnimatedTexts(SlotPool<AnimatedText, AnimatedText::kCount> &texts,
 void SaveTextSection(const AnimatedText &text, PlantTextWriter &writer)
 {
     writer.WriteLine("=====<<<TEXTO ANIMADO:" + RecordNumber(text.ObjectNumber) + ">>>=====");
-    writer.WriteLine("{T/01} Desc:", text.DescricaoText);
-    writer.WriteLine("{T/02} Funcao:", text.FuncaoTr);
+    // An equation acts as Apply took it; the texts of Binário are read live.
+    const bool equation = KindOf(text.Tipo) == kEquacao;
+    writer.WriteLine("{T/01} Desc:", text.Label4);
+    writer.WriteLine("{T/02} Funcao:", equation ? text.Expression().Text() : text.FuncaoTr);
     writer.WriteLine("{T/03} Casas Decimais:", RecordNumber(text.CasasDecimais));
     writer.WriteLine("{T/04} Unidade:", text.Unidade);
-    writer.WriteLine("{T/05} Faixa Max:", text.Edit1);
-    writer.WriteLine("{T/06} Faixa Min:", text.Edit4);
+    writer.WriteLine("{T/05} Faixa Max:", text.appliedRangeHigh);
+    writer.WriteLine("{T/06} Faixa Min:", text.appliedRangeLow);
     writer.WriteLine("{T/07} Tipo:", RecordNumber(text.Tipo));
     writer.WriteLine("{T/08} Variavel:", RecordNumber(text.ComboBox1));
 }

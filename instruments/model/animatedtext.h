@@ -86,8 +86,12 @@ public:
     void SetDecimals(int decimals);
 
     // --- Working values, as the last Apply (and, for Escalar limits, the refresh) left them --
-    double rangeHigh = 0.0;
+    double rangeHigh = 100.0; // as the edits start
     double rangeLow = 0.0;
+    // The range texts the last Apply took over, which the record writes with the applied
+    // description (Label4) and expression, so a saved plant reopens with what was shown.
+    std::string appliedRangeHigh = "100";
+    std::string appliedRangeLow = "0";
     double alarmHigh = 0.0;
     double alarmLow = 0.0;
     const CompiledExpression &Expression() const { return m_expression; }

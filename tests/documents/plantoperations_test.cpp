@@ -5,6 +5,20 @@
 namespace zelvar {
 namespace {
 
+// Entries 101-124 describe the actuator positions and live as long as the program.
+TEST(PlantOperations, ResetKeepsTheActuatorPositionDescriptions)
+{
+    Plant previous;
+    previous.memories.SetDescription(101, "Válvula de vapor");
+    previous.memories.SetDescription(124, "Bomba");
+    previous.memories.SetDescription(21, "Vazão");
+    const auto reset = ResetPlant(previous, Language::Portuguese);
+    EXPECT_EQ(reset->memories.Description(101), "Válvula de vapor");
+    EXPECT_EQ(reset->memories.Description(124), "Bomba");
+    EXPECT_EQ(reset->memories.Description(102), "Posição Atuador 2");
+    EXPECT_EQ(reset->memories.Description(21), "");
+}
+
 TEST(PlantOperations, SliderNameRelabelsDescribesAndWidens)
 {
     Plant plant;

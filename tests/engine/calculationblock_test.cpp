@@ -186,6 +186,9 @@ CalculationBlock ConfiguredBlock()
     block.LimSupText = "95";
     block.LimInfText = "5,5";
     block.LimSupCheck = true;
+    // The record holds what Apply took over.
+    MemoryTable memories;
+    ApplyBlockSettings(block, memories);
     return block;
 }
 
@@ -229,10 +232,39 @@ TEST(BlockRecord, WritesEightLines)
     EXPECT_EQ(RecordLines(ConfiguredBlock()), expected);
 }
 
+// A block that wrote 60 while running writes 60 after a save and a reopening, although the
+// last Apply rejected both edits.
+TEST(BlockRecord, RejectedEditsAreNotSavedSoTheReopenedBlockRunsAsBefore)
+{
+    EnginePlant plant;
+    plant.memories.SetValue(15, 80.0);
+    plant.memories.SetValue(16, 10.0);
+    CalculationBlock block(21);
+    block.FuncaoTr = "M15";
+    block.LimSupText = "60";
+    block.LimSupCheck = true;
+    ASSERT_TRUE(ApplyBlockSettings(block, plant.memories).empty());
+    block.FuncaoTr = "M15>M16>1";
+    block.LimSupText = "6O";
+    ASSERT_EQ(ApplyBlockSettings(block, plant.memories).size(), 2u);
+    StepContext context;
+    StepBlock(block, plant, context);
+    ASSERT_EQ(plant.memories.Value(75), 60.0);
+
+    CalculationBlock reopened = LoadBlock(FileBytes(RecordLines(block)));
+    EXPECT_TRUE(ApplyBlockSettings(reopened, plant.memories).empty());
+    plant.memories.SetValue(75, 0.0);
+    StepBlock(reopened, plant, context);
+    EXPECT_EQ(plant.memories.Value(75), 60.0);
+}
+
 TEST(BlockRecord, ReadsBackWhatItWrote)
 {
     const std::vector<std::string> written = RecordLines(ConfiguredBlock());
-    const CalculationBlock block = LoadBlock(FileBytes(written));
+    CalculationBlock block = LoadBlock(FileBytes(written));
+    // The plant reader applies each record after reading it.
+    MemoryTable memories;
+    ApplyBlockSettings(block, memories);
     EXPECT_EQ(RecordLines(block), written);
     EXPECT_FALSE(block.btnatualizaEnabled);
     EXPECT_TRUE(block.SairButtonEnabled);

@@ -31,6 +31,11 @@ Controller ConfiguredController()
     });
     controller.SetCheckSPR(true);
     controller.EditSettings([](ControllerSettings &s) { s.SPRSelect = 4; });
+    // The record holds what Apply took over; the scale follows the PV memory (M21).
+    MemoryTable memories;
+    memories.MemoryUEMin[21] = "0";
+    memories.MemoryUEMax[21] = "250";
+    controller.ApplyControllerSettings(memories, false);
     controller.previousIntegral = -12.5;
     controller.previousError = 3;
     controller.previousPv = 7.5;
@@ -102,14 +107,19 @@ TEST(ControllerRecord, WritesTheLabelsAsStoredFilesHaveThem)
 TEST(ControllerRecord, ReadsBackWhatItWrote)
 {
     const std::vector<std::string> lines = Written(ConfiguredController());
-    const Controller read = ReadBack(lines, Language::Portuguese);
-    EXPECT_EQ(Written(read), lines);
+    Controller read = ReadBack(lines, Language::Portuguese);
     EXPECT_EQ(read.Settings().SPRSelect, 4);  // survives ticking "SPR"
     EXPECT_EQ(read.remoteSetpointMemory, 1);  // what the tick of "SPR" selects
     EXPECT_EQ(read.faceplate.SPText, "7.50"); // percent, until the settings are applied
     EXPECT_EQ(read.faceplate.MVText, "100.00");
     EXPECT_FALSE(read.faceplate.btnatualizaEnabled);
     EXPECT_EQ(read.previousIntegral, -12.5);
+    // The plant reader applies the record next; then it writes what it read.
+    MemoryTable memories;
+    memories.MemoryUEMin[21] = "0";
+    memories.MemoryUEMax[21] = "250";
+    read.ApplyControllerSettings(memories, false);
+    EXPECT_EQ(Written(read), lines);
 }
 
 TEST(ControllerRecord, BilingualTagAndDescriptionKeepTheLanguagePart)
@@ -119,14 +129,17 @@ TEST(ControllerRecord, BilingualTagAndDescriptionKeepTheLanguagePart)
         s.TagText = "Vazão|Flow";
         s.Descricao = "Vazão de vapor|Steam flow";
     });
+    MemoryTable memories;
+    controller.ApplyControllerSettings(memories, false);
     const std::vector<std::string> lines = Written(controller);
 
     const Controller portuguese = ReadBack(lines, Language::Portuguese);
     EXPECT_EQ(portuguese.Settings().TagText, "Vazão");
     EXPECT_EQ(portuguese.Settings().Descricao, "Vazão de vapor");
-    const Controller english = ReadBack(lines, Language::English);
+    Controller english = ReadBack(lines, Language::English);
     EXPECT_EQ(english.Settings().TagText, "Flow");
     EXPECT_EQ(english.Settings().Descricao, "Steam flow");
+    english.ApplyControllerSettings(memories, false);
     EXPECT_EQ(Written(english)[1], "{C03/01} Tag:Flow");
 }
 

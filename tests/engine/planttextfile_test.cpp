@@ -1,5 +1,7 @@
 #include "engine/model/planttextfile.h"
 
+#include "engine/model/textlines.h"
+
 #include <gtest/gtest.h>
 
 namespace zelvar {
@@ -61,6 +63,55 @@ TEST(PlantTextFile, ReadingPastTheEndFails)
 TEST(PlantTextFile, UndefinedWindows1252BytesSurvive)
 {
     EXPECT_EQ(EncodeWindows1252(DecodeWindows1252("\x81\x8D")), "\x81\x8D");
+}
+
+struct SingleLineCase
+{
+    const char *name;
+    std::string typed;
+    std::string kept;
+};
+
+class SingleLine : public ::testing::TestWithParam<SingleLineCase>
+{
+};
+
+// Each character that would break a line becomes exactly one blank; everything else stays.
+TEST_P(SingleLine, LineBreakingCharactersBecomeOneBlankEach)
+{
+    const SingleLineCase &row = GetParam();
+    EXPECT_EQ(SingleLineText(row.typed), row.kept);
+    EXPECT_EQ(HoldsLineBreaking(row.typed), row.typed != row.kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts,
+    SingleLine,
+    ::testing::Values(SingleLineCase{"CrLf", "Vazão\r\nFlow", "Vazão  Flow"},
+                      SingleLineCase{"LoneCrAtTheEnd", "abc\r", "abc "},
+                      SingleLineCase{"TabAndDelete", "a\tb\x7f", "a b "},
+                      SingleLineCase{"NulInside", std::string("a\0b", 3), "a b"},
+                      SingleLineCase{"NextLineC1", "a\u0085b", "a b"},
+                      SingleLineCase{"LineSeparator", "a\u2028b\u2029", "a b "},
+                      SingleLineCase{"OtherCharactersStay", "ção € → 日本 ;|", "ção € → 日本 ;|"},
+                      SingleLineCase{"EndMarkerStays", "<FIM_COMENTARIOS>", "<FIM_COMENTARIOS>"}),
+    [](const ::testing::TestParamInfo<SingleLineCase> &info) {
+        return std::string(info.param.name);
+    });
+
+TEST(PlantTextFile, NoValueCanShiftTheLinesAfterIt)
+{
+    PlantTextWriter writer;
+    writer.WriteLine("{P21/01} Tag:", "Vazão\r\nFlow");
+    writer.WriteLine("abc\r");
+    writer.WriteLine("next");
+    const std::string bytes = writer.ToFileBytes();
+    EXPECT_EQ(bytes, "{P21/01} Tag:Vaz\xe3o  Flow\r\nabc \r\nnext\r\n");
+    PlantTextReader reader = PlantTextReader::FromFileBytes(bytes);
+    EXPECT_EQ(reader.ReadValue(13), "Vazão  Flow");
+    EXPECT_EQ(reader.ReadLine(), "abc ");
+    EXPECT_EQ(reader.ReadLine(), "next");
+    EXPECT_TRUE(reader.AtEnd());
 }
 
 } // namespace

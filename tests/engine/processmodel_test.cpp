@@ -58,12 +58,19 @@ protected:
     StepContext context;
 };
 
-TEST_F(ProcessStep, UnappliedProcessWritesZero)
+// A new process runs with the defaults its window shows, which is also what a save of it
+// writes and a reopening applies.
+TEST_F(ProcessStep, UnappliedProcessRunsAsItsDefaultsApplied)
 {
-    Process() = ProcessModel(1);
     SetInput(50);
-    Step(3);
-    EXPECT_EQ(Output(), 0.0);
+    Process() = ProcessModel(1);
+    Step(30);
+    const double unapplied = Output();
+    Process() = ProcessModel(1);
+    ASSERT_TRUE(Apply().empty());
+    Step(30);
+    EXPECT_GT(unapplied, 0.0);
+    EXPECT_EQ(Output(), unapplied);
 }
 
 TEST_F(ProcessStep, FirstOrderStepReaches31_5137After100Steps)

@@ -31,6 +31,9 @@ ProcessModel ConfiguredProcess()
     process.ComboBox2 = 1;
     process.NCText = "2";
     process.PeriodoText = "30";
+    // The record holds what Apply took over.
+    MemoryTable memories;
+    ApplyProcessSettings(process, memories);
     process.InputValue = 12.5;
     process.ProcessOutput = -1.5;
     process.DelayedPositionPrev = 0.0;
@@ -103,8 +106,11 @@ TEST(ProcessRecord, WritesTwentySixLines)
 TEST(ProcessRecord, ReadsBackWhatItWrote)
 {
     const std::vector<std::string> written = RecordLines(ConfiguredProcess());
-    const ProcessModel process = Load(FileBytes(written, "\r\n"));
+    ProcessModel process = Load(FileBytes(written, "\r\n"));
     EXPECT_EQ(process.FilterOutputPrev2, 7.13); // states keep two decimals
+    // The plant reader applies each record after reading it.
+    MemoryTable memories;
+    ApplyProcessSettings(process, memories);
     EXPECT_EQ(RecordLines(process), written);
     EXPECT_FALSE(process.btnatualizaEnabled);
     EXPECT_TRUE(process.SairButtonEnabled);
@@ -115,6 +121,8 @@ TEST(ProcessRecord, KeepsTheLanguagePartOfTagAndDescription)
     ProcessModel written = ConfiguredProcess();
     written.TagText = "Vazão|Flow";
     written.DescricaoText = "Só português";
+    MemoryTable memories;
+    ApplyProcessSettings(written, memories);
     const std::string bytes = FileBytes(RecordLines(written), "\r\n");
     const ProcessModel english = Load(bytes, Language::English);
     EXPECT_EQ(english.TagText, "Flow");

@@ -79,13 +79,17 @@ TEST_F(GeneratorRecord, AnUntouchedGeneratorWritesItsPlaceholders)
     EXPECT_EQ(lines[80], "{P/80} Valor");
 }
 
-TEST_F(GeneratorRecord, AMediumRandomRowWritesItsTextsAsTheyStand)
+// The committed texts and the value the row shows; a text typed after the commit, without
+// Enter, is not running and is not saved.
+TEST_F(GeneratorRecord, AMediumRandomRowWritesWhatItRunsWith)
 {
     generator.ChangeKind(81, kMediumRandom, memories);
     generator.SetText(81, SignalText::Desc, "5");
     generator.SetText(81, SignalText::Min, "20");
     generator.SetText(81, SignalText::Max, "80");
+    generator.ApplySignalGeneratorSettings(memories);
     generator.SetText(81, SignalText::Valor, "47.12");
+    generator.SetText(81, SignalText::Max, "90");
     const std::vector<std::string> lines = Written(generator);
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 6),
               (std::vector<std::string>{

@@ -28,11 +28,13 @@ protected:
     AnimatedText text{4};
 };
 
-TEST_F(AnimatedTextTest, NewTextShowsZero)
+// Until its first Apply a text shows its signal on the range its edits started with (0-100),
+// not on the memory's range that choosing the signal put into the edits.
+TEST_F(AnimatedTextTest, NewTextShowsItsSignalOnTheStartingRange)
 {
     ChooseTextMemory(text, 20, plant.memories);
     Refresh();
-    EXPECT_EQ(text.Label1.substr(0, 4), "0.00");
+    EXPECT_EQ(text.Label1.substr(0, 5), "25.00");
 }
 
 TEST_F(AnimatedTextTest, EscalarShowsTheEngineeringValueInItsAlarmColour)
@@ -221,17 +223,18 @@ TEST_F(AnimatedTextTest, RecordWritesNineLines)
     text.FuncaoTr = "M21/2";
     text.SetDecimals(3);
     text.Unidade = "m";
-    text.SetRangeHighText("12,5");
+    text.SetRangeHighText("12.5");
     text.SetRangeLowText("0");
     text.Tipo = kEquacao;
     text.ComboBox1 = -1;
+    ApplyTextSettings(text, plant.memories);
     const std::vector<std::string> expected = {
         "=====<<<TEXTO ANIMADO:104>>>=====",
         "{T/01} Desc:Nível",
         "{T/02} Funcao:M21/2",
         "{T/03} Casas Decimais:3",
         "{T/04} Unidade:m",
-        "{T/05} Faixa Max:12,5",
+        "{T/05} Faixa Max:12.5",
         "{T/06} Faixa Min:0",
         "{T/07} Tipo:2",
         "{T/08} Variavel:-1",
@@ -248,6 +251,7 @@ TEST_F(AnimatedTextTest, RecordReadsBack)
     text.SetRangeLowText("20");
     text.Tipo = kBinario;
     text.ComboBox1 = 10;
+    ApplyTextSettings(text, plant.memories);
     std::vector<std::string> lines = RecordOf(text);
     lines[3] = "{T/03} Casas Decimais:9";
 

@@ -235,19 +235,8 @@ void TForm1::buildMenus()
                        [this] { return new TParmForm(m_session, this, &m_dialogs); });
     });
     connect(this, &TForm1::variableListRequested, this, [this] {
-        showToolWindow(m_variableList, [this] {
-            auto *list = new TDialogos(m_session, this, &m_dialogs);
-            connect(list, &TDialogos::sliderHintsChanged, this, [this, list] {
-                for (int k = 1; k <= 6; ++k) {
-                    const QString hint = list->SliderHint(k);
-                    for (const char *name : {"TrackBack%1", "TrackLabel%1"}) {
-                        if (QWidget *part = findChild<QWidget *>(QString::fromLatin1(name).arg(k)))
-                            part->setToolTip(hint);
-                    }
-                }
-            });
-            return list;
-        });
+        showToolWindow(m_variableList,
+                       [this] { return new TDialogos(m_session, this, &m_dialogs); });
     });
     connect(this, &TForm1::fastSimulationRequested, this, [this] {
         // Each request makes a window of its own, which frees itself when closed.
@@ -255,6 +244,15 @@ void TForm1::buildMenus()
     });
     connect(this, &TForm1::xyRecorderRequested, this, [this] {
         showToolWindow(m_xyRecorder, [this] { return new TRegXY(m_session, this, &m_dialogs); });
+    });
+    connect(&m_session, &Session::variableListRefreshed, this, [this] {
+        for (int k = 1; k <= 6; ++k) {
+            const QString hint = toQString(m_session.variableList().SliderHint(k));
+            for (const char *name : {"TrackBack%1", "TrackLabel%1"}) {
+                if (QWidget *part = findChild<QWidget *>(QString::fromLatin1(name).arg(k)))
+                    part->setToolTip(hint);
+            }
+        }
     });
     connect(m_pausar, &QAction::triggered, this, &TForm1::PausarSimulao2Click);
     connect(m_moverObjetos, &QAction::toggled, this, &TForm1::setEditCursor);
@@ -654,8 +652,11 @@ bool TForm1::readPlant(const QString &path, bool fromExample)
                               (m_plantArea->height() - m_progressGroup->height()) / 2);
         m_progressGroup->show();
         m_progressGroup->raise();
-        result = ReadPlantFile(
-            path.toStdString(), m_session.language(), GaugePainter(m_progressBar, m_progressGroup));
+        PlantReadOptions options;
+        options.language = m_session.language();
+        options.previous = &m_session.plant();
+        options.progress = GaugePainter(m_progressBar, m_progressGroup);
+        result = ReadPlantFile(path.toStdString(), std::move(options));
         m_progressGroup->hide();
     }
     if (!result.Succeeded()) {

@@ -119,7 +119,8 @@ TEST_F(VariableListWindowTest, RefreshGivesTheSliderHintsAndSairHides)
 {
     open();
     int announced = 0;
-    QObject::connect(m_window.get(), &TDialogos::sliderHintsChanged, [&announced] { ++announced; });
+    QObject::connect(
+        m_session.get(), &Session::variableListRefreshed, [&announced] { ++announced; });
     type("ListaVar2", 1, 4, "12.5");
 
     click("SpeedButton2");

@@ -542,6 +542,70 @@ TEST_F(MainWindowTest, FailedReadKeepsThePlantTheMenusAndTheTimer)
     EXPECT_TRUE(action("PausarSimulao2")->isChecked());
 }
 
+// What lives as long as the program goes through "Abrir": the generator's working values
+// (a medium-random row's target, a sine's time), the XY recorder's choices and the
+// actuator-position descriptions; and the slider hints follow the opened plant's units
+// without the variable list ever opened.
+TEST_F(MainWindowTest, OpenKeepsWhatLivesAsLongAsTheProgramAndRefreshesTheSliderHints)
+{
+    newPlant();
+    Plant &running = m_session->plant();
+    running.signalGenerator.ChangeKind(81, kMediumRandom, running.memories);
+    running.signalGenerator.ChangeKind(82, kSine, running.memories);
+    running.signalGenerator.working[0].GeneratorTarget = 63.5;
+    running.signalGenerator.working[1].GeneratorSineTime = 1234.5;
+    running.xyRecorder.ComboX = 4;
+    running.xyRecorder.ComboY = 104;
+    running.xyRecorder.JanelaComboBox = 2;
+    running.memories.SetDescription(101, "Válvula de vapor");
+
+    Plant saved;
+    SetTitle(saved, "Reator");
+    saved.signalGenerator.ChangeKind(81, kMediumRandom, saved.memories);
+    saved.signalGenerator.ChangeKind(82, kSine, saved.memories);
+    SetSliderShown(saved, 1, true);
+    saved.memories.MemoryUnit[15] = "kg/h";
+    saved.memories.MemoryUEMin[15] = "0";
+    saved.memories.MemoryUEMax[15] = "500";
+    const std::string text = WritePlantText(saved, Language::Portuguese);
+    const QString file = plantFile(QStringLiteral("reactor.smp"));
+    writeAll(file, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    m_dialogs.openFiles = {file};
+
+    trigger("Abrir1");
+
+    ASSERT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join('\n').toStdString();
+    const Plant &opened = m_session->plant();
+    ASSERT_EQ(opened.title, "Reator");
+    EXPECT_EQ(opened.signalGenerator.working[0].GeneratorTarget, 63.5);
+    EXPECT_EQ(opened.signalGenerator.working[1].GeneratorSineTime, 1234.5);
+    EXPECT_EQ(opened.xyRecorder.ComboX, 4);
+    EXPECT_EQ(opened.xyRecorder.ComboY, 104);
+    EXPECT_EQ(opened.xyRecorder.JanelaComboBox, 2);
+    EXPECT_EQ(opened.memories.Description(101), "Válvula de vapor");
+    EXPECT_EQ(widget<QWidget>("TrackBack1")->toolTip(), QStringLiteral("Faixa: de 0 a 500 kg/h"));
+    EXPECT_EQ(widget<QWidget>("TrackLabel1")->toolTip(), QStringLiteral("Faixa: de 0 a 500 kg/h"));
+}
+
+// A read that fails midway (here: a folder with a plant's name) is reported; the program goes
+// on with the plant it had.
+TEST_F(MainWindowTest, OpeningAFolderReportsItAndKeepsThePlant)
+{
+    newPlant();
+    SetTitle(m_session->plant(), "Current");
+    const QString folder = plantFile(QStringLiteral("x.smp"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    m_dialogs.openFiles = {folder};
+
+    trigger("Abrir1");
+
+    ASSERT_EQ(m_dialogs.errors.size(), 1);
+    EXPECT_EQ(m_dialogs.errors.front(),
+              folder + QStringLiteral(": Não foi possível ler o arquivo"));
+    EXPECT_EQ(m_session->plant().title, "Current");
+    EXPECT_TRUE(m_session->CurrentPlantFile.isEmpty());
+}
+
 TEST_F(MainWindowTest, ClosingAChangedPlantAsksInPortugueseAndYesThenCancelKeepsTheWindow)
 {
     changedPlant("", Language::English);
