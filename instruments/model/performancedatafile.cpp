@@ -66,7 +66,7 @@ std::string DataFileHeader(const MemoryTable &memories, double sampleTime, int w
 void AppendDataLine(std::string &line, const MemoryTable &memories)
 {
     for (int memory = 1; memory <= MemoryTable::kMemoryCount; ++memory) {
-        line += FormatFixed(memories.MemoryValue[static_cast<std::size_t>(memory)], 5, 2);
+        AppendFixed(line, memories.MemoryValue[static_cast<std::size_t>(memory)], 5, 2);
         line += ';';
     }
 }
