@@ -157,7 +157,7 @@ std::string FormatScientific(double x)
     return ScientificText(x, 15);
 }
 
-std::string FormatFixed(double x, int width, int decimals)
+std::string FormatFixedFromDigits(double x, int width, int decimals)
 {
     x = Finite(x);
     decimals = std::clamp(decimals, 0, 400);
@@ -198,6 +198,54 @@ std::string FormatFixed(double x, int width, int decimals)
         text.append(places, static_cast<std::size_t>(top + 1), std::string::npos);
     }
     return PadLeft(std::move(text), width);
+}
+
+void AppendFixed(std::string &text, double x, int width, int decimals)
+{
+    // Most values need no digit string: the magnitude times 10^decimals, rounded half up, is
+    // the text. That product differs from the 18-digit value's by at most 1.2E-16 of itself,
+    // so only a fraction at a half (or that close to it) may round otherwise; those, and
+    // products too large for exact whole doubles, go by the digits.
+    constexpr std::array<double, 10> kScales = {1.0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    constexpr double kWholeLimit = 4e15; // below 2^52: whole and fraction parts are exact
+    if (std::isfinite(x) && decimals >= 0 && decimals < static_cast<int>(kScales.size())) {
+        const double scaled = std::fabs(x) * kScales[static_cast<std::size_t>(decimals)];
+        if (scaled < kWholeLimit) {
+            const double whole = std::floor(scaled);
+            const double fraction = scaled - whole;
+            if (std::fabs(fraction - 0.5) > scaled * 1e-15) {
+                auto n = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+                char buffer[32];
+                char *end = buffer + sizeof buffer;
+                char *p = end;
+                for (int i = 0; i < decimals; ++i) {
+                    *--p = static_cast<char>('0' + n % 10);
+                    n /= 10;
+                }
+                if (decimals > 0)
+                    *--p = '.';
+                do {
+                    *--p = static_cast<char>('0' + n % 10);
+                    n /= 10;
+                } while (n != 0);
+                if (x < 0)
+                    *--p = '-';
+                const auto length = static_cast<int>(end - p);
+                if (width > length)
+                    text.append(static_cast<std::size_t>(width - length), ' ');
+                text.append(p, end);
+                return;
+            }
+        }
+    }
+    text += FormatFixedFromDigits(x, width, decimals);
+}
+
+std::string FormatFixed(double x, int width, int decimals)
+{
+    std::string text;
+    AppendFixed(text, x, width, decimals);
+    return text;
 }
 
 ParsedNumber ParseNumber(std::string_view text)

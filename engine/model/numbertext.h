@@ -26,6 +26,11 @@ std::string FormatScientific(double x);
 // to width and never cut. Digits past the 18th significant one are "0". A magnitude of 1E36 or
 // more is written in the scientific form with width - 8 significant digits (2 to 18).
 std::string FormatFixed(double x, int width, int decimals);
+// FormatFixed appended to the text, without a temporary: a data file writes millions.
+void AppendFixed(std::string &text, double x, int width, int decimals);
+// FormatFixed worked out from the 18 digits alone; FormatFixed takes a shorter way for most
+// values and must give the same text.
+std::string FormatFixedFromDigits(double x, int width, int decimals);
 
 // errorPosition is 0 when the whole text was used, otherwise the 1-based position of the first
 // character that does not fit, or the length + 1 when the text ends too early. Positions count
@@ -52,7 +57,6 @@ ParsedNumber ParseNumber(std::string_view text);
 // "0X" or "0x"; nothing after; the value must fit a signed 32-bit integer. On an error the value
 // is the digits read so far, without the sign.
 ParsedInteger ParseInteger(std::string_view text);
-
 
 // Whole-number rounding with halves to the even neighbour, saturated to the int range; NaN
 // gives 0. Pixels, dead-time steps, step counts and slider positions go through it.

@@ -5,6 +5,7 @@
 #include "engine/model/planttextfile.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 #include <system_error>
 
@@ -63,12 +64,26 @@ std::string DataFileHeader(const MemoryTable &memories, double sampleTime, int w
     return header;
 }
 
-void AppendDataLine(std::string &line, const MemoryTable &memories)
+void DataLineFields::Append(std::string &line, const MemoryTable &memories)
 {
-    for (int memory = 1; memory <= MemoryTable::kMemoryCount; ++memory) {
-        line += FormatFixed(memories.MemoryValue[static_cast<std::size_t>(memory)], 5, 2);
+    for (std::size_t memory = 1; memory <= MemoryTable::kMemoryCount; ++memory) {
+        const double value = memories.MemoryValue[memory];
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        std::string &text = m_texts[memory];
+        if (!m_started || bits != m_bits[memory]) {
+            m_bits[memory] = bits;
+            text.clear();
+            AppendFixed(text, value, 5, 2);
+        }
+        line += text;
         line += ';';
     }
+    m_started = true;
+}
+
+void AppendDataLine(std::string &line, const MemoryTable &memories)
+{
+    DataLineFields().Append(line, memories);
 }
 
 std::string PerformanceDataFile::Create(const std::filesystem::path &folder,
@@ -118,7 +133,7 @@ void PerformanceDataFile::WriteSample(const MemoryTable &memories)
     if (!m_open)
         return;
     m_line.clear();
-    AppendDataLine(m_line, memories);
+    m_fields.Append(m_line, memories);
     m_line += kLineEnd;
     m_file.write(m_line.data(), static_cast<std::streamsize>(m_line.size()));
     if (!m_file)

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "engine/model/language.h"
+#include "engine/model/memorytable.h"
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -10,7 +13,19 @@
 
 namespace zelvar {
 
-struct MemoryTable;
+// The 99 fields of data lines, one after another: a field is formatted again only when its
+// memory's value changed since the last line, as most memories of a plant stand still.
+class DataLineFields
+{
+public:
+    // Appends the fields of one line to the text (without a line end).
+    void Append(std::string &line, const MemoryTable &memories);
+
+private:
+    std::array<std::uint64_t, MemoryTable::kMemoryCount + 1> m_bits{};
+    std::array<std::string, MemoryTable::kMemoryCount + 1> m_texts;
+    bool m_started = false;
+};
 
 // The performance data file "<base>_<n>.txd" of a fast run. Every field ends with ";".
 //   line 1:  "01 <description of M1>;" ... "99 <description of M99>;" Ts(1, 1) ";" W ";"
@@ -45,6 +60,7 @@ private:
     bool m_open = false;
     std::string m_fileName;
     std::string m_line;
+    DataLineFields m_fields;
     std::string m_message;
     Language m_language = Language::Portuguese;
 };

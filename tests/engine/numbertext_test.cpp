@@ -288,5 +288,64 @@ TEST(RoundTo15Digits, EqualsTheRoundTripThroughTheText)
     EXPECT_EQ(RoundTo15Digits(std::nan("")), 0.0);
 }
 
+// The short way of FormatFixed must give the digits' own text for every value, above all at the
+// halves where the 18 digits and the double part ways.
+TEST(FormatFixed, EqualsTheTextWorkedOutFromTheDigits)
+{
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> exponent(-10.0, 17.0);
+    std::uniform_int_distribution<int> decimals(0, 10);
+    std::uniform_int_distribution<int> width(0, 12);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    std::uniform_int_distribution<std::int64_t> whole(0, 999999999999);
+    const auto check = [](double x, int w, int d) {
+        ASSERT_EQ(FormatFixed(x, w, d), FormatFixedFromDigits(x, w, d))
+            << FormatScientific(x) << " width " << w << " decimals " << d;
+        std::string appended = "a;";
+        AppendFixed(appended, x, w, d);
+        ASSERT_EQ(appended, "a;" + FormatFixedFromDigits(x, w, d));
+    };
+    for (int i = 0; i < 300000; ++i) {
+        const double magnitude = std::pow(10.0, exponent(random));
+        check(i % 2 ? magnitude : -magnitude, width(random), decimals(random));
+        double raw = 0;
+        const std::uint64_t pattern = bits(random);
+        std::memcpy(&raw, &pattern, sizeof raw);
+        check(raw, width(random), decimals(random));
+        // Halves of the last decimal and their neighbours, the hardest cases.
+        const int d = decimals(random);
+        const double half = (static_cast<double>(whole(random)) + 0.5) / std::pow(10.0, d);
+        for (const double x : {half,
+                               std::nextafter(half, 0.0),
+                               std::nextafter(half, 1e300),
+                               -half,
+                               half * (1.0 + 1e-16),
+                               half * (1.0 - 1e-16)})
+            check(x, 5, d);
+    }
+    // Memory values as a run writes them: percentages with few digits.
+    for (int n = -100000; n <= 100000; ++n) {
+        check(n / 1000.0, 5, 2);
+        check(n / 200.0, 5, 2);
+        check(n * 0.005 + 1e-13, 5, 2);
+    }
+    for (const double x : {4e15,
+                           3.9999999999999995e15,
+                           4.0000000000000005e13,
+                           0.0,
+                           -0.0,
+                           1e-320,
+                           -1e-320,
+                           0.005,
+                           0.015,
+                           0.025,
+                           1.005,
+                           2.675,
+                           1e36,
+                           -9.99e35})
+        for (int d = 0; d <= 12; ++d)
+            check(x, 6, d);
+}
+
 } // namespace
 } // namespace zelvar

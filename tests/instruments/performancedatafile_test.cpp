@@ -98,6 +98,42 @@ TEST(PerformanceDataFile, CreatesTheFirstFreeNumberAndWritesCrLfLines)
     EXPECT_EQ(folder.Read("Dados_1.txd"), "older");
 }
 
+// A field written again follows its memory's value, down to the sign of what rounds to zero.
+TEST(PerformanceDataFile, EachLineHoldsTheValuesOfItsOwnSample)
+{
+    struct Sample
+    {
+        double value;
+        const char *field;
+    };
+    const std::vector<Sample> samples = {{0.0, " 0.00"},
+                                         {-0.0, " 0.00"},
+                                         {12.5, "12.50"},
+                                         {12.5, "12.50"},
+                                         {1e-300, " 0.00"},
+                                         {-1e-300, "-0.00"},
+                                         {99.999, "100.00"},
+                                         {0.0, " 0.00"}};
+    TempFolder folder;
+    MemoryTable memories;
+    memories.SetValue(7, 33.333);
+    PerformanceDataFile file;
+    ASSERT_EQ(file.Create(folder.Path(), "Dados", memories, 1.0, 1800, Language::Portuguese), "");
+    for (const Sample &sample : samples) {
+        memories.MemoryValue[5] = sample.value;
+        file.WriteSample(memories);
+    }
+    EXPECT_EQ(file.Close(), "");
+    const std::vector<std::string> lines = folder.Lines("Dados_1.txd");
+    ASSERT_EQ(lines.size(), samples.size() + 1);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const std::string &line = lines[i + 1];
+        EXPECT_EQ(line.substr(24, line.find(';', 24) - 24), samples[i].field) << "line " << i + 2;
+        EXPECT_EQ(line.substr(0, 24), " 0.00; 0.00; 0.00; 0.00;") << "line " << i + 2;
+        EXPECT_EQ(ReadDataField(line, 7), 33.33) << "line " << i + 2;
+    }
+}
+
 TEST(PerformanceDataFile, FailedCreateLeavesNoFileOpen)
 {
     TempFolder folder;
