@@ -279,12 +279,17 @@ void closeToolWindows(zelvar::TForm1 &form)
     settle(200);
 }
 
-// The shown top-level window holding a widget of that name (or named so itself).
+// The shown top-level window of that name, else the one holding a widget of that name (the main
+// window holds hidden windows of its own, so its own name comes first).
 QWidget *shownWindowWith(const QString &name)
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()
-            && (window->objectName() == name || window->findChild<QWidget *>(name) != nullptr))
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && window->objectName() == name)
+            return window;
+    }
+    for (QWidget *window : windows) {
+        if (window->isVisible() && window->findChild<QWidget *>(name) != nullptr)
             return window;
     }
     return nullptr;
