@@ -114,17 +114,17 @@ void PlantBuilder::Title(std::string_view title)
     SetTitle(m_plant, Checked(std::string(title)));
 }
 
-void PlantBuilder::Memory(int k, const MemorySpec &spec)
+void PlantBuilder::Memory(int k, const MemorySetup &setup)
 {
     if (k < 15 || k > 96)
         throw std::runtime_error("M" + std::to_string(k) + ": only M15-M96 carry a unit");
     MemoryTable &m = m_plant.memories;
     const auto i = static_cast<std::size_t>(k);
-    m.MemoryUnit[i] = spec.unit;
-    m.MemoryUEMin[i] = spec.low;
-    m.MemoryUEMax[i] = spec.high;
-    m.MemoryLIE[i] = spec.alarmLow.empty() ? spec.low : spec.alarmLow;
-    m.MemoryLSE[i] = spec.alarmHigh.empty() ? spec.high : spec.alarmHigh;
+    m.MemoryUnit[i] = setup.unit;
+    m.MemoryUEMin[i] = setup.low;
+    m.MemoryUEMax[i] = setup.high;
+    m.MemoryLIE[i] = setup.alarmLow.empty() ? setup.low : setup.alarmLow;
+    m.MemoryLSE[i] = setup.alarmHigh.empty() ? setup.high : setup.alarmHigh;
 }
 
 void PlantBuilder::Place(ObjectPool pool, int slot, int left, int top)
@@ -136,137 +136,137 @@ void PlantBuilder::Place(ObjectPool pool, int slot, int left, int top)
         MoveObject(m_plant, ObjectIdOf(pool, slot), left, top);
 }
 
-void PlantBuilder::Process(int slot, const ProcessSpec &spec)
+void PlantBuilder::Process(int slot, const ProcessSetup &setup)
 {
-    Place(ObjectPool::Processes, slot, spec.left, spec.top);
+    Place(ObjectPool::Processes, slot, setup.left, setup.top);
     ProcessModel &p = m_plant.processes[slot];
-    p.TagText = Checked(spec.tag);
-    p.SetDescricaoText(Checked(spec.description));
-    p.EntradaSelect = ListPosition(spec.input);
-    p.GanhoText = spec.gain;
-    p.TempoMorto = spec.deadTime;
-    p.ComboBox2 = spec.transfer;
-    p.LText.SetText(spec.tau1);
-    p.Ctext.SetText(spec.tau2);
-    p.NCText = spec.cycles;
-    p.PeriodoText = spec.period;
-    p.LEAD.SetText(spec.lead);
-    p.LAG.SetText(spec.lag);
-    p.SetValorInicialText(spec.initialValue);
-    p.ComboBox1 = spec.valveCurve;
-    p.Histerese = spec.backlash;
-    p.valveStext = spec.stiction;
-    p.tal = spec.actuatorLag;
-    p.ratetext.SetText(spec.rate);
-    p.CheckBox1 = spec.saturatorOff;
+    p.TagText = Checked(setup.tag);
+    p.SetDescricaoText(Checked(setup.description));
+    p.EntradaSelect = ListPosition(setup.input);
+    p.GanhoText = setup.gain;
+    p.TempoMorto = setup.deadTime;
+    p.ComboBox2 = setup.transfer;
+    p.LText.SetText(setup.tau1);
+    p.Ctext.SetText(setup.tau2);
+    p.NCText = setup.cycles;
+    p.PeriodoText = setup.period;
+    p.LEAD.SetText(setup.lead);
+    p.LAG.SetText(setup.lag);
+    p.SetValorInicialText(setup.initialValue);
+    p.ComboBox1 = setup.valveCurve;
+    p.Histerese = setup.backlash;
+    p.valveStext = setup.stiction;
+    p.tal = setup.actuatorLag;
+    p.ratetext.SetText(setup.rate);
+    p.CheckBox1 = setup.saturatorOff;
 }
 
-void PlantBuilder::Controller(int slot, const ControllerSpec &spec)
+void PlantBuilder::Controller(int slot, const ControllerSetup &setup)
 {
-    Place(ObjectPool::Controllers, slot, spec.left, spec.top);
+    Place(ObjectPool::Controllers, slot, setup.left, setup.top);
     zelvar::Controller &c = m_plant.controllers[slot];
-    c.EditSettings([&spec](ControllerSettings &s) {
-        s.TagText = Checked(spec.tag);
-        s.Descricao = Checked(spec.description);
-        s.VariavelSelect = ListPosition(spec.pv);
-        s.KpText = spec.kc;
-        s.KiText = spec.ti;
-        s.KdText = spec.td;
-        s.tfText = spec.filter;
-        s.aText = spec.a;
-        s.BiasText = spec.bias;
-        s.COminText = spec.coMin;
-        s.COmaxText = spec.coMax;
-        s.Acaogroup = spec.reverse ? 0 : 1;
-        s.EstruturaGroup = spec.parallel ? 0 : 1;
+    c.EditSettings([&setup](ControllerSettings &s) {
+        s.TagText = Checked(setup.tag);
+        s.Descricao = Checked(setup.description);
+        s.VariavelSelect = ListPosition(setup.pv);
+        s.KpText = setup.kc;
+        s.KiText = setup.ti;
+        s.KdText = setup.td;
+        s.tfText = setup.filter;
+        s.aText = setup.a;
+        s.BiasText = setup.bias;
+        s.COminText = setup.coMin;
+        s.COmaxText = setup.coMax;
+        s.Acaogroup = setup.reverse ? 0 : 1;
+        s.EstruturaGroup = setup.parallel ? 0 : 1;
         s.DerivadaGroup = 1;
         s.PCHK = true;
-        s.ICHK = spec.integral;
-        s.DCHK = spec.derivative;
-        s.FFwSelect = !spec.feedForward.empty();
+        s.ICHK = setup.integral;
+        s.DCHK = setup.derivative;
+        s.FFwSelect = !setup.feedForward.empty();
         if (s.FFwSelect)
-            s.FFwEquation = spec.feedForward;
-        s.BackMVCheck = spec.backCalculation > 0;
-        s.BackMV = ListPosition(spec.backCalculation);
+            s.FFwEquation = setup.feedForward;
+        s.BackMVCheck = setup.backCalculation > 0;
+        s.BackMV = ListPosition(setup.backCalculation);
     });
-    if (spec.remoteSetpoint > 0) {
+    if (setup.remoteSetpoint > 0) {
         c.SetCheckSPR(true);
-        c.EditSettings([&spec](ControllerSettings &s) { s.SPRSelect = spec.remoteSetpoint - 1; });
+        c.EditSettings([&setup](ControllerSettings &s) { s.SPRSelect = setup.remoteSetpoint - 1; });
     }
-    c.automatic = spec.automatic;
-    c.local = !spec.remote;
-    c.Setpoint = spec.setpoint;
-    c.co = spec.output;
+    c.automatic = setup.automatic;
+    c.local = !setup.remote;
+    c.Setpoint = setup.setpoint;
+    c.co = setup.output;
 }
 
-void PlantBuilder::Block(int slot, const BlockSpec &spec)
+void PlantBuilder::Block(int slot, const BlockSetup &setup)
 {
-    Place(ObjectPool::Blocks, slot, spec.left, spec.top);
+    Place(ObjectPool::Blocks, slot, setup.left, setup.top);
     CalculationBlock &b = m_plant.blocks[slot];
-    b.TagText = Checked(spec.tag);
-    b.SetDescricaoText(Checked(spec.description));
-    b.FuncaoTr = spec.expression;
-    b.LimSupCheck = !spec.high.empty();
+    b.TagText = Checked(setup.tag);
+    b.SetDescricaoText(Checked(setup.description));
+    b.FuncaoTr = setup.expression;
+    b.LimSupCheck = !setup.high.empty();
     if (b.LimSupCheck)
-        b.LimSupText = spec.high;
-    b.LimInfCheck = !spec.low.empty();
+        b.LimSupText = setup.high;
+    b.LimInfCheck = !setup.low.empty();
     if (b.LimInfCheck)
-        b.LimInfText = spec.low;
+        b.LimInfText = setup.low;
 }
 
-void PlantBuilder::Recorder(int slot, const RecorderSpec &spec)
+void PlantBuilder::Recorder(int slot, const RecorderSetup &setup)
 {
-    Place(ObjectPool::Recorders, slot, spec.left, spec.top);
+    Place(ObjectPool::Recorders, slot, setup.left, setup.top);
     zelvar::Recorder &r = m_plant.recorders[slot];
-    r.EditSettings(m_plant.memories, [&spec](RecorderSettings &s) {
-        s.TagText = Checked(spec.tag);
-        s.DescricaoText = Checked(spec.description);
-        s.Variavel1Select = ListPosition(spec.pen1);
-        s.Variavel2Select = spec.pen2 > 0 ? spec.pen2 - 1 : kNoneListPosition;
-        s.Variavel3Select = spec.pen3 > 0 ? spec.pen3 - 1 : kNoneListPosition;
-        s.Edit1 = Checked(spec.name1);
-        s.Edit2 = Checked(spec.name2);
-        s.Edit3 = Checked(spec.name3);
+    r.EditSettings(m_plant.memories, [&setup](RecorderSettings &s) {
+        s.TagText = Checked(setup.tag);
+        s.DescricaoText = Checked(setup.description);
+        s.Variavel1Select = ListPosition(setup.pen1);
+        s.Variavel2Select = setup.pen2 > 0 ? setup.pen2 - 1 : kNoneListPosition;
+        s.Variavel3Select = setup.pen3 > 0 ? setup.pen3 - 1 : kNoneListPosition;
+        s.Edit1 = Checked(setup.name1);
+        s.Edit2 = Checked(setup.name2);
+        s.Edit3 = Checked(setup.name3);
     });
-    r.trend.SetTimeBase(spec.timeBase);
+    r.trend.SetTimeBase(setup.timeBase);
 }
 
-void PlantBuilder::Text(int slot, const TextSpec &spec)
+void PlantBuilder::Text(int slot, const TextSetup &setup)
 {
-    Place(ObjectPool::AnimatedTexts, slot, spec.left, spec.top);
+    Place(ObjectPool::AnimatedTexts, slot, setup.left, setup.top);
     AnimatedText &t = m_plant.animatedTexts[slot];
-    t.Tipo = spec.kind == TextKind::Scalar   ? kEscalar
-             : spec.kind == TextKind::Binary ? kBinario
-                                             : kEquacao;
-    t.DescricaoText = Checked(spec.description);
-    t.SetDecimals(spec.decimals);
-    if (spec.kind == TextKind::Equation) {
-        t.FuncaoTr = spec.expression;
-        t.Unidade = spec.unit;
-        t.SetRangeHighText(spec.high);
-        t.SetRangeLowText(spec.low);
+    t.Tipo = setup.kind == TextKind::Scalar   ? kEscalar
+             : setup.kind == TextKind::Binary ? kBinario
+                                              : kEquacao;
+    t.DescricaoText = Checked(setup.description);
+    t.SetDecimals(setup.decimals);
+    if (setup.kind == TextKind::Equation) {
+        t.FuncaoTr = setup.expression;
+        t.Unidade = setup.unit;
+        t.SetRangeHighText(setup.high);
+        t.SetRangeLowText(setup.low);
     } else {
-        if (spec.kind == TextKind::Binary)
-            t.FuncaoTr = spec.expression;
-        t.ComboBox1 = ListPosition(spec.memory);
+        if (setup.kind == TextKind::Binary)
+            t.FuncaoTr = setup.expression;
+        t.ComboBox1 = ListPosition(setup.memory);
     }
 }
 
-void PlantBuilder::Slider(int k, const SliderSpec &spec)
+void PlantBuilder::Slider(int k, const SliderSetup &setup)
 {
     SetSliderShown(m_plant, k, true);
-    SetSliderName(m_plant, k, Checked(spec.name));
-    PlaceSlider(m_plant, k, spec.top, spec.left);
-    MoveSlider(m_plant, k, static_cast<int>(std::nearbyint(spec.percent * 100.0)));
+    SetSliderName(m_plant, k, Checked(setup.name));
+    PlaceSlider(m_plant, k, setup.top, setup.left);
+    MoveSlider(m_plant, k, static_cast<int>(std::nearbyint(setup.percent * 100.0)));
 }
 
-void PlantBuilder::PushButton(int k, const PushButtonSpec &spec)
+void PlantBuilder::PushButton(int k, const PushButtonSetup &setup)
 {
     SetPushButtonChecked(m_plant, k, true);
     zelvar::PushButton &button = m_plant.pushButtons[static_cast<std::size_t>(k)];
-    button.name = Checked(spec.name, 15);
-    button.textOff = Checked(spec.textOff, 16);
-    button.textOn = Checked(spec.textOn, 16);
+    button.name = Checked(setup.name, 15);
+    button.textOff = Checked(setup.textOff, 16);
+    button.textOn = Checked(setup.textOn, 16);
 }
 
 void PlantBuilder::CommandPanel(int left, int top)
@@ -274,41 +274,41 @@ void PlantBuilder::CommandPanel(int left, int top)
     MoveObject(m_plant, 102, left, top);
 }
 
-void PlantBuilder::Shape(int k, const ShapeSpec &spec)
+void PlantBuilder::Shape(int k, const ShapeSetup &setup)
 {
     SetShapeShown(m_plant, k, true);
     AnimatedShape &shape = m_plant.shapes[static_cast<std::size_t>(k)];
-    shape.kind = spec.circle ? 0 : 1;
-    shape.memoryIndex = spec.memory - 1;
-    shape.width = spec.width;
-    shape.colour1 = spec.colour1;
-    shape.colour2 = spec.colour2;
-    SetShapeSize(m_plant, k, spec.size);
-    MoveObject(m_plant, 94 + k, spec.left, spec.top);
+    shape.kind = setup.circle ? 0 : 1;
+    shape.memoryIndex = setup.memory - 1;
+    shape.width = setup.width;
+    shape.colour1 = setup.colour1;
+    shape.colour2 = setup.colour2;
+    SetShapeSize(m_plant, k, setup.size);
+    MoveObject(m_plant, 94 + k, setup.left, setup.top);
 }
 
-void PlantBuilder::Switch(int k, const SwitchSpec &spec)
+void PlantBuilder::Switch(int k, const SwitchSetup &setup)
 {
     SetSwitchShown(m_plant, k, true);
-    SetSwitchOrientation(m_plant, k, spec.orientation);
-    m_plant.memories.SetValue(10 + k, spec.on ? 1.0 : 0.0);
+    SetSwitchOrientation(m_plant, k, setup.orientation);
+    m_plant.memories.SetValue(10 + k, setup.on ? 1.0 : 0.0);
     ShowSwitchPictureForValue(m_plant, k);
-    MoveObject(m_plant, 99 + k, spec.left, spec.top);
+    MoveObject(m_plant, 99 + k, setup.left, setup.top);
 }
 
-void PlantBuilder::GeneratorRow(int n, const GeneratorRowSpec &spec)
+void PlantBuilder::GeneratorRow(int n, const GeneratorRowSetup &setup)
 {
     SignalGenerator &generator = m_plant.signalGenerator;
     m_generatorRows.push_back(n);
-    generator.ChangeKind(n, spec.kind, m_plant.memories);
-    if (!spec.description.empty())
-        generator.SetText(n, SignalText::Desc, Checked(spec.description));
-    if (!spec.min.empty())
-        generator.SetText(n, SignalText::Min, spec.min);
-    if (!spec.max.empty())
-        generator.SetText(n, SignalText::Max, spec.max);
-    if (!spec.value.empty())
-        generator.SetText(n, SignalText::Valor, spec.value);
+    generator.ChangeKind(n, setup.kind, m_plant.memories);
+    if (!setup.description.empty())
+        generator.SetText(n, SignalText::Desc, Checked(setup.description));
+    if (!setup.min.empty())
+        generator.SetText(n, SignalText::Min, setup.min);
+    if (!setup.max.empty())
+        generator.SetText(n, SignalText::Max, setup.max);
+    if (!setup.value.empty())
+        generator.SetText(n, SignalText::Valor, setup.value);
 }
 
 void PlantBuilder::Finish()

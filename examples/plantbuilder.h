@@ -8,7 +8,7 @@
 namespace zelvar::examples {
 
 // What the variable list holds for a memory M15-M96: unit, range and alarm limits as typed.
-struct MemorySpec
+struct MemorySetup
 {
     std::string unit = "%";
     std::string low = "0";
@@ -19,7 +19,7 @@ struct MemorySpec
 };
 
 // A process as its window's edits hold it. Numbers are texts as a user types them.
-struct ProcessSpec
+struct ProcessSetup
 {
     std::string tag{};
     std::string description{}; // "Português|English"
@@ -46,7 +46,7 @@ struct ProcessSpec
 
 // A controller's configuration panel. The defaults are those of the examples: ISA, derivative
 // on the PV, direct process, automatic, local setpoint.
-struct ControllerSpec
+struct ControllerSetup
 {
     std::string tag{};
     std::string description{}; // "Português|English"
@@ -74,7 +74,7 @@ struct ControllerSpec
     int top = 0;
 };
 
-struct BlockSpec
+struct BlockSetup
 {
     std::string tag{};
     std::string description{};
@@ -85,7 +85,7 @@ struct BlockSpec
     int top = 0;
 };
 
-struct RecorderSpec
+struct RecorderSetup
 {
     std::string tag{};
     std::string description{};
@@ -102,7 +102,7 @@ struct RecorderSpec
 
 enum class TextKind { Scalar, Binary, Equation };
 
-struct TextSpec
+struct TextSetup
 {
     TextKind kind = TextKind::Scalar;
     std::string description{}; // "Português|English"
@@ -116,7 +116,7 @@ struct TextSpec
     int top = 0; // the value label's top; the description sits 13 px above
 };
 
-struct SliderSpec
+struct SliderSetup
 {
     std::string name{}; // "Português|English"; the slider drives M(14 + k)
     double percent = 50.0;
@@ -124,14 +124,14 @@ struct SliderSpec
     int top = 0;
 };
 
-struct PushButtonSpec
+struct PushButtonSetup
 {
     std::string name{}; // the button drives M(96 + k)
     std::string textOff{};
     std::string textOn{};
 };
 
-struct ShapeSpec
+struct ShapeSetup
 {
     bool circle = true;
     int memory = 0;
@@ -143,7 +143,7 @@ struct ShapeSpec
     int top = 0;
 };
 
-struct SwitchSpec
+struct SwitchSetup
 {
     int orientation = 0; // 0 left, 1 up, 2 right, 3 down
     bool on = false;
@@ -151,7 +151,7 @@ struct SwitchSpec
     int top = 0;
 };
 
-struct GeneratorRowSpec
+struct GeneratorRowSetup
 {
     int kind = kConstant; // SignalKind
     std::string description{};
@@ -172,18 +172,18 @@ public:
     Plant &plant() { return m_plant; }
 
     void Title(std::string_view title);
-    void Memory(int k, const MemorySpec &spec);
-    void Process(int slot, const ProcessSpec &spec);
-    void Controller(int slot, const ControllerSpec &spec);
-    void Block(int slot, const BlockSpec &spec);
-    void Recorder(int slot, const RecorderSpec &spec);
-    void Text(int slot, const TextSpec &spec);
-    void Slider(int k, const SliderSpec &spec);
-    void PushButton(int k, const PushButtonSpec &spec);
+    void Memory(int k, const MemorySetup &setup);
+    void Process(int slot, const ProcessSetup &setup);
+    void Controller(int slot, const ControllerSetup &setup);
+    void Block(int slot, const BlockSetup &setup);
+    void Recorder(int slot, const RecorderSetup &setup);
+    void Text(int slot, const TextSetup &setup);
+    void Slider(int k, const SliderSetup &setup);
+    void PushButton(int k, const PushButtonSetup &setup);
     void CommandPanel(int left, int top);
-    void Shape(int k, const ShapeSpec &spec);
-    void Switch(int k, const SwitchSpec &spec);
-    void GeneratorRow(int n, const GeneratorRowSpec &spec);
+    void Shape(int k, const ShapeSetup &setup);
+    void Switch(int k, const SwitchSetup &setup);
+    void GeneratorRow(int n, const GeneratorRowSetup &setup);
 
     void Finish();
 

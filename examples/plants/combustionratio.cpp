@@ -22,8 +22,8 @@ namespace {
 // What sets one plant of the series apart: its setpoint blocks and the symbols drawn in them.
 struct SetpointBlocks
 {
-    BlockSpec gas;
-    BlockSpec air;
+    BlockSetup gas;
+    BlockSetup air;
     QString gasSymbol;
     QString airSymbol;
     bool crossLimited = false;
@@ -53,13 +53,13 @@ void BuildCore(PlantBuilder &b, const SetpointBlocks &setpoints)
              .low = "0",
              .left = 300,
              .top = 560});
-    BlockSpec gas = setpoints.gas;
+    BlockSetup gas = setpoints.gas;
     gas.tag = "FY-101";
     gas.description = "SP de gás|Gas SP";
     gas.left = 390;
     gas.top = 560;
     b.Block(2, gas);
-    BlockSpec air = setpoints.air;
+    BlockSetup air = setpoints.air;
     air.tag = "FY-102";
     air.description = "SP de ar|Air SP";
     air.left = 480;
