@@ -1,5 +1,7 @@
 #include "examples/harness.h"
 
+#include "instruments/model/loopindices.h"
+
 #include "documents/model/plantoperations.h"
 #include "engine/model/steporder.h"
 
@@ -108,17 +110,13 @@ LoopCharts FastRun(Plant &plant, int testSignal, int amplitude)
 FastRunFigures FiguresOf(const LoopSeries &series)
 {
     FastRunFigures figures;
-    const std::size_t n = std::min(series.PV.size(), series.SP.size());
-    if (n == 0)
+    const std::optional<LoopIndexValues> indices
+        = CalcLoopIndexValues(series.PV, series.SP, series.CO);
+    if (!indices)
         return figures;
-    for (std::size_t i = 0; i < n; ++i) {
-        const double e = series.SP[i] - series.PV[i];
-        figures.iem += e;
-        figures.iema += std::abs(e);
-    }
-    figures.iem /= static_cast<double>(n);
-    figures.iema /= static_cast<double>(n);
-    figures.endError = series.SP[n - 1] - series.PV[n - 1];
+    figures.iem = indices->iem;
+    figures.iema = indices->iema;
+    figures.endError = series.SP.back() - series.PV.back();
     return figures;
 }
 

@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "instruments/model/fastsimulation.h"
+#include "instruments/model/loopindices.h"
 
 namespace zelvar::examples {
 
@@ -23,13 +25,12 @@ inline double StandardDeviation(const std::vector<double> &values)
     return std::sqrt(sum / static_cast<double>(values.size() - 1));
 }
 
-// The fast run's CO travel index: the summed CO moves of its one-per-second samples / 100.
+// The fast run's CO travel index, as its box shows it before rounding.
 inline double CoTravel(const LoopSeries &series)
 {
-    double travel = 0.0;
-    for (std::size_t i = 1; i < series.CO.size(); ++i)
-        travel += std::abs(series.CO[i] - series.CO[i - 1]);
-    return travel / 100.0;
+    const std::optional<LoopIndexValues> indices
+        = CalcLoopIndexValues(series.PV, series.SP, series.CO);
+    return indices ? indices->coTravel : 0.0;
 }
 
 } // namespace zelvar::examples

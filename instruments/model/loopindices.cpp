@@ -7,12 +7,13 @@
 
 namespace zelvar {
 
-LoopIndexRow
-CalcLoopIndices(std::span<const double> pv, std::span<const double> sp, std::span<const double> co)
+std::optional<LoopIndexValues> CalcLoopIndexValues(std::span<const double> pv,
+                                                   std::span<const double> sp,
+                                                   std::span<const double> co)
 {
     const std::size_t n = pv.size();
     if (n < 2 || sp.size() != n || co.size() != n)
-        return {};
+        return std::nullopt;
 
     double sumPv = 0.0;
     double sumCo = 0.0;
@@ -45,14 +46,32 @@ CalcLoopIndices(std::span<const double> pv, std::span<const double> sp, std::spa
         largestPv = std::max(largestPv, pv[i]);
     }
 
+    LoopIndexValues values;
+    values.variability = 3.0 * std::sqrt(squaresPv / (count - 1.0));
+    values.iem = error / count;
+    values.iema = absoluteError / count;
+    values.coTravel = travel / 100.0;
+    values.coDeviation = 3.0 * std::sqrt(squaresCo / (count - 1.0));
+    values.coSaturation = static_cast<double>(100 * saturated) / count;
+    values.pvMin = smallestPv;
+    values.pvMax = largestPv;
+    return values;
+}
+
+LoopIndexRow
+CalcLoopIndices(std::span<const double> pv, std::span<const double> sp, std::span<const double> co)
+{
+    const std::optional<LoopIndexValues> values = CalcLoopIndexValues(pv, sp, co);
+    if (!values)
+        return {};
     LoopIndexRow row;
-    row[0] = FormatFixed(3.0 * std::sqrt(squaresPv / (count - 1.0)), 5, 2);
-    row[1] = FormatFixed(error / count, 5, 2);
-    row[2] = FormatFixed(absoluteError / count, 5, 2);
-    row[3] = FormatFixed(travel / 100.0, 5, 2) + " %";
-    row[4] = FormatFixed(3.0 * std::sqrt(squaresCo / (count - 1.0)), 5, 2) + " %";
-    row[5] = FormatFixed(static_cast<double>(100 * saturated) / count, 5, 2) + " %";
-    row[6] = FormatFixed(smallestPv, 5, 1) + "/" + FormatFixed(largestPv, 5, 1);
+    row[0] = FormatFixed(values->variability, 5, 2);
+    row[1] = FormatFixed(values->iem, 5, 2);
+    row[2] = FormatFixed(values->iema, 5, 2);
+    row[3] = FormatFixed(values->coTravel, 5, 2) + " %";
+    row[4] = FormatFixed(values->coDeviation, 5, 2) + " %";
+    row[5] = FormatFixed(values->coSaturation, 5, 2) + " %";
+    row[6] = FormatFixed(values->pvMin, 5, 1) + "/" + FormatFixed(values->pvMax, 5, 1);
     return row;
 }
 
