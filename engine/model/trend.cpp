@@ -71,7 +71,7 @@ void Trend::UpdateArchiveIndicator()
         m_archiveIndicator = "Saving 0.1s sampling";
         break;
     case 1:
-        m_archiveIndicator = "Saving 0.334s sampling";
+        m_archiveIndicator = "Saving 0.3s sampling";
         break;
     default:
         m_archiveIndicator = "Saving 2s sampling";
@@ -335,21 +335,21 @@ std::string Trend::StartArchive(const std::filesystem::path &folder,
     if (!m_archive.is_open())
         return couldNotCreate + Utf8FromPath(path);
 
+    // The time column and its header follow the samples as they are taken, one every 1, 3 or
+    // 20 ticks of 100 ms.
     std::string header;
     switch (m_timeBase) {
     case 0:
         header = "Tempo (0.100 seg);";
-        m_archiveTimeStep = 0.1;
         break;
     case 1:
-        header = "Tempo (0.334 seg);";
-        m_archiveTimeStep = 0.334;
+        header = "Tempo (0.300 seg);";
         break;
     default:
         header = "Tempo (2 seg);";
-        m_archiveTimeStep = 2.0;
         break;
     }
+    m_archiveTimeStep = SecondsPerPixel(m_timeBase);
     header += columns;
     header += kLineEnd;
     m_archive.write(header.data(), static_cast<std::streamsize>(header.size()));

@@ -46,9 +46,9 @@ struct TrendMarker
 // 100 ms tick a pixel is 0.1 s, 0.3 s or 2 s and a grid division of 30 samples 3 s, 9 s or 1 min.
 //
 // Archive: one ";"-separated line per sample, "time;a;b;c", each number FormatFixed(x, 3, 2)
-// with the first "." turned into "," on request. The time column grows by 0.1, 0.334 or 2 s by
-// the time base and runs on across successive archives. A file that cannot be created or
-// written stops the archive with one message; nothing is thrown.
+// with the first "." turned into "," on request. The time column grows by 0.1, 0.3 or 2 s by
+// the time base, as the samples are taken, and runs on across successive archives. A file that
+// cannot be created or written stops the archive with one message; nothing is thrown.
 class Trend
 {
 public:

@@ -166,7 +166,7 @@ void TRegistrForm::build()
     m_checkBox1->setToolTip(QStringLiteral("Salvar novos dados em arquivo TXT"));
     m_label21 = scaleLabel(this, "Label21", "Arquivando: TA=0.1 seg", kPen1Colour);
     m_label21->setMinimumWidth(
-        m_label21->fontMetrics().horizontalAdvance(QStringLiteral("Saving 0.334s sampling")) + 4);
+        m_label21->fontMetrics().horizontalAdvance(QStringLiteral("Saving 0.3s sampling")) + 4);
     // The blinking indicator keeps its place in the row.
     QSizePolicy keepPlace = m_label21->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -99,7 +100,7 @@ TEST(Trend, ATimeBaseChangeTakesEffectAtOnce)
         ASSERT_FALSE(trend.DueForSample());
     // The counter (6 on the next call) is already past the threshold of "9 segundos".
     trend.SetTimeBase(1);
-    EXPECT_EQ(trend.ArchiveIndicatorText(), "Saving 0.334s sampling");
+    EXPECT_EQ(trend.ArchiveIndicatorText(), "Saving 0.3s sampling");
     EXPECT_TRUE(trend.DueForSample());
     EXPECT_EQ(trend.DecimationCounter(), 0);
 }
@@ -303,7 +304,7 @@ TEST_F(TrendArchive, DecimalCommaReplacesTheFirstPointOfEachNumber)
               "Tempo (0.100 seg);PV;SP;MV\r\n0,00;25,00;1234,50;100,00\r\n");
 }
 
-TEST_F(TrendArchive, NineSecondBaseGrowsTheTimeBy0334AndTheTimeRunsOnAcrossArchives)
+TEST_F(TrendArchive, TheTimeColumnRunsOnAcrossArchives)
 {
     trend.SetTimeBase(1);
     ASSERT_EQ(trend.StartArchive(folder, "T", "PV;SP;MV", Language::English), "");
@@ -314,9 +315,43 @@ TEST_F(TrendArchive, NineSecondBaseGrowsTheTimeBy0334AndTheTimeRunsOnAcrossArchi
     trend.ArchiveSample(1, 2, 3);
     trend.StopArchive();
     EXPECT_EQ(ReadFile(folder / "T_1.txt"),
-              "Tempo (0.334 seg);PV;SP;MV\r\n0.00;1.00;2.00;3.00\r\n0.33;1.00;2.00;3.00\r\n");
+              "Tempo (0.300 seg);PV;SP;MV\r\n0.00;1.00;2.00;3.00\r\n0.30;1.00;2.00;3.00\r\n");
     EXPECT_EQ(ReadFile(folder / "T_2.txt"),
-              "Tempo (0.334 seg);PV;SP;MV\r\n0.67;1.00;2.00;3.00\r\n");
+              "Tempo (0.300 seg);PV;SP;MV\r\n0.60;1.00;2.00;3.00\r\n");
+}
+
+TEST_F(TrendArchive, TimesAndHeaderTellTheRealSamplingInterval)
+{
+    // Regression: "9 segundos" sampled every 0.3 s but stamped and announced 0.334 s.
+    constexpr double kTick = 0.1;
+    for (int timeBase = 0; timeBase <= 2; ++timeBase) {
+        SCOPED_TRACE(timeBase);
+        Trend archive;
+        archive.SetTimeBase(timeBase);
+        const std::string tag = "B" + FormatFixed(timeBase, 0, 0);
+        ASSERT_EQ(archive.StartArchive(folder, tag, "A;B;C", Language::English), "");
+        std::vector<int> sampledTicks;
+        for (int tick = 1; tick <= 200; ++tick) {
+            if (!archive.DueForSample())
+                continue;
+            sampledTicks.push_back(tick);
+            archive.ArchiveSample(1, 2, 3);
+        }
+        archive.StopArchive();
+        std::istringstream file(ReadFile(folder / (tag + "_1.txt")));
+        std::string header;
+        std::getline(file, header);
+        ASSERT_EQ(header.rfind("Tempo (", 0), 0u) << header;
+        const double stated = ParseNumber(header.substr(7, header.find(' ', 7) - 7)).value;
+        ASSERT_GE(sampledTicks.size(), 10u);
+        EXPECT_NEAR(stated, (sampledTicks[1] - sampledTicks[0]) * kTick, 1e-9) << header;
+        std::string line;
+        for (const int tick : sampledTicks) {
+            ASSERT_TRUE(std::getline(file, line));
+            const double stamped = ParseNumber(line.substr(0, line.find(';'))).value;
+            EXPECT_NEAR(stamped, (tick - sampledTicks[0]) * kTick, 0.005) << line;
+        }
+    }
 }
 
 TEST_F(TrendArchive, AFolderThatCannotTakeTheFileLeavesArchivingOff)

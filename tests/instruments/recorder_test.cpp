@@ -151,10 +151,10 @@ TEST_F(RecorderTest, NineSecondBaseArchivesEveryThirdTickInPen1sEngineeringUnits
     EXPECT_NE(message.find("REC_1.txt"), std::string::npos);
     EXPECT_EQ(recorder.trend.RingPosition(), 3);
     const std::vector<std::string> expected = {
-        "Tempo (0.334 seg);PV;SP;MV",
+        "Tempo (0.300 seg);PV;SP;MV",
         "0.00;6.00;12.00;9.00",
-        "0.33;12.00;24.00;18.00",
-        "0.67;18.00;36.00;27.00",
+        "0.30;12.00;24.00;18.00",
+        "0.60;18.00;36.00;27.00",
     };
     EXPECT_EQ(folder.Lines("REC_1.txt"), expected);
 }
