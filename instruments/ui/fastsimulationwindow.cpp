@@ -627,8 +627,9 @@ void TAboutBox::chartZoomed(int loop, bool upper)
     const PerformanceChart *source = chart(loop, upper);
     PerformanceChart *twin = chart(loop, !upper);
     if (m_replicarZoom->isChecked()) {
-        twin->SetBottomRange(source->BottomAxis()->min(), source->BottomAxis()->max());
-        twin->SetLeftRange(source->LeftAxis()->min(), source->LeftAxis()->max());
+        // The zoom itself, not where the source's glide has got to.
+        twin->SetBottomRange(source->BottomRange().minimum, source->BottomRange().maximum);
+        twin->SetLeftRange(source->LeftRange().minimum, source->LeftRange().maximum);
     }
     m_speedButton1->setEnabled(true);
     chart(loop, true)->SetAllowZoom(false);

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPen>
 #include <QValueAxis>
+#include <QVariantAnimation>
 
 #include <algorithm>
 #include <cmath>
@@ -32,9 +33,16 @@ double TickInterval(double span)
 // The finest tick step of an axis whose labels show three decimals at most.
 constexpr double kThreeDecimalsTick = 0.001;
 
-// finestTick: the smallest tick step the labels can tell apart (0: any).
-void SetAxisRange(QValueAxis *axis, double minimum, double maximum, double finestTick = 0.0)
+AxisRange Shown(const QValueAxis *axis)
 {
+    return {axis->min(), axis->max()};
+}
+
+// finestTick: the smallest tick step the labels can tell apart (0: any).
+void SetAxisRange(QValueAxis *axis, AxisRange range, double finestTick = 0.0)
+{
+    const double minimum = range.minimum;
+    const double maximum = range.maximum;
     // Ticks on round values while the range stays exactly as given. The wider of the two
     // steps goes first, so no state in between asks the axis for thousands of ticks.
     const double interval = std::max(TickInterval(maximum - minimum), finestTick);
@@ -119,14 +127,14 @@ void PerformanceChart::SetAutomatic(bool bottom, bool left)
 void PerformanceChart::SetBottomRange(double minimum, double maximum)
 {
     m_bottomAutomatic = false;
-    SetAxisRange(m_bottomAxis, minimum, maximum, m_bottomFinestTick);
+    m_bottomRange = {minimum, maximum};
     rescale();
 }
 
 void PerformanceChart::SetLeftRange(double minimum, double maximum)
 {
     m_leftAutomatic = false;
-    SetAxisRange(m_leftAxis, minimum, maximum);
+    showRanges(m_bottomRange, {minimum, maximum});
 }
 
 void PerformanceChart::SetAllowZoom(bool allow)
@@ -143,7 +151,30 @@ void PerformanceChart::UndoZoom()
 
 void PerformanceChart::SetZoomAnimated(bool animated)
 {
-    chart()->setAnimationOptions(animated ? QChart::GridAxisAnimations : QChart::NoAnimation);
+    if (animated == ZoomAnimated())
+        return;
+    if (!animated) {
+        delete m_glide;
+        m_glide = nullptr;
+        showRanges(m_bottomRange, m_leftRange);
+        return;
+    }
+    // The chart's own axis animation is not used: it keeps the tick labels of the range it
+    // starts from and writes past them when a range in between needs more ticks. Here every
+    // frame sets a range with ticks of its own.
+    m_glide = new QVariantAnimation(this);
+    m_glide->setStartValue(0.0);
+    m_glide->setEndValue(1.0);
+    m_glide->setDuration(kGlideMilliseconds);
+    m_glide->setEasingCurve(QEasingCurve::OutQuart);
+    connect(m_glide, &QVariantAnimation::valueChanged, this, [this](const QVariant &progress) {
+        showFrame(progress.toDouble());
+    });
+}
+
+bool PerformanceChart::Gliding() const
+{
+    return m_glide && m_glide->state() == QAbstractAnimation::Running;
 }
 
 void PerformanceChart::SetBottomLabelsWithThreeDecimalsAtMost()
@@ -152,7 +183,7 @@ void PerformanceChart::SetBottomLabelsWithThreeDecimalsAtMost()
     // label whole and without trailing zeros.
     m_bottomFinestTick = kThreeDecimalsTick;
     m_bottomAxis->setLabelFormat(QStringLiteral("%.10g"));
-    SetAxisRange(m_bottomAxis, m_bottomAxis->min(), m_bottomAxis->max(), m_bottomFinestTick);
+    SetAxisRange(m_bottomAxis, Shown(m_bottomAxis), m_bottomFinestTick);
 }
 
 void PerformanceChart::SetMaxPointsPerPage(int points)
@@ -199,37 +230,43 @@ void PerformanceChart::mouseReleaseEvent(QMouseEvent *event)
         QChartView::mouseReleaseEvent(event);
         return;
     }
-    const double bottomMin = m_bottomAxis->min();
-    const double bottomMax = m_bottomAxis->max();
-    const double leftMin = m_leftAxis->min();
-    const double leftMax = m_leftAxis->max();
+    // The rectangle was drawn over what the axes show, also in the middle of a glide.
+    const AxisRange shownBottom = Shown(m_bottomAxis);
+    const AxisRange shownLeft = Shown(m_leftAxis);
+    if (m_glide)
+        m_glide->stop();
     QChartView::mouseReleaseEvent(event);
-    if (bottomMin == m_bottomAxis->min() && bottomMax == m_bottomAxis->max()
-        && leftMin == m_leftAxis->min() && leftMax == m_leftAxis->max())
+    const AxisRange zoomBottom = Shown(m_bottomAxis);
+    const AxisRange zoomLeft = Shown(m_leftAxis);
+    if (zoomBottom == shownBottom && zoomLeft == shownLeft) {
+        showRanges(m_bottomRange, m_leftRange);
         return;
+    }
     m_bottomAutomatic = false;
     m_leftAutomatic = false;
-    SetAxisRange(m_bottomAxis, m_bottomAxis->min(), m_bottomAxis->max(), m_bottomFinestTick);
-    SetAxisRange(m_leftAxis, m_leftAxis->min(), m_leftAxis->max());
+    // The zoom glides from where the rectangle was drawn.
+    SetAxisRange(m_bottomAxis, shownBottom, m_bottomFinestTick);
+    SetAxisRange(m_leftAxis, shownLeft);
+    showRanges(zoomBottom, zoomLeft);
     emit zoomed();
 }
 
 void PerformanceChart::rescale()
 {
     const int count = Count();
+    AxisRange bottom = m_bottomRange;
     if (m_bottomAutomatic) {
         const int first = (m_page - 1) * m_pointsPerPage;
         const int last = std::min(count, first + m_pointsPerPage) - 1;
-        if (last > first)
-            SetAxisRange(m_bottomAxis, first, last, m_bottomFinestTick);
-        else
-            SetAxisRange(m_bottomAxis, first, first + 1, m_bottomFinestTick);
+        bottom = {static_cast<double>(first), static_cast<double>(last > first ? last : first + 1)};
     }
-    if (!m_leftAutomatic)
+    if (!m_leftAutomatic) {
+        showRanges(bottom, m_leftRange);
         return;
+    }
     // The values of the points that the bottom axis shows.
-    const double from = std::max(0.0, std::ceil(m_bottomAxis->min()));
-    const double to = std::floor(m_bottomAxis->max());
+    const double from = std::max(0.0, std::ceil(bottom.minimum));
+    const double to = std::floor(bottom.maximum);
     bool any = false;
     double low = 0.0;
     double high = 0.0;
@@ -250,7 +287,34 @@ void PerformanceChart::rescale()
         low -= 1.0;
         high += 1.0;
     }
-    SetAxisRange(m_leftAxis, low, high);
+    showRanges(bottom, {low, high});
+}
+
+void PerformanceChart::showRanges(AxisRange bottom, AxisRange left)
+{
+    m_bottomRange = bottom;
+    m_leftRange = left;
+    if (m_glide)
+        m_glide->stop();
+    m_glideFromBottom = Shown(m_bottomAxis);
+    m_glideFromLeft = Shown(m_leftAxis);
+    if (!m_glide || (m_glideFromBottom == bottom && m_glideFromLeft == left)) {
+        showFrame(1.0);
+        return;
+    }
+    m_glide->start();
+}
+
+void PerformanceChart::showFrame(double progress)
+{
+    const auto between = [progress](AxisRange from, AxisRange to) {
+        if (progress >= 1.0)
+            return to;
+        return AxisRange{from.minimum + (to.minimum - from.minimum) * progress,
+                         from.maximum + (to.maximum - from.maximum) * progress};
+    };
+    SetAxisRange(m_bottomAxis, between(m_glideFromBottom, m_bottomRange), m_bottomFinestTick);
+    SetAxisRange(m_leftAxis, between(m_glideFromLeft, m_leftRange));
 }
 
 } // namespace zelvar

@@ -7,11 +7,20 @@
 
 class QLineSeries;
 class QValueAxis;
+class QVariantAnimation;
 
 namespace zelvar {
 
 class ChartPoints;
 struct LoopSeries;
+
+struct AxisRange
+{
+    double minimum = 0.0;
+    double maximum = 1.0;
+
+    bool operator==(const AxisRange &) const = default;
+};
 
 // One loop's chart of the performance window: series 0 "PV" (red), 1 "SP" (blue) and 2 "MV"
 // (green, the CO), X the sample number. Each axis either scales to the points of the current
@@ -19,6 +28,8 @@ struct LoopSeries;
 // all at once and are drawn as whole pictures (a four-hour run holds 144 000 points a trace);
 // the toolkit's series stay empty and only carry the zoom. Paging shows MaxPointsPerPage points
 // at a time, pages counting from 1; a new page size brings the page back within the pages.
+// A chart whose zoom is animated glides its axes to each new range: the axes then show the
+// ranges in between for a moment, while BottomRange and LeftRange already hold the new ones.
 class PerformanceChart : public QChartView
 {
     Q_OBJECT
@@ -38,6 +49,9 @@ public:
 
     QValueAxis *BottomAxis() const { return m_bottomAxis; }
     QValueAxis *LeftAxis() const { return m_leftAxis; }
+    // What the axes show once any glide has ended.
+    AxisRange BottomRange() const { return m_bottomRange; }
+    AxisRange LeftRange() const { return m_leftRange; }
     bool BottomAutomatic() const { return m_bottomAutomatic; }
     bool LeftAutomatic() const { return m_leftAutomatic; }
     void SetAutomatic(bool bottom, bool left);
@@ -53,6 +67,9 @@ public:
 
     // The axes glide to a new zoom instead of jumping.
     void SetZoomAnimated(bool animated);
+    bool ZoomAnimated() const { return m_glide != nullptr; }
+    bool Gliding() const;
+    static constexpr int kGlideMilliseconds = 1000;
     // Bottom labels without trailing zeros and with at most three decimals ("###0.###"); the
     // ticks then never come closer than 0.001.
     void SetBottomLabelsWithThreeDecimalsAtMost();
@@ -74,11 +91,19 @@ protected:
 
 private:
     void rescale();
+    // Every range change goes through here: at once, or as a glide from what the axes show.
+    void showRanges(AxisRange bottom, AxisRange left);
+    void showFrame(double progress);
 
     std::array<QLineSeries *, 3> m_series{};
     std::array<ChartPoints *, 3> m_traces{};
     QValueAxis *m_bottomAxis = nullptr;
     QValueAxis *m_leftAxis = nullptr;
+    AxisRange m_bottomRange;
+    AxisRange m_leftRange{0.0, 100.0};
+    QVariantAnimation *m_glide = nullptr;
+    AxisRange m_glideFromBottom;
+    AxisRange m_glideFromLeft;
     bool m_bottomAutomatic = true;
     bool m_leftAutomatic = true;
     bool m_allowZoom = false;

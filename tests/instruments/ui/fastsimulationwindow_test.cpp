@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <tuple>
 
@@ -78,6 +80,55 @@ protected:
         return widget<PerformanceChart>(chart)->Trace(series)->Count();
     }
     QString text(const char *box) const { return widget<QLineEdit>(box)->text(); }
+    // A mouse zoom dragged over the chart's plot, from near its top left corner to its centre.
+    static void dragZoom(PerformanceChart *chart)
+    {
+        const QRectF plot = chart->chart()->plotArea();
+        const QPoint from = chart->mapFromScene(plot.topLeft() + QPointF(20, 20));
+        const QPoint to = chart->mapFromScene(plot.center());
+        mouse(chart, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        mouse(chart, QEvent::MouseMove, to, Qt::LeftButton, Qt::LeftButton);
+        mouse(chart, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    }
+    static void rightClick(PerformanceChart *chart)
+    {
+        const QPoint at = chart->mapFromScene(chart->chart()->plotArea().center());
+        mouse(chart, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        mouse(chart, QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+    }
+    static void mouse(PerformanceChart *chart,
+                      QEvent::Type type,
+                      QPoint at,
+                      Qt::MouseButton button,
+                      Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(
+            type, at, chart->viewport()->mapToGlobal(at), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(chart->viewport(), &event);
+    }
+    // Runs the event loop, frame by frame, until no chart of the window glides any more; then
+    // every chart shows the ranges it holds.
+    void letGlidesEnd() const
+    {
+        const QList<PerformanceChart *> charts = m_window->findChildren<PerformanceChart *>();
+        const auto gliding = [&] {
+            return std::any_of(charts.begin(), charts.end(), [](const PerformanceChart *chart) {
+                return chart->Gliding();
+            });
+        };
+        QElapsedTimer clock;
+        clock.start();
+        while (gliding() && clock.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        for (const PerformanceChart *chart : charts) {
+            SCOPED_TRACE(chart->objectName().toStdString());
+            EXPECT_FALSE(chart->Gliding());
+            EXPECT_EQ(chart->BottomAxis()->min(), chart->BottomRange().minimum);
+            EXPECT_EQ(chart->BottomAxis()->max(), chart->BottomRange().maximum);
+            EXPECT_EQ(chart->LeftAxis()->min(), chart->LeftRange().minimum);
+            EXPECT_EQ(chart->LeftAxis()->max(), chart->LeftRange().maximum);
+        }
+    }
 
     QTemporaryDir m_folder;
     QString m_previousFolder;
@@ -218,29 +269,81 @@ TEST_F(FastSimulationWindowTest, ADraggedZoomIsCopiedToTheTwinAndDisarms)
     EXPECT_FALSE(widget<QToolButton>("SpeedButton1")->isEnabled());
 
     auto *source = widget<PerformanceChart>("ChartM1");
-    const QRectF plot = source->chart()->plotArea();
-    const QPoint from = source->mapFromScene(plot.topLeft() + QPointF(20, 20));
-    const QPoint to = source->mapFromScene(plot.center());
-    const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent event(
-            type, at, source->viewport()->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-        QApplication::sendEvent(source->viewport(), &event);
-    };
-    mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    mouse(QEvent::MouseMove, to, Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    dragZoom(source);
 
     auto *twin = widget<PerformanceChart>("ChartH1");
     EXPECT_FALSE(source->BottomAutomatic());
     EXPECT_LT(source->BottomAxis()->max(), 1799.0);
-    EXPECT_DOUBLE_EQ(twin->BottomAxis()->max(), source->BottomAxis()->max());
-    EXPECT_DOUBLE_EQ(twin->LeftAxis()->min(), source->LeftAxis()->min());
+    EXPECT_EQ(twin->BottomRange(), source->BottomRange());
+    EXPECT_EQ(twin->LeftRange(), source->LeftRange());
     EXPECT_TRUE(widget<QToolButton>("SpeedButton1")->isEnabled());
     EXPECT_FALSE(source->AllowZoom());
 
     widget<QToolButton>("SpeedButton2")->click();
     EXPECT_TRUE(twin->BottomAutomatic());
     EXPECT_TRUE(source->LeftAutomatic());
+    letGlidesEnd();
+}
+
+TEST_F(FastSimulationWindowTest, TheAnimatedZoomGlidesToTheEndOnEveryPathThatMovesTheAxes)
+{
+    // Regression: the chart's own axis animation crashed the program a moment after a zoom,
+    // an undo, a new page size or a history load on the first lower chart.
+    open();
+    m_window->setWindowState(Qt::WindowNoState);
+    m_window->resize(950, 650);
+    m_window->show();
+    choose(widget<QComboBox>("JanelaComboBox"), 3); // four hours at one sample a second
+    simulate();
+    auto *upper = widget<PerformanceChart>("ChartM1");
+    auto *lower = widget<PerformanceChart>("ChartH1");
+    ASSERT_TRUE(lower->ZoomAnimated());
+    ASSERT_EQ(upper->Trace(0)->Count(), 14400);
+    // Each path moves the lower chart's axes to a new range, which they glide to.
+    const auto glides = [&](const char *path, const auto &change) {
+        SCOPED_TRACE(path);
+        const AxisRange bottom = lower->BottomRange();
+        const AxisRange left = lower->LeftRange();
+        change();
+        EXPECT_TRUE(lower->BottomRange() != bottom || lower->LeftRange() != left);
+        EXPECT_TRUE(lower->Gliding());
+        letGlidesEnd();
+    };
+
+    glides("history load", [&] {
+        auto *list = widget<QComboBox>("ComboBox1");
+        QFocusEvent enter(QEvent::FocusIn);
+        QApplication::sendEvent(list, &enter);
+        choose(list, 0);
+        widget<QPushButton>("BTNCarregar")->click();
+        EXPECT_EQ(lower->Trace(0)->Count(), 14400);
+    });
+    EXPECT_EQ(lower->BottomRange(), (AxisRange{0.0, 1799.0}));
+    glides("points per page", [&] { choose(widget<QComboBox>("PtsPag"), 0); });
+    EXPECT_EQ(lower->BottomRange(), (AxisRange{0.0, 899.0}));
+    glides("page", [&] { widget<QToolButton>("SelPageForward")->click(); });
+    EXPECT_EQ(lower->BottomRange(), (AxisRange{900.0, 1799.0}));
+    glides("zoom", [&] {
+        widget<QToolButton>("SpeedButton1")->click();
+        dragZoom(lower);
+    });
+    EXPECT_GT(lower->BottomRange().minimum, 900.0);
+    EXPECT_LT(lower->BottomRange().maximum, 1799.0);
+    EXPECT_EQ(upper->BottomRange(), lower->BottomRange());
+    glides("undo", [&] { rightClick(lower); });
+    EXPECT_EQ(lower->BottomRange(), (AxisRange{900.0, 1799.0}));
+    EXPECT_TRUE(upper->BottomAutomatic());
+    glides("replicate", [&] {
+        widget<QToolButton>("SpeedButton1")->click();
+        dragZoom(upper);
+    });
+    EXPECT_EQ(lower->BottomRange(), upper->BottomRange());
+    EXPECT_EQ(lower->LeftRange(), upper->LeftRange());
+    glides("1:1", [&] { widget<QToolButton>("SpeedButton3")->click(); });
+    EXPECT_EQ(lower->LeftRange(), (AxisRange{0.0, 100.0}));
+    glides("undo all", [&] { widget<QToolButton>("SpeedButton2")->click(); });
+    EXPECT_EQ(lower->BottomRange(), (AxisRange{900.0, 1799.0}));
+    EXPECT_TRUE(lower->LeftAutomatic());
 }
 
 TEST_F(FastSimulationWindowTest, LabelsAndIndexTextsShowWhole)
@@ -264,8 +367,9 @@ TEST_F(FastSimulationWindowTest, TheFirstLowerChartsLabelSamplesWithThreeDecimal
         SCOPED_TRACE(name);
         auto *chart = widget<PerformanceChart>(name);
         chart->SetBottomRange(0.0, 0.004);
+        letGlidesEnd();
         EXPECT_DOUBLE_EQ(chart->BottomAxis()->tickInterval(), finestTick);
-        EXPECT_EQ(chart->chart()->animationOptions() != QChart::NoAnimation, animated);
+        EXPECT_EQ(chart->ZoomAnimated(), animated);
     }
 }
 
