@@ -14,19 +14,59 @@ namespace {
 // Far outside any picture, yet small enough for the painter's integer arithmetic.
 constexpr double kPixelLimit = 1.0e6;
 
-double pixelOf(double value)
+// Where a picture's values land: the picture's pixel (i, j) is the square [i, i + 1) x
+// [j, j + 1) of the plot rectangle `plot`, which shows `range` (x from left to right, y from
+// bottom to top). A value lands in the pixel whose square holds its point, as the chart's own
+// lines do; values on the plot's edges land in the first and last pixels.
+class PixelMap
 {
-    if (std::isnan(value))
-        return kPixelLimit;
-    return std::clamp(value, -kPixelLimit, kPixelLimit);
-}
+public:
+    PixelMap(const QImage &image, const QRectF &plot, const QRectF &range)
+        : m_plot(plot)
+        , m_range(range)
+        , m_lastColumn(image.width() - 1)
+        , m_lastRow(image.height() - 1)
+        , m_scaleX(range.width() > 0.0 ? plot.width() / range.width() : 0.0)
+        , m_scaleY(range.height() > 0.0 ? plot.height() / range.height() : 0.0)
+    {}
 
-void renderDots(QImage &image, const ChartData &data, const QRectF &range, const QColor &colour)
+    // The sums in the order the chart places its own points, so that a point on a grid line
+    // lands on the line's pixels.
+    double Column(double x) const
+    {
+        return pixel(m_plot.left() + (x - m_range.left()) * m_scaleX,
+                     x >= m_range.left() && x <= m_range.right(),
+                     m_lastColumn);
+    }
+    double Row(double y) const
+    {
+        return pixel(m_plot.top() + (m_plot.height() - (y - m_range.top()) * m_scaleY),
+                     y >= m_range.top() && y <= m_range.bottom(),
+                     m_lastRow);
+    }
+
+private:
+    static double pixel(double at, bool inRange, int last)
+    {
+        if (std::isnan(at))
+            return kPixelLimit;
+        // A point a rounding error short of a pixel's edge belongs to that pixel.
+        constexpr double kNudge = 1e-7;
+        const double index = std::floor(std::clamp(at + kNudge, -kPixelLimit, kPixelLimit));
+        // Rounding must not push a value on an edge out of the picture.
+        return inRange ? std::clamp(index, 0.0, static_cast<double>(last)) : index;
+    }
+
+    QRectF m_plot;
+    QRectF m_range;
+    int m_lastColumn;
+    int m_lastRow;
+    double m_scaleX;
+    double m_scaleY;
+};
+
+void renderDots(QImage &image, const ChartData &data, const PixelMap &map, const QColor &colour)
 {
-    const double scaleX = range.width() > 0.0 ? (image.width() - 1) / range.width() : 0.0;
-    const double scaleY = range.height() > 0.0 ? (image.height() - 1) / range.height() : 0.0;
-    const double left = range.left();
-    const double top = range.top() + range.height();
     const int width = image.width();
     const int height = image.height();
     const QRgb rgb = colour.rgba();
@@ -35,8 +75,8 @@ void renderDots(QImage &image, const ChartData &data, const QRectF &range, const
     // A dot is the pixel and its four neighbours, the size of the smallest round marker.
     constexpr int kDot[5][2] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
     for (std::size_t i = 0; i < data.size(); ++i) {
-        const double px = pixelOf(std::nearbyint((data.x(i) - left) * scaleX));
-        const double py = pixelOf(std::nearbyint((top - data.ys[i]) * scaleY));
+        const double px = map.Column(data.x(i));
+        const double py = map.Row(data.ys[i]);
         if (px < -1.0 || py < -1.0 || px > width || py > height)
             continue;
         const int x = static_cast<int>(px);
@@ -52,17 +92,14 @@ void renderDots(QImage &image, const ChartData &data, const QRectF &range, const
 
 void renderLine(QImage &image,
                 const ChartData &data,
+                const PixelMap &map,
                 const QRectF &range,
                 const ChartPointsStyle &style)
 {
     if (data.size() == 0 || !(range.width() > 0.0))
         return;
-    const double scaleX = (image.width() - 1) / range.width();
-    const double scaleY = range.height() > 0.0 ? (image.height() - 1) / range.height() : 0.0;
-    const double top = range.top() + range.height();
     const auto toPixel = [&](std::size_t i) {
-        return QPointF(pixelOf((data.x(i) - range.left()) * scaleX),
-                       pixelOf((top - data.ys[i]) * scaleY));
+        return QPointF(map.Column(data.x(i)), map.Row(data.ys[i]));
     };
     // The points that the plot shows, and one beyond each edge for the lines that cross it.
     std::size_t first = 0;
@@ -133,7 +170,6 @@ ChartPoints::ChartPoints(QChart *chart,
     // Where the chart puts its own series: above the shades, the grid and the axis lines.
     constexpr qreal kSeriesLayer = 4.0;
     setZValue(kSeriesLayer);
-    setFlag(QGraphicsItem::ItemClipsToShape);
     connect(chart, &QChart::plotAreaChanged, this, &ChartPoints::invalidate);
     connect(axisX, &QValueAxis::rangeChanged, this, &ChartPoints::invalidate);
     connect(axisY, &QValueAxis::rangeChanged, this, &ChartPoints::invalidate);
@@ -147,7 +183,8 @@ void ChartPoints::SetData(ChartData data)
 
 QRectF ChartPoints::boundingRect() const
 {
-    return m_chart->plotArea();
+    // The pixels the plot's edges fall in belong to the picture.
+    return m_chart->plotArea().adjusted(-1.0, -1.0, 1.0, 1.0);
 }
 
 void ChartPoints::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
@@ -155,35 +192,40 @@ void ChartPoints::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWi
     const QRectF area = m_chart->plotArea();
     if (area.isEmpty())
         return;
-    if (!m_cacheValid) {
-        const QSize size(static_cast<int>(std::ceil(area.width())) + 1,
-                         static_cast<int>(std::ceil(area.height())) + 1);
+    // The picture goes on whole device pixels, from the one that holds the plot's top left
+    // corner, so that its pixels are the ones the chart's own lines take.
+    const QPointF offset(painter->worldTransform().dx(), painter->worldTransform().dy());
+    const QRectF onDevice = area.translated(offset);
+    const QPointF origin(std::floor(onDevice.left()), std::floor(onDevice.top()));
+    const QRectF plot = onDevice.translated(-origin);
+    if (!m_cacheValid || plot != m_cachePlot) {
         m_cache = Render(m_data,
-                         size,
+                         plot,
                          QRectF(m_axisX->min(),
                                 m_axisY->min(),
                                 m_axisX->max() - m_axisX->min(),
                                 m_axisY->max() - m_axisY->min()),
                          m_style);
+        m_cachePlot = plot;
         m_cacheValid = true;
     }
-    painter->save();
-    painter->setClipRect(area);
-    painter->drawImage(area.topLeft() - QPointF(0.5, 0.5), m_cache);
-    painter->restore();
+    painter->drawImage(origin - offset, m_cache);
 }
 
 QImage ChartPoints::Render(const ChartData &data,
-                           QSize size,
+                           const QRectF &plot,
                            const QRectF &range,
                            const ChartPointsStyle &style)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(static_cast<int>(std::floor(plot.right())) + 1,
+                 static_cast<int>(std::floor(plot.bottom())) + 1,
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    const PixelMap map(image, plot, range);
     if (style.kind == ChartPointsStyle::Kind::Dots)
-        renderDots(image, data, range, style.colour);
+        renderDots(image, data, map, style.colour);
     else
-        renderLine(image, data, range, style);
+        renderLine(image, data, map, range, style);
     return image;
 }
 

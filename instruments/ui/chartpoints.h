@@ -53,10 +53,14 @@ public:
     QRectF boundingRect() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
-    // The picture of the points over a plot of size pixels showing range (x from left to right,
-    // y from bottom to top), pixel (i, j) at the centre of the plot point (left + i, top + j).
-    static QImage
-    Render(const ChartData &data, QSize size, const QRectF &range, const ChartPointsStyle &style);
+    // The picture of the points over the rectangle plot showing range (x from left to right, y
+    // from bottom to top). Pixel (i, j) is the square [i, i + 1) x [j, j + 1); a point lands in
+    // the pixel that holds it, and the picture reaches the pixels of the plot's right and bottom
+    // edges, so points on any edge are drawn.
+    static QImage Render(const ChartData &data,
+                         const QRectF &plot,
+                         const QRectF &range,
+                         const ChartPointsStyle &style);
 
 private:
     void invalidate();
@@ -67,6 +71,8 @@ private:
     ChartPointsStyle m_style;
     ChartData m_data;
     QImage m_cache;
+    // The plot area within the picture when it was drawn: the picture sits on whole pixels.
+    QRectF m_cachePlot;
     bool m_cacheValid = false;
 };
 

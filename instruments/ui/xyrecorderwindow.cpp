@@ -92,6 +92,14 @@ QIcon pictureIcon(Picture picture)
     return QIcon(pixmap);
 }
 
+// 0 to 100 in steps of 10. The tick count goes with the range: a cloud's automatic scale
+// leaves its own count behind, which would divide 0-100 into steps such as 14.2857.
+void ShowFullScale(QValueAxis *axis)
+{
+    axis->setRange(0, 100);
+    axis->setTickCount(11);
+}
+
 } // namespace
 
 TRegXY::TRegXY(Session &session, QWidget *parent, UserDialogs *)
@@ -219,8 +227,7 @@ void TRegXY::build()
     m_axisY = new QValueAxis;
     for (QValueAxis *axis : {m_axisX, m_axisY}) {
         axis->setLabelFormat(QStringLiteral("%g"));
-        axis->setRange(0, 100);
-        axis->setTickCount(11);
+        ShowFullScale(axis);
     }
     chart->addAxis(m_axisX, Qt::AlignBottom);
     chart->addAxis(m_axisY, Qt::AlignLeft);
@@ -400,8 +407,8 @@ void TRegXY::scaleAxes()
 {
     const std::vector<XYPoint> &points = recorder().Series1();
     if (m_fullScale || points.empty()) {
-        m_axisX->setRange(0, 100);
-        m_axisY->setRange(0, 100);
+        ShowFullScale(m_axisX);
+        ShowFullScale(m_axisY);
         return;
     }
     const auto [minX, maxX] = std::minmax_element(

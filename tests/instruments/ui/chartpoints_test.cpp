@@ -24,10 +24,13 @@ bool Painted(const QImage &image, int x, int y)
     return qAlpha(image.pixel(x, y)) != 0;
 }
 
-// An 11 by 11 picture of 0..10 on both axes: value v lies at pixel v across and 10 - v down.
+// A plot of 0..10 on both axes from the middle of pixel 0 to the middle of pixel 10: value v
+// lies at pixel v across and 10 - v down.
+const QRectF kSmallPlot(0.5, 0.5, 10, 10);
+
 QImage RenderSmall(ChartData data, ChartPointsStyle::Kind kind)
 {
-    return ChartPoints::Render(data, QSize(11, 11), QRectF(0, 0, 10, 10), {kind, kInk, 1});
+    return ChartPoints::Render(data, kSmallPlot, QRectF(0, 0, 10, 10), {kind, kInk, 1});
 }
 
 TEST(ChartPoints, DotsLandOnTheirPixelsAndNowhereElse)
@@ -67,7 +70,7 @@ TEST(ChartPoints, LinesJoinThePointsAndKeepEveryColumnsExtremes)
     for (const auto &[count, wholeColumns] : {std::pair{std::size_t{2}, false}, {10000, true}}) {
         SCOPED_TRACE(count);
         const QImage image = ChartPoints::Render(Alternating(count),
-                                                 QSize(11, 11),
+                                                 kSmallPlot,
                                                  QRectF(0, 0, count - 1.0, 10),
                                                  {ChartPointsStyle::Kind::Line, kInk, 1});
         EXPECT_TRUE(Painted(image, 0, 10));
@@ -78,37 +81,72 @@ TEST(ChartPoints, LinesJoinThePointsAndKeepEveryColumnsExtremes)
     }
 }
 
-TEST(ChartPoints, ACloudOnAChartShowsEachPointWhereTheAxesPutIt)
+// The device pixel that holds a point of the chart's scene, in the view's own picture.
+QPoint PixelOf(const QChartView &view, QPointF scene)
 {
-    auto *chart = new QChart;
-    chart->legend()->hide();
-    auto *series = new QScatterSeries; // empty: only asked where a value lies
-    chart->addSeries(series);
-    auto *axisX = new QValueAxis;
-    auto *axisY = new QValueAxis;
-    axisX->setRange(0, 100);
-    axisY->setRange(-50, 50);
-    chart->addAxis(axisX, Qt::AlignBottom);
-    chart->addAxis(axisY, Qt::AlignLeft);
-    series->attachAxis(axisX);
-    series->attachAxis(axisY);
-    auto *cloud = new ChartPoints(chart, axisX, axisY, {ChartPointsStyle::Kind::Dots, kInk, 1});
-    QChartView view(chart);
-    view.resize(400, 300);
-    view.show();
-    QCoreApplication::processEvents();
+    const QPointF at = view.mapToScene(0, 0) * -1.0 + scene;
+    return view.viewport()->mapTo(
+        &view, QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))));
+}
 
-    const std::vector<QPointF> points = {{10, -40}, {50, 0}, {90, 45}};
-    cloud->SetData({{10, 50, 90}, {-40, 0, 45}});
-    const QImage shown = view.grab().toImage();
+TEST(ChartPoints, ACloudShowsEachPointWhereTheAxesPutItAlsoOnTheEdgesAtAnySize)
+{
+    // Regression: the picture lay half a pixel off and was clipped at the plot's edges, so the
+    // points on the right and bottom edges (and, at some sizes, the left one) were not drawn.
+    for (const QSize size :
+         {QSize(400, 300), QSize(401, 301), QSize(517, 333), QSize(640, 480), QSize(333, 517)}) {
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
+        auto *chart = new QChart;
+        chart->legend()->hide();
+        auto *series = new QScatterSeries; // empty: only asked where a value lies
+        chart->addSeries(series);
+        auto *axisX = new QValueAxis;
+        auto *axisY = new QValueAxis;
+        axisX->setRange(0, 80);
+        axisY->setRange(-30, 60);
+        chart->addAxis(axisX, Qt::AlignBottom);
+        chart->addAxis(axisY, Qt::AlignLeft);
+        series->attachAxis(axisX);
+        series->attachAxis(axisY);
+        auto *cloud = new ChartPoints(chart, axisX, axisY, {ChartPointsStyle::Kind::Dots, kInk, 1});
+        QChartView view(chart);
+        view.setRenderHint(QPainter::Antialiasing, false);
+        view.resize(size);
+        view.show();
+        QCoreApplication::processEvents();
 
-    ASSERT_EQ(cloud->Count(), 3);
-    for (const QPointF &point : points) {
-        const QPoint at = view.mapFromScene(chart->mapToPosition(point, series));
-        EXPECT_EQ(shown.pixelColor(at), kInk) << point.x() << "," << point.y();
-        // Halfway to the next point the plot is bare.
-        const QPoint bare = view.mapFromScene(chart->mapToPosition(point + QPointF(20, 0), series));
-        EXPECT_NE(shown.pixelColor(bare), kInk) << point.x() << "," << point.y();
+        // The corners, the middle of each edge and the centre.
+        ChartData data;
+        for (const double x : {0.0, 40.0, 80.0}) {
+            for (const double y : {-30.0, 15.0, 60.0}) {
+                data.xs.push_back(x);
+                data.ys.push_back(y);
+            }
+        }
+        cloud->SetData(data);
+        const QImage shown = view.grab().toImage();
+
+        ASSERT_EQ(cloud->Count(), 9);
+        for (std::size_t i = 0; i < data.size(); ++i) {
+            SCOPED_TRACE(QStringLiteral("%1,%2").arg(data.xs[i]).arg(data.ys[i]).toStdString());
+            const QPointF point(data.xs[i], data.ys[i]);
+            const QPoint at = PixelOf(view, chart->mapToPosition(point, series));
+            EXPECT_EQ(shown.pixelColor(at), kInk);
+            // A dot reaches no further out than the plot's edges.
+            const int outwardX = data.xs[i] == 0.0 ? -1 : (data.xs[i] == 80.0 ? 1 : 0);
+            const int outwardY = data.ys[i] == 60.0 ? -1 : (data.ys[i] == -30.0 ? 1 : 0);
+            if (outwardX != 0) {
+                EXPECT_NE(shown.pixelColor(at + QPoint(outwardX, 0)), kInk);
+            }
+            if (outwardY != 0) {
+                EXPECT_NE(shown.pixelColor(at + QPoint(0, outwardY)), kInk);
+            }
+            // Halfway to the next point inwards the plot is bare.
+            const QPointF inwards(data.xs[i] < 40.0 ? 20.0 : -20.0,
+                                  data.ys[i] < 15.0 ? 22.5 : -22.5);
+            const QPoint bare = PixelOf(view, chart->mapToPosition(point + inwards, series));
+            EXPECT_NE(shown.pixelColor(bare), kInk);
+        }
     }
 }
 

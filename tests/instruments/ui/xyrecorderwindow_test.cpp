@@ -3,9 +3,16 @@
 #include "instruments/ui/chartpoints.h"
 #include "tests/engine/ui/objectwindowtest.h"
 
+#include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QProgressBar>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace zelvar {
 namespace {
@@ -40,6 +47,35 @@ protected:
         emit combo(name)->activated(index);
     }
     const ChartPoints *series() const { return m_window->Series1(); }
+    QChartView *view() const { return widget<QChartView>("Chart1"); }
+    QValueAxis *axis(Qt::Orientation orientation) const
+    {
+        const QList<QAbstractAxis *> axes = view()->chart()->axes(orientation);
+        EXPECT_EQ(axes.size(), 1);
+        return qobject_cast<QValueAxis *>(axes.value(0));
+    }
+    // Whether the shown chart has the cloud's colour in the pixel that holds the point.
+    bool drawn(const QImage &shown, XYPoint point) const
+    {
+        QChart *chart = view()->chart();
+        const QPointF at
+            = chart->mapToPosition(QPointF(point.x, point.y), chart->findChild<QScatterSeries *>());
+        const QPoint pixel = view()->viewport()->mapTo(
+            view(),
+            QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))));
+        return shown.pixelColor(pixel) == QColor(Qt::red);
+    }
+    // Tick values on whole multiples of a step of 1, 2 or 5 times a power of ten.
+    static void expectRoundTicks(const QValueAxis *axis)
+    {
+        const double step = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+        const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+        EXPECT_TRUE(std::abs(mantissa - 1.0) < 1e-9 || std::abs(mantissa - 2.0) < 1e-9
+                    || std::abs(mantissa - 5.0) < 1e-9)
+            << axis->min() << ".." << axis->max() << " in " << axis->tickCount() << " ticks";
+        const double first = axis->min() / step;
+        EXPECT_NEAR(first, std::nearbyint(first), 1e-9) << axis->min() << " every " << step;
+    }
 
     std::unique_ptr<Session> m_session;
     ScriptedDialogs m_dialogs;
@@ -93,6 +129,62 @@ TEST_F(XYRecorderWindowTest, RegistraSweepsTheChosenAxesWithTheTimerHeldAndLimpa
 
     EXPECT_EQ(series()->Count(), 0);
     EXPECT_TRUE(plant().xyRecorder.Series1().empty());
+}
+
+TEST_F(XYRecorderWindowTest, PointsOnTheEdgesOfThePlotAreDrawnAndAxesTickOnRoundValues)
+{
+    // A figure of eight that saturates at 0 and 100 on both axes, as a CO at its limits does.
+    std::vector<XYPoint> cloud;
+    for (int i = 0; i < 6000; ++i) {
+        const double t = 2.0 * M_PI * i / 6000.0;
+        cloud.push_back({std::clamp(50.0 + 60.0 * std::sin(t), 0.0, 100.0),
+                         std::clamp(50.0 + 60.0 * std::sin(2.0 * t), 0.0, 100.0)});
+    }
+    plant().xyRecorder.AddPoints(cloud);
+    open();
+    m_window->show();
+    // Automatic scaling and the 0-100 % scale both put the saturated points on the edges.
+    for (const char *scale : {"automatic", "SpeedButton3"}) {
+        SCOPED_TRACE(scale);
+        if (scale != std::string("automatic"))
+            widget<QToolButton>(scale)->click();
+        ASSERT_EQ(axis(Qt::Horizontal)->max(), 100.0);
+        ASSERT_EQ(axis(Qt::Vertical)->min(), 0.0);
+        QCoreApplication::processEvents();
+        const QImage shown = view()->grab().toImage();
+        std::vector<XYPoint> onEdges;
+        std::vector<XYPoint> missing;
+        for (const XYPoint &point : plant().xyRecorder.Series1()) {
+            if (point.x != 0.0 && point.x != 100.0 && point.y != 0.0 && point.y != 100.0)
+                continue;
+            onEdges.push_back(point);
+            if (!drawn(shown, point))
+                missing.push_back(point);
+        }
+        EXPECT_GT(onEdges.size(), 100u);
+        if (!missing.empty()) {
+            ADD_FAILURE() << missing.size() << " of " << onEdges.size()
+                          << " points on the edges not drawn, the first at " << missing.front().x
+                          << "," << missing.front().y;
+        }
+        expectRoundTicks(axis(Qt::Horizontal));
+        expectRoundTicks(axis(Qt::Vertical));
+    }
+
+    // Regression: after a cloud scaled to 20..80, "Limpar" left 0..100 in that cloud's seven
+    // ticks (0, 16.667, ...); so did the 0-100 % scale.
+    for (const char *button : {"SpeedButton4", "SpeedButton3"}) {
+        SCOPED_TRACE(button);
+        widget<QToolButton>("SpeedButton4")->click();
+        plant().xyRecorder.AddPoints({{20.0, 20.0}, {80.0, 80.0}});
+        widget<QToolButton>("SpeedButton2")->click(); // automatic scaling shows the new cloud
+        ASSERT_EQ(axis(Qt::Horizontal)->min(), 20.0);
+        widget<QToolButton>(button)->click();
+        EXPECT_EQ(axis(Qt::Horizontal)->min(), 0.0);
+        EXPECT_EQ(axis(Qt::Horizontal)->max(), 100.0);
+        expectRoundTicks(axis(Qt::Horizontal));
+        expectRoundTicks(axis(Qt::Vertical));
+    }
 }
 
 TEST_F(XYRecorderWindowTest, EnglishTexts)
