@@ -60,16 +60,16 @@ void Build(PlantBuilder &b)
              .expression = "50*M21/(M15+10*M97)",
              .high = "100",
              .low = "0",
-             .left = 410,
-             .top = 300});
+             .left = 445,
+             .top = 452});
     b.Process(2,
               {.tag = "TK-101",
                .description = "Mistura no tanque|Tank mixing",
                .input = 42,
                .deadTime = "10",
                .tau1 = "60",
-               .left = 410,
-               .top = 270});
+               .left = 360,
+               .top = 452});
     b.Process(3,
               {.tag = "AT-101",
                .description = "pH do licor|Liquor pH",
