@@ -220,6 +220,11 @@ PlantView &OpenedPicture::view()
     return *m_parts->view;
 }
 
+Plant &OpenedPicture::plant()
+{
+    return m_parts->session.plant();
+}
+
 QImage OpenedPicture::Grab()
 {
     return m_parts->view->grab().toImage();

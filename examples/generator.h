@@ -53,6 +53,7 @@ public:
     OpenedPicture &operator=(const OpenedPicture &) = delete;
 
     PlantView &view();
+    Plant &plant();
     QImage Grab();
 
 private:

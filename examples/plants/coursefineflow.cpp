@@ -141,7 +141,7 @@ void Build(PlantBuilder &b)
             .description = "Modo|Mode",
             .memory = 11,
             .expression = "Só válvula grossa/Grosso-fino|Coarse valve only/Coarse-fine",
-            .left = 280,
+            .left = 200,
             .top = 250});
 }
 

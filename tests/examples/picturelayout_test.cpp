@@ -4,6 +4,7 @@
 #include "examples/example.h"
 #include "examples/generator.h"
 #include "examples/pidpainter.h"
+#include "instruments/model/animatedtext.h"
 #include "tests/examples/languagerows.h"
 #include "workspace/ui/plantview.h"
 
@@ -134,6 +135,37 @@ TEST_P(ExamplePictureTest, NoObjectLiesOverALineOrAText)
     const QImage background = BackgroundPicture(*example);
     for (const Shown &object : ShownObjects(opened->view()))
         EXPECT_EQ(InkIn(background, object.area), 0) << object.name.toStdString() << " covers ink";
+}
+
+// A two-state text shows either message in the same place: both must stay clear.
+TEST_P(ExamplePictureTest, BothMessagesOfATwoStateTextStayClear)
+{
+    const QImage background = BackgroundPicture(*example);
+    PlantView &view = opened->view();
+    const std::vector<Shown> shown = ShownObjects(view);
+    for (int k = 1; k <= AnimatedText::kCount; ++k) {
+        auto *value = view.findChild<QLabel *>(QStringLiteral("Texto%1").arg(k));
+        if (value == nullptr || value->isHidden() || !opened->plant().animatedTexts.IsPresent(k))
+            continue;
+        const AnimatedText &text = opened->plant().animatedTexts[k];
+        if (text.Tipo != kBinario)
+            continue;
+        const QString shownNow = value->text();
+        for (const QString &message : QString::fromStdString(text.FuncaoTr).split('/')) {
+            value->setText(message);
+            value->adjustSize();
+            const QRect area = value->geometry();
+            EXPECT_EQ(InkIn(background, area), 0)
+                << "\"" << message.toStdString() << "\" covers ink";
+            for (const Shown &other : shown) {
+                EXPECT_TRUE(other.pair == k || !area.intersects(other.area))
+                    << "\"" << message.toStdString() << "\" and " << other.name.toStdString()
+                    << " overlap";
+            }
+        }
+        value->setText(shownNow);
+        value->adjustSize();
+    }
 }
 
 TEST_P(ExamplePictureTest, NothingIsDrawnAcrossAWrittenText)
