@@ -227,7 +227,7 @@ void Draw(PidPainter &p)
     p.Bubble({678, 248}, QStringLiteral("AIC-101"));
     // Controller output through the linearizer (or past it) to the lime valve.
     p.SignalLine({{678, 230}, {678, 50}, {580, 50}});
-    DiagramBox(p, {430, 30, 150, 40}, QStringLiteral("f⁻¹(x) — linearizador"), 12);
+    DiagramBox(p, {430, 30, 150, 40}, QStringLiteral("f⁻¹(x)"), 13);
     p.SignalLine({{430, 50}, {300, 50}, {300, 58}});
     DrawTitrationCurve(p);
 }
