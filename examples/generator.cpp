@@ -175,31 +175,66 @@ QImage BackgroundPicture(const ExamplePlant &example)
     return painter.Finish();
 }
 
-QImage GalleryPicture(const QString &plantPath)
+struct OpenedPicture::Parts
 {
-    PlantReadResult read = ReadPlantFile(plantPath.toStdString(), Language::Portuguese);
+    explicit Parts(const QString &folder)
+        : session(folder)
+    {}
+    Session session;
+    RefusingDialogs dialogs;
+    QAction moveMode{nullptr};
+    QAction deleteMode{nullptr};
+    std::unique_ptr<PlantView> view;
+};
+
+OpenedPicture::OpenedPicture(const QString &plantPath, Language language)
+{
+    PlantReadResult read = ReadPlantFile(plantPath.toStdString(), language);
     if (!read.Succeeded())
         throw std::runtime_error(plantPath.toStdString() + ": " + read.error);
     if (!read.applyMessages.empty())
         throw std::runtime_error(plantPath.toStdString() + ": " + read.applyMessages.front());
     const QString folder = QFileInfo(plantPath).absolutePath();
-    Session session(folder);
+    m_parts = std::make_unique<Parts>(folder);
+    Session &session = m_parts->session;
+    session.SetEnglishFlag(language == Language::English);
     session.SetRunning(false);
     session.ReplacePlant(std::move(read.plant));
     Plant &plant = session.plant();
-    RefusingDialogs dialogs;
-    QAction moveMode(nullptr);
-    QAction deleteMode(nullptr);
-    moveMode.setCheckable(true);
-    deleteMode.setCheckable(true);
-    PlantView view(session, dialogs, &moveMode, &deleteMode, nullptr);
+    m_parts->moveMode.setCheckable(true);
+    m_parts->deleteMode.setCheckable(true);
+    m_parts->view = std::make_unique<PlantView>(
+        session, m_parts->dialogs, &m_parts->moveMode, &m_parts->deleteMode, nullptr);
+    PlantView &view = *m_parts->view;
     view.resize(PidPainter::kWidth, PidPainter::kHeight);
     view.ShowPlantPicture(folder + QLatin1Char('/') + Utf8(plant.PictureFileName));
     StepAnimatedTexts(plant.animatedTexts, plant);
     emit session.displayRefreshDue();
     view.ShowPicture();
-    const QImage shot = view.grab().toImage();
-    return shot.scaled(321, 193, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+}
+
+OpenedPicture::~OpenedPicture() = default;
+
+PlantView &OpenedPicture::view()
+{
+    return *m_parts->view;
+}
+
+Plant &OpenedPicture::plant()
+{
+    return m_parts->session.plant();
+}
+
+QImage OpenedPicture::Grab()
+{
+    return m_parts->view->grab().toImage();
+}
+
+QImage GalleryPicture(const QString &plantPath)
+{
+    OpenedPicture opened(plantPath, Language::Portuguese);
+    return opened.Grab()
+        .scaled(321, 193, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
 }
 

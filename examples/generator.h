@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/model/plant.h"
+#include "engine/model/language.h"
 #include "examples/example.h"
 
 #include <QImage>
@@ -8,6 +9,10 @@
 
 #include <memory>
 #include <string>
+
+namespace zelvar {
+class PlantView;
+}
 
 namespace zelvar::examples {
 
@@ -35,6 +40,26 @@ std::string PlantFileText(const ExamplePlant &example, Plant &plant);
 std::string DescriptionText(const ExamplePlant &example);
 
 QImage BackgroundPicture(const ExamplePlant &example);
+
+// A plant file opened offscreen on its plant picture as the program shows it in the language
+// (background, icons and instruments at rest). Throws std::runtime_error when the file does not
+// open without a message.
+class OpenedPicture
+{
+public:
+    OpenedPicture(const QString &plantPath, Language language);
+    ~OpenedPicture();
+    OpenedPicture(const OpenedPicture &) = delete;
+    OpenedPicture &operator=(const OpenedPicture &) = delete;
+
+    PlantView &view();
+    Plant &plant();
+    QImage Grab();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> m_parts;
+};
 
 // The gallery picture: the plant file opened on a plant picture offscreen as the program shows
 // it (background, icons, instruments), scaled to the gallery's size.

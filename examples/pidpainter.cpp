@@ -1,6 +1,7 @@
 #include "examples/pidpainter.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPolygonF>
 
@@ -41,7 +42,12 @@ void ArrowHead(QPainter &p, QPointF from, QPointF to, double size)
 } // namespace
 
 PidPainter::PidPainter()
+    : PidPainter(false)
+{}
+
+PidPainter::PidPainter(bool leaveOutTexts)
     : m_image(kWidth, kHeight, QImage::Format_RGB32)
+    , m_leaveOutTexts(leaveOutTexts)
 {
     m_image.fill(kGround);
     m_painter.begin(&m_image);
@@ -218,6 +224,10 @@ void PidPainter::Text(QPointF at, const QString &text, bool bold, int pointSize)
     font.setPixelSize(pointSize + 3);
     font.setBold(bold);
     m_painter.setFont(font);
+    m_textAreas.push_back(
+        m_painter.transform().mapRect(QFontMetricsF(font).tightBoundingRect(text).translated(at)));
+    if (m_leaveOutTexts)
+        return;
     m_painter.setPen(kInk);
     m_painter.drawText(at, text);
 }

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <vector>
 
 namespace zelvar::examples {
 
@@ -24,7 +25,12 @@ public:
     static const QColor kInk;
 
     PidPainter();
+    // leaveOutTexts: Text and Label only note where they would write, so that the picture
+    // shows what else lies under a text.
+    explicit PidPainter(bool leaveOutTexts);
     QImage Finish();
+    // Where Text and Label wrote (or would have written), as tight rectangles.
+    const std::vector<QRectF> &TextAreas() const { return m_textAreas; }
 
     QPainter &painter() { return m_painter; }
 
@@ -53,6 +59,8 @@ public:
 private:
     QImage m_image;
     QPainter m_painter;
+    bool m_leaveOutTexts = false;
+    std::vector<QRectF> m_textAreas;
 };
 
 } // namespace zelvar::examples

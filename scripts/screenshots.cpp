@@ -12,6 +12,7 @@
 #include "services/session.h"
 #include "services/userdialogs.h"
 #include "workspace/ui/configform.h"
+#include "workspace/ui/examplecatalog.h"
 #include "workspace/ui/mainwindow.h"
 #include "workspace/ui/plantview.h"
 
@@ -39,6 +40,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -335,6 +337,14 @@ void shootExamples(zelvar::TForm1 &form,
         tick(session, 600);
         shoot(outFolder, QStringLiteral("example-") + QString::fromLatin1(picture) + suffix);
         ++shown;
+    }
+    // Every example's main window at rest, for a look at its picture's legibility.
+    for (const zelvar::ExampleEntry &entry : zelvar::ExampleEntries()) {
+        const std::string picture(entry.picture);
+        if (!openExample(form, session, picture.c_str()))
+            continue;
+        tick(session, 20);
+        shoot(outFolder, QStringLiteral("gallery-") + QString::fromStdString(picture) + suffix);
     }
 
     // The basic flow loop: an SP step on its faceplate, its recorder, a fast run, an XY sweep.

@@ -80,8 +80,8 @@ void Build(PlantBuilder &b)
                .gain = "(M24/50)^0.5",
                .tau1 = "2",
                .tau2 = "1",
-               .left = 720,
-               .top = 365});
+               .left = 712,
+               .top = 368});
     b.Process(6,
               {.tag = "FT-102",
                .description = "Vazão de água de alimentação|Feedwater flow",
@@ -167,7 +167,7 @@ void Build(PlantBuilder &b)
             {.tag = "FY-105",
              .description = "SP de ar (limite cruzado)|Air SP (cross-limited)",
              .expression = "M03>M21",
-             .left = 305,
+             .left = 192,
              .top = 160});
     b.Block(8,
             {.tag = "AY-100",
@@ -302,12 +302,12 @@ void Build(PlantBuilder &b)
            {.description = "Nível do tubulão|Drum level",
             .memory = 44,
             .decimals = 0,
-            .left = 530,
-            .top = 215});
+            .left = 520,
+            .top = 252});
     b.Text(2, {.description = "Pressão|Pressure", .memory = 24, .left = 480, .top = 70});
     b.Text(3, {.description = "Vapor|Steam", .memory = 25, .left = 840, .top = 375});
     b.Text(4,
-           {.description = "Água de alimentação|Feedwater", .memory = 26, .left = 755, .top = 255});
+           {.description = "Água de alimentação|Feedwater", .memory = 26, .left = 745, .top = 262});
     b.Text(5, {.description = "Gás|Gas", .memory = 21, .decimals = 0, .left = 60, .top = 345});
     b.Text(6, {.description = "Ar|Air", .memory = 22, .decimals = 0, .left = 15, .top = 545});
     b.Text(7, {.description = "Excesso de ar|Excess air", .memory = 48, .left = 250, .top = 330});
@@ -320,7 +320,7 @@ void Build(PlantBuilder &b)
            {.description = "Atemperação|Spray water",
             .memory = 29,
             .decimals = 2,
-            .left = 595,
+            .left = 602,
             .top = 500});
     b.Text(10,
            {.description = "Demanda de queima|Firing demand", .memory = 3, .left = 60, .top = 30});
@@ -351,8 +351,9 @@ void Draw(PidPainter &p)
     painter.setPen(QPen(PidPainter::kInk, 2));
     painter.drawLine(QPointF(380, 210), QPointF(380, 440));
     p.Label({240, 232}, QStringLiteral("Fornalha"), QStringLiteral("Furnace"), 8);
-    p.Text({390, 232}, QStringLiteral("Superaquecedor"), false, 7);
-    p.Text({390, 244}, QStringLiteral("Superheater"), false, 7);
+    // Below the coil, which would strike it through higher up.
+    p.Text({388, 380}, QStringLiteral("Superaquecedor"), false, 7);
+    p.Text({388, 392}, QStringLiteral("Superheater"), false, 7);
     // Saturated steam from the drum through the superheater coil; the riser below the drum.
     p.ProcessLine({{460, 190},
                    {460, 260},
@@ -435,7 +436,7 @@ void Draw(PidPainter &p)
     p.ProcessLine({{990, 230}, {620, 230}, {620, 190}}, true);
     p.Orifice({880, 230});
     p.ControlValve({740, 230});
-    p.Text({700, 265}, QStringLiteral("FV-102"), true, 8);
+    p.Text({668, 265}, QStringLiteral("FV-102"), true, 8);
     p.SignalLine({{880, 214}, {880, 178}, {858, 178}});
     p.Bubble({840, 178}, QStringLiteral("FIC-102"));
     p.SignalLine({{822, 178}, {740, 178}, {740, 188}});

@@ -121,7 +121,7 @@ void BuildCore(PlantBuilder &b, const SetpointBlocks &setpoints)
                   .left = 315,
                   .top = 332});
     b.Recorder(1,
-               {.tag = "TR-RAZAO",
+               {.tag = "TR-101",
                 .description = "Gás x ar|Gas vs air",
                 .pen1 = 21,
                 .pen2 = 22,
@@ -152,13 +152,14 @@ void BuildCore(PlantBuilder &b, const SetpointBlocks &setpoints)
     b.Text(
         5,
         {.description = "SP de ar|Air SP", .memory = 43, .decimals = 0, .left = 480, .top = 250});
-    b.Text(6, {.description = "Excesso de ar|Excess air", .memory = 44, .left = 760, .top = 375});
+    b.Text(6, {.description = "Excesso de ar|Excess air", .memory = 44, .left = 712, .top = 375});
     b.Text(7,
            {.kind = TextKind::Binary,
             .description = "Chama|Flame",
             .memory = 45,
             .expression = "FUMAÇA! Excesso de gás/Combustão OK|SMOKE! Excess gas/Combustion OK",
-            .left = 760,
+            // Far enough from the right wall for the longer smoke warning.
+            .left = 712,
             .top = 418});
     b.Shape(1, {.memory = 45, .size = 40, .width = 40, .left = 800, .top = 280});
 }

@@ -109,8 +109,8 @@ void Build(PlantBuilder &b)
                .input = 1,
                .tau1 = "2",
                .tau2 = "2",
-               .left = 150,
-               .top = 114});
+               .left = 152,
+               .top = 128});
     b.Process(2,
               {.tag = "FT-102",
                .description = "Vazão de gás natural|Natural gas flow",
@@ -190,8 +190,8 @@ void Build(PlantBuilder &b)
            {.description = "Gás residual|Waste gas",
             .memory = 21,
             .decimals = 0,
-            .left = 280,
-            .top = 190});
+            .left = 140,
+            .top = 196});
     b.Text(4,
            {.description = "Gás natural|Natural gas",
             .memory = 22,
@@ -271,6 +271,10 @@ void Draw(PidPainter &p)
     Stream(p, kAirY, QStringLiteral("103"));
 
     // The set-point chain: waste gas target, natural gas complement, air by the fuel mix.
+    // Each result is its stream's flow set point, entering the FIC from above.
+    p.SignalLine({{560, 209}, {560, 95}, {360, 95}, {360, 107}});
+    p.SignalLine({{536, 319}, {520, 319}, {520, 205}, {360, 205}, {360, 217}});
+    p.SignalLine({{536, 369}, {510, 369}, {510, 345}, {360, 345}, {360, 357}});
     FunctionBox(p, {560, 224}, QStringLiteral("MIN"));
     FunctionBox(p, {560, 319}, QStringLiteral("−"));
     FunctionBox(p, {560, 369}, QStringLiteral("MAX"));

@@ -41,7 +41,7 @@ void Build(PlantBuilder &b)
                .tau1 = "3",
                .tau2 = "2",
                .left = 40,
-               .top = 265});
+               .top = 258});
     b.Process(2,
               {.tag = "TT-101",
                .description = "Temperatura do gás resfriado|Cooled gas temperature",
@@ -78,7 +78,7 @@ void Build(PlantBuilder &b)
                .tau1 = "2",
                .tau2 = "1",
                .left = 850,
-               .top = 515});
+               .top = 520});
     b.Process(6,
               {.tag = "FT-103",
                .description = "Vazão de gás de saída|Outlet gas flow",
@@ -87,9 +87,9 @@ void Build(PlantBuilder &b)
                .tau1 = "2",
                .tau2 = "1",
                .left = 880,
-               .top = 130});
+               .top = 138});
     b.Block(1,
-            {.tag = "BAL-E101",
+            {.tag = "BAL-E",
              .description = "Balanço térmico do resfriador|Cooler heat balance",
              .expression = "40+0.5*(M15-60)-0.6*(M21-50)+0.5*(M16-50)",
              .left = 250,
@@ -125,7 +125,7 @@ void Build(PlantBuilder &b)
                   .ti = "45",
                   .reverse = true,
                   .left = 240,
-                  .top = 70});
+                  .top = 92});
     b.Controller(2,
                  {.tag = "LIC-102",
                   .description = "Nível de condensado|Condensate level",
@@ -134,8 +134,8 @@ void Build(PlantBuilder &b)
                   .kc = "5.0",
                   .ti = "150",
                   .reverse = true,
-                  .left = 640,
-                  .top = 470});
+                  .left = 478,
+                  .top = 440});
     b.Controller(3,
                  {.tag = "PIC-103",
                   .description = "Pressão do separador|Separator pressure",
@@ -204,7 +204,7 @@ void Build(PlantBuilder &b)
             .memory = 25,
             .decimals = 2,
             .left = 820,
-            .top = 555});
+            .top = 560});
     b.Text(6,
            {.description = "Taxa de condensação|Condensation rate",
             .memory = 42,
@@ -249,7 +249,7 @@ void Draw(PidPainter &p)
 
     // Cooling water in below through its valve, back out above.
     p.ProcessLine({{40, 300}, {360, 300}, {360, 240}}, true);
-    p.Label({120, 322}, QStringLiteral("Água de resfriamento"), QStringLiteral("Cooling water"));
+    p.Label({120, 330}, QStringLiteral("Água de resfriamento"), QStringLiteral("Cooling water"));
     p.Orifice({100, 300});
     p.ControlValve({230, 300});
     p.Text({250, 290}, QStringLiteral("FV-101"), true);

@@ -123,7 +123,7 @@ void Build(PlantBuilder &b)
             .decimals = 1,
             .left = 470,
             .top = 405});
-    b.Text(3, {.description = "By-pass", .memory = 22, .decimals = 1, .left = 430, .top = 120});
+    b.Text(3, {.description = "By-pass", .memory = 22, .decimals = 1, .left = 416, .top = 120});
     b.Text(4,
            {.description = "Abertura FV-101B|FV-101B opening",
             .memory = 1,
@@ -141,7 +141,7 @@ void Build(PlantBuilder &b)
             .description = "Modo|Mode",
             .memory = 11,
             .expression = "Só válvula grossa/Grosso-fino|Coarse valve only/Coarse-fine",
-            .left = 280,
+            .left = 200,
             .top = 250});
 }
 
@@ -158,7 +158,7 @@ void Draw(PidPainter &p)
     painter.drawPolyline(
         QPolygonF({QPointF(400, 330), QPointF(400, 170), QPointF(660, 170), QPointF(660, 330)}));
     p.ControlValve({520, 170});
-    p.Text({505, 200}, QStringLiteral("FV-101B"), true);
+    p.Text({542, 194}, QStringLiteral("FV-101B"), true);
 
     p.Orifice({780, 330});
     p.SignalLine({{780, 314}, {780, 286}});

@@ -58,10 +58,10 @@ void Build(PlantBuilder &b)
                .description = "Vazão de chegada ao V-101|V-101 inflow",
                .input = 41,
                .tau1 = "30",
-               .left = 10,
-               .top = 345});
+               .left = 85,
+               .top = 342});
     b.Block(2,
-            {.tag = "BAL-V101",
+            {.tag = "BAL-101",
              .description = "Balanço do V-101|V-101 balance",
              .expression = "M21-M23",
              .left = 340,
@@ -91,18 +91,18 @@ void Build(PlantBuilder &b)
                .input = 4,
                .tau1 = "2",
                .tau2 = "2",
-               .left = 725,
-               .top = 292});
+               .left = 738,
+               .top = 298});
     b.Process(5,
               {.tag = "VAP-T101",
                .description = "Vapor gerado pela carga|Feed-driven vapour",
                .input = 23,
                .deadTime = "20",
                .tau1 = "60",
-               .left = 470,
-               .top = 300});
+               .left = 575,
+               .top = 400});
     b.Block(3,
-            {.tag = "BAL-TOPO",
+            {.tag = "BAL-TOP",
              .description = "Balanço térmico do topo|Top heat balance",
              .expression = "50+0.5*(M25-50)+0.5*(M15-50)-0.8*(M24-40)",
              .left = 422,
@@ -114,8 +114,8 @@ void Build(PlantBuilder &b)
                .deadTime = "10",
                .tau1 = "120",
                .tau2 = "30",
-               .left = 470,
-               .top = 125});
+               .left = 375,
+               .top = 70});
 
     // Reflux drum V-102 and the top pressure.
     b.Block(4,
@@ -125,7 +125,7 @@ void Build(PlantBuilder &b)
              .left = 700,
              .top = 96});
     b.Block(5,
-            {.tag = "BAL-V102",
+            {.tag = "BAL-102",
              .description = "Balanço do vaso de refluxo|Reflux drum balance",
              .expression = "M44-M24-M28",
              .left = 504,
@@ -169,8 +169,8 @@ void Build(PlantBuilder &b)
                .gain = "M29/100",
                .tau1 = "2",
                .tau2 = "1",
-               .left = 918,
-               .top = 0});
+               .left = 915,
+               .top = 4});
 
     b.Controller(1,
                  {.tag = "LIC-101",
@@ -200,8 +200,8 @@ void Build(PlantBuilder &b)
                   .ti = "135",
                   .reverse = true,
                   .feedForward = "40+M12*0.625*(M23-50)",
-                  .left = 470,
-                  .top = 210});
+                  .left = 375,
+                  .top = 150});
     b.Controller(4,
                  {.tag = "FIC-104",
                   .description = "Refluxo|Reflux",
@@ -273,10 +273,10 @@ void Build(PlantBuilder &b)
 
     b.Text(1, {.description = "Nível V-101|V-101 level", .memory = 22, .left = 40, .top = 480});
     b.Text(2, {.description = "Carga da torre|Column feed", .memory = 23, .left = 290, .top = 510});
-    b.Text(3, {.description = "Refluxo|Reflux", .memory = 24, .left = 660, .top = 320});
-    b.Text(4, {.description = "T topo|Top T", .memory = 26, .left = 470, .top = 170});
+    b.Text(3, {.description = "Refluxo|Reflux", .memory = 24, .left = 650, .top = 330});
+    b.Text(4, {.description = "T topo|Top T", .memory = 26, .left = 375, .top = 115});
     b.Text(5, {.description = "Nível V-102|V-102 level", .memory = 27, .left = 700, .top = 360});
-    b.Text(6, {.description = "Destilado|Distillate", .memory = 28, .left = 900, .top = 445});
+    b.Text(6, {.description = "Destilado|Distillate", .memory = 28, .left = 880, .top = 445});
     b.Text(7, {.description = "Gás de topo|Off-gas", .memory = 30, .left = 820, .top = 80});
     b.Text(8, {.description = "Pressão|Pressure", .memory = 29, .left = 720, .top = 18});
     b.Text(9, {.description = "Condensado|Condensate", .memory = 44, .left = 700, .top = 135});

@@ -28,7 +28,7 @@ constexpr int kStepX = 200;
 constexpr int kNoiseX = 440;
 constexpr int kTransferLeft = 232;
 constexpr int kTransferRight = 412;
-constexpr int kIconsY = 185;
+constexpr int kIconsY = 189;
 
 struct BoxObjects
 {
@@ -64,7 +64,7 @@ void Build(PlantBuilder &b)
                 {.tag = "IN-" + n,
                  .description = "Entrada " + n + " (com degrau)|Input " + n + " (with step)",
                  .expression = "M" + std::to_string(15 + i) + "+10*M97",
-                 .left = x + 161,
+                 .left = x + 150,
                  .top = y + kIconsY});
         b.Block(i + 5,
                 {.tag = "PV-" + n,
@@ -93,7 +93,7 @@ void Build(PlantBuilder &b)
                 .left = x + 95,
                 .top = y + 130});
         b.Text(i + 5,
-               {.description = "Saída medida|Measured output",
+               {.description = "Saída medida|Measured PV",
                 .memory = kBoxes[i].pen,
                 .decimals = 2,
                 .left = x + 290,
@@ -189,14 +189,16 @@ void DrawBox(
     p.Text({x + kStepX - 4, line + 5}, QStringLiteral("+"), true);
     p.Text({x + kNoiseX - 4, line + 5}, QStringLiteral("+"), true);
     p.Arrow({x + kStepX + 12, line}, {x + kTransferLeft, line});
-    DiagramBox(p, {x + kTransferLeft, line - 24, kTransferRight - kTransferLeft, 48}, formula);
+    DiagramBox(p, {x + kTransferLeft, line - 20, kTransferRight - kTransferLeft, 40}, formula);
     p.Arrow({x + kTransferRight, line}, {x + kNoiseX - 12, line});
     p.Arrow({x + kNoiseX + 12, line}, {x + kBoxWidth - 4, line});
     // The step and the noise come in from above.
     p.Arrow({x + kStepX, line - 60}, {x + kStepX, line - 12});
     p.Text({x + kStepX + 6, line - 48}, QStringLiteral("degrau | step"), false, 8);
     p.Arrow({x + kNoiseX, line - 60}, {x + kNoiseX, line - 12});
-    p.Text({x + kNoiseX - 64, line - 48}, QStringLiteral("ruído | noise"), false, 8);
+    // On two lines: one would run across the noise arrow or into the output's name.
+    p.Text({x + kNoiseX - 38, line - 50}, QStringLiteral("ruído"), false, 8);
+    p.Text({x + kNoiseX - 38, line - 37}, QStringLiteral("noise"), false, 8);
 }
 
 void Draw(PidPainter &p)

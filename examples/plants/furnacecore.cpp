@@ -109,7 +109,7 @@ void DrawFurnaceCore(PidPainter &p, const QString &valveTag)
     g.setPen(QPen(PidPainter::kInk, 2));
     g.setBrush(QColor(0xee, 0xee, 0xee));
     g.drawRect(QRectF(316, 365, 58, 70));
-    p.Label({316, 450}, QStringLiteral("Porta"), QStringLiteral("Door"));
+    p.Label({316, 358}, QStringLiteral("Porta"), QStringLiteral("Door"));
 
     // Fuel gas header from the bottom left to the burners.
     p.ProcessLine({{40, 520}, {520, 520}});
@@ -125,7 +125,7 @@ void DrawFurnaceCore(PidPainter &p, const QString &valveTag)
     p.Text({96, 480}, QStringLiteral("PI"), true);
     p.Orifice({198, 520});
     p.ControlValve({298, 520});
-    p.Text({240, 500}, valveTag, true);
+    p.Text({224, 502}, valveTag, true);
 
     p.SignalLine({{660, 250}, {660, 223}});
     p.Bubble({660, 205}, QStringLiteral("TT-101"));

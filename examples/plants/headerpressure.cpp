@@ -66,13 +66,13 @@ void Build(PlantBuilder &b)
                       .kc = "0.8",
                       .ti = "2",
                       .left = x + 66,
-                      .top = 428});
+                      .top = 370});
         b.Text(3 + i,
                {.description = consumers[i],
                 .memory = 23 + i,
                 .decimals = 0,
-                .left = x - 35,
-                .top = 515});
+                .left = x - 55,
+                .top = 507});
     }
     // In % of the supply range; button 1 adds an unmeasured 300 Nm3/h consumer.
     b.Block(1,
@@ -177,8 +177,8 @@ void Draw(PidPainter &p)
         p.Bubble({x + 45, 405}, QStringLiteral("FIC-") + number);
         p.SignalLine({{x + 45, 363}, {x + 45, 387}});
         p.SignalLine({{x + 45, 423}, {x + 45, 440}, {x - 28, 440}, {x - 28, 434}});
-        p.Tank({x - 50, 470, 100, 70});
-        p.Text({x - 44, 486}, QStringLiteral("Consumidor ") + QString::number(1 + i), true);
+        // The animated text under it names the consumer in the reader's language.
+        p.Tank({x - 65, 470, 130, 70});
     }
     // Consumer 4: a hand valve and an on/off user without instruments.
     const double x4 = kConsumerX[3];
@@ -191,10 +191,11 @@ void Draw(PidPainter &p)
                                    QPointF(x4 + 11, 344)}));
     painter.drawLine(QPointF(x4, 360), QPointF(x4 - 20, 360));
     painter.drawLine(QPointF(x4 - 20, 352), QPointF(x4 - 20, 368));
-    p.Tank({x4 - 50, 470, 100, 70});
-    p.Text({x4 - 44, 486}, QStringLiteral("Consumidor 4"), true);
-    p.Label({x4 - 44, 503}, QStringLiteral("liga/desliga"), QStringLiteral("on/off"), 7);
-    p.Text({x4 - 44, 520}, QStringLiteral("300 Nm3/h"), false, 8);
+    p.Tank({x4 - 65, 470, 130, 70});
+    p.Text({x4 - 58, 485}, QStringLiteral("Consumidor 4"), true);
+    p.Text({x4 - 58, 500}, QStringLiteral("Consumer 4"), true);
+    p.Label({x4 - 58, 516}, QStringLiteral("liga/desliga"), QStringLiteral("on/off"), 7);
+    p.Text({x4 - 58, 532}, QStringLiteral("300 Nm3/h"), false, 8);
     p.Label({40, 553}, QStringLiteral("Cálculos"), QStringLiteral("Calculations"));
 }
 

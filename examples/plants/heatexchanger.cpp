@@ -157,7 +157,7 @@ void Draw(PidPainter &p)
     g.setPen(QPen(PidPainter::kInk, 1));
     for (int y = 250; y <= 310; y += 15)
         g.drawLine(QPointF(340, y), QPointF(660, y));
-    p.Text({470, 350}, QStringLiteral("E-101"), true);
+    p.Text({448, 350}, QStringLiteral("E-101"), true);
 
     // Steam in at the top, condensate out at the bottom through the trap.
     p.ProcessLine({{230, 160}, {560, 160}, {560, 230}}, true);

@@ -60,16 +60,16 @@ void Build(PlantBuilder &b)
              .expression = "50*M21/(M15+10*M97)",
              .high = "100",
              .low = "0",
-             .left = 410,
-             .top = 300});
+             .left = 445,
+             .top = 452});
     b.Process(2,
               {.tag = "TK-101",
                .description = "Mistura no tanque|Tank mixing",
                .input = 42,
                .deadTime = "10",
                .tau1 = "60",
-               .left = 410,
-               .top = 270});
+               .left = 360,
+               .top = 452});
     b.Process(3,
               {.tag = "AT-101",
                .description = "pH do licor|Liquor pH",
@@ -227,7 +227,7 @@ void Draw(PidPainter &p)
     p.Bubble({678, 248}, QStringLiteral("AIC-101"));
     // Controller output through the linearizer (or past it) to the lime valve.
     p.SignalLine({{678, 230}, {678, 50}, {580, 50}});
-    DiagramBox(p, {430, 30, 150, 40}, QStringLiteral("f⁻¹(x) — linearizador"), 12);
+    DiagramBox(p, {430, 30, 150, 40}, QStringLiteral("f⁻¹(x)"), 13);
     p.SignalLine({{430, 50}, {300, 50}, {300, 58}});
     DrawTitrationCurve(p);
 }

@@ -55,7 +55,7 @@ void Build(PlantBuilder &b)
                .gain = "(M22/50)^0.5",
                .tau1 = "2",
                .tau2 = "2",
-               .left = 600,
+               .left = 565,
                .top = 510});
     b.Process(4,
               {.tag = "FT-104",
@@ -65,7 +65,7 @@ void Build(PlantBuilder &b)
                .tau1 = "2",
                .tau2 = "2",
                .left = 150,
-               .top = 435});
+               .top = 440});
     // Conversion lags the feed by 30 s.
     b.Process(5,
               {.tag = "QR-101",
@@ -73,7 +73,7 @@ void Build(PlantBuilder &b)
                .input = 21,
                .tau1 = "30",
                .left = 250,
-               .top = 565});
+               .top = 538});
     b.Process(6,
               {.tag = "TT-103",
                .description = "Temperatura do reator|Reactor temperature",
@@ -88,13 +88,13 @@ void Build(PlantBuilder &b)
              .description = "Balanço de massa|Mass balance",
              .expression = "M21-M23",
              .left = 335,
-             .top = 565});
+             .top = 538});
     b.Block(2,
             {.tag = "BAL-E",
              .description = "Balanço térmico|Heat balance",
              .expression = "50+0.8*(M25-M24)",
              .left = 420,
-             .top = 565});
+             .top = 538});
 
     b.Controller(1,
                  {.tag = "FIC-101",
@@ -103,8 +103,8 @@ void Build(PlantBuilder &b)
                   .setpoint = 50,
                   .kc = "1.0",
                   .ti = "3",
-                  .left = 222,
-                  .top = 100});
+                  .left = 62,
+                  .top = 98});
     b.Controller(2,
                  {.tag = "LIC-102",
                   .description = "Nível do reator|Reactor level",
@@ -214,12 +214,12 @@ void Build(PlantBuilder &b)
     b.Shape(1,
             {.circle = false,
              .memory = 22,
-             .size = 100,
-             .width = 14,
+             .size = 60,
+             .width = 55,
              .colour1 = kColourBlue,
              .colour2 = kColourBlue,
-             .left = 560,
-             .top = 220});
+             .left = 530,
+             .top = 250});
 }
 
 void Draw(PidPainter &p)
@@ -276,7 +276,7 @@ void Draw(PidPainter &p)
     p.Text({345, 56}, QStringLiteral("FF"), true);
     p.SignalLine({{336, 78}, {840, 78}, {840, 205}, {778, 205}, {778, 220}});
 
-    p.Label({250, 548}, QStringLiteral("Cálculos"), QStringLiteral("Calculations"));
+    p.Label({250, 532}, QStringLiteral("Cálculos"), QStringLiteral("Calculations"));
 }
 
 // The feed setpoint 50 -> 70 % at rest, with the feed-forward as the switch leaves it: the IAE

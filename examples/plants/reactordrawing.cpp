@@ -20,7 +20,8 @@ void DrawJacketedReactor(PidPainter &p, const QRectF &vessel, const QString &tag
     g.drawLine(QPointF(x, vessel.top() - 12), QPointF(x, vessel.bottom() - 60));
     g.drawLine(QPointF(x - 34, vessel.bottom() - 60), QPointF(x + 34, vessel.bottom() - 60));
     g.drawLine(QPointF(x - 34, vessel.bottom() - 120), QPointF(x + 34, vessel.bottom() - 120));
-    p.Text({vessel.left() + 75, vessel.top() + 30}, tag, true);
+    // Left of the shaft, which would strike the tag through.
+    p.Text({vessel.left() + 38, vessel.top() + 30}, tag, true);
 }
 
 } // namespace zelvar::examples

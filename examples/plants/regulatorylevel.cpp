@@ -78,7 +78,7 @@ void Build(PlantBuilder &b)
     b.Slider(2, {.name = "Rampa do variador|VSD ramp", .percent = 20, .left = 240, .top = 440});
     b.PushButton(1,
                  {.name = "Entrada extra|Extra inflow", .textOff = "Normal", .textOn = "+20 m3/h"});
-    b.CommandPanel(445, 450);
+    b.CommandPanel(440, 475);
     b.Recorder(1,
                {.tag = "TR-101",
                 .description = "Nível do tanque|Tank level",

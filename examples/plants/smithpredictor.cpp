@@ -201,7 +201,7 @@ void Draw(PidPainter &p)
         painter.drawEllipse(QPointF(x, i % 2 == 0 ? 280 : 322), 18, 18);
     }
     p.ProcessLine({{550, 304}, {820, 304}, {935, 304}});
-    p.Text({610, 262}, QStringLiteral("Secagem | Dryers"), false, 8);
+    p.Text({610, 251}, QStringLiteral("Secagem | Dryers"), false, 8);
     painter.setPen(QPen(PidPainter::kInk, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(830, 280, 40, 48));
@@ -220,7 +220,7 @@ void Draw(PidPainter &p)
     p.Bubble({138, 138}, QStringLiteral("WIC-101"));
     p.SignalLine({{120, 138}, {80, 138}, {80, 258}});
     p.SignalLine({{80, 138}, {80, 72}, {250, 72}});
-    DiagramBox(p, {250, 50, 130, 44}, QStringLiteral("modelo G(s)"));
+    DiagramBox(p, {250, 50, 130, 44}, QStringLiteral("G(s)"));
     DiagramBox(p, {450, 50, 110, 44}, QStringLiteral("e⁻ᶿˢ"));
     p.SignalLine({{380, 72}, {450, 72}});
     p.SignalLine({{415, 72}, {415, 34}, {700, 34}, {700, 60}});

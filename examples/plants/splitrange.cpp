@@ -36,8 +36,8 @@ void Build(PlantBuilder &b)
              .expression = "(M01-50)*2",
              .high = "100",
              .low = "0",
-             .left = 140,
-             .top = 130});
+             .left = 152,
+             .top = 120});
     b.Block(2,
             {.tag = "TY-101B",
              .description

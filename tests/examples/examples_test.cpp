@@ -7,6 +7,7 @@
 #include "examples/generator.h"
 #include "examples/harness.h"
 #include "services/session.h"
+#include "tests/examples/languagerows.h"
 #include "tests/services/scripteddialogs.h"
 #include "workspace/ui/mainwindow.h"
 
@@ -145,27 +146,6 @@ INSTANTIATE_TEST_SUITE_P(Examples,
 
 // ---- Opening and saving ------------------------------------------------------------------
 
-struct LanguageRow
-{
-    std::string picture;
-    Language language;
-};
-
-std::vector<LanguageRow> LanguageRows()
-{
-    std::vector<LanguageRow> rows;
-    for (const std::string &picture : RegisteredPictures()) {
-        rows.push_back({picture, Language::Portuguese});
-        rows.push_back({picture, Language::English});
-    }
-    return rows;
-}
-
-void PrintTo(const LanguageRow &row, std::ostream *out)
-{
-    *out << row.picture << (row.language == Language::English ? " in English" : " in Portuguese");
-}
-
 class ExampleOpeningTest : public ::testing::TestWithParam<LanguageRow>
 {
 };
@@ -228,10 +208,7 @@ TEST_P(ExampleOpeningTest, SecondSaveIsByteIdenticalToTheFirst)
 INSTANTIATE_TEST_SUITE_P(Examples,
                          ExampleOpeningTest,
                          ::testing::ValuesIn(LanguageRows()),
-                         [](const ::testing::TestParamInfo<LanguageRow> &info) {
-                             return info.param.picture
-                                    + (info.param.language == Language::English ? "_en" : "_pt");
-                         });
+                         LanguageRowName);
 
 // ---- Steady opening -----------------------------------------------------------------------
 

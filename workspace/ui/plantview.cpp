@@ -179,6 +179,10 @@ void PlantView::buildPicture()
         back->setPalette(palette);
         // A plain font: the group widens by seven pixels for each character of the name.
         auto *label = named(new ClickableLabel(this), QStringLiteral("TrackLabel") + number(k));
+        // Eight points keep a name within those seven pixels a character.
+        QFont plain = label->font();
+        plain.setPointSize(8);
+        label->setFont(plain);
         auto *text = named(new ValueEdit(this), QStringLiteral("TrackText") + number(k));
         text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto *bar

@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -65,6 +67,29 @@ TEST_F(RecorderWindowTest, PenChoicesReachTheModelAndTheTickShowsTheirValues)
     EXPECT_EQ(labelText("VermelhoLabel"), QStringLiteral("PV: 50.00 kPa"));
     EXPECT_EQ(labelText("AzulLabel"), QStringLiteral("SP: 0.00 kPa"));
     EXPECT_EQ(labelText("VerdeLabel"), QStringLiteral("MV: 0.00%"));
+}
+
+TEST_F(RecorderWindowTest, WideRangesAndUnitsReadWholeOnTheScale)
+{
+    plant().memories.MemoryUEMax[21] = "40000";
+    plant().memories.MemoryUnit[21] = "Nm3/h";
+    open();
+    m_window->show();
+    choose(list("Variavel1Select"), 20);
+    m_session->Timer1Timer();
+    ASSERT_EQ(widget<QLineEdit>("eSupText")->text(), QStringLiteral("40000.0"));
+    for (const char *name : {"eSupText", "eInfText"}) {
+        const auto *edit = widget<QLineEdit>(name);
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text()),
+                  edit->contentsRect().width() - 4)
+            << name;
+    }
+    for (const char *name : {"Label1", "Label2", "Label10"}) {
+        const auto *label = widget<QLabel>(name);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                  label->contentsRect().width())
+            << name << " " << label->text().toStdString();
+    }
 }
 
 TEST_F(RecorderWindowTest, TagNamesTheWindowAndEnablesTheArchiveWhichTheWorkingFolderReceives)
