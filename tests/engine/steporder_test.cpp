@@ -1,6 +1,7 @@
 #include "engine/model/steporder.h"
 
 #include "engine/model/engineplant.h"
+#include "tests/engine/testplant.h"
 
 #include <gtest/gtest.h>
 
@@ -23,14 +24,7 @@ protected:
         process.LText.SetText("0");
         ASSERT_TRUE(ApplyProcessSettings(process, plant.memories).empty());
     }
-    void AddBlock(int slot, const char *function)
-    {
-        plant.blocks.present[static_cast<std::size_t>(slot)] = true;
-        CalculationBlock &block = plant.blocks[slot];
-        block = CalculationBlock(slot);
-        block.FuncaoTr = function;
-        ASSERT_TRUE(ApplyBlockSettings(block, plant.memories).empty());
-    }
+    void AddBlock(int slot, const char *function) { zelvar::AddBlock(plant, slot, function); }
     double M(int k) const { return plant.memories.Value(k); }
 
     EnginePlant plant;
