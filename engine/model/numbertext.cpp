@@ -141,6 +141,14 @@ double WholeNumberOfDigits(const std::string &digits)
 
 } // namespace
 
+std::string TwoDigits(int number)
+{
+    std::string text = FormatFixed(number, 0, 0);
+    if (number >= 0 && number < 10)
+        text.insert(0, 1, '0');
+    return text;
+}
+
 int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')

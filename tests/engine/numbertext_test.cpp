@@ -223,6 +223,14 @@ TEST(RoundHalfEven, SendsHalvesToTheEvenNeighbour)
     EXPECT_EQ(RoundHalfEven(-1e300), std::numeric_limits<int>::min());
 }
 
+TEST(TwoDigits, PadsOnlyTheOneDigitNumbers)
+{
+    for (const auto &[number, text] :
+         {std::pair{0, "00"}, {7, "07"}, {10, "10"}, {99, "99"}, {100, "100"}, {-3, "-3"}}) {
+        EXPECT_EQ(TwoDigits(number), text) << number;
+    }
+}
+
 TEST(HexDigitValue, ReadsBothCasesAndNothingAroundThem)
 {
     for (const auto &[c, value] : {std::pair{'0', 0},
