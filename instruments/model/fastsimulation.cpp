@@ -118,9 +118,8 @@ void AppendLoopSample(
         chart.PV.push_back(pv);
         chart.SP.push_back(sp);
     } else {
-        const double span = loop.high - loop.low;
-        chart.PV.push_back(Finite(span * pv / 100.0 + loop.low));
-        chart.SP.push_back(Finite(span * sp / 100.0 + loop.low));
+        chart.PV.push_back(Finite(EngineeringFromPercent(loop.low, loop.high, pv)));
+        chart.SP.push_back(Finite(EngineeringFromPercent(loop.low, loop.high, sp)));
     }
     chart.CO.push_back(co);
 }
