@@ -96,11 +96,7 @@ PlantColour ColourFromText(std::string_view text)
     if (text.size() == 9 && text.front() == '$') {
         std::uint32_t bits = 0;
         for (std::size_t i = 1; i < text.size(); ++i) {
-            const char c = text[i];
-            const int digit = c >= '0' && c <= '9'   ? c - '0'
-                              : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                              : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                                     : -1;
+            const int digit = HexDigitValue(text[i]);
             if (digit < 0)
                 return ParseInteger(text).value;
             bits = bits << 4 | static_cast<std::uint32_t>(digit);

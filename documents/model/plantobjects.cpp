@@ -226,12 +226,8 @@ void RefreshMainWindow(Plant &plant)
         SliderInput &slider = plant.sliders[Index(k)];
         if (!slider.shown)
             continue;
-        const int memory = 14 + k;
-        const double low = plant.memories.RangeLow(memory);
-        const double high = plant.memories.RangeHigh(memory);
         // Width 5 here, where the slider's own handlers use 4.
-        slider.valueText
-            = FormatFixed((high - low) * plant.memories.Value(memory) / 100.0 + low, 5, 2);
+        slider.valueText = FormatFixed(plant.memories.EngineeringValue(14 + k), 5, 2);
     }
     for (int k = 1; k <= 5; ++k) {
         AnimatedShape &shape = plant.shapes[Index(k)];

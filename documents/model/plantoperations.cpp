@@ -106,9 +106,8 @@ namespace {
 double SliderEngineeringValue(const Plant &plant, int k, double percent)
 {
     const int memory = 14 + k;
-    const double low = plant.memories.RangeLow(memory);
-    const double high = plant.memories.RangeHigh(memory);
-    return (high - low) * percent / 100.0 + low;
+    return EngineeringFromPercent(
+        plant.memories.RangeLow(memory), plant.memories.RangeHigh(memory), percent);
 }
 
 } // namespace

@@ -22,11 +22,6 @@ constexpr std::array<std::string_view, 7> kBlockLabels = {
     "Habilita Lim Inf:",
 };
 
-std::string TwoDigits(int number)
-{
-    return number >= 0 && number < 10 ? "0" + FormatFixed(number, 1, 0) : FormatFixed(number, 0, 0);
-}
-
 std::string ItemPrefix(int objectNumber, std::size_t item)
 {
     return "{B" + TwoDigits(objectNumber) + "/" + TwoDigits(static_cast<int>(item + 1)) + "} "

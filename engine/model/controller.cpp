@@ -86,7 +86,7 @@ void Controller::SetCheckSPR(bool ticked)
 
 double Controller::EngineeringValue(double percent) const
 {
-    return (scaleEnd - scaleBegin) * percent / 100.0 + scaleBegin;
+    return EngineeringFromPercent(scaleBegin, scaleEnd, percent);
 }
 
 std::string Controller::SetpointText() const

@@ -49,14 +49,6 @@ constexpr std::array<std::string_view, kLineCount + 1> kLabels = {
     "",
 };
 
-std::string TwoDigits(int n)
-{
-    std::string text = FormatFixed(n, 0, 0);
-    if (n >= 0 && n < 10)
-        text.insert(0, 1, '0');
-    return text;
-}
-
 std::string TrueFalse(bool value)
 {
     return value ? "True" : "False";

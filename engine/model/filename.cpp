@@ -13,4 +13,16 @@ std::string FileNameFromText(std::string_view text)
     return name;
 }
 
+std::filesystem::path PathFromUtf8(std::string_view text)
+{
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t *>(text.data()), text.size()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path &path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(reinterpret_cast<const char *>(text.data()), text.size());
+}
+
 } // namespace zelvar

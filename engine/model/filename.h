@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -9,5 +10,10 @@ namespace zelvar {
 // a file name ("/", "\", ":", "*", "?", '"', "<", ">", "|" and control characters) becomes
 // "_", so a name built from a tag or a title never leaves its folder.
 std::string FileNameFromText(std::string_view text);
+
+// The program's texts are UTF-8: the path a text names, and the text of a path, byte for byte
+// whatever the locale.
+std::filesystem::path PathFromUtf8(std::string_view text);
+std::string Utf8FromPath(const std::filesystem::path &path);
 
 } // namespace zelvar

@@ -66,11 +66,14 @@ double MemoryTable::RangeHigh(int k) const
     return IsMemory(k) ? ParseNumber(MemoryUEMax[static_cast<std::size_t>(k)]).value : 100.0;
 }
 
+double EngineeringFromPercent(double low, double high, double percent)
+{
+    return (high - low) * percent / 100.0 + low;
+}
+
 double MemoryTable::EngineeringValue(int k) const
 {
-    const double low = RangeLow(k);
-    const double high = RangeHigh(k);
-    return (high - low) * Value(k) / 100.0 + low;
+    return EngineeringFromPercent(RangeLow(k), RangeHigh(k), Value(k));
 }
 
 const std::string &MemoryTable::Description(int k) const

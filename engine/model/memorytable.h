@@ -6,6 +6,9 @@
 
 namespace zelvar {
 
+// A value in percent of a range, in the range's units: (high - low) x percent / 100 + low.
+double EngineeringFromPercent(double low, double high, double percent);
+
 // The signal bus: memories M1 to M99, each a value in percent of its engineering range with
 // five texts (unit, range low and high, lower and upper alarm limit), plus 124 descriptions of
 // which 101 to 124 name the actuator positions of process slots 1 to 24.
@@ -46,7 +49,7 @@ struct MemoryTable
     // Ignores indices outside 1-99 and non-finite values (the memory keeps its value).
     void SetValue(int k, double value);
 
-    // (range high - range low) x value / 100 + range low, the ends read from their texts.
+    // The value in the memory's range (EngineeringFromPercent), the ends read from their texts.
     double EngineeringValue(int k) const;
     double RangeLow(int k) const;
     double RangeHigh(int k) const;

@@ -119,17 +119,6 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 int CharacterPosition(std::string_view text, std::size_t byteIndex)
 {
     if (byteIndex >= text.size())
@@ -151,6 +140,25 @@ double WholeNumberOfDigits(const std::string &digits)
 }
 
 } // namespace
+
+std::string TwoDigits(int number)
+{
+    std::string text = FormatFixed(number, 0, 0);
+    if (number >= 0 && number < 10)
+        text.insert(0, 1, '0');
+    return text;
+}
+
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 std::string FormatScientific(double x)
 {

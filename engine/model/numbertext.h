@@ -58,6 +58,12 @@ ParsedNumber ParseNumber(std::string_view text);
 // is the digits read so far, without the sign.
 ParsedInteger ParseInteger(std::string_view text);
 
+// 0-15 for "0"-"9", "a"-"f" and "A"-"F"; -1 for any other character.
+int HexDigitValue(char c);
+
+// The number with at least two digits: "07", "42", "100".
+std::string TwoDigits(int number);
+
 // Whole-number rounding with halves to the even neighbour, saturated to the int range; NaN
 // gives 0. Pixels, dead-time steps, step counts and slider positions go through it.
 int RoundHalfEven(double x);

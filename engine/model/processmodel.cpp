@@ -302,6 +302,15 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
 {
     std::array<bool, kProblemCount> problems{};
     double number = 0.0;
+    // A number edit: taken over into its working value and the applied settings, or a problem.
+    const auto takeNumber
+        = [&](const std::string &text, std::string &appliedText, double &working, Problem problem) {
+              if (ReadNumberSetting(text, number)) {
+                  working = number;
+                  appliedText = text;
+              } else
+                  problems[problem] = true;
+          };
 
     if (process.EntradaSelect < 0 || process.EntradaSelect >= MemoryTable::kMemoryCount) {
         problems[kInput] = true;
@@ -340,11 +349,7 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
                 applied.NCText = process.NCText;
             } else
                 problems[kCycles] = true;
-            if (ReadNumberSetting(process.PeriodoText, number)) {
-                process.Period = number;
-                applied.PeriodoText = process.PeriodoText;
-            } else
-                problems[kPeriod] = true;
+            takeNumber(process.PeriodoText, applied.PeriodoText, process.Period, kPeriod);
             break;
         case 2:
             process.TransferType = 2;
@@ -363,11 +368,7 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
             break;
         }
 
-        if (ReadNumberSetting(process.Histerese, number)) {
-            process.HysteresisWidth = number;
-            applied.Histerese = process.Histerese;
-        } else
-            problems[kHysteresis] = true;
+        takeNumber(process.Histerese, applied.Histerese, process.HysteresisWidth, kHysteresis);
 
         process.ValveCurve
             = process.ComboBox1 >= 0 && process.ComboBox1 <= 3 ? process.ComboBox1 : 4;
@@ -378,17 +379,8 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
         else
             problems[kRate] = true;
 
-        if (ReadNumberSetting(process.valveStext, number)) {
-            process.StictionBand = number;
-            applied.valveStext = process.valveStext;
-        } else
-            problems[kStiction] = true;
-
-        if (ReadNumberSetting(process.tal, number)) {
-            process.ActuatorTau = number;
-            applied.tal = process.tal;
-        } else
-            problems[kTimeConstant] = true;
+        takeNumber(process.valveStext, applied.valveStext, process.StictionBand, kStiction);
+        takeNumber(process.tal, applied.tal, process.ActuatorTau, kTimeConstant);
     }
 
     std::vector<std::string> messages;

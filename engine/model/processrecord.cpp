@@ -68,11 +68,6 @@ constexpr std::array<std::string_view, kItemCount> kLabels = {
     "IntAc2:",
 };
 
-std::string TwoDigits(int number)
-{
-    return number >= 0 && number < 10 ? "0" + FormatFixed(number, 1, 0) : FormatFixed(number, 0, 0);
-}
-
 // "{P21/01} Tag:"; the reader skips as many characters as the writer put in front.
 std::string ItemPrefix(int objectNumber, Item item)
 {

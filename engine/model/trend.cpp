@@ -22,18 +22,6 @@ std::uint8_t PercentToPoint(double percent)
     return static_cast<std::uint8_t>(RoundHalfEven(2.0 * std::clamp(percent, 0.0, 100.0)));
 }
 
-std::filesystem::path PathFromUtf8(std::string_view text)
-{
-    return std::filesystem::path(
-        std::u8string(reinterpret_cast<const char8_t *>(text.data()), text.size()));
-}
-
-std::string Utf8FromPath(const std::filesystem::path &path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(reinterpret_cast<const char *>(text.data()), text.size());
-}
-
 } // namespace
 
 Trend::Trend(ReadoutFormat readoutFormat)

@@ -63,11 +63,6 @@ const QColor kSpColour(Qt::blue);
 const QColor kCoColour(0, 128, 0);
 const QColor kReadoutColour(204, 255, 204);
 
-std::string TwoDigits(int number)
-{
-    return number < 10 ? "0" + FormatFixed(number, 1, 0) : FormatFixed(number, 0, 0);
-}
-
 void showEnabled(QWidget *widget, bool enabled)
 {
     widget->setEnabled(enabled);

@@ -54,11 +54,6 @@ constexpr std::array<const char *, 5> kValveCurvesEnglish = {
     "S2 Curve",
 };
 
-std::string TwoDigits(int number)
-{
-    return number < 10 ? "0" + FormatFixed(number, 1, 0) : FormatFixed(number, 0, 0);
-}
-
 std::string toText(const QString &text)
 {
     return text.toStdString();

@@ -176,7 +176,7 @@ void StepAnimatedText(AnimatedText &text, const EnginePlant &plant)
         text.Label1Colour = BandColour(x, text.alarmLow, text.alarmHigh);
     };
     const auto engineering = [&](double percent) {
-        return Finite((text.rangeHigh - text.rangeLow) * percent / 100.0 + text.rangeLow, 0.0);
+        return Finite(EngineeringFromPercent(text.rangeLow, text.rangeHigh, percent), 0.0);
     };
 
     const AnimatedTextKind kind = KindOf(text.Tipo);

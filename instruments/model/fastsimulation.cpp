@@ -23,8 +23,6 @@ int ClampedIndex(int index)
     return std::clamp(index, 0, 3);
 }
 
-// A loop taking part in a run: its PV memory and, for charts in engineering units, the PV
-// memory's range.
 double Finite(double x)
 {
     return std::isfinite(x) ? x : 0.0;
@@ -113,6 +111,19 @@ std::vector<PerformanceLoop> PrepareLoopCharts(const EnginePlant &plant,
     return loops;
 }
 
+void AppendLoopSample(
+    LoopSeries &chart, const PerformanceLoop &loop, bool normalise, double pv, double sp, double co)
+{
+    if (normalise) {
+        chart.PV.push_back(pv);
+        chart.SP.push_back(sp);
+    } else {
+        chart.PV.push_back(Finite(EngineeringFromPercent(loop.low, loop.high, pv)));
+        chart.SP.push_back(Finite(EngineeringFromPercent(loop.low, loop.high, sp)));
+    }
+    chart.CO.push_back(co);
+}
+
 void RunFastSimulation(EnginePlant &plant,
                        StepContext &context,
                        int windowSeconds,
@@ -168,18 +179,12 @@ void RunFastSimulation(EnginePlant &plant,
         if (dataFile)
             dataFile->WriteSample(memories);
         for (const PerformanceLoop &loop : loops) {
-            LoopSeries &chart = charts[static_cast<std::size_t>(loop.loop)];
-            const double pv = memories.Value(loop.pvMemory);
-            const double sp = memories.Value(60 + loop.loop);
-            if (options.normalise) {
-                chart.PV.push_back(pv);
-                chart.SP.push_back(sp);
-            } else {
-                const double span = loop.high - loop.low;
-                chart.PV.push_back(Finite(span * pv / 100.0 + loop.low));
-                chart.SP.push_back(Finite(span * sp / 100.0 + loop.low));
-            }
-            chart.CO.push_back(memories.Value(loop.loop));
+            AppendLoopSample(charts[static_cast<std::size_t>(loop.loop)],
+                             loop,
+                             options.normalise,
+                             memories.Value(loop.pvMemory),
+                             memories.Value(60 + loop.loop),
+                             memories.Value(loop.loop));
         }
     }
 

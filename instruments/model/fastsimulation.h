@@ -97,6 +97,15 @@ struct PerformanceLoop
     double high = 100.0;
 };
 
+// One point of the loop's chart: PV and SP in percent, or in the loop's engineering range when
+// not normalised (a value that would not be finite becomes 0); CO in percent.
+void AppendLoopSample(LoopSeries &chart,
+                      const PerformanceLoop &loop,
+                      bool normalise,
+                      double pv,
+                      double sp,
+                      double co);
+
 // Clears the charts of every present controller and lists the loops whose PV is a memory,
 // noting their units and making room for the samples.
 std::vector<PerformanceLoop> PrepareLoopCharts(const EnginePlant &plant,

@@ -8,9 +8,7 @@ namespace zelvar {
 std::string MemoryListItem(const MemoryTable &memories, int position)
 {
     const int signal = position + 1;
-    std::string item = FormatFixed(signal, 0, 0);
-    if (signal >= 0 && signal < 10)
-        item.insert(0, 1, '0');
+    std::string item = TwoDigits(signal);
     item += "   ";
     item += memories.Description(signal);
     return item;

@@ -1,5 +1,6 @@
 #include "instruments/model/performancedatafile.h"
 
+#include "engine/model/filename.h"
 #include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
@@ -15,18 +16,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kDataLineLength = MemoryTable::kMemoryCount * 8 + 2;
-
-std::filesystem::path PathFromUtf8(std::string_view text)
-{
-    return std::filesystem::path(
-        std::u8string(reinterpret_cast<const char8_t *>(text.data()), text.size()));
-}
-
-std::string Utf8FromPath(const std::filesystem::path &path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(reinterpret_cast<const char *>(text.data()), text.size());
-}
 
 char LowerAscii(char c)
 {

@@ -1,12 +1,12 @@
 #include "instruments/model/performancehistory.h"
 
 #include "engine/model/engineplant.h"
+#include "engine/model/filename.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/textlines.h"
 #include "instruments/model/memorylist.h"
 
 #include <algorithm>
-#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <string_view>
@@ -52,11 +52,6 @@ private:
     std::vector<std::size_t> m_ends;
 };
 
-double Finite(double x)
-{
-    return std::isfinite(x) ? x : 0.0;
-}
-
 std::string LoadHistory(LoopCharts &charts,
                         std::array<LoopIndexRow, kLoopCount + 1> &table,
                         bool &indicesFlag,
@@ -69,10 +64,9 @@ std::string LoadHistory(LoopCharts &charts,
 {
     std::string bytes;
     if (!ReadWholeFile(file, bytes)) {
-        const std::u8string name = file.u8string();
         return std::string(
                    Tr(language, "Não foi possível abrir o arquivo ", "Could not open the file "))
-               + std::string(reinterpret_cast<const char *>(name.data()), name.size());
+               + Utf8FromPath(file);
     }
     const std::vector<std::string_view> lines = SplitLines(bytes);
     const int dataLines = std::max(0, static_cast<int>(lines.size()) - 1);
@@ -96,18 +90,12 @@ std::string LoadHistory(LoopCharts &charts,
         }
         fields.Split(lines[static_cast<std::size_t>(i + 1)]);
         for (const PerformanceLoop &loop : loops) {
-            LoopSeries &chart = charts[static_cast<std::size_t>(loop.loop)];
-            const double pv = fields.Value(loop.pvMemory);
-            const double sp = fields.Value(60 + loop.loop);
-            chart.CO.push_back(fields.Value(loop.loop));
-            if (normalise) {
-                chart.PV.push_back(pv);
-                chart.SP.push_back(sp);
-            } else {
-                const double span = loop.high - loop.low;
-                chart.PV.push_back(Finite(span * pv / 100.0 + loop.low));
-                chart.SP.push_back(Finite(span * sp / 100.0 + loop.low));
-            }
+            AppendLoopSample(charts[static_cast<std::size_t>(loop.loop)],
+                             loop,
+                             normalise,
+                             fields.Value(loop.pvMemory),
+                             fields.Value(60 + loop.loop),
+                             fields.Value(loop.loop));
         }
     }
 

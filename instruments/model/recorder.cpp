@@ -36,7 +36,7 @@ void ComposeLabel(std::string &label,
 
 double Engineering(double low, double high, double percent)
 {
-    const double value = (high - low) * percent / 100.0 + low;
+    const double value = EngineeringFromPercent(low, high, percent);
     return std::isfinite(value) ? value : 0.0;
 }
 

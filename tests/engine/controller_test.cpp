@@ -211,6 +211,34 @@ TEST_F(ControllerLoop, TheIntegralUsesTheGainOnlyInIsaWithPOn)
     }
 }
 
+TEST_F(ControllerLoop, TheDerivativeUsesTheGainOnlyInIsaWithPOn)
+{
+    // A 10 % setpoint step on the error: P = Kc 10, D = 10 x 0.05 s / 0.1 s (x Kc in ISA).
+    // ISA with P, ISA without P, parallel with P
+    for (const auto &[structure, proportional, output] :
+         {std::tuple{1, true, 40.0 + 20.0}, {1, false, 5.0}, {0, true, 40.0 + 5.0}}) {
+        SCOPED_TRACE(structure * 2 + proportional);
+        MakeController(1);
+        Configure([&](ControllerSettings &s) {
+            s.KpText = "4";
+            s.KdText = "0.05";
+            s.BiasText = "0";
+            s.ICHK = false;
+            s.DCHK = true;
+            s.EstruturaGroup = structure;
+            s.PCHK = proportional;
+        });
+        ASSERT_TRUE(Apply().empty());
+        SetPv(50);
+        controller().Setpoint = 50;
+        Step(); // manual at rest: the integral tracks an output of 0
+        controller().automatic = true;
+        controller().Setpoint = 60;
+        Step();
+        EXPECT_NEAR(controller().co, output, kTolerance);
+    }
+}
+
 TEST_F(ControllerLoop, ReturningToAutomaticStartsFromTheManualOutput)
 {
     Configure([](ControllerSettings &s) {

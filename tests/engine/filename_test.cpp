@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -17,4 +18,13 @@ TEST(FileName, LosesWhatNoFileNameHolds)
         SCOPED_TRACE(text);
         EXPECT_EQ(FileNameFromText(text), expected);
     }
+}
+
+TEST(FileName, PathsAndTextsKeepTheirUtf8Bytes)
+{
+    const std::string text = "Pasta/Coluna de destilação_1.txt";
+    const std::filesystem::path path = PathFromUtf8(text);
+    EXPECT_TRUE(path.filename() == std::filesystem::path(u8"Coluna de destilação_1.txt"));
+    EXPECT_EQ(Utf8FromPath(path), text);
+    EXPECT_EQ(Utf8FromPath(path.filename()), "Coluna de destilação_1.txt");
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <utility>
 
 namespace zelvar {
 namespace {
@@ -220,6 +221,32 @@ TEST(RoundHalfEven, SendsHalvesToTheEvenNeighbour)
     EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
     EXPECT_EQ(RoundHalfEven(1e300), std::numeric_limits<int>::max());
     EXPECT_EQ(RoundHalfEven(-1e300), std::numeric_limits<int>::min());
+}
+
+TEST(TwoDigits, PadsOnlyTheOneDigitNumbers)
+{
+    for (const auto &[number, text] :
+         {std::pair{0, "00"}, {7, "07"}, {10, "10"}, {99, "99"}, {100, "100"}, {-3, "-3"}}) {
+        EXPECT_EQ(TwoDigits(number), text) << number;
+    }
+}
+
+TEST(HexDigitValue, ReadsBothCasesAndNothingAroundThem)
+{
+    for (const auto &[c, value] : {std::pair{'0', 0},
+                                   {'9', 9},
+                                   {'a', 10},
+                                   {'f', 15},
+                                   {'A', 10},
+                                   {'F', 15},
+                                   {'/', -1},
+                                   {':', -1},
+                                   {'@', -1},
+                                   {'G', -1},
+                                   {'`', -1},
+                                   {'g', -1}}) {
+        EXPECT_EQ(HexDigitValue(c), value) << c;
+    }
 }
 
 TEST(Utf8, CountsAndCutsCharacters)

@@ -82,6 +82,24 @@ TEST_F(ProcessStep, FirstOrderStepReaches31_5137After100Steps)
     EXPECT_NEAR(Output(), 31.5137, 1e-4);
 }
 
+TEST_F(ProcessStep, FirstOrderLagsWeighTheirLastValueByTauOverTauPlusDt)
+{
+    // y = 1 / 1.1 y' + 0.1 / 1.1 x for a 100 % step: 100/11, then 100 (1 - (10/11)^2).
+    // The actuator lag (tal), the transfer function's second stage (Ctext).
+    for (const auto &[actuatorTau, secondTau] : {std::pair{"1", "0"}, {"0", "1"}}) {
+        SCOPED_TRACE(actuatorTau);
+        SetUp();
+        Process().tal = actuatorTau;
+        Process().Ctext.SetText(secondTau);
+        ASSERT_TRUE(Apply().empty());
+        SetInput(100);
+        Step();
+        EXPECT_NEAR(Output(), 100.0 / 11.0, kTolerance);
+        Step();
+        EXPECT_NEAR(Output(), 2100.0 / 121.0, kTolerance);
+    }
+}
+
 TEST_F(ProcessStep, DeadTimeDelaysByRoundedSteps)
 {
     for (const auto &[deadTime, steps] :
@@ -96,6 +114,22 @@ TEST_F(ProcessStep, DeadTimeDelaysByRoundedSteps)
         Step();
         EXPECT_EQ(Output(), 50.0);
         EXPECT_EQ(Process().DeadTimeSteps, steps);
+    }
+}
+
+TEST_F(ProcessStep, DeadTimeCarriesItsSamplesAcrossTheEndOfTheRing)
+{
+    Process().TempoMorto = "0.3";
+    ASSERT_TRUE(Apply().empty());
+    // A ramp with a new value every step, run past one turn of the ring: the output is always
+    // the actuator position of three steps before.
+    const auto input = [](int step) {
+        return step / 250.0;
+    };
+    for (int step = 1; step <= ProcessModel::kRingSize + 10; ++step) {
+        SetInput(input(step));
+        Step();
+        ASSERT_EQ(Output(), step > 3 ? input(step - 3) : 0.0) << "step " << step;
     }
 }
 
@@ -164,6 +198,20 @@ TEST_F(ProcessStep, BacklashTestsTheRawCommandAndMovesToTheRoundedOne)
     SetInput(7.46);
     Step();
     EXPECT_NEAR(Actuator(), 7.5, kTolerance);
+}
+
+TEST_F(ProcessStep, BacklashHoldsWhenTheCommandRoundsOntoTheBandsUpperEdge)
+{
+    // A width of 1/32, so that p + H lands exactly on the rounded command.
+    Process().Histerese = "0.03125";
+    ASSERT_TRUE(Apply().empty());
+    SetInput(2.0);
+    Step();
+    ASSERT_EQ(Actuator(), 1.96875);
+    // 1.96 is below the held position but rounds to 2.0 = p + H: the rising rule holds it.
+    SetInput(1.96);
+    Step();
+    EXPECT_EQ(Actuator(), 1.96875);
 }
 
 TEST_F(ProcessStep, StictionFreezesAfterFiveQuietStepsAndReleasesAtTheBand)

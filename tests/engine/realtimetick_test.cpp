@@ -1,6 +1,7 @@
 #include "engine/model/realtimetick.h"
 
 #include "engine/model/engineplant.h"
+#include "tests/engine/testplant.h"
 
 #include <gtest/gtest.h>
 
@@ -48,10 +49,7 @@ TEST(RealTimeTick, TimeStepFollowsTheTimerInterval)
 TEST(RealTimeTick, RefreshesEverySixthTickBeforeStepping)
 {
     EnginePlant plant;
-    plant.blocks.present[1] = true;
-    plant.blocks[1] = CalculationBlock(1);
-    plant.blocks[1].FuncaoTr = "M41+1"; // counts the steps in M41
-    ASSERT_TRUE(ApplyBlockSettings(plant.blocks[1], plant.memories).empty());
+    AddBlock(plant, 1, "M41+1"); // counts the steps in M41
 
     StepContext context;
     RealTimeTick tick;

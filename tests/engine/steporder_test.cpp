@@ -1,6 +1,7 @@
 #include "engine/model/steporder.h"
 
 #include "engine/model/engineplant.h"
+#include "tests/engine/testplant.h"
 
 #include <gtest/gtest.h>
 
@@ -23,14 +24,7 @@ protected:
         process.LText.SetText("0");
         ASSERT_TRUE(ApplyProcessSettings(process, plant.memories).empty());
     }
-    void AddBlock(int slot, const char *function)
-    {
-        plant.blocks.present[static_cast<std::size_t>(slot)] = true;
-        CalculationBlock &block = plant.blocks[slot];
-        block = CalculationBlock(slot);
-        block.FuncaoTr = function;
-        ASSERT_TRUE(ApplyBlockSettings(block, plant.memories).empty());
-    }
+    void AddBlock(int slot, const char *function) { zelvar::AddBlock(plant, slot, function); }
     double M(int k) const { return plant.memories.Value(k); }
 
     EnginePlant plant;
@@ -49,6 +43,52 @@ TEST_F(StepOrder, BlocksSeeProcessOutputsOfThisStepProcessesBlockOutputsOfThePre
     EXPECT_EQ(M(22), 0.0);
     StepPlant(plant, context);
     EXPECT_EQ(M(22), 60.0);
+}
+
+TEST_F(StepOrder, EachKindSeesThisStepsOutputOfTheKindBeforeIt)
+{
+    // One chain through every kind in the order of the step, each link reading the one before:
+    // generator M85 = M50 + 1, process M21 = M85, block M41 = M21 + 1, the afterBlocks hook
+    // M45 = M41 + 1, controller (P only, reverse, SP 0) M1 = M45, linearizer M13 = M1, and the
+    // recorders read M13. A link run too early would see 0.
+    plant.signalGenerator.ChangeKind(85, kEquation, plant.memories);
+    plant.signalGenerator.SetText(85, SignalText::Valor, "M50+1");
+    plant.signalGenerator.ApplySignalGeneratorSettings(plant.memories);
+    AddProcess(1, 85);
+    AddBlock(1, "M21+1");
+    plant.controllers.present[1] = true;
+    Controller &controller = plant.controllers[1];
+    controller = Controller(1);
+    controller.EditSettings([](ControllerSettings &s) {
+        s.VariavelSelect = 45 - 1;
+        s.Acaogroup = 0;
+        s.BiasText = "0";
+        s.ICHK = false;
+        s.DCHK = false;
+    });
+    ASSERT_TRUE(controller.ApplyControllerSettings(plant.memories, true).empty());
+    controller.automatic = true;
+    plant.linearizer.Lin1Ativar = true;
+    plant.linearizer.Lin1EndEnt = "01";
+    double recorded = 0.0;
+    StepHooks hooks;
+    hooks.afterBlocks = [&] {
+        plant.memories.SetValue(45, M(41) + 1);
+    };
+    hooks.recorders = [&] {
+        recorded = M(13);
+    };
+    plant.memories.SetValue(50, 10);
+
+    StepPlant(plant, context, hooks);
+
+    EXPECT_EQ(M(85), 11.0);
+    EXPECT_EQ(M(21), 11.0);
+    EXPECT_EQ(M(41), 12.0);
+    EXPECT_EQ(M(45), 13.0);
+    EXPECT_NEAR(M(1), 13.0, 1e-12);
+    EXPECT_NEAR(M(13), 13.0, 1e-12);
+    EXPECT_NEAR(recorded, 13.0, 1e-12);
 }
 
 TEST_F(StepOrder, SlotOrderNotObjectNumberDecides)

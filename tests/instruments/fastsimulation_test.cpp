@@ -3,6 +3,7 @@
 #include "engine/model/engineplant.h"
 #include "instruments/model/performancedatafile.h"
 #include "tempfolder.h"
+#include "tests/engine/testplant.h"
 
 #include <gtest/gtest.h>
 
@@ -19,25 +20,14 @@ protected:
     void SetUp() override
     {
         // Block 1 counts the steps in M41; loops 1 and 2 read their PV from M21.
-        plant.blocks[1] = CalculationBlock(1);
-        plant.blocks.present[1] = true;
-        plant.blocks[1].FuncaoTr = "M41+1";
-        ASSERT_TRUE(ApplyBlockSettings(plant.blocks[1], plant.memories).empty());
-        AddController(1, 20);
-        AddController(2, 20);
+        AddBlock(plant, 1, "M41+1");
+        AddController(plant, 1, 20, 50.0);
+        AddController(plant, 2, 20, 50.0);
         plant.memories.SetValue(21, 25.0);
         window.CheckArquivar = false;
         window.Edit2 = "Dados";
     }
 
-    void AddController(int k, int pvPosition)
-    {
-        plant.controllers[k] = Controller(k);
-        plant.controllers.present[static_cast<std::size_t>(k)] = true;
-        plant.controllers[k].LoadSettings(
-            [&](ControllerSettings &s) { s.VariavelSelect = pvPosition; });
-        plant.controllers[k].Setpoint = 50.0;
-    }
     // "30 min" at the sample time of TACombo position ta.
     std::vector<std::string> Simulate(int ta)
     {
@@ -200,6 +190,18 @@ TEST_F(FastSimulationTest, EngineeringUnitsFollowThePvRange)
     EXPECT_EQ(window.upperCharts[1].CO.back(), 0.0);
     EXPECT_EQ(tables.LoopUnit[1], "kg/h");
     EXPECT_EQ(tables.LoopIndexTable[1][6], " 50.0/ 50.0");
+}
+
+TEST(AppendLoopSample, ScalesPvAndSpToTheRangeAndKeepsCoInPercent)
+{
+    LoopSeries chart;
+    AppendLoopSample(chart, {1, 21, 0.0, 100.0}, true, 50.0, 25.0, 10.0);
+    AppendLoopSample(chart, {1, 21, -20.0, 180.0}, false, 50.0, 25.0, 10.0);
+    // A range too wide for a double gives 0 rather than infinity.
+    AppendLoopSample(chart, {1, 21, -1e308, 1e308}, false, 50.0, 25.0, 10.0);
+    EXPECT_EQ(chart.PV, (std::vector<double>{50.0, 80.0, 0.0}));
+    EXPECT_EQ(chart.SP, (std::vector<double>{25.0, 30.0, 0.0}));
+    EXPECT_EQ(chart.CO, (std::vector<double>{10.0, 10.0, 10.0}));
 }
 
 TEST_F(FastSimulationTest, OnlyPresentControllersWithAPvTakePart)

@@ -3,6 +3,7 @@
 #include "engine/model/engineplant.h"
 #include "instruments/model/performancedatafile.h"
 #include "tempfolder.h"
+#include "tests/engine/testplant.h"
 
 #include <gtest/gtest.h>
 
@@ -23,22 +24,10 @@ protected:
     void SetUp() override
     {
         // Loop 1 reads its PV from M41, which block 1 ramps; M21 ranges 0-200 kg/h.
-        plant.blocks[1] = CalculationBlock(1);
-        plant.blocks.present[1] = true;
-        plant.blocks[1].FuncaoTr = "M41+0.0137";
-        ASSERT_TRUE(ApplyBlockSettings(plant.blocks[1], plant.memories).empty());
-        AddController(1, 40);
+        AddBlock(plant, 1, "M41+0.0137");
+        AddController(plant, 1, 40, 50.0);
         plant.memories.MemoryUEMax[21] = "200";
         plant.memories.MemoryUnit[21] = "kg/h";
-    }
-
-    void AddController(int k, int pvPosition)
-    {
-        plant.controllers[k] = Controller(k);
-        plant.controllers.present[static_cast<std::size_t>(k)] = true;
-        plant.controllers[k].LoadSettings(
-            [&](ControllerSettings &s) { s.VariavelSelect = pvPosition; });
-        plant.controllers[k].Setpoint = 50.0;
     }
 
     // A data file whose header is given and whose data lines hold, for sample i (from 1),
@@ -106,7 +95,7 @@ TEST_F(PerformanceHistoryTest, RunFileReadsBackIntoBothChartRows)
 
 TEST_F(PerformanceHistoryTest, SemicolonInADescriptionDoesNotShiftTheRunLength)
 {
-    AddController(1, 20);
+    AddController(plant, 1, 20, 50.0);
     WriteFile("h.txd", "01 a;02 vazão; entrada;03 c;1.0;3;", 4);
     ASSERT_EQ(Lower("h.txd", Language::English), "");
     EXPECT_EQ(window.lowerCharts[1].PV, (std::vector<double>{10.0, 20.0, 30.0}));
@@ -117,7 +106,7 @@ TEST_F(PerformanceHistoryTest, SemicolonInADescriptionDoesNotShiftTheRunLength)
 
 TEST_F(PerformanceHistoryTest, RunLengthIsBoundedByTheLinesInTheFile)
 {
-    AddController(1, 20);
+    AddController(plant, 1, 20, 50.0);
     for (const auto &[name, header, lines, samples, indices] :
          {std::tuple<const char *, const char *, int, std::size_t, bool>{
               "fewer lines than the header says", "x;1.0;5;", 3, 3, true},
@@ -136,7 +125,7 @@ TEST_F(PerformanceHistoryTest, RunLengthIsBoundedByTheLinesInTheFile)
 
 TEST_F(PerformanceHistoryTest, EngineeringUnitsComeFromTheCurrentPlant)
 {
-    AddController(1, 20);
+    AddController(plant, 1, 20, 50.0);
     window.Normaliza = false;
     WriteFile("h.txd", "x;1.0;2;", 2);
     ASSERT_EQ(Upper(), "");

@@ -3,6 +3,7 @@
 #include "engine/model/engineplant.h"
 #include "engine/model/planttextfile.h"
 #include "tempfolder.h"
+#include "tests/engine/testplant.h"
 
 #include <gtest/gtest.h>
 
@@ -41,13 +42,6 @@ protected:
     int NewestPoint(int trace) const
     {
         return recorder.trend.Point(trace, recorder.trend.RingPosition());
-    }
-    void AddController(int k, int pvPosition)
-    {
-        plant.controllers[k] = Controller(k);
-        plant.controllers.present[static_cast<std::size_t>(k)] = true;
-        plant.controllers[k].LoadSettings(
-            [&](ControllerSettings &s) { s.VariavelSelect = pvPosition; });
     }
 
     EnginePlant plant;
@@ -221,7 +215,7 @@ TEST_F(RecorderTest, Pen3OnAControllerOutputPairsTheLoop)
         SCOPED_TRACE(testing::Message() << present << pen2Name << pen3);
         plant.controllers.present[3] = false;
         if (present)
-            AddController(3, 22);
+            AddController(plant, 3, 22);
         const std::string name = pen2Name;
         Edit([&](RecorderSettings &s) {
             s.Variavel1Select = 5;

@@ -2,6 +2,7 @@
 
 #include "engine/model/engineplant.h"
 #include "engine/model/planttextfile.h"
+#include "tests/engine/testplant.h"
 
 #include <gtest/gtest.h>
 
@@ -17,20 +18,7 @@ class XYRecorderTest : public testing::Test
 {
 protected:
     // Block 1 counts the steps in M41.
-    void AddStepCounter()
-    {
-        plant.blocks[1] = CalculationBlock(1);
-        plant.blocks.present[1] = true;
-        plant.blocks[1].FuncaoTr = "M41+1";
-        ASSERT_TRUE(ApplyBlockSettings(plant.blocks[1], plant.memories).empty());
-    }
-    void AddController(int k, int pvPosition)
-    {
-        plant.controllers[k] = Controller(k);
-        plant.controllers.present[static_cast<std::size_t>(k)] = true;
-        plant.controllers[k].LoadSettings(
-            [&](ControllerSettings &s) { s.VariavelSelect = pvPosition; });
-    }
+    void AddStepCounter() { AddBlock(plant, 1, "M41+1"); }
 
     EnginePlant plant;
     StepContext context;
@@ -103,7 +91,7 @@ TEST_F(XYRecorderTest, EqualXKeepTheirOrderOfArrival)
 
 TEST_F(XYRecorderTest, PresetsPairTheLoop)
 {
-    AddController(3, 22);
+    AddController(plant, 3, 22);
     for (const auto &[name, preset, expectedX, expectedY] :
          {std::tuple{"COxPV of loop 3", 5, 2, 22},
           {"COxMV of loop 3: actuator of process 3", 6, 2, 102},
@@ -126,7 +114,7 @@ TEST_F(XYRecorderTest, PresetItemsAndOpeningAList)
     EXPECT_EQ(XYPresetItem(2), "COxMV [Malha 1]");
     EXPECT_EQ(XYPresetItem(20), "COxMV [Malha 10]");
 
-    AddController(1, 22);
+    AddController(plant, 1, 22);
     SelectXYPreset(recorder, 1, plant);
     recorder.OpenXList();
     EXPECT_EQ(recorder.ComboX, 0);

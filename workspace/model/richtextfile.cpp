@@ -1,5 +1,6 @@
 #include "workspace/model/richtextfile.h"
 
+#include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 #include "engine/model/textlines.h"
 
@@ -41,17 +42,6 @@ bool IsLetter(char c)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-int HexDigit(char c)
-{
-    if (IsDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Groups whose content is not part of the text.
@@ -185,8 +175,8 @@ private:
     {
         switch (c) {
         case '\'': {
-            const int high = m_pos < m_in.size() ? HexDigit(m_in[m_pos]) : -1;
-            const int low = m_pos + 1 < m_in.size() ? HexDigit(m_in[m_pos + 1]) : -1;
+            const int high = m_pos < m_in.size() ? HexDigitValue(m_in[m_pos]) : -1;
+            const int low = m_pos + 1 < m_in.size() ? HexDigitValue(m_in[m_pos + 1]) : -1;
             if (high < 0 || low < 0)
                 return;
             m_pos += 2;

@@ -51,12 +51,6 @@ QString number(int n)
     return toQString(FormatFixed(n, 0, 0));
 }
 
-// "01" to "99".
-QString twoDigits(int n)
-{
-    return (n < 10 ? QStringLiteral("0") : QString()) + number(n);
-}
-
 QString latin(const char *name)
 {
     return QString::fromLatin1(name);
@@ -669,7 +663,8 @@ void TConfigForm::Lin1EndEntEnter()
     const MemoryTable &memories = m_session.plant().memories;
     QStringList items;
     for (int m = 1; m <= 99; ++m)
-        items.append(twoDigits(m) + QLatin1Char(' ') + toQString(memories.Description(m)));
+        items.append(toQString(TwoDigits(m)) + QLatin1Char(' ')
+                     + toQString(memories.Description(m)));
     m_linearizerInput->addItems(items);
     m_linearizerInput->setCurrentIndex(-1);
     m_linearizerInput->setEditText(typed);

@@ -46,8 +46,7 @@ QString number(int n)
 // "Saída em M05": the memory with two digits.
 QString outputHint(int memory)
 {
-    return QString::fromUtf8("Saída em M") + (memory < 10 ? QStringLiteral("0") : QString())
-           + number(memory);
+    return QString::fromUtf8("Saída em M") + toQString(TwoDigits(memory));
 }
 
 QString processIconName(int slot)

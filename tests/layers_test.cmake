@@ -1,0 +1,25 @@
+# The layer check itself, on small trees: every form of an upward include fails it, a downward
+# include of every form passes. Run with -DLAYERS_SCRIPT=... -DWORK_DIR=...
+function(check_tree name text expect_failure)
+    set(root "${WORK_DIR}/${name}")
+    file(REMOVE_RECURSE "${root}")
+    file(WRITE "${root}/engine/ui/window.cpp" "${text}\n")
+    file(WRITE "${root}/engine/model/model.h" "#pragma once\n")
+    file(WRITE "${root}/workspace/ui/mainwindow.h" "#pragma once\n")
+    execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${root} -P ${LAYERS_SCRIPT}
+        RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+    if(expect_failure AND result EQUAL 0)
+        message(SEND_ERROR "${name}: the check let an upward include pass: ${text}")
+    elseif(NOT expect_failure AND NOT result EQUAL 0)
+        message(SEND_ERROR "${name}: the check refused a downward include: ${text}")
+    endif()
+endfunction()
+
+check_tree(up_quoted "#include \"workspace/ui/mainwindow.h\"" TRUE)
+check_tree(up_angled "#include <workspace/ui/mainwindow.h>" TRUE)
+check_tree(up_spaced "  #  include   <workspace/ui/mainwindow.h>  // the window" TRUE)
+check_tree(up_relative "#include \"../../workspace/ui/mainwindow.h\"" TRUE)
+check_tree(down_quoted "#include \"engine/model/model.h\"" FALSE)
+check_tree(down_angled "#include <engine/model/model.h>" FALSE)
+check_tree(down_relative "#include \"../model/model.h\"" FALSE)
+check_tree(system_header "#include <vector>" FALSE)
