@@ -785,8 +785,10 @@ PlantView *TForm1::plantView() const
 
 void TForm1::loadDescription()
 {
-    QFile file(QStringLiteral("descricao.rtf"));
-    if (!file.open(QIODevice::ReadOnly))
+    const QString path
+        = PlantCompanionFile(m_session.CurrentPlantFile, QStringLiteral("descricao.rtf"));
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
     const QByteArray bytes = file.readAll();
     {

@@ -10,6 +10,7 @@
 #include "services/picturewidgets.h"
 #include "services/session.h"
 #include "services/uitext.h"
+#include "workspace/ui/plantfilenames.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -384,8 +385,10 @@ void PlantView::FormClick()
 
 void PlantView::FormDblClick()
 {
-    const QString picture = toQString(m_session.plant().PictureFileName);
-    if (!picture.isEmpty() && QFileInfo(picture).isFile())
+    const QString name = toQString(m_session.plant().PictureFileName);
+    const QString picture
+        = name.isEmpty() ? QString() : PlantCompanionFile(m_session.CurrentPlantFile, name);
+    if (!picture.isEmpty())
         LoadBackgroundPicture(picture);
     emit descriptionReloadRequested();
 }

@@ -541,6 +541,56 @@ TEST_F(PlantViewTest, AnExamplesPictureLiesBesideItsPlantFile)
     EXPECT_EQ(QDir::currentPath(), before);
 }
 
+void writeDescription(const QString &folder, const char *text)
+{
+    QFile file(folder + QStringLiteral("/descricao.rtf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("{\\rtf1\\ansi ") + text + "\\par }");
+}
+
+TEST_F(PlantViewTest, DoubleClickShowsTheOpenPlantsOwnPictureAndDescription)
+{
+    const QString boiler = m_startFolder + QStringLiteral("/examples/caldeira");
+    const QString duct = m_startFolder + QStringLiteral("/examples/duto");
+    writePlant(boiler, "fundo.bmp", qRgb(200, 30, 30));
+    writePlant(duct, "fundo.bmp", qRgb(30, 30, 200));
+    ASSERT_TRUE(QImage(50, 40, QImage::Format_RGB32).save(duct + QStringLiteral("/fundo.bmp")));
+    writeDescription(boiler, "Caldeira");
+    writeDescription(duct, "Duto");
+    auto *pane = widget<QTextEdit>("RichEdit1");
+    auto *background = widget<QLabel>("Image1");
+
+    // "Abrir" makes the duct's folder the working folder; a gallery open leaves it there.
+    m_dialogs.openFiles = {duct + QStringLiteral("/planta.smp")};
+    action("Abrir1")->trigger();
+    ASSERT_TRUE(m_form->LoadPlantFile(QStringLiteral("\\examples\\caldeira\\planta.smp")));
+    picture()->FormDblClick();
+    EXPECT_EQ(pane->toPlainText(), QStringLiteral("Caldeira"));
+    EXPECT_EQ(background->pixmap().size(), QSize(30, 20));
+
+    // Without its own, the boiler shows none rather than the duct's.
+    QFile::remove(boiler + QStringLiteral("/descricao.rtf"));
+    QFile::remove(boiler + QStringLiteral("/fundo.bmp"));
+    picture()->FormDblClick();
+    EXPECT_EQ(pane->toPlainText(), QStringLiteral("Caldeira"));
+    EXPECT_EQ(background->pixmap().size(), QSize(30, 20));
+
+    // A new plant has no folder of its own, and the duct's is another plant's.
+    m_session->MarkSaved();
+    action("Novo1")->trigger();
+    picture()->FormDblClick();
+    EXPECT_TRUE(pane->toPlainText().isEmpty());
+
+    // A working folder that holds no other plant lends its description.
+    const QString notes = m_startFolder + QStringLiteral("/notas");
+    QDir().mkpath(notes);
+    writeDescription(notes, "Notas");
+    QDir::setCurrent(notes);
+    ASSERT_TRUE(m_form->LoadPlantFile(QStringLiteral("\\examples\\caldeira\\planta.smp")));
+    picture()->FormDblClick();
+    EXPECT_EQ(pane->toPlainText(), QStringLiteral("Notas"));
+}
+
 TEST_F(PlantViewTest, DoubleClickWithoutTheFilesChangesNothing)
 {
     plant().comments = {"antes"};
