@@ -142,8 +142,11 @@ TForm1::TForm1(Session &session, UserDialogs &dialogs, QWidget *parent)
     applyTexts();
 
     connect(&m_session, &Session::plantReplaced, this, [this] {
-        // A new plant comes with a new configuration window, as the layout has it.
+        // A new plant comes with new configuration and generator windows, as their layouts
+        // have them. The old generator window goes without its close: its rows belong to
+        // the plant left behind.
         createConfigForm();
+        delete m_signalGenerator.data();
         showPlant();
     });
     connect(&m_session, &Session::savedFlagChanged, this, &TForm1::showSavedFlag);
