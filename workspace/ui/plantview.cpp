@@ -703,7 +703,7 @@ void PlantView::showSliders()
         m_trackBacks[Index(k)]->setVisible(slider.shown);
         m_trackLabels[Index(k)]->setVisible(slider.shown);
         m_trackTexts[Index(k)]->setVisible(slider.shown);
-        bar->setVisible(slider.shown && slider.tallSlider);
+        bar->setVisible(slider.shown && slider.barShown);
     }
 }
 
