@@ -1129,7 +1129,7 @@ void TControlador::showSettings()
     showIndex(m_backMV, s.BackMV);
     m_sprSelect->setEnabled(s.CheckSPR);
     m_btnatualiza->setEnabled(model->faceplate.btnatualizaEnabled);
-    m_configBTN->setEnabled(model->faceplate.ConfigBTNEnabled());
+    m_configBTN->setEnabled(model->faceplate.ConfigBTNEnabled);
 }
 
 void TControlador::showLayout()
@@ -1141,7 +1141,7 @@ void TControlador::showLayout()
     m_rightArea->setCurrentWidget(
         shown == FaceplateLayout::Configuration ? static_cast<QWidget *>(m_panel2) : m_trendPage);
     m_rightArea->setVisible(shown != FaceplateLayout::Collapsed);
-    m_configBTN->setEnabled(model->faceplate.ConfigBTNEnabled());
+    m_configBTN->setEnabled(model->faceplate.ConfigBTNEnabled);
     // Resize now, not at the next event round.
     layout()->activate();
 }

@@ -85,6 +85,19 @@ TEST_F(ControllerWindowTest, PanelEditsWaitForApplyWhichReportsOrTakesThemOver)
     EXPECT_TRUE(widget<QAbstractButton>("ConfigBTN")->isEnabled());
 }
 
+TEST_F(ControllerWindowTest, ReopeningEnablesTheConfigurationButtonWithEditsPending)
+{
+    m_window->show();
+    type("KpText", "3");
+    ASSERT_FALSE(widget<QAbstractButton>("ConfigBTN")->isEnabled());
+    m_window->close();
+
+    m_window->show();
+    EXPECT_TRUE(widget<QAbstractButton>("ConfigBTN")->isEnabled());
+    EXPECT_TRUE(applyEnabled());
+    EXPECT_EQ(edit("KpText")->text(), QStringLiteral("3"));
+}
+
 TEST_F(ControllerWindowTest, TickShowsLiveValuesAndLayoutButtonsFoldTheWindow)
 {
     m_window->show();
