@@ -53,6 +53,9 @@ namespace {
 constexpr char kControllerHelpPage[] = "/simulador/objetos_simulacao/#controlador_PID";
 constexpr char kInitialArchiveIndicator[] = "Arquivando: TA=0.1 seg";
 
+// The faceplate column; the title inside it leaves 2 pixels on each side.
+constexpr int kFaceplateColumnWidth = 204;
+
 // Image1 inside the trend page.
 constexpr int kStripLeft = 46;
 constexpr int kStripTop = 30;
@@ -238,7 +241,7 @@ QWidget *TControlador::buildFaceplateColumn()
 {
     auto *column = new QWidget(this);
     column->setObjectName(QStringLiteral("FaceplateColumn"));
-    column->setFixedWidth(204);
+    column->setFixedWidth(kFaceplateColumnWidth);
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -249,7 +252,8 @@ QWidget *TControlador::buildFaceplateColumn()
     panelRow->setContentsMargins(2, 2, 2, 2);
     m_descricaoText = newLabel(panel1, "DescricaoText", "");
     m_descricaoText->setAlignment(Qt::AlignCenter);
-    m_descricaoText->setMinimumHeight(m_descricaoText->fontMetrics().height() + 4);
+    // A long description takes more lines rather than lose both ends.
+    m_descricaoText->setWordWrap(true);
     QFont bold = m_descricaoText->font();
     bold.setBold(true);
     m_descricaoText->setFont(bold);
@@ -585,6 +589,7 @@ QWidget *TControlador::buildTrendPage()
     }
 
     page->setFixedSize(kTrendPageWidth, below + 154);
+    m_stripLeft = kStripLeft;
     return page;
 }
 
@@ -907,10 +912,12 @@ void TControlador::connectTrend()
     connect(m_eSupText, &QLineEdit::textEdited, this, [this](const QString &text) {
         if (Controller *model = controller())
             model->trend.eSupText = text.toStdString();
+        fitScaleColumn();
     });
     connect(m_eInfText, &QLineEdit::textEdited, this, [this](const QString &text) {
         if (Controller *model = controller())
             model->trend.eInfText = text.toStdString();
+        fitScaleColumn();
     });
     connect(m_speedButton2, &QToolButton::clicked, this, [this] {
         if (Controller *model = controller())
@@ -1069,6 +1076,15 @@ void TControlador::showOperator()
         return;
     const ControllerFaceplate &f = model->faceplate;
     showText(m_descricaoText, f.DescricaoText);
+    // The column's width is fixed: a long title grows downwards.
+    const auto *panel1 = static_cast<const QFrame *>(m_descricaoText->parentWidget());
+    const int titleWidth = kFaceplateColumnWidth - 2 * panel1->frameWidth() - 4;
+    const int titleHeight = std::max(m_descricaoText->fontMetrics().height() + 4,
+                                     m_descricaoText->heightForWidth(titleWidth));
+    if (titleHeight != m_descricaoText->minimumHeight()) {
+        m_descricaoText->setMinimumHeight(titleHeight);
+        relayoutNow(m_descricaoText);
+    }
     showText(m_unitEngSP, f.UnitEngSP);
     showText(m_spText, f.SPText);
     showText(m_pvText, f.PVText);
@@ -1178,14 +1194,60 @@ void TControlador::showTrendControls()
         m_shapes[at]->setVisible(marker.shown);
         m_markerLabels[at]->setVisible(marker.shown);
         if (marker.shown) {
-            m_shapes[at]->move(kStripLeft + marker.x, kStripTop + marker.y);
-            m_markerLabels[at]->move(kStripLeft + marker.x + 5, kStripTop + marker.y - 12);
+            m_shapes[at]->move(m_stripLeft + marker.x, kStripTop + marker.y);
+            m_markerLabels[at]->move(m_stripLeft + marker.x + 5, kStripTop + marker.y - 12);
             m_shapes[at]->raise();
             m_markerLabels[at]->raise();
         }
     }
     showArchiveState();
+    fitScaleColumn();
     m_image1->update();
+}
+
+void TControlador::fitScaleColumn()
+{
+    // A bound edit keeps 3 pixels to the strip and 2 inside each side; a label 4 to the strip.
+    int wanted = kStripLeft;
+    for (const QLineEdit *bound : {m_eSupText, m_eInfText})
+        wanted = std::max(wanted, bound->fontMetrics().horizontalAdvance(bound->text()) + 8);
+    for (int j = 1; j <= 9; ++j) {
+        const QLabel *label = m_scaleLabels[static_cast<std::size_t>(j)];
+        wanted = std::max(wanted, label->fontMetrics().horizontalAdvance(label->text()) + 4);
+    }
+    const int shift = wanted - m_stripLeft;
+    if (shift == 0)
+        return;
+    m_stripLeft = wanted;
+    // The bounds and labels stretch; the rest ("Y" at the column's end included) moves.
+    const auto inColumn = [this](const QWidget *child) {
+        return child == m_eSupText || child == m_eInfText
+               || std::find(m_scaleLabels.begin(), m_scaleLabels.end(), child)
+                      != m_scaleLabels.end();
+    };
+    for (QWidget *child : m_trendPage->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (inColumn(child))
+            child->resize(child->width() + shift, child->height());
+        else
+            child->move(child->x() + shift, child->y());
+    }
+    // The configuration panel covers the trend page exactly.
+    for (QWidget *covering : {m_trendPage, static_cast<QWidget *>(m_panel2)})
+        covering->setFixedSize(covering->width() + shift, covering->height());
+    relayoutNow(m_trendPage);
+}
+
+void TControlador::relayoutNow(QWidget *changed)
+{
+    // A layout hears of a size change inside another widget only at the next event round;
+    // tell every enclosing one now, so the window fits before it is next drawn.
+    for (QWidget *inner = changed; inner != nullptr && inner != this;
+         inner = inner->parentWidget()) {
+        if (inner->layout())
+            inner->layout()->invalidate();
+        inner->updateGeometry();
+    }
+    layout()->activate();
 }
 
 void TControlador::showArchiveState()
