@@ -16,6 +16,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -350,6 +351,27 @@ public:
     ValueEdit *text = nullptr;
     QSlider *bar = nullptr;
 };
+
+TEST_F(SliderTest, TheValueEditStandsClearOfTheNameAsDrawn)
+{
+    auto *name = widget<QLabel>("TrackLabel1");
+    auto *back = widget("TrackBack1");
+    for (const char *typed : {"Vazão", "Demanda de queima", "WWWWWWWWWWWWWWWWWWWW"}) {
+        SCOPED_TRACE(typed);
+        action("Configurao2")->trigger();
+        type(widget<QLineEdit>("Ent1Label"), QString::fromUtf8(typed));
+        leaveConfiguration();
+
+        ASSERT_EQ(name->text(), QString::fromUtf8(typed));
+        const int nameEnd = name->x() + name->fontMetrics().horizontalAdvance(name->text());
+        EXPECT_GT(text->x(), nameEnd);
+        // Never left of where seven pixels a character puts it.
+        const int length = static_cast<int>(QString::fromUtf8(typed).size());
+        EXPECT_GE(text->x(), back->x() + 52 + 7 * std::max(0, length - 6));
+        EXPECT_LE(text->geometry().right(), back->geometry().right());
+        EXPECT_LE(bar->geometry().right(), back->geometry().right());
+    }
+}
 
 TEST_F(SliderTest, SliderWritesPercentAndEnterTakesEngineeringUnits)
 {
