@@ -8,6 +8,7 @@
 #include "services/session.h"
 #include "services/uitext.h"
 #include "services/userdialogs.h"
+#include "services/widgethelpers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -486,9 +487,11 @@ QWidget *TControlador::buildTrendPage()
     };
     m_eSupText = newBound("eSupText", 10);
     m_eInfText = newBound("eInfText", 0);
-    QLabel *yLabel = newLabel(page, "StaticText13", "Y");
-    yLabel->setStyleSheet(leftSheet);
-    yLabel->setGeometry(kStripLeft - 18, 6, 14, 16);
+    m_yLabel = newLabel(page, "StaticText13", "Y");
+    m_yLabel->setStyleSheet(leftSheet);
+    // At the scale column's right end, however wide the column grows.
+    m_yLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_yLabel->setGeometry(kStripLeft - 18, 6, 14, 16);
     const char *const rightNames[] = {"StaticText12",
                                       "StaticText11",
                                       "StaticText10",
@@ -1083,7 +1086,7 @@ void TControlador::showOperator()
                                      m_descricaoText->heightForWidth(titleWidth));
     if (titleHeight != m_descricaoText->minimumHeight()) {
         m_descricaoText->setMinimumHeight(titleHeight);
-        relayoutNow(m_descricaoText);
+        RelayoutNow(m_descricaoText);
     }
     showText(m_unitEngSP, f.UnitEngSP);
     showText(m_spText, f.SPText);
@@ -1207,47 +1210,11 @@ void TControlador::showTrendControls()
 
 void TControlador::fitScaleColumn()
 {
-    // A bound edit keeps 3 pixels to the strip and 2 inside each side; a label 4 to the strip.
-    int wanted = kStripLeft;
-    for (const QLineEdit *bound : {m_eSupText, m_eInfText})
-        wanted = std::max(wanted, bound->fontMetrics().horizontalAdvance(bound->text()) + 8);
-    for (int j = 1; j <= 9; ++j) {
-        const QLabel *label = m_scaleLabels[static_cast<std::size_t>(j)];
-        wanted = std::max(wanted, label->fontMetrics().horizontalAdvance(label->text()) + 4);
-    }
-    const int shift = wanted - m_stripLeft;
-    if (shift == 0)
-        return;
-    m_stripLeft = wanted;
-    // The bounds and labels stretch; the rest ("Y" at the column's end included) moves.
-    const auto inColumn = [this](const QWidget *child) {
-        return child == m_eSupText || child == m_eInfText
-               || std::find(m_scaleLabels.begin(), m_scaleLabels.end(), child)
-                      != m_scaleLabels.end();
-    };
-    for (QWidget *child : m_trendPage->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (inColumn(child))
-            child->resize(child->width() + shift, child->height());
-        else
-            child->move(child->x() + shift, child->y());
-    }
+    std::vector<QWidget *> column{m_eSupText, m_eInfText, m_yLabel};
+    for (int j = 1; j <= 9; ++j)
+        column.push_back(m_scaleLabels[static_cast<std::size_t>(j)]);
     // The configuration panel covers the trend page exactly.
-    for (QWidget *covering : {m_trendPage, static_cast<QWidget *>(m_panel2)})
-        covering->setFixedSize(covering->width() + shift, covering->height());
-    relayoutNow(m_trendPage);
-}
-
-void TControlador::relayoutNow(QWidget *changed)
-{
-    // A layout hears of a size change inside another widget only at the next event round;
-    // tell every enclosing one now, so the window fits before it is next drawn.
-    for (QWidget *inner = changed; inner != nullptr && inner != this;
-         inner = inner->parentWidget()) {
-        if (inner->layout())
-            inner->layout()->invalidate();
-        inner->updateGeometry();
-    }
-    layout()->activate();
+    m_stripLeft = FitScaleColumn(m_trendPage, m_stripLeft, kStripLeft, column, {m_panel2});
 }
 
 void TControlador::showArchiveState()

@@ -81,10 +81,8 @@ private:
     void showOperator();
     void showLayout();
     void showTrendControls();
-    // Widens the scale column to the longest bound or grid label; the strip and all right of
-    // it move along.
+    // The scale column as wide as its longest bound or grid label.
     void fitScaleColumn();
-    void relayoutNow(QWidget *changed);
     void showArchiveState();
     void showLiveValues() override;
     void afterTick();
@@ -128,7 +126,8 @@ private:
     QLineEdit *m_eSupText = nullptr;
     QLineEdit *m_eInfText = nullptr;
     std::array<QLabel *, 10> m_scaleLabels{}; // Label3..Label11 at j = 9..1
-    int m_stripLeft = 0;                      // the scale column's width
+    QLabel *m_yLabel = nullptr;
+    int m_stripLeft = 0; // the scale column's width
     QComboBox *m_baseTempoBox = nullptr;
     QLabel *m_label17 = nullptr;
     QCheckBox *m_checkBox2 = nullptr;
