@@ -35,8 +35,8 @@ struct SliderInput
     bool shown = false;     // Ent<k>Check: the group shows
     std::string name;       // Ent<k>Label; also TrackLabel<k> and the memory's description
     bool tallSlider = true; // Ent<k>Track: the slider itself shows, the group is 60 high
-    // TrackBar<k> shows with the group; only unticking the tall box hides it, until the group
-    // is shown again. Not in the file: a read plant shows the slider of every shown group.
+    // TrackBar<k> shows with the group; unticking the tall box hides it until the group is
+    // shown again. Not in the file: a read plant follows the tall box.
     bool barShown = true;
     int top = 0;
     int left = 844;
