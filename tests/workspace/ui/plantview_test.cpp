@@ -581,26 +581,35 @@ TEST_F(PlantViewTest, DoubleClickShowsTheOpenPlantsOwnPictureAndDescription)
     writeDescription(duct, "Duto");
     auto *pane = widget<QTextEdit>("RichEdit1");
     auto *background = widget<QLabel>("Image1");
+    const auto doubleClick = [this] {
+        QMouseEvent event(QEvent::MouseButtonDblClick,
+                          QPointF(700, 600),
+                          picture()->mapToGlobal(QPointF(700, 600)),
+                          Qt::LeftButton,
+                          Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(picture(), &event);
+    };
 
     // "Abrir" makes the duct's folder the working folder; a gallery open leaves it there.
     m_dialogs.openFiles = {duct + QStringLiteral("/planta.smp")};
     action("Abrir1")->trigger();
     ASSERT_TRUE(m_form->LoadPlantFile(QStringLiteral("\\examples\\caldeira\\planta.smp")));
-    picture()->FormDblClick();
+    doubleClick();
     EXPECT_EQ(pane->toPlainText(), QStringLiteral("Caldeira"));
     EXPECT_EQ(background->pixmap().size(), QSize(30, 20));
 
     // Without its own, the boiler shows none rather than the duct's.
     QFile::remove(boiler + QStringLiteral("/descricao.rtf"));
     QFile::remove(boiler + QStringLiteral("/fundo.bmp"));
-    picture()->FormDblClick();
+    doubleClick();
     EXPECT_EQ(pane->toPlainText(), QStringLiteral("Caldeira"));
     EXPECT_EQ(background->pixmap().size(), QSize(30, 20));
 
     // A new plant has no folder of its own, and the duct's is another plant's.
     m_session->MarkSaved();
     action("Novo1")->trigger();
-    picture()->FormDblClick();
+    doubleClick();
     EXPECT_TRUE(pane->toPlainText().isEmpty());
 
     // A working folder that holds no other plant lends its description.
@@ -609,7 +618,7 @@ TEST_F(PlantViewTest, DoubleClickShowsTheOpenPlantsOwnPictureAndDescription)
     writeDescription(notes, "Notas");
     QDir::setCurrent(notes);
     ASSERT_TRUE(m_form->LoadPlantFile(QStringLiteral("\\examples\\caldeira\\planta.smp")));
-    picture()->FormDblClick();
+    doubleClick();
     EXPECT_EQ(pane->toPlainText(), QStringLiteral("Notas"));
 }
 
