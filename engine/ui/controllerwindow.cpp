@@ -255,6 +255,7 @@ QWidget *TControlador::buildFaceplateColumn()
     m_descricaoText->setAlignment(Qt::AlignCenter);
     // A long description takes more lines rather than lose both ends.
     m_descricaoText->setWordWrap(true);
+    m_descricaoText->setMinimumHeight(m_descricaoText->fontMetrics().height() + 4);
     QFont bold = m_descricaoText->font();
     bold.setBold(true);
     m_descricaoText->setFont(bold);
@@ -1078,14 +1079,13 @@ void TControlador::showOperator()
     if (!model)
         return;
     const ControllerFaceplate &f = model->faceplate;
-    showText(m_descricaoText, f.DescricaoText);
-    // The column's width is fixed: a long title grows downwards.
-    const auto *panel1 = static_cast<const QFrame *>(m_descricaoText->parentWidget());
-    const int titleWidth = kFaceplateColumnWidth - 2 * panel1->frameWidth() - 4;
-    const int titleHeight = std::max(m_descricaoText->fontMetrics().height() + 4,
-                                     m_descricaoText->heightForWidth(titleWidth));
-    if (titleHeight != m_descricaoText->minimumHeight()) {
-        m_descricaoText->setMinimumHeight(titleHeight);
+    if (m_descricaoText->text() != toQString(f.DescricaoText)) {
+        showText(m_descricaoText, f.DescricaoText);
+        // The column's width is fixed: a long title grows downwards.
+        const auto *panel1 = static_cast<const QFrame *>(m_descricaoText->parentWidget());
+        const int titleWidth = kFaceplateColumnWidth - 2 * panel1->frameWidth() - 4;
+        m_descricaoText->setMinimumHeight(std::max(m_descricaoText->fontMetrics().height() + 4,
+                                                   m_descricaoText->heightForWidth(titleWidth)));
         RelayoutNow(m_descricaoText);
     }
     showText(m_unitEngSP, f.UnitEngSP);
