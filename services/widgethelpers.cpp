@@ -5,15 +5,87 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSignalBlocker>
+
+#include <algorithm>
+#include <optional>
 
 namespace zelvar {
 
 QLabel *newLabel(QWidget *parent, const char *objectName, const char *text)
 {
     return named(new QLabel(QString::fromUtf8(text), parent), objectName);
+}
+
+namespace {
+
+// The width a label or an edit lacks to show its whole text; negative when it has room to
+// spare, nothing when it shows no text.
+std::optional<int> lackingWidth(const QWidget *widget)
+{
+    if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
+        if (edit->text().isEmpty())
+            return std::nullopt;
+        const QMargins margins = edit->textMargins();
+        const int room = edit->contentsRect().width() - margins.left() - margins.right()
+                         - 4; // the edit's own inner margin
+        return edit->fontMetrics().horizontalAdvance(edit->text()) - room;
+    }
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        if (label->text().isEmpty())
+            return std::nullopt;
+        return label->fontMetrics().horizontalAdvance(label->text())
+               - label->contentsRect().width();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int FitScaleColumn(QWidget *panel,
+                   int column,
+                   int designedColumn,
+                   const std::vector<QWidget *> &stretching,
+                   const std::vector<QWidget *> &covering)
+{
+    std::optional<int> lack;
+    for (const QWidget *widget : stretching) {
+        if (const std::optional<int> own = lackingWidth(widget))
+            lack = std::max(lack.value_or(*own), *own);
+    }
+    if (!lack)
+        return column;
+    const int fitted = std::max(designedColumn, column + *lack);
+    const int shift = fitted - column;
+    if (shift == 0)
+        return column;
+    for (QWidget *child : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (std::find(stretching.begin(), stretching.end(), child) != stretching.end())
+            child->resize(child->width() + shift, child->height());
+        else if (child->x() >= column)
+            child->move(child->x() + shift, child->y());
+    }
+    panel->setFixedSize(panel->width() + shift, panel->height());
+    for (QWidget *cover : covering)
+        cover->setFixedSize(cover->width() + shift, cover->height());
+    RelayoutNow(panel);
+    return fitted;
+}
+
+void RelayoutNow(QWidget *changed)
+{
+    // A layout hears of a size change inside another widget only at the next event round.
+    QWidget *inner = changed;
+    for (; inner != nullptr && !inner->isWindow(); inner = inner->parentWidget()) {
+        if (inner->layout())
+            inner->layout()->invalidate();
+        inner->updateGeometry();
+    }
+    if (inner != nullptr && inner->layout())
+        inner->layout()->activate();
 }
 
 void showText(QLineEdit *edit, const std::string &text)

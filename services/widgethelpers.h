@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 class QAbstractButton;
 class QComboBox;
@@ -36,6 +37,20 @@ void showText(QLabel *label, const std::string &text);
 void showChecked(QAbstractButton *box, bool checked);
 // An index the list does not hold shows no item.
 void showIndex(QComboBox *list, int index);
+
+// Scales beside a strip, placed by hand: the column of bounds and grid labels widens to the
+// widest of their texts (never below its designed width), the column's widgets stretch with
+// it, everything right of it moves along and the panel (with any that covers it) grows.
+// Returns the column's new width; the enclosing layouts are told at once.
+int FitScaleColumn(QWidget *panel,
+                   int column,
+                   int designedColumn,
+                   const std::vector<QWidget *> &stretching,
+                   const std::vector<QWidget *> &covering = {});
+
+// A widget's size wish changed deep inside the window: every enclosing layout hears of it now
+// rather than at the next event round, so the window fits before it is next drawn.
+void RelayoutNow(QWidget *changed);
 
 // The progress of long work that runs without yielding (a batch run, a sweep, a read): the gauge
 // takes every value, but the picture is painted at most every 40 ms and at the end, so that

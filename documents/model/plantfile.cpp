@@ -104,7 +104,8 @@ void ReadSliders(Plant &plant, PlantTextReader &reader, Language language)
         const double value = ParseNumber(reader.ReadLine()).value;
         plant.memories.SetValue(14 + i, value);
         slider.position = std::clamp(RoundHalfEven(value * 100.0), 0, 10000);
-        slider.tallSlider = reader.ReadUpperTrueFalse(0);
+        // A plant reopens as it was saved: a short group without its slider.
+        SetSliderTall(plant, i, reader.ReadUpperTrueFalse(0));
     }
 }
 

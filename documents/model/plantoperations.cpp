@@ -77,8 +77,21 @@ std::string InventoryPlaceholder(ObjectPool pool, int slot, Language language)
 
 void SetSliderShown(Plant &plant, int k, bool shown)
 {
-    if (InRange(k, 1, 6))
-        plant.sliders[Index(k)].shown = shown;
+    if (!InRange(k, 1, 6))
+        return;
+    SliderInput &slider = plant.sliders[Index(k)];
+    slider.shown = shown;
+    if (shown)
+        slider.barShown = true;
+}
+
+void SetSliderTall(Plant &plant, int k, bool tall)
+{
+    if (!InRange(k, 1, 6))
+        return;
+    SliderInput &slider = plant.sliders[Index(k)];
+    slider.tallSlider = tall;
+    slider.barShown = tall;
 }
 
 void SetSliderName(Plant &plant, int k, std::string_view name)

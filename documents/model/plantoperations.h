@@ -43,8 +43,10 @@ void RefreshObjectCaptions(Plant &plant);
 // English give them; the push-button texts are overwritten whatever they hold.
 void ApplyEnglishDefaults(Plant &plant);
 
-// Slider inputs 1-6.
+// Slider inputs 1-6. Showing a group shows its slider too, whatever the tall box says; the
+// tall box shows or hides the slider and sets the group's height.
 void SetSliderShown(Plant &plant, int k, bool shown);
+void SetSliderTall(Plant &plant, int k, bool tall);
 // Relabels the slider, describes its memory and widens the group for names over six characters.
 void SetSliderName(Plant &plant, int k, std::string_view name);
 // Places the group as the plant reader does.

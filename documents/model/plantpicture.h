@@ -35,6 +35,9 @@ struct SliderInput
     bool shown = false;     // Ent<k>Check: the group shows
     std::string name;       // Ent<k>Label; also TrackLabel<k> and the memory's description
     bool tallSlider = true; // Ent<k>Track: the slider itself shows, the group is 60 high
+    // TrackBar<k> shows with the group; unticking the tall box hides it until the group is
+    // shown again. Not in the file: a read plant follows the tall box.
+    bool barShown = true;
     int top = 0;
     int left = 844;
     int backWidth = 117; // widened by names longer than six characters, never narrowed

@@ -63,6 +63,7 @@ Controller::Controller(int objectNumber)
 void Controller::SettingsEdited()
 {
     faceplate.btnatualizaEnabled = true;
+    faceplate.ConfigBTNEnabled = false;
     SyncFeedForward();
 }
 

@@ -188,6 +188,7 @@ void LoadControllerSection(Controller &controller, PlantTextReader &reader, Lang
     controller.co = ParseNumber(outputText).value;
     controller.faceplate.MVText = outputText;
     controller.faceplate.btnatualizaEnabled = false;
+    controller.faceplate.ConfigBTNEnabled = true;
 }
 
 } // namespace zelvar

@@ -175,6 +175,7 @@ std::vector<std::string> ApplyFromPanel(Controller &controller, MemoryTable &mem
     const std::string &description = memories.Description(60 + controller.ObjectNumber);
     controller.LoadSettings([&](ControllerSettings &s) { s.Descricao = description; });
     controller.faceplate.btnatualizaEnabled = false;
+    controller.faceplate.ConfigBTNEnabled = true;
     return messages;
 }
 
@@ -195,6 +196,7 @@ void ShowFaceplate(Controller &controller)
     const ControllerSettings &s = controller.Settings();
     const bool ready = !s.TagText.empty() && MemoryTable::IsMemory(s.VariavelSelect + 1);
     controller.faceplate.layout = ready ? FaceplateLayout::Trend : FaceplateLayout::Configuration;
+    controller.faceplate.ConfigBTNEnabled = true;
 }
 
 void CloseFaceplate(Controller &controller)
@@ -205,7 +207,7 @@ void CloseFaceplate(Controller &controller)
 
 void PressConfigButton(Controller &controller)
 {
-    if (!controller.faceplate.ConfigBTNEnabled())
+    if (!controller.faceplate.ConfigBTNEnabled)
         return;
     FaceplateLayout &layout = controller.faceplate.layout;
     layout = layout == FaceplateLayout::Configuration ? FaceplateLayout::Collapsed

@@ -30,8 +30,11 @@ struct ControllerFaceplate
     int VariavelBar = 50;
     int SaidaBar = 50;
     bool Button2Enabled = false; // "Enviar"
-    // btnatualiza: settings edited and not yet applied; ConfigBTN is disabled meanwhile.
+    // btnatualiza: settings edited and not yet applied.
     bool btnatualizaEnabled = false;
+    // Disabled by an edit until it is applied, so the panel is not folded away with edits
+    // pending; an opening of the window enables it again, edits pending or not.
+    bool ConfigBTNEnabled = true;
     bool LocalRemotoBTNEnabled = false;
     // SetPointBar narrowed beside the remote-setpoint gauge (CheckSPR at the last Apply).
     bool SPRBarShown = false;
@@ -41,8 +44,6 @@ struct ControllerFaceplate
     bool MostrarCO = true;
     bool MostrarAtuador = false;
     FaceplateLayout layout = FaceplateLayout::Trend;
-
-    bool ConfigBTNEnabled() const { return !btnatualizaEnabled; }
 };
 
 // A gauge position (0 to 200, 2 per percent) for a value in percent; a value beyond the bar's
@@ -90,7 +91,7 @@ void ToggleAutoManual(Controller &controller);
 std::vector<std::string> ApplyFromPanel(Controller &controller, MemoryTable &memories);
 
 // FormActivate (the description edit takes M(60+k)'s description unless edits wait for Apply),
-// FormShow, FormClose.
+// FormShow (each opening, which also enables ConfigBTN), FormClose.
 void ActivateFaceplate(Controller &controller, const MemoryTable &memories);
 void ShowFaceplate(Controller &controller);
 void CloseFaceplate(Controller &controller);

@@ -208,27 +208,37 @@ void Trend::ApplySettingsScale(double begin, double end)
     }
     eSupText = FormatFixed(m_scaleTop, 4, 1);
     eInfText = FormatFixed(m_scaleBottom, 4, 1);
+    m_topInForce = eSupText;
+    m_bottomInForce = eInfText;
     UpdateScaleLabels(begin, end);
 }
 
 bool Trend::ApplyManualScale(double begin, double end)
 {
-    if (m_archiving)
+    // A refused pair would otherwise stay in the edits and feed the readouts.
+    const auto refuse = [this] {
+        eSupText = m_topInForce;
+        eInfText = m_bottomInForce;
         return false;
+    };
+    if (m_archiving)
+        return refuse();
     const ParsedNumber top = ParseNumber(eSupText);
     const ParsedNumber bottom = ParseNumber(eInfText);
     if (top.errorPosition != 0 || bottom.errorPosition != 0 || !(bottom.value < top.value))
-        return false;
+        return refuse();
     const double span = end - begin;
     if (span == 0.0)
-        return false;
+        return refuse();
     const double topPercent = (top.value - begin) * 100.0 / span;
     const double bottomPercent = (bottom.value - begin) * 100.0 / span;
     if (!std::isfinite(topPercent) || !std::isfinite(bottomPercent))
-        return false;
+        return refuse();
     RedrawUpperTraces(bottomPercent, topPercent);
     m_scaleTop = top.value;
     m_scaleBottom = bottom.value;
+    m_topInForce = eSupText;
+    m_bottomInForce = eInfText;
     UpdateScaleLabels(begin, end);
     return true;
 }

@@ -110,8 +110,8 @@ public:
     // smallest); both upper traces are redrawn, the edits and labels refreshed.
     void ApplySettingsScale(double begin, double end);
     // Enter in a bound edit: eSupText and eInfText, both numbers with bottom < top, become the
-    // scale and redraw the upper traces. False when refused (nothing changes). The owner
-    // unticks EscalaAuto first.
+    // scale and redraw the upper traces. False when refused: the scale stays, and the edits
+    // show its bounds again. The owner unticks EscalaAuto first.
     bool ApplyManualScale(double begin, double end);
 
     // --- Options ----------------------------------------------------------------------------
@@ -175,6 +175,9 @@ private:
     std::string m_archiveIndicator = "Arquivando: TA=0.1 seg";
 
     double m_scaleTop = 100.0;
+    // The bounds of the scale in force, as the edits showed them.
+    std::string m_topInForce = "100";
+    std::string m_bottomInForce = "0";
     double m_scaleBottom = 0.0;
     std::array<std::string, 10> m_scaleLabels;
 

@@ -8,6 +8,7 @@
 #include "services/session.h"
 #include "services/uitext.h"
 #include "services/userdialogs.h"
+#include "services/widgethelpers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -52,6 +53,9 @@ namespace {
 
 constexpr char kControllerHelpPage[] = "/simulador/objetos_simulacao/#controlador_PID";
 constexpr char kInitialArchiveIndicator[] = "Arquivando: TA=0.1 seg";
+
+// The faceplate column; the title inside it leaves 2 pixels on each side.
+constexpr int kFaceplateColumnWidth = 204;
 
 // Image1 inside the trend page.
 constexpr int kStripLeft = 46;
@@ -233,7 +237,7 @@ QWidget *TControlador::buildFaceplateColumn()
 {
     auto *column = new QWidget(this);
     column->setObjectName(QStringLiteral("FaceplateColumn"));
-    column->setFixedWidth(204);
+    column->setFixedWidth(kFaceplateColumnWidth);
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -244,6 +248,8 @@ QWidget *TControlador::buildFaceplateColumn()
     panelRow->setContentsMargins(2, 2, 2, 2);
     m_descricaoText = newLabel(panel1, "DescricaoText", "");
     m_descricaoText->setAlignment(Qt::AlignCenter);
+    // A long description takes more lines rather than lose both ends.
+    m_descricaoText->setWordWrap(true);
     m_descricaoText->setMinimumHeight(m_descricaoText->fontMetrics().height() + 4);
     QFont bold = m_descricaoText->font();
     bold.setBold(true);
@@ -477,9 +483,11 @@ QWidget *TControlador::buildTrendPage()
     };
     m_eSupText = newBound("eSupText", 10);
     m_eInfText = newBound("eInfText", 0);
-    QLabel *yLabel = newLabel(page, "StaticText13", "Y");
-    yLabel->setStyleSheet(leftSheet);
-    yLabel->setGeometry(kStripLeft - 18, 6, 14, 16);
+    m_yLabel = newLabel(page, "StaticText13", "Y");
+    m_yLabel->setStyleSheet(leftSheet);
+    // At the scale column's right end, however wide the column grows.
+    m_yLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_yLabel->setGeometry(kStripLeft - 18, 6, 14, 16);
     const char *const rightNames[] = {"StaticText12",
                                       "StaticText11",
                                       "StaticText10",
@@ -580,6 +588,7 @@ QWidget *TControlador::buildTrendPage()
     }
 
     page->setFixedSize(kTrendPageWidth, below + 154);
+    m_stripLeft = kStripLeft;
     return page;
 }
 
@@ -902,10 +911,12 @@ void TControlador::connectTrend()
     connect(m_eSupText, &QLineEdit::textEdited, this, [this](const QString &text) {
         if (Controller *model = controller())
             model->trend.eSupText = text.toStdString();
+        fitScaleColumn();
     });
     connect(m_eInfText, &QLineEdit::textEdited, this, [this](const QString &text) {
         if (Controller *model = controller())
             model->trend.eInfText = text.toStdString();
+        fitScaleColumn();
     });
     connect(m_speedButton2, &QToolButton::clicked, this, [this] {
         if (Controller *model = controller())
@@ -1063,7 +1074,15 @@ void TControlador::showOperator()
     if (!model)
         return;
     const ControllerFaceplate &f = model->faceplate;
-    showText(m_descricaoText, f.DescricaoText);
+    if (m_descricaoText->text() != toQString(f.DescricaoText)) {
+        showText(m_descricaoText, f.DescricaoText);
+        // The column's width is fixed: a long title grows downwards.
+        const auto *panel1 = static_cast<const QFrame *>(m_descricaoText->parentWidget());
+        const int titleWidth = kFaceplateColumnWidth - 2 * panel1->frameWidth() - 4;
+        m_descricaoText->setMinimumHeight(std::max(m_descricaoText->fontMetrics().height() + 4,
+                                                   m_descricaoText->heightForWidth(titleWidth)));
+        RelayoutNow(m_descricaoText);
+    }
     showText(m_unitEngSP, f.UnitEngSP);
     showText(m_spText, f.SPText);
     showText(m_pvText, f.PVText);
@@ -1124,7 +1143,7 @@ void TControlador::showSettings()
     showIndex(m_backMV, s.BackMV);
     m_sprSelect->setEnabled(s.CheckSPR);
     m_btnatualiza->setEnabled(model->faceplate.btnatualizaEnabled);
-    m_configBTN->setEnabled(model->faceplate.ConfigBTNEnabled());
+    m_configBTN->setEnabled(model->faceplate.ConfigBTNEnabled);
 }
 
 void TControlador::showLayout()
@@ -1136,7 +1155,7 @@ void TControlador::showLayout()
     m_rightArea->setCurrentWidget(
         shown == FaceplateLayout::Configuration ? static_cast<QWidget *>(m_panel2) : m_trendPage);
     m_rightArea->setVisible(shown != FaceplateLayout::Collapsed);
-    m_configBTN->setEnabled(model->faceplate.ConfigBTNEnabled());
+    m_configBTN->setEnabled(model->faceplate.ConfigBTNEnabled);
     // Resize now, not at the next event round.
     layout()->activate();
 }
@@ -1173,14 +1192,24 @@ void TControlador::showTrendControls()
         m_shapes[at]->setVisible(marker.shown);
         m_markerLabels[at]->setVisible(marker.shown);
         if (marker.shown) {
-            m_shapes[at]->move(kStripLeft + marker.x, kStripTop + marker.y);
-            m_markerLabels[at]->move(kStripLeft + marker.x + 5, kStripTop + marker.y - 12);
+            m_shapes[at]->move(m_stripLeft + marker.x, kStripTop + marker.y);
+            m_markerLabels[at]->move(m_stripLeft + marker.x + 5, kStripTop + marker.y - 12);
             m_shapes[at]->raise();
             m_markerLabels[at]->raise();
         }
     }
     showArchiveState();
+    fitScaleColumn();
     m_image1->update();
+}
+
+void TControlador::fitScaleColumn()
+{
+    std::vector<QWidget *> column{m_eSupText, m_eInfText, m_yLabel};
+    for (int j = 1; j <= 9; ++j)
+        column.push_back(m_scaleLabels[static_cast<std::size_t>(j)]);
+    // The configuration panel covers the trend page exactly.
+    m_stripLeft = FitScaleColumn(m_trendPage, m_stripLeft, kStripLeft, column, {m_panel2});
 }
 
 void TControlador::showArchiveState()

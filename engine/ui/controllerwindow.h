@@ -81,6 +81,8 @@ private:
     void showOperator();
     void showLayout();
     void showTrendControls();
+    // The scale column as wide as its longest bound or grid label.
+    void fitScaleColumn();
     void showArchiveState();
     void showLiveValues() override;
     void afterTick();
@@ -124,6 +126,8 @@ private:
     QLineEdit *m_eSupText = nullptr;
     QLineEdit *m_eInfText = nullptr;
     std::array<QLabel *, 10> m_scaleLabels{}; // Label3..Label11 at j = 9..1
+    QLabel *m_yLabel = nullptr;
+    int m_stripLeft = 0; // the scale column's width
     QComboBox *m_baseTempoBox = nullptr;
     QLabel *m_label17 = nullptr;
     QCheckBox *m_checkBox2 = nullptr;

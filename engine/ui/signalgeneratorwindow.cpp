@@ -107,7 +107,6 @@ TParmForm::TParmForm(Session &session, QWidget *parent, UserDialogs *dialogs)
     setFixedSize(pxX(kWindowWidth), pxY(kWindowHeight));
     move(189, 195);
 
-    connect(&m_session, &Session::plantReplaced, this, &TParmForm::showGenerator);
     connect(&m_session, &Session::ticked, this, [this] {
         // Hidden texts wait for the window to show again.
         if (isVisible())
@@ -239,9 +238,7 @@ QLineEdit *TParmForm::newRowEdit(int n, const char *part, SignalText which)
 
 void TParmForm::TipoChange(int n, int kind)
 {
-    // Choosing the kind already chosen keeps the row's texts.
-    if (kind == generator().Row(n).Tipo)
-        return;
+    // The kind already chosen is laid out again too: the user starts the row afresh.
     generator().ChangeKind(n, kind, m_session.plant().memories);
     m_session.MarkChanged();
     showRow(n);
@@ -361,6 +358,7 @@ void TParmForm::applyTexts()
 void TParmForm::closeEvent(QCloseEvent *event)
 {
     // Every close commits what is still waiting; the window is only hidden.
+    m_session.MarkChanged();
     generator().ApplySignalGeneratorSettings(m_session.plant().memories);
     showGenerator();
     QWidget::closeEvent(event);

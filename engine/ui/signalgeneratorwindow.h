@@ -24,8 +24,8 @@ class UserDialogs;
 // driving memory Mn. Each row shows its kind list and the inputs its kind uses, placed where the
 // row's layout says; every user edit goes to the generator at once and the generator is shown
 // back with the widgets' signals blocked. Button1 stays enabled while edits wait for a commit.
-// The window lives as long as the program: it follows a replaced plant, and closing only hides
-// it (after one more commit). Random, sine and walk values follow the tick while it is shown.
+// The window lives as long as its plant (a new plant comes with a new window); closing only
+// hides it, after one more commit. Random, sine and walk values follow the tick while it is shown.
 class TParmForm : public QWidget
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "instruments/model/recorder.h"
 #include "services/session.h"
 #include "services/uitext.h"
+#include "services/widgethelpers.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -27,6 +28,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace zelvar {
 
@@ -256,6 +258,7 @@ void TRegistrForm::build()
         connect(edit, &QLineEdit::textEdited, this, [this, bound](const QString &text) {
             if (Recorder *model = recorder())
                 model->trend.*bound = text.toStdString();
+            fitScaleColumn();
         });
         connect(edit, &QLineEdit::returnPressed, this, &TRegistrForm::eSupTextKeyPress);
     };
@@ -272,6 +275,8 @@ QWidget *TRegistrForm::buildStrip()
 {
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("StripPanel"));
+    m_stripPanel = panel;
+    m_scaleColumn = kLeftScaleWidth;
     panel->setFixedSize(kLeftScaleWidth + TrendStrip::kWidth + kRightScaleWidth, kPanelHeight);
 
     auto *strip = new TrendStrip(
@@ -595,14 +600,22 @@ void TRegistrForm::showScale()
     const Trend &trend = model->trend;
     showText(m_eSupText, trend.eSupText);
     showText(m_eInfText, trend.eInfText);
+    for (int j = 9; j >= 1; --j)
+        showText(m_scaleLabels[static_cast<std::size_t>(9 - j)], trend.ScaleLabel(j));
+    // The column widens for long bounds; what still does not fit takes a smaller font.
+    fitScaleColumn();
     fitToWidth(m_eSupText);
     fitToWidth(m_eInfText);
-    for (int j = 9; j >= 1; --j) {
-        QLabel *label = m_scaleLabels[static_cast<std::size_t>(9 - j)];
-        showText(label, trend.ScaleLabel(j));
+    for (QLabel *label : m_scaleLabels)
         fitToWidth(label);
-    }
     m_image1->update();
+}
+
+void TRegistrForm::fitScaleColumn()
+{
+    std::vector<QWidget *> column{m_eSupText, m_eInfText, m_label1};
+    column.insert(column.end(), m_scaleLabels.begin(), m_scaleLabels.end());
+    m_scaleColumn = FitScaleColumn(m_stripPanel, m_scaleColumn, kLeftScaleWidth, column);
 }
 
 void TRegistrForm::showArchiveState()

@@ -69,6 +69,8 @@ private:
     void showObject() override;
     void showLiveValues() override;
     void showScale();
+    // The left scale as wide as its longest bound, grid label or unit.
+    void fitScaleColumn();
     void showArchiveState();
     void showReadouts();
     void Timer1Timer();
@@ -82,6 +84,8 @@ private:
     QLineEdit *m_eInfText = nullptr;
     std::array<QLabel *, 9> m_scaleLabels{}; // Label2 (90 %) to Label10 (10 %)
     QLabel *m_label1 = nullptr;
+    QWidget *m_stripPanel = nullptr;
+    int m_scaleColumn = 0; // the left scale's width, widened by long texts
 
     QFrame *m_settings = nullptr;
     QLineEdit *m_tagText = nullptr;

@@ -266,6 +266,20 @@ TEST(PlantFile, SliderValueLandsOnItsGrid)
     EXPECT_EQ(read.plant->sliders[1].position, 12);
 }
 
+TEST(PlantFile, AShortSliderGroupReopensWithoutItsSlider)
+{
+    Plant plant;
+    for (const int k : {1, 2}) {
+        SetSliderShown(plant, k, true);
+        SetSliderTall(plant, k, k == 1);
+    }
+    const PlantReadResult read = Read(WritePlantText(plant, Language::Portuguese));
+    ASSERT_TRUE(read.Succeeded());
+    EXPECT_TRUE(read.plant->sliders[1].barShown);
+    EXPECT_FALSE(read.plant->sliders[2].tallSlider);
+    EXPECT_FALSE(read.plant->sliders[2].barShown);
+}
+
 TEST(PlantFile, MalformedFilesFailWithTheirLine)
 {
     const std::vector<std::string> lines

@@ -36,7 +36,7 @@ TEST(FaceplateCreation, StartsAsPidWithItsSlotNumberInManualAndLocal)
     EXPECT_STREQ(ModeLabel(controller), "M");
     EXPECT_EQ(controller.faceplate.Caption, "Controlador");
     EXPECT_FALSE(controller.faceplate.btnatualizaEnabled);
-    EXPECT_TRUE(controller.faceplate.ConfigBTNEnabled());
+    EXPECT_TRUE(controller.faceplate.ConfigBTNEnabled);
 }
 
 TEST_F(Faceplate, ButtonsStopAtTheEndsAndTheSetpointOnesWorkOnlyInLocal)
@@ -171,7 +171,7 @@ TEST_F(Faceplate, EditsStayPendingUntilAnApplySucceeds)
         s.KpText = "x";
     });
     EXPECT_TRUE(controller.faceplate.btnatualizaEnabled);
-    EXPECT_FALSE(controller.faceplate.ConfigBTNEnabled());
+    EXPECT_FALSE(controller.faceplate.ConfigBTNEnabled);
     EXPECT_EQ(ApplyFromPanel(controller, memories),
               std::vector<std::string>{"Controlador 2: Kp inválido"});
     EXPECT_TRUE(controller.faceplate.btnatualizaEnabled);
@@ -181,6 +181,25 @@ TEST_F(Faceplate, EditsStayPendingUntilAnApplySucceeds)
     EXPECT_FALSE(controller.faceplate.btnatualizaEnabled);
     EXPECT_EQ(controller.faceplate.DescricaoText, "Vazão de vapor");
     EXPECT_EQ(controller.Settings().Descricao, " SP PID2");
+    EXPECT_TRUE(controller.faceplate.ConfigBTNEnabled);
+}
+
+TEST_F(Faceplate, AnOpeningEnablesTheConfigurationButtonWithEditsPending)
+{
+    ShowFaceplate(controller);
+    PressConfigButton(controller);
+    controller.EditSettings([](ControllerSettings &s) { s.KpText = "3"; });
+    PressConfigButton(controller);
+    ASSERT_EQ(controller.faceplate.layout, FaceplateLayout::Configuration);
+
+    CloseFaceplate(controller);
+    ShowFaceplate(controller);
+    EXPECT_TRUE(controller.faceplate.ConfigBTNEnabled);
+    EXPECT_TRUE(controller.faceplate.btnatualizaEnabled);
+    EXPECT_EQ(controller.Settings().KpText, "3");
+    PressConfigButton(controller);
+    PressConfigButton(controller);
+    EXPECT_EQ(controller.faceplate.layout, FaceplateLayout::Collapsed);
 }
 
 TEST_F(Faceplate, AnApplyWithoutMessagesLeavesThePendingStateAlone)

@@ -213,7 +213,28 @@ TEST(Trend, ManualScaleRefusesWhatIsNotARange)
         EXPECT_FALSE(trend.ApplyManualScale(0.0, 100.0)) << top << " " << bottom;
         EXPECT_EQ(trend.ScaleLabel(9), "90");
         EXPECT_EQ(trend.ScaleTop(), 100.0);
+        // The edits show the scale in force again.
+        EXPECT_EQ(trend.eSupText, "100");
+        EXPECT_EQ(trend.eInfText, "0");
     }
+}
+
+TEST(Trend, ARefusedScaleGivesTheEditsBackTheBoundsInForce)
+{
+    Trend trend;
+    trend.eSupText = "50";
+    trend.eInfText = "10";
+    ASSERT_TRUE(trend.ApplyManualScale(0.0, 100.0));
+    trend.eSupText = "abc";
+    EXPECT_FALSE(trend.ApplyManualScale(0.0, 100.0));
+    EXPECT_EQ(trend.eSupText, "50");
+    EXPECT_EQ(trend.eInfText, "10");
+
+    trend.ApplySettingsScale(0.0, 10000.0);
+    trend.eInfText = "20000";
+    EXPECT_FALSE(trend.ApplyManualScale(0.0, 10000.0));
+    EXPECT_EQ(trend.eSupText, "10000.0");
+    EXPECT_EQ(trend.eInfText, " 0.0");
 }
 
 std::string TestReadout(int slot, double value, double seconds)

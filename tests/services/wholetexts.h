@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -8,34 +9,57 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zelvar {
 
-// Every label, check box, radio button and read-only edit in sight shows its whole text at
-// the size the window gives it: nothing is cut at the right or the bottom.
+// Every label (a wrapped one word by word), check box, radio button, edit and group-box title in
+// sight shows its whole text at the size the window gives it: nothing is cut at the right or
+// the bottom.
 inline void ExpectWholeTexts(const QWidget *window)
 {
-    const auto check = [](const QWidget *widget, const QString &text, QSize needed, QSize room) {
-        EXPECT_GE(room.width(), needed.width())
-            << widget->objectName().toStdString() << " cuts \"" << text.toStdString() << "\"";
-        EXPECT_GE(room.height(), needed.height())
-            << widget->objectName().toStdString() << " cuts \"" << text.toStdString() << "\"";
-    };
+    const auto check
+        = [window](const QWidget *widget, const QString &text, QSize needed, QSize room) {
+              // A parent that is smaller than the widget cuts it too: the room lost there counts.
+              QRect shown = widget->rect();
+              for (const QWidget *inner = widget; inner != window && inner->parentWidget();
+                   inner = inner->parentWidget()) {
+                  shown.translate(inner->pos());
+                  shown &= inner->parentWidget()->rect();
+              }
+              room -= widget->size() - shown.size();
+              EXPECT_GE(room.width(), needed.width())
+                  << widget->objectName().toStdString() << " cuts \"" << text.toStdString() << "\"";
+              EXPECT_GE(room.height(), needed.height())
+                  << widget->objectName().toStdString() << " cuts \"" << text.toStdString() << "\"";
+          };
     for (const QWidget *widget : window->findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(window))
             continue;
         if (const auto *label = qobject_cast<const QLabel *>(widget)) {
-            if (label->text().isEmpty() || label->wordWrap() || !label->pixmap().isNull())
+            if (label->text().isEmpty() || !label->pixmap().isNull())
                 continue;
+            const QSize room = label->contentsRect().size();
+            if (label->wordWrap()) {
+                int widestWord = 0;
+                for (const QString &word : label->text().split(QLatin1Char(' ')))
+                    widestWord = std::max(widestWord, label->fontMetrics().horizontalAdvance(word));
+                check(label,
+                      label->text(),
+                      QSize(widestWord, label->heightForWidth(label->width())),
+                      QSize(room.width(), label->height()));
+                continue;
+            }
             const QRect text
                 = label->fontMetrics().boundingRect(QRect(), Qt::AlignLeft, label->text());
-            check(label, label->text(), text.size(), label->contentsRect().size());
+            check(label, label->text(), text.size(), room);
         } else if (qobject_cast<const QCheckBox *>(widget)
                    || qobject_cast<const QRadioButton *>(widget)) {
             const auto *button = static_cast<const QAbstractButton *>(widget);
             if (!button->text().isEmpty())
                 check(button, button->text(), button->minimumSizeHint(), button->size());
         } else if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
-            if (!edit->isReadOnly() || edit->text().isEmpty())
+            if (edit->text().isEmpty())
                 continue;
             const QMargins margins = edit->textMargins();
             const int room = edit->contentsRect().width() - margins.left() - margins.right()
@@ -44,6 +68,12 @@ inline void ExpectWholeTexts(const QWidget *window)
                   edit->text(),
                   QSize(edit->fontMetrics().horizontalAdvance(edit->text()), 0),
                   QSize(room, 1));
+        } else if (const auto *box = qobject_cast<const QGroupBox *>(widget)) {
+            if (!box->title().isEmpty())
+                check(box,
+                      box->title(),
+                      QSize(box->minimumSizeHint().width(), 0),
+                      QSize(box->width(), 1));
         }
     }
 }

@@ -521,7 +521,7 @@ QWidget *TConfigForm::buildCommandsPage()
             edited(true);
         });
         connect(tall, &QCheckBox::toggled, this, [this, k](bool checked) {
-            m_session.plant().sliders[Index(k)].tallSlider = checked;
+            SetSliderTall(m_session.plant(), k, checked);
             edited(true);
         });
         m_sliderShown[Index(k)] = shown;

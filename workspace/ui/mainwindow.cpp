@@ -142,8 +142,11 @@ TForm1::TForm1(Session &session, UserDialogs &dialogs, QWidget *parent)
     applyTexts();
 
     connect(&m_session, &Session::plantReplaced, this, [this] {
-        // A new plant comes with a new configuration window, as the layout has it.
+        // A new plant comes with new configuration and generator windows, as their layouts
+        // have them. The old generator window goes without its close: its rows belong to
+        // the plant left behind.
         createConfigForm();
+        delete m_signalGenerator.data();
         showPlant();
     });
     connect(&m_session, &Session::savedFlagChanged, this, &TForm1::showSavedFlag);
@@ -785,8 +788,10 @@ PlantView *TForm1::plantView() const
 
 void TForm1::loadDescription()
 {
-    QFile file(QStringLiteral("descricao.rtf"));
-    if (!file.open(QIODevice::ReadOnly))
+    const QString path
+        = PlantCompanionFile(m_session.CurrentPlantFile, QStringLiteral("descricao.rtf"));
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return;
     const QByteArray bytes = file.readAll();
     {

@@ -96,7 +96,7 @@ private:
     void createConfigForm();
     void showConfigForm();
     void showToolWindow(QPointer<QWidget> &window, const std::function<QWidget *()> &make);
-    // The double click on the picture: "descricao.rtf" of the working folder into the pane.
+    // The double click on the picture: the plant's own "descricao.rtf" into the pane.
     void loadDescription();
 
     // Other commands.

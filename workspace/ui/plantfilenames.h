@@ -22,4 +22,9 @@ QString WithPlantFileExtension(const QString &path);
 // backslashes become "/".
 QString ExampleFilePath(const QString &startFolder, std::string_view relativeName);
 
+// A file that belongs to the open plant (its picture, its description), given by a name
+// without a folder: beside the plant file first, then in the working folder unless that folder
+// holds another plant's file. Empty when neither has it. An empty plant file is a new plant.
+QString PlantCompanionFile(const QString &plantFile, const QString &name);
+
 } // namespace zelvar

@@ -10,6 +10,7 @@
 #include "services/picturewidgets.h"
 #include "services/session.h"
 #include "services/uitext.h"
+#include "workspace/ui/plantfilenames.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -18,6 +19,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace zelvar {
 
@@ -30,6 +33,8 @@ constexpr int kButtonPictureSize = 41;
 constexpr int kPanelWidth = 193;
 constexpr int kTrackTextWidth = 57;
 constexpr int kTrackBarHeight = 33;
+// Between a slider's name and its value edit.
+constexpr int kTrackNameGap = 4;
 
 const QColor kPictureBackground(0xee, 0xf2, 0xf6);
 
@@ -176,7 +181,7 @@ void PlantView::buildPicture()
         QPalette palette = back->palette();
         palette.setColor(QPalette::Window, QColor(0xdb, 0xe5, 0xee));
         back->setPalette(palette);
-        // A plain font: the group widens by seven pixels for each character of the name.
+        // A plain font: the group widens with the name (showSliders).
         auto *label = named(new ClickableLabel(this), QStringLiteral("TrackLabel") + number(k));
         // Eight points keep a name within those seven pixels a character.
         QFont plain = label->font();
@@ -387,8 +392,10 @@ void PlantView::FormClick()
 
 void PlantView::FormDblClick()
 {
-    const QString picture = toQString(m_session.plant().PictureFileName);
-    if (!picture.isEmpty() && QFileInfo(picture).isFile())
+    const QString name = toQString(m_session.plant().PictureFileName);
+    const QString picture
+        = name.isEmpty() ? QString() : PlantCompanionFile(m_session.CurrentPlantFile, name);
+    if (!picture.isEmpty())
         LoadBackgroundPicture(picture);
     emit descriptionReloadRequested();
 }
@@ -681,21 +688,27 @@ void PlantView::showSliders()
     const Plant &plant = m_session.plant();
     for (int k = 1; k <= 6; ++k) {
         const SliderInput &slider = plant.sliders[Index(k)];
+        QLabel *label = m_trackLabels[Index(k)];
+        setTextIfChanged(label, toQString(slider.name));
+        place(label, slider.left + 6, slider.top + 6);
+        // Seven pixels a character is narrower than most fonts: the value edit keeps clear of
+        // the name as drawn, and the group widens with it.
+        const int wider = std::max(0,
+                                   6 + label->fontMetrics().horizontalAdvance(label->text())
+                                       + kTrackNameGap - slider.textOffset);
         place(m_trackBacks[Index(k)],
               slider.left,
               slider.top,
-              slider.backWidth,
+              slider.backWidth + wider,
               slider.tallSlider ? 60 : 28);
-        setTextIfChanged(m_trackLabels[Index(k)], toQString(slider.name));
-        place(m_trackLabels[Index(k)], slider.left + 6, slider.top + 6);
         setTextIfChanged(m_trackTexts[Index(k)], toQString(slider.valueText));
         place(m_trackTexts[Index(k)],
-              slider.left + slider.textOffset,
+              slider.left + slider.textOffset + wider,
               slider.top + 4,
               kTrackTextWidth,
               m_trackTexts[Index(k)]->sizeHint().height());
         QSlider *bar = m_trackBars[Index(k)];
-        place(bar, slider.left + 4, slider.top + 22, slider.barWidth, kTrackBarHeight);
+        place(bar, slider.left + 4, slider.top + 22, slider.barWidth + wider, kTrackBarHeight);
         {
             const QSignalBlocker blocker(bar);
             bar->setValue(slider.position);
@@ -703,7 +716,7 @@ void PlantView::showSliders()
         m_trackBacks[Index(k)]->setVisible(slider.shown);
         m_trackLabels[Index(k)]->setVisible(slider.shown);
         m_trackTexts[Index(k)]->setVisible(slider.shown);
-        bar->setVisible(slider.shown && slider.tallSlider);
+        bar->setVisible(slider.shown && slider.barShown);
     }
 }
 

@@ -85,6 +85,19 @@ TEST_F(ControllerWindowTest, PanelEditsWaitForApplyWhichReportsOrTakesThemOver)
     EXPECT_TRUE(widget<QAbstractButton>("ConfigBTN")->isEnabled());
 }
 
+TEST_F(ControllerWindowTest, ReopeningEnablesTheConfigurationButtonWithEditsPending)
+{
+    m_window->show();
+    type("KpText", "3");
+    ASSERT_FALSE(widget<QAbstractButton>("ConfigBTN")->isEnabled());
+    m_window->close();
+
+    m_window->show();
+    EXPECT_TRUE(widget<QAbstractButton>("ConfigBTN")->isEnabled());
+    EXPECT_TRUE(applyEnabled());
+    EXPECT_EQ(edit("KpText")->text(), QStringLiteral("3"));
+}
+
 TEST_F(ControllerWindowTest, TickShowsLiveValuesAndLayoutButtonsFoldTheWindow)
 {
     m_window->show();
@@ -191,6 +204,46 @@ TEST_F(ControllerWindowTest, ReadoutsAndLabelsShowTheirWholeTextsInBothLanguages
         ExpectWholeTexts(m_window);
         m_window->close(); // ends the pause
     }
+}
+
+TEST_F(ControllerWindowTest, LongScaleBoundsAndALongTitleShowWhole)
+{
+    m_window->show();
+    activate();
+    // The scale is the PV memory's range.
+    plant().memories.MemoryUEMin[1] = "-10000";
+    plant().memories.MemoryUEMax[1] = "10000";
+    type("Descricao", "Temperatura de saída do forno de reaquecimento");
+    apply();
+    ASSERT_TRUE(m_dialogs.informations.isEmpty());
+    ASSERT_EQ(labelText("DescricaoText"),
+              QString::fromUtf8("Temperatura de saída do forno de reaquecimento"));
+    ASSERT_EQ(edit("eSupText")->text(), QStringLiteral("10000.0"));
+    ASSERT_EQ(edit("eInfText")->text(), QStringLiteral("-10000.0"));
+    ExpectWholeTexts(m_window);
+
+    typeInto(edit("eSupText"), QStringLiteral("123456789"));
+    press("eSupText", Qt::Key_Return);
+    ASSERT_EQ(controller().trend.eSupText, "123456789");
+    ExpectWholeTexts(m_window);
+}
+
+TEST_F(ControllerWindowTest, ARefusedBoundGivesWayToTheScaleInForce)
+{
+    m_window->show();
+    activate();
+    auto *automatic = widget<QCheckBox>("EscalaAuto");
+    if (!automatic->isChecked())
+        automatic->click();
+    ASSERT_TRUE(controller().trend.EscalaAuto);
+    const QString top = edit("eSupText")->text();
+
+    typeInto(edit("eSupText"), QStringLiteral("abc"));
+    press("eSupText", Qt::Key_Return);
+
+    EXPECT_EQ(automatic->isChecked(), controller().trend.EscalaAuto);
+    EXPECT_EQ(edit("eSupText")->text(), top);
+    EXPECT_EQ(controller().trend.eSupText, top.toStdString());
 }
 
 } // namespace

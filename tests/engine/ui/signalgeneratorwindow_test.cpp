@@ -108,6 +108,36 @@ TEST_F(SignalGeneratorWindowTest, TypingWaitsForButton1EnterTheUpDownOrTheClose)
     EXPECT_EQ(plant().memories.Value(91), 12.0);
 }
 
+TEST_F(SignalGeneratorWindowTest, EveryCloseMarksThePlantChanged)
+{
+    open();
+    m_window->show();
+    m_session->MarkSaved();
+    button("SairButton")->click();
+    EXPECT_FALSE(m_session->SavedFlag());
+
+    m_window->show();
+    m_session->MarkSaved();
+    m_window->close();
+    EXPECT_FALSE(m_session->SavedFlag());
+}
+
+TEST_F(SignalGeneratorWindowTest, ChoosingTheSameKindAgainStartsTheRowAfresh)
+{
+    open();
+    chooseKind(82, kMediumRandom);
+    type(82, "Min", "7");
+    type(82, "Desc", "20");
+    button("Button1")->click();
+    ASSERT_EQ(plant().memories.Description(82), "20");
+
+    chooseKind(82, kMediumRandom);
+    EXPECT_EQ(edit(82, "Min")->text(), QStringLiteral("Min."));
+    EXPECT_EQ(edit(82, "Desc")->text(), QStringLiteral("Tal(seg)"));
+    EXPECT_EQ(row(82).Min, "Min.");
+    EXPECT_EQ(plant().memories.Description(82), "Aleatório Médio");
+}
+
 TEST_F(SignalGeneratorWindowTest, RandomRowShowsItsBoundsAndItsValueOnTheTickWhileShown)
 {
     open();
@@ -156,13 +186,13 @@ TEST_F(SignalGeneratorWindowTest, HelpButtonOpensTheGeneratorSectionOfTheToolsPa
     EXPECT_EQ(m_dialogs.urls[0].fragment(), QStringLiteral("gerador_sinais"));
 }
 
-TEST_F(SignalGeneratorWindowTest, FollowsTheGeneratorOfAReplacedPlant)
+TEST_F(SignalGeneratorWindowTest, ShowsTheRowsOfTheOpenedPlant)
 {
-    open();
     auto loaded = std::make_unique<Plant>();
     loaded->signalGenerator.ChangeKind(84, kEquation, loaded->memories);
     loaded->signalGenerator.SetText(84, SignalText::Valor, "M15*2");
     m_session->ReplacePlant(std::move(loaded));
+    open();
 
     EXPECT_EQ(tipo(84)->currentIndex(), kEquation);
     EXPECT_EQ(edit(84, "Valor")->text(), QStringLiteral("M15*2"));

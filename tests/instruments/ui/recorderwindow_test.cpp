@@ -182,6 +182,25 @@ TEST_F(RecorderWindowTest, EnglishTextsAndFollowingThePlant)
     EXPECT_TRUE(m_window.isNull());
 }
 
+TEST_F(RecorderWindowTest, LongScaleBoundsShowWhole)
+{
+    plant().memories.MemoryUEMin[21] = "-10000";
+    plant().memories.MemoryUEMax[21] = "10000";
+    open();
+    m_window->show();
+    activate();
+    choose(list("Variavel1Select"), 20);
+    ASSERT_EQ(edit("eSupText")->text(), QStringLiteral("10000.0"));
+    ASSERT_EQ(edit("eInfText")->text(), QStringLiteral("-10000.0"));
+    ExpectWholeTexts(m_window);
+
+    typeInto(edit("eSupText"), QStringLiteral("123456789"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(edit("eSupText"), &enter);
+    ASSERT_EQ(recorder().trend.eSupText, "123456789");
+    ExpectWholeTexts(m_window);
+}
+
 TEST_F(RecorderWindowTest, ReadoutsAndLabelsShowTheirWholeTextsInBothLanguages)
 {
     for (const bool english : {false, true}) {

@@ -310,6 +310,17 @@ TEST_F(ConfigFormTest, DataInputShowsItsGroupAndALongNameWidensIt)
     tick("Ent1track");
     EXPECT_TRUE(widget("TrackBar1")->isHidden());
     EXPECT_EQ(widget("TrackBack1")->height(), 28);
+
+    // Showing the group again shows its slider, and leaves the tall box and the height be.
+    tick("Ent1check");
+    EXPECT_TRUE(widget("TrackBar1")->isHidden());
+    tick("Ent1check");
+    EXPECT_FALSE(widget("TrackBar1")->isHidden());
+    EXPECT_FALSE(widget<QCheckBox>("Ent1track")->isChecked());
+    EXPECT_EQ(widget("TrackBack1")->height(), 28);
+    tick("Ent1track");
+    tick("Ent1track");
+    EXPECT_TRUE(widget("TrackBar1")->isHidden());
 }
 
 TEST_F(ConfigFormTest, LinearizerInputListRefillsOnFocusAndKeepsTheTypedText)

@@ -2,6 +2,7 @@
 
 #include "documents/model/plantfile.h"
 #include "documents/model/plantoperations.h"
+#include "engine/model/signalgenerator.h"
 #include "services/session.h"
 #include "tests/services/scripteddialogs.h"
 #include "workspace/ui/examplecatalog.h"
@@ -9,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -784,6 +786,39 @@ TEST_F(MainWindowTest, ToolWindowItemsAskForTheirWindows)
 
     for (const auto &item : items)
         EXPECT_EQ(requests[item.first], 1) << item.first;
+}
+
+// ---- Signal generator window ----------------------------------------------------------------
+
+TEST_F(MainWindowTest, EveryNewOrOpenedPlantComesWithANewGeneratorWindow)
+{
+    const QString file = plantFile(QStringLiteral("plants/reactor.smp"));
+    writeAll(file, plantFileBytes("Reator"));
+    newPlant();
+    for (const char *command : {"Novo1", "Exemplos1", "Abrir1"}) {
+        SCOPED_TRACE(command);
+        trigger("Configurao1");
+        QPointer<QWidget> old = m_form->findChild<QWidget *>(QStringLiteral("ParmForm"));
+        ASSERT_FALSE(old.isNull());
+        ASSERT_TRUE(old->isVisible());
+        auto *kind = old->findChild<QComboBox *>(QStringLiteral("M81Tipo"));
+        kind->setCurrentIndex(kFastRandom);
+        emit kind->activated(kFastRandom);
+        m_session->MarkSaved();
+        m_dialogs.openFiles = {file};
+
+        trigger(command);
+
+        // The old window goes without the close that would commit its rows.
+        EXPECT_TRUE(old.isNull());
+        EXPECT_TRUE(m_session->SavedFlag());
+        EXPECT_NE(m_session->plant().memories.Description(81), "Aleatório");
+        trigger("Configurao1");
+        auto *made = m_form->findChild<QWidget *>(QStringLiteral("ParmForm"));
+        ASSERT_NE(made, nullptr);
+        EXPECT_TRUE(made->isVisible());
+        EXPECT_EQ(made->findChild<QComboBox *>(QStringLiteral("M81Tipo"))->currentIndex(), 0);
+    }
 }
 
 // ---- Examples gallery ----------------------------------------------------------------------

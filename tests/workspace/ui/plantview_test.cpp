@@ -16,6 +16,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -351,6 +352,27 @@ public:
     QSlider *bar = nullptr;
 };
 
+TEST_F(SliderTest, TheValueEditStandsClearOfTheNameAsDrawn)
+{
+    auto *name = widget<QLabel>("TrackLabel1");
+    auto *back = widget("TrackBack1");
+    for (const char *typed : {"Vazão", "Demanda de queima", "WWWWWWWWWWWWWWWWWWWW"}) {
+        SCOPED_TRACE(typed);
+        action("Configurao2")->trigger();
+        type(widget<QLineEdit>("Ent1Label"), QString::fromUtf8(typed));
+        leaveConfiguration();
+
+        ASSERT_EQ(name->text(), QString::fromUtf8(typed));
+        const int nameEnd = name->x() + name->fontMetrics().horizontalAdvance(name->text());
+        EXPECT_GT(text->x(), nameEnd);
+        // Never left of where seven pixels a character puts it.
+        const int length = static_cast<int>(QString::fromUtf8(typed).size());
+        EXPECT_GE(text->x(), back->x() + 52 + 7 * std::max(0, length - 6));
+        EXPECT_LE(text->geometry().right(), back->geometry().right());
+        EXPECT_LE(bar->geometry().right(), back->geometry().right());
+    }
+}
+
 TEST_F(SliderTest, SliderWritesPercentAndEnterTakesEngineeringUnits)
 {
     bar->setValue(2500);
@@ -539,6 +561,65 @@ TEST_F(PlantViewTest, AnExamplesPictureLiesBesideItsPlantFile)
 
     EXPECT_EQ(widget<QLabel>("Image1")->pixmap().size(), QSize(30, 20));
     EXPECT_EQ(QDir::currentPath(), before);
+}
+
+void writeDescription(const QString &folder, const char *text)
+{
+    QFile file(folder + QStringLiteral("/descricao.rtf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("{\\rtf1\\ansi ") + text + "\\par }");
+}
+
+TEST_F(PlantViewTest, DoubleClickShowsTheOpenPlantsOwnPictureAndDescription)
+{
+    const QString boiler = m_startFolder + QStringLiteral("/examples/caldeira");
+    const QString duct = m_startFolder + QStringLiteral("/examples/duto");
+    writePlant(boiler, "fundo.bmp", qRgb(200, 30, 30));
+    writePlant(duct, "fundo.bmp", qRgb(30, 30, 200));
+    ASSERT_TRUE(QImage(50, 40, QImage::Format_RGB32).save(duct + QStringLiteral("/fundo.bmp")));
+    writeDescription(boiler, "Caldeira");
+    writeDescription(duct, "Duto");
+    auto *pane = widget<QTextEdit>("RichEdit1");
+    auto *background = widget<QLabel>("Image1");
+    const auto doubleClick = [this] {
+        QMouseEvent event(QEvent::MouseButtonDblClick,
+                          QPointF(700, 600),
+                          picture()->mapToGlobal(QPointF(700, 600)),
+                          Qt::LeftButton,
+                          Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(picture(), &event);
+    };
+
+    // "Abrir" makes the duct's folder the working folder; a gallery open leaves it there.
+    m_dialogs.openFiles = {duct + QStringLiteral("/planta.smp")};
+    action("Abrir1")->trigger();
+    ASSERT_TRUE(m_form->LoadPlantFile(QStringLiteral("\\examples\\caldeira\\planta.smp")));
+    doubleClick();
+    EXPECT_EQ(pane->toPlainText(), QStringLiteral("Caldeira"));
+    EXPECT_EQ(background->pixmap().size(), QSize(30, 20));
+
+    // Without its own, the boiler shows none rather than the duct's.
+    QFile::remove(boiler + QStringLiteral("/descricao.rtf"));
+    QFile::remove(boiler + QStringLiteral("/fundo.bmp"));
+    doubleClick();
+    EXPECT_EQ(pane->toPlainText(), QStringLiteral("Caldeira"));
+    EXPECT_EQ(background->pixmap().size(), QSize(30, 20));
+
+    // A new plant has no folder of its own, and the duct's is another plant's.
+    m_session->MarkSaved();
+    action("Novo1")->trigger();
+    doubleClick();
+    EXPECT_TRUE(pane->toPlainText().isEmpty());
+
+    // A working folder that holds no other plant lends its description.
+    const QString notes = m_startFolder + QStringLiteral("/notas");
+    QDir().mkpath(notes);
+    writeDescription(notes, "Notas");
+    QDir::setCurrent(notes);
+    ASSERT_TRUE(m_form->LoadPlantFile(QStringLiteral("\\examples\\caldeira\\planta.smp")));
+    doubleClick();
+    EXPECT_EQ(pane->toPlainText(), QStringLiteral("Notas"));
 }
 
 TEST_F(PlantViewTest, DoubleClickWithoutTheFilesChangesNothing)
