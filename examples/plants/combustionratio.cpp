@@ -124,14 +124,23 @@ void BuildCore(PlantBuilder &b, const SetpointBlocks &setpoints)
                {.tag = "TR-RAZAO",
                 .description = "Gás x ar|Gas vs air",
                 .pen1 = 21,
-                .pen2 = 22,
-                .pen3 = 44,
+                .pen2 = 42,
+                .pen3 = 22,
                 .name1 = "Gás|Gas",
-                .name2 = "Ar|Air",
-                .name3 = "Exc. ar|Exc. air",
+                .name2 = "SP gás|Gas SP",
+                .name3 = "Ar|Air",
                 .timeBase = 0,
                 .left = 860,
                 .top = 20});
+    // Excess air is a percent on -50..100: only pen 1 shows it as it is.
+    b.Recorder(2,
+               {.tag = "TR-EXC",
+                .description = "Excesso de ar|Excess air",
+                .pen1 = 44,
+                .name1 = "Exc. ar|Exc. air",
+                .timeBase = 0,
+                .left = 860,
+                .top = 48});
 
     b.Text(1, {.description = "Demanda|Demand", .memory = 41, .left = 530, .top = 45});
     b.Text(2,

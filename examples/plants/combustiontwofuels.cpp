@@ -162,11 +162,11 @@ void Build(PlantBuilder &b)
                {.tag = "TR-COMB",
                 .description = "Combustíveis|Fuels",
                 .pen1 = 21,
-                .pen2 = 22,
-                .pen3 = 48,
+                .pen2 = 46,
+                .pen3 = 22,
                 .name1 = "Residual|Waste",
-                .name2 = "Natural",
-                .name3 = "Exc. ar|Exc. air",
+                .name2 = "SP resid.|Waste SP",
+                .name3 = "Natural",
                 .left = 880,
                 .top = 20});
     b.Recorder(2,
@@ -177,6 +177,14 @@ void Build(PlantBuilder &b)
                 .pen3 = 3,
                 .left = 880,
                 .top = 48});
+    // Excess air is a percent on -50..100: only pen 1 shows it as it is.
+    b.Recorder(3,
+               {.tag = "TR-EXC",
+                .description = "Excesso de ar|Excess air",
+                .pen1 = 48,
+                .name1 = "Exc. ar|Exc. air",
+                .left = 880,
+                .top = 76});
 
     b.Text(1,
            {.description = "Demanda|Demand", .memory = 41, .decimals = 1, .left = 40, .top = 100});
