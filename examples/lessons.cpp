@@ -1,0 +1,99 @@
+#include "examples/lessons.h"
+
+#include <QFile>
+
+#include <cmath>
+#include <cstdio>
+#include <stdexcept>
+
+namespace zelvar::examples {
+
+namespace {
+
+std::string Figure(double value, int decimals, Language language)
+{
+    const double scale = std::pow(10.0, decimals);
+    // A figure that rounds to zero carries no sign.
+    if (std::round(std::abs(value) * scale) == 0.0)
+        value = 0.0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string figure = text;
+    if (language == Language::Portuguese) {
+        for (char &c : figure)
+            c = c == '.' ? ',' : c;
+    }
+    return figure;
+}
+
+// Fills every "{Name:d}" of the example's text, or on the page every "{picture.Name:d}" in the
+// language of the element it stands in (the nearest lang attribute before it).
+std::string Filled(std::string_view text, const ExamplePlant *example, Language language, bool page)
+{
+    std::string out;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t open = text.find('{', from);
+        out.append(text.substr(from, open == std::string_view::npos ? open : open - from));
+        if (open == std::string_view::npos)
+            return out;
+        const std::size_t close = text.find('}', open);
+        if (close == std::string_view::npos)
+            throw std::runtime_error("an unclosed figure in: "
+                                     + std::string(text.substr(open, 40)));
+        std::string_view field = text.substr(open + 1, close - open - 1);
+        const std::string whole(field);
+        const ExamplePlant *owner = example;
+        if (page) {
+            const std::size_t dot = field.find('.');
+            owner = dot == std::string_view::npos ? nullptr : FindExample(field.substr(0, dot));
+            if (owner == nullptr)
+                throw std::runtime_error("no example for the figure {" + whole + "}");
+            field.remove_prefix(dot + 1);
+        }
+        const std::size_t colon = field.find(':');
+        const std::string_view decimals
+            = colon == std::string_view::npos ? std::string_view{} : field.substr(colon + 1);
+        if (decimals.size() != 1 || decimals[0] < '0' || decimals[0] > '4')
+            throw std::runtime_error("the figure {" + whole + "} names no decimals 0-4");
+        const std::string_view name = field.substr(0, colon);
+        const AcceptanceCheck *check = nullptr;
+        for (const AcceptanceCheck &candidate : owner->checks) {
+            if (candidate.name == name)
+                check = &candidate;
+        }
+        if (check == nullptr)
+            throw std::runtime_error(owner->picture + " has no check for the figure {" + whole
+                                     + "}");
+        Language shown = language;
+        if (page) {
+            const std::size_t lang = text.rfind("lang=\"", open);
+            shown = lang != std::string_view::npos && text.substr(lang + 6, 2) == "en"
+                        ? Language::English
+                        : Language::Portuguese;
+        }
+        out += Figure(check->engine, decimals[0] - '0', shown);
+        from = close + 1;
+    }
+}
+
+} // namespace
+
+std::string WithFigures(std::string_view text, const ExamplePlant &example, Language language)
+{
+    return Filled(text, &example, language, false);
+}
+
+std::string LessonsPageText()
+{
+    QFile file(QStringLiteral(ZELVAR_LESSONS_TEMPLATE));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " ZELVAR_LESSONS_TEMPLATE);
+    const QByteArray bytes = file.readAll();
+    return Filled(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                  nullptr,
+                  Language::Portuguese,
+                  true);
+}
+
+} // namespace zelvar::examples

@@ -1,0 +1,63 @@
+// The figures of the lessons and the description files come from the acceptance checks, and the
+// committed lessons page is what the generator writes.
+#include "examples/example.h"
+#include "examples/generator.h"
+#include "examples/lessons.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace zelvar::examples {
+
+namespace {
+
+const QString kResources = QStringLiteral(ZELVAR_SOURCE_DIR "/resources");
+
+ExamplePlant WithChecks()
+{
+    ExamplePlant example;
+    example.picture = "test";
+    example.checks = {{"Overshoot", {}, 0.6, 0.629, 0.0, 3.0},
+                      {"Offset", {}, 0.0, -0.0004, -1.0, 1.0},
+                      {"Iae", {}, 1333.0, 1333.46, 0.0, 2000.0}};
+    return example;
+}
+
+TEST(LessonFiguresTest, AFigureIsTheCheckEngineFigureInTheLanguage)
+{
+    const ExamplePlant example = WithChecks();
+    EXPECT_EQ(
+        WithFigures("sobressinal {Overshoot:1} %, IAE {Iae:0}", example, Language::Portuguese),
+        "sobressinal 0,6 %, IAE 1333");
+    EXPECT_EQ(WithFigures("overshoot {Overshoot:2} %", example, Language::English),
+              "overshoot 0.63 %");
+    // A figure that rounds to zero shows no sign.
+    EXPECT_EQ(WithFigures("{Offset:2}", example, Language::English), "0.00");
+    EXPECT_EQ(WithFigures("no figure", example, Language::English), "no figure");
+}
+
+TEST(LessonFiguresTest, AFigureWithoutItsCheckIsRefused)
+{
+    const ExamplePlant example = WithChecks();
+    EXPECT_THROW(WithFigures("{Settling:1}", example, Language::English), std::runtime_error);
+    EXPECT_THROW(WithFigures("{Overshoot}", example, Language::English), std::runtime_error);
+    EXPECT_THROW(WithFigures("{Overshoot:1", example, Language::English), std::runtime_error);
+}
+
+TEST(LessonFiguresTest, CommittedLessonsPageIsWhatTheGeneratorWrites)
+{
+    QFile committed(kResources + QLatin1Char('/') + LessonsPagePath());
+    ASSERT_TRUE(committed.open(QIODevice::ReadOnly));
+    const QByteArray bytes = committed.readAll();
+    EXPECT_TRUE(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()))
+                == LessonsPageText())
+        << "the lessons page differs from a fresh generation: run zelvar_examples";
+}
+
+} // namespace
+
+} // namespace zelvar::examples
