@@ -1,5 +1,7 @@
 #include "examples/lessons.h"
 
+#include "engine/model/numbertext.h"
+
 #include <QFile>
 
 #include <cmath>
@@ -26,15 +28,24 @@ std::string Figure(double value, int decimals, Language language)
     return figure;
 }
 
+double Number(std::string_view text, const std::string &field)
+{
+    const ParsedNumber number = ParseNumber(text);
+    if (text.empty() || number.errorPosition != 0)
+        throw std::runtime_error("the figure {" + field + "} holds no number in "
+                                 + std::string(text));
+    return number.value;
+}
+
 // Fills every "{Name:d}" of the example's text, or on the page every "{picture.Name:d}" in the
 // language of the element it stands in (the nearest lang attribute before it).
 std::string Filled(std::string_view text, const ExamplePlant *example, Language language, bool page)
 {
     std::string out;
-    std::size_t from = 0;
+    std::size_t next = 0;
     while (true) {
-        const std::size_t open = text.find('{', from);
-        out.append(text.substr(from, open == std::string_view::npos ? open : open - from));
+        const std::size_t open = text.find('{', next);
+        out.append(text.substr(next, open == std::string_view::npos ? open : open - next));
         if (open == std::string_view::npos)
             return out;
         const std::size_t close = text.find('}', open);
@@ -56,7 +67,21 @@ std::string Filled(std::string_view text, const ExamplePlant *example, Language 
             = colon == std::string_view::npos ? std::string_view{} : field.substr(colon + 1);
         if (decimals.size() != 1 || decimals[0] < '0' || decimals[0] > '4')
             throw std::runtime_error("the figure {" + whole + "} names no decimals 0-4");
-        const std::string_view name = field.substr(0, colon);
+        // "[c-]Name[*k]": the check's figure scaled by k and taken from c, e.g. a fall from the
+        // setpoint, or a percent of range in engineering units.
+        std::string_view name = field.substr(0, colon);
+        double from = 0.0;
+        double factor = 1.0;
+        bool fromSet = false;
+        if (const std::size_t minus = name.find('-'); minus != std::string_view::npos) {
+            from = Number(name.substr(0, minus), whole);
+            fromSet = true;
+            name.remove_prefix(minus + 1);
+        }
+        if (const std::size_t times = name.find('*'); times != std::string_view::npos) {
+            factor = Number(name.substr(times + 1), whole);
+            name = name.substr(0, times);
+        }
         const AcceptanceCheck *check = nullptr;
         for (const AcceptanceCheck &candidate : owner->checks) {
             if (candidate.name == name)
@@ -72,8 +97,9 @@ std::string Filled(std::string_view text, const ExamplePlant *example, Language 
                         ? Language::English
                         : Language::Portuguese;
         }
-        out += Figure(check->engine, decimals[0] - '0', shown);
-        from = close + 1;
+        const double scaled = check->engine * factor;
+        out += Figure(fromSet ? from - scaled : scaled, decimals[0] - '0', shown);
+        next = close + 1;
     }
 }
 

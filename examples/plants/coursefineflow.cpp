@@ -245,12 +245,17 @@ ExamplePlant Make()
            "a válvula grande sozinha.",
            {"Grosso-fino (M11 = 1), SP 50 -> 70 m3/h: a FV-101B satura por um instante, o "
             "ZIC-102 arrasta a válvula grande e recentra a FV-101B. Sobressinal 3,5 %, t90 "
-            "14 s. Em qualquer SP a vazão fica dentro de +-0,1 % (dp cerca de 0,1 %); um raro "
+            "14 s. Em qualquer SP a vazão fica dentro de +-0,1 % (dp cerca de {CoarseFineHoldSd:1} "
+            "%); um raro "
             "deslize da válvula grande dá um pico de 1,4 % que o FIC-101 remove em segundos.",
             "Modo 0 (chave desligada, ZIC-102 em manual): mesmo degrau, t90 5 s, mas a válvula "
             "grande com agarramento entra num ciclo-limite permanente: dp da vazão 0,42 %, "
-            "1,3 % pico a pico, período de cerca de 10 s (começa na primeira perturbação ou "
-            "mudança de SP). O curso da válvula (índice de curso do CO) é cerca de 16 vezes maior.",
+            "{CoarseOnlyHoldPeakToPeak:1} % pico a pico, período de cerca de 10 s (começa na "
+            "primeira perturbação ou "
+            "mudança de SP). Numa Simulação Rápida com degrau de SP de 10 %, o quadro \"Excursão "
+            "CO\", "
+            "o número de cursos completos da válvula (embora o quadro escreva \"%\" depois dele), "
+            "vai de {CoarseFineFastRunTravel:2} no modo 1 a {CoarseOnlyFastRunTravel:1} no modo 0.",
             "Ponha o ZIC-102 em manual no modo 1 e mude o SP em +-15 m3/h: a FV-101B satura e o "
             "SP não é alcançado. Sem mid-ranging, uma válvula pequena e precisa não tem "
             "rangeabilidade."}};
@@ -261,12 +266,17 @@ ExamplePlant Make()
            "rangeability and fine resolution, and a switch compares it with the big valve alone.",
            {"Coarse-fine (M11 = 1), SP 50 -> 70 m3/h: FV-101B saturates briefly, ZIC-102 drags "
             "the big valve along and re-centres FV-101B. Overshoot 3.5 %, t90 14 s. At any SP the "
-            "flow stays within +-0.1 % (sd about 0.1 %); a rare slip of the big valve gives a "
+            "flow stays within +-0.1 % (sd about {CoarseFineHoldSd:1} %); a rare slip of the big "
+            "valve gives a "
             "1.4 % blip that FIC-101 removes in seconds.",
             "Mode 0 (switch off, ZIC-102 in manual): same SP step, t90 5 s, but the sticky big "
-            "valve makes a permanent stick-slip limit cycle: flow sd 0.42 %, 1.3 % pk-pk, period "
-            "about 10 s (it starts at the first disturbance or SP change). The valve travel (CO "
-            "travel index) is about 16 times larger.",
+            "valve makes a permanent stick-slip limit cycle: flow sd 0.42 %, "
+            "{CoarseOnlyHoldPeakToPeak:1} % pk-pk, period "
+            "about 10 s (it starts at the first disturbance or SP change). In a Fast Simulation "
+            "with a "
+            "10 % SP step the \"CO Travel\" box, the number of full valve strokes (though the box "
+            "prints \"%\" after it), goes from {CoarseFineFastRunTravel:2} in mode 1 to "
+            "{CoarseOnlyFastRunTravel:1} in mode 0.",
             "Put ZIC-102 in manual in mode 1 and move the SP by +-15 m3/h: FV-101B saturates and "
             "the SP cannot be reached. Without mid-ranging, a small precise valve has no "
             "rangeability."}};

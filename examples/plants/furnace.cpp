@@ -209,15 +209,23 @@ ExamplePlant Make()
         "Veja por que a ação derivativa precisa de uma medição filtrada, e quanto o filtro "
         "custa. A queda de pressão do gás é a mesma do \"Forno Tubular II\", para comparar.",
         {"Ruído desligado (chave), SP 400 -> 420 °C: sobressinal 9 %, t90 55 s.",
-         "Porta aberta: pico de -31 °C; IAE 1333 °C·s (= ΔCO·Ti/Kc × 6 °C/%).",
-         "Queda de pressão do gás: -18 °C.",
+         "Porta aberta: pico de -{400-DoorOpenedMinimum*6:0} °C; IAE {DoorOpenedIae*6:0} °C·s (= "
+         "ΔCO·Ti/Kc × 6 °C/%).",
+         "Queda de pressão do gás: -{GasPressureDropDeviation*6:0} °C.",
          "Ruído ligado, filtro 0 s: a derivada amplifica o ruído de ±3 °C. A saída salta e fica "
-         "saturada em 0/100 % 79 % do tempo, e a temperatura real oscila alguns °C.",
-         "Filtro 1 s: desvio-padrão da saída 7 %. Filtro 3 s: 2,4 %. Filtro 10 s: 0,7 %. Mas o "
-         "degrau de SP passa a ter 20 % de sobressinal: o atraso do filtro está dentro da "
-         "malha.",
+         "saturada em 0/100 % {FastRunSpStepSaturationFilter0s:0} % do tempo (quadro \"Saturação "
+         "CO\" da Simulação Rápida com degrau de SP de 10 %), e a temperatura real oscila alguns "
+         "°C.",
+         "Com o SP parado, o desvio padrão da saída é {NoiseOutputSpreadFilter1s:1} % com filtro "
+         "de 1 s, "
+         "{NoiseOutputSpreadFilter3s:1} % com 3 s e {NoiseOutputSpreadFilter10s:1} % com 10 s. O "
+         "quadro \"Desvio Pad. CO\" da Simulação Rápida "
+         "mostra três desvios padrão: {FastRunOutputDeviationFilter3s:1} % com filtro de 3 s "
+         "numa corrida sem degrau (amplitude 0). Mas o degrau de SP "
+         "passa a ter 20 % de "
+         "sobressinal: o atraso do filtro está dentro da malha.",
          "Use PI (Kc 1,8, Ti 60 s, Td 0): a saída fica calma mesmo sem filtro (0,5 %), mas a "
-         "porta aberta custa mais (-38 °C contra -31 °C).",
+         "porta aberta custa mais (-38 °C contra -{400-DoorOpenedMinimum*6:0} °C).",
          "Compare com o \"Forno Tubular II\": a mesma queda de pressão do gás custa lá 1,6 °C."}};
     example.descriptionEnglish
         = {"Single-loop PID control of a fired heater's outlet temperature: SP steps, a step "
@@ -226,15 +234,24 @@ ExamplePlant Make()
            "filtered measurement, and what the filter costs. The fuel-gas pressure disturbance is "
            "the same as in \"Furnace Temperature (Master-Slave)\", so the two can be compared.",
            {"Noise off (switch), SP 400 -> 420 °C: overshoot 9 %, t90 55 s.",
-            "Door opened: -31 °C peak; IAE 1333 °C·s (= ΔCO·Ti/Kc × 6 °C/%).",
-            "Gas pressure drop: -18 °C.",
+            "Door opened: -{400-DoorOpenedMinimum*6:0} °C peak; IAE {DoorOpenedIae*6:0} °C·s (= "
+            "ΔCO·Ti/Kc × 6 °C/%).",
+            "Gas pressure drop: -{GasPressureDropDeviation*6:0} °C.",
             "Noise on, filter 0 s: the derivative amplifies the ±3 °C noise. The output jumps "
-            "around and is saturated at 0/100 % 79 % of the time, and the true temperature wanders "
+            "around and is saturated at 0/100 % {FastRunSpStepSaturationFilter0s:0} % of the time "
+            "(the \"CO Saturation Index\" box of a Fast Simulation with a 10 % SP step), and the "
+            "true temperature wanders "
             "by a few °C.",
-            "Filter 1 s: output standard deviation 7 %. Filter 3 s: 2.4 %. Filter 10 s: 0.7 %. "
-            "But the SP step now overshoots 20 %: the filter lag is inside the loop.",
+            "At a steady SP the output's standard deviation is {NoiseOutputSpreadFilter1s:1} % "
+            "with a 1 s filter, "
+            "{NoiseOutputSpreadFilter3s:1} % with 3 s and {NoiseOutputSpreadFilter10s:1} % with 10 "
+            "s. The Fast Simulation's \"CO Standard "
+            "Deviation\" box shows three standard deviations: {FastRunOutputDeviationFilter3s:1} "
+            "% with a 3 s filter in a run without a step (step size 0). But "
+            "the SP step now "
+            "overshoots 20 %: the filter lag is inside the loop.",
             "Set PI (Kc 1.8, Ti 60 s, Td 0): the output is quiet even without a filter (0.5 %), "
-            "but the door disturbance is worse (-38 °C vs -31 °C).",
+            "but the door disturbance is worse (-38 °C vs -{400-DoorOpenedMinimum*6:0} °C).",
             "Compare with \"Furnace Temperature (Master-Slave)\": the same gas-pressure drop costs "
             "1.6 °C there."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. Figures in % of
@@ -301,6 +318,24 @@ ExamplePlant Make()
          2.449,
          0.0,
          4.0},
+        {"NoiseOutputSpreadFilter1s",
+         [](Plant &p) { return OutputSpread(p, 1); },
+         7.0,
+         7.110,
+         3.0,
+         12.0},
+        {"NoiseOutputSpreadFilter10s",
+         [](Plant &p) { return OutputSpread(p, 10); },
+         0.7,
+         0.7448,
+         0.3,
+         1.5},
+        {"FastRunOutputDeviationFilter3s",
+         [](Plant &p) { return FastRunIndex(p, true, 3, 0, 4); },
+         7.3,
+         7.53,
+         5.0,
+         10.0},
         {"NoiseOutputSpreadFilter0s",
          [](Plant &p) { return OutputSpread(p, 0); },
          20.0,

@@ -222,13 +222,13 @@ ExamplePlant Make()
            {"SP 2,0 -> 2,4 m: sobressinal 22 %, t90 88 s, acomodação (2 %) 528 s, típico do PI "
             "em processo integrador. Com Fator SP a = 0,5 não há sobressinal, mas o t90 cresce "
             "para 409 s (IE = Ti·(1-a)·Dr).",
-            "Entrada extra +20 m3/h: o nível sobe só 3,0 % (0,12 m) e volta; IAE 660 %·s.",
+            "Entrada extra +20 m3/h: o nível sobe só {ExtraInflowLevelRise:1} % "
+            "({ExtraInflowLevelRise*0.04:2} m) e volta a 1 % do SP em {ExtraInflowRecovery:0} s; "
+            "IAE 660 %·s.",
             "Reduza a rampa para 0,3 %/s: o mesmo degrau de SP tem 31 % de sobressinal (windup "
             "contra a rampa). Com 0 (sem limite): 18 %.",
             "Vazão de entrada 20 m3/h: a bomba gira a 47 %, onde seu ganho é a metade, e a malha "
-            "fica mais lenta (+20 m3/h dá +4,9 % de nível).",
-            "Ao abrir a planta o variador parte do repouso (a posição da rampa não é salva): o "
-            "nível sobe cerca de 12 % e volta a 1 % em cerca de 4 min."}};
+            "fica mais lenta (+20 m3/h dá +4,9 % de nível)."}};
     example.descriptionEnglish
         = {"Level control of an integrating process (a tank) by a pump with a variable-speed "
            "drive. The drive is nonlinear in two ways: its flow-vs-speed curve against static "
@@ -237,15 +237,13 @@ ExamplePlant Make()
            {"SP 2.0 -> 2.4 m: 22 % overshoot, t90 88 s, settling (2 %) 528 s, typical of PI on an "
             "integrating process. With setpoint weight a = 0.5 there is no overshoot, but t90 "
             "grows to 409 s (IE = Ti·(1-a)·Dr).",
-            "Extra inflow +20 m3/h: the level rises only 3.0 % (0.12 m) and returns; IAE "
-            "660 %·s.",
+            "Extra inflow +20 m3/h: the level rises only {ExtraInflowLevelRise:1} % "
+            "({ExtraInflowLevelRise*0.04:2} m) and is back within 1 % of the SP after "
+            "{ExtraInflowRecovery:0} s; IAE 660 %·s.",
             "Cut the ramp to 0.3 %/s: the same SP step overshoots 31 % (windup against the "
             "ramp). Set it to 0 (no limit): 18 %.",
             "Inflow 20 m3/h: the pump runs at 47 % speed where its gain is half, so the loop is "
-            "slower (+20 m3/h gives +4.9 % level).",
-            "When the plant is opened, the drive ramps up from standstill (the ramp position is "
-            "not stored): the level first rises about 12 % and is back within 1 % after about "
-            "4 min."}};
+            "slower (+20 m3/h gives +4.9 % level)."}};
     example.checks = {
         {"FastRunSpStepIema",
          [](Plant &p) { return FastRunFigure(p, 2, &FastRunFigures::iema); },

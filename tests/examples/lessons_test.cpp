@@ -38,6 +38,10 @@ TEST(LessonFiguresTest, AFigureIsTheCheckEngineFigureInTheLanguage)
     // A figure that rounds to zero shows no sign.
     EXPECT_EQ(WithFigures("{Offset:2}", example, Language::English), "0.00");
     EXPECT_EQ(WithFigures("no figure", example, Language::English), "no figure");
+    // Scaled and taken from a value: 50 - 0.629 and 6 x 1333.46.
+    EXPECT_EQ(
+        WithFigures("{50-Overshoot:2} {Iae*6:0} {100-Iae*0.01:1}", example, Language::Portuguese),
+        "49,37 8001 86,7");
 }
 
 TEST(LessonFiguresTest, AFigureWithoutItsCheckIsRefused)
@@ -46,6 +50,7 @@ TEST(LessonFiguresTest, AFigureWithoutItsCheckIsRefused)
     EXPECT_THROW(WithFigures("{Settling:1}", example, Language::English), std::runtime_error);
     EXPECT_THROW(WithFigures("{Overshoot}", example, Language::English), std::runtime_error);
     EXPECT_THROW(WithFigures("{Overshoot:1", example, Language::English), std::runtime_error);
+    EXPECT_THROW(WithFigures("{Overshoot*x:1}", example, Language::English), std::runtime_error);
 }
 
 TEST(LessonFiguresTest, CommittedLessonsPageIsWhatTheGeneratorWrites)
