@@ -388,10 +388,12 @@ ExamplePlant Make()
            {"Com demanda 60 % e disponibilidade 40 %: A = 40, B = 20, excesso de ar 10 %, custo "
             "relativo 30.",
             "\"+20 %\": A fica em 40 (seu limite) e B sobe para 40; o excesso de ar fica entre "
-            "10 e 18,7 %; o calor acompanha a demanda.",
-            "\"Corte -20 %\": A cai para 20 e B sobe para 40. O calor cai por um instante a 53 %, "
+            "{LoadIncreaseMinExcessAir:1} e 18,7 %; o calor acompanha a demanda.",
+            "\"Corte -20 %\": A cai para {CutWasteGasFlow:0} e B sobe para {CutNaturalGasFlow:0}. "
+            "O calor cai por um instante a 53 %, "
             "porque B só pode subir tão rápido quanto o ar permite; o excesso de ar chega a 23 %. "
-            "Ao soltar, A volta a 40 e B a 20; o excesso de ar fica entre 8,7 e 12,4 %.",
+            "Ao soltar, A volta a 40 e B a 20; o excesso de ar fica entre {RestoreMinExcessAir:1} "
+            "e 12,4 %.",
             "Demanda 60 -> 30 %: B vai a 0 e A sozinho carrega a carga."}};
     example.descriptionEnglish = {
         "A cheap waste gas (A) is preferred up to its limited availability, and natural gas "
@@ -401,11 +403,13 @@ ExamplePlant Make()
         "of the maximum heat, so A % + B % = heat %.",
         {"At demand 60 % and availability 40 %: A = 40, B = 20, excess air 10 %, relative "
          "cost 30.",
-         "\"+20 %\": A stays at 40 (its limit) and B rises to 40; excess air stays between 10 "
+         "\"+20 %\": A stays at 40 (its limit) and B rises to 40; excess air stays between "
+         "{LoadIncreaseMinExcessAir:1} "
          "and 18.7 %; the heat follows the demand.",
-         "\"Cut -20 %\": A falls to 20 and B rises to 40. The heat dips briefly to 53 %, because "
+         "\"Cut -20 %\": A falls to {CutWasteGasFlow:0} and B rises to {CutNaturalGasFlow:0}. The "
+         "heat dips briefly to 53 %, because "
          "B can only rise as fast as the air allows; excess air peaks at 23 %. On release, A "
-         "returns to 40 and B to 20; excess air stays between 8.7 and 12.4 %.",
+         "returns to 40 and B to 20; excess air stays between {RestoreMinExcessAir:1} and 12.4 %.",
          "Demand 60 -> 30 %: B goes to 0 and A alone carries the load."}};
     example.checks = {
         {"LoadIncreaseMinExcessAir",

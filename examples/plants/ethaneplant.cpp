@@ -544,8 +544,10 @@ ExamplePlant Make()
             "carga da torre varia cerca de metade (razão de desvios-padrão 0,51 a 0,60 em 4 h). A "
             "temperatura de topo fica a poucos décimos de grau.",
             "Desligue as perturbações e dê um degrau no FIC-102 (em local) de 50 para 65 %: sem "
-            "compensação direta a temperatura de topo desvia 1,13 °C (IAE 316 °C·s) e o nível do "
-            "vaso de refluxo 1,4 %; com compensação, 0,83 °C (IAE 174) e 0,18 %.",
+            "compensação direta a temperatura de topo desvia 1,13 °C (IAE "
+            "{FeedStepIaeFeedforwardOff*0.5:0} °C·s) e o nível do "
+            "vaso de refluxo 1,4 %; com compensação, 0,83 °C (IAE "
+            "{FeedStepIaeFeedforwardOn*0.5:0}) e 0,18 %.",
             "Carga do refervedor de 50 para 65 %: a temperatura desvia 1,4 °C e a pressão "
             "0,28 bar; PIC-106 e TIC-103 se recuperam.",
             "Sintonize o LIC-101 apertado (Kc 8, Ti 150 s): o nível do V-101 fica plano, mas "
@@ -560,8 +562,9 @@ ExamplePlant Make()
             "about half as much (standard deviation ratio 0.51 to 0.60 over 4 h). The top "
             "temperature stays within a few tenths of a degree.",
             "Switch the surges off and step FIC-102 (put it in local) 50 -> 65 %: with the "
-            "feedforward off the top temperature deviates 1.13 °C (IAE 316 °C·s) and the drum "
-            "level 1.4 %; with it on, 0.83 °C (IAE 174) and 0.18 %.",
+            "feedforward off the top temperature deviates 1.13 °C (IAE "
+            "{FeedStepIaeFeedforwardOff*0.5:0} °C·s) and the drum "
+            "level 1.4 %; with it on, 0.83 °C (IAE {FeedStepIaeFeedforwardOn*0.5:0}) and 0.18 %.",
             "Reboiler duty 50 -> 65 %: the temperature deviates 1.4 °C and the pressure 0.28 bar; "
             "PIC-106 and TIC-103 recover.",
             "Retune LIC-101 tight (Kc 8, Ti 150 s): V-101's level stays flat, but every arrival "

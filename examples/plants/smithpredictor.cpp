@@ -311,9 +311,10 @@ ExamplePlant Make()
            "controles deslizantes mudam o modelo para estudar erros de modelo.",
            {"Preditor ligado, SP 80 -> 88 g/m2: nada acontece por 60 s; depois vem a resposta "
             "sem atraso, sem sobressinal, 90 % em 100 s. IAE = atraso x degrau + IAE sem atraso "
-            "= 600 + 187,5 = 787,5 %·s.",
+            "= 600 + 187,5 = 787,5 %·s; medido, {PredictorOnMeasuredIae:1} %·s.",
             "Desligue o preditor com a mesma sintonia e mude o SP (ou pressione \"Consistência\"): "
-            "a oscilação cresce até um ciclo limite de ±28 %. Em repouso nada acontece até algo "
+            "a oscilação cresce até um ciclo limite de ±{PredictorOffPeakToPeak*0.5:0} %. Em "
+            "repouso nada acontece até algo "
             "mover a malha. Ressintonize para Kc 0,3, Ti 30 s: estável, mas IAE 1350 %·s e 90 % "
             "em 194 s.",
             "Erros de modelo: tempo morto do modelo 48 s dá 25 % de sobressinal, 72 s dá 7 %; "
@@ -330,9 +331,10 @@ ExamplePlant Make()
            "the model to study mismatch.",
            {"Predictor on, SP 80 -> 88 g/m2: nothing happens for 60 s, then the delay-free "
             "response, with no overshoot, 90 % in 100 s. IAE = delay x step + delay-free IAE = "
-            "600 + 187.5 = 787.5 %·s.",
+            "600 + 187.5 = 787.5 %·s; measured, {PredictorOnMeasuredIae:1} %·s.",
             "Switch the predictor off with the same tuning, then change the SP (or press "
-            "\"Consistency\"): the oscillation grows into a limit cycle of ±28 %. At rest nothing "
+            "\"Consistency\"): the oscillation grows into a limit cycle of "
+            "±{PredictorOffPeakToPeak*0.5:0} %. At rest nothing "
             "happens until something moves the loop. Retune to Kc 0.3, Ti 30 s: stable, but IAE "
             "1350 %·s and 90 % in 194 s.",
             "Mismatch: a model dead time of 48 s gives 25 % overshoot, 72 s gives 7 %; a model "

@@ -299,14 +299,15 @@ ExamplePlant Make()
            "está disponível para comparação.",
            {"Com os surtos ligados, compare o TR-102 (entrada x saída). A saída é uma versão "
             "suave e lenta da entrada: em 4 h, dp(saída)/dp(entrada) = 0,40 a 0,57, e o nível "
-            "passeia entre cerca de 30 e 70 %.",
+            "passeia entre cerca de {SurgesMinimumLevel:0} e {SurgesMaximumLevel:0} %.",
             "Sintonize o LIC-101 com Kc 8, Ti 150 s (\"apertado\"): o nível fica dentro de "
             "+-3 %, mas a saída copia cada surto (razão dos desvios 1,05). A unidade a jusante "
             "agora vê as perturbações.",
             "Teste determinístico: deixe a chave dos surtos ligada, ponha a linha 81 do gerador "
             "em \"Constante 0-100\" = 50 e depois digite 65. Controle médio: pico do nível "
-            "+19 %, a saída nunca muda mais rápido que 0,023 %/s. Apertado: nível +1,4 %, taxa "
-            "da saída 0,23 %/s."}};
+            "+{AveragingLevelRise:0} %, a saída nunca muda mais rápido que "
+            "{AveragingOutflowRate:3} %/s. Apertado: nível +{TightLevelRise:1} %, taxa "
+            "da saída {TightOutflowRate:2} %/s."}};
     example.descriptionEnglish
         = {"Averaging level control. The surge tank absorbs random surges from an upstream unit, "
            "so that the outflow to the downstream unit changes slowly. The level is allowed to "
@@ -314,7 +315,7 @@ ExamplePlant Make()
            "comparison.",
            {"With the surges on, compare TR-102 (in vs out). The outflow is a smooth, slow "
             "version of the inflow: over 4 h, sd(outflow)/sd(inflow) = 0.40-0.57, and the level "
-            "wanders between about 30 and 70 %.",
+            "wanders between about {SurgesMinimumLevel:0} and {SurgesMaximumLevel:0} %.",
             "Set LIC-101 to Kc 8, Ti 150 s (\"tight\"): the level stays within +-3 %, but the "
             "outflow copies every surge (sd ratio 1.05). The downstream unit now sees the "
             "disturbances.",
