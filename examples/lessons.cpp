@@ -37,8 +37,9 @@ double Number(std::string_view text, const std::string &field)
     return number.value;
 }
 
-// Fills every "{Name:d}" of the example's text, or on the page every "{picture.Name:d}" in the
-// language of the element it stands in (the nearest lang attribute before it).
+// Fills every "{Name:d}" of the example's text, or "{picture.Name:d}" of another example, or on
+// the page every "{picture.Name:d}" in the language of the element it stands in (the nearest
+// lang attribute before it).
 std::string Filled(std::string_view text, const ExamplePlant *example, Language language, bool page)
 {
     std::string out;
@@ -55,13 +56,16 @@ std::string Filled(std::string_view text, const ExamplePlant *example, Language 
         std::string_view field = text.substr(open + 1, close - open - 1);
         const std::string whole(field);
         const ExamplePlant *owner = example;
-        if (page) {
-            const std::size_t dot = field.find('.');
-            owner = dot == std::string_view::npos ? nullptr : FindExample(field.substr(0, dot));
-            if (owner == nullptr)
-                throw std::runtime_error("no example for the figure {" + whole + "}");
+        // "picture." names another example's check; the page has no example of its own.
+        const std::size_t dot = field.find('.');
+        const ExamplePlant *named
+            = dot == std::string_view::npos ? nullptr : FindExample(field.substr(0, dot));
+        if (named != nullptr) {
+            owner = named;
             field.remove_prefix(dot + 1);
         }
+        if (owner == nullptr)
+            throw std::runtime_error("no example for the figure {" + whole + "}");
         const std::size_t colon = field.find(':');
         const std::string_view decimals
             = colon == std::string_view::npos ? std::string_view{} : field.substr(colon + 1);

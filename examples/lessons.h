@@ -10,7 +10,8 @@ namespace zelvar::examples {
 
 // A text with its figures taken from the example's acceptance checks: every "{Name:d}" becomes
 // the engine figure of the check Name with d decimals, in the language's decimal separator;
-// "{c-Name*k:d}" is c - k x the figure (either part may be left out).
+// "{c-Name*k:d}" is c - k x the figure (either part may be left out); "{picture.Name:d}" takes
+// the check of the example with that gallery picture.
 // Throws std::runtime_error on a check the example does not have or a malformed figure.
 std::string WithFigures(std::string_view text, const ExamplePlant &example, Language language);
 

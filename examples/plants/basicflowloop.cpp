@@ -140,13 +140,12 @@ ExamplePlant Make()
         = {"Uma malha de vazão bem sintonizada: observe e meça a resposta a mudanças de SP e a "
            "rejeição de uma queda da pressão de suprimento.",
            {"SP 60 -> 72 m3/h (50 -> 60 %): sobressinal {SpStepOvershoot:1} %, 90 % em "
-            "{SpStepT90:1} s, dentro de 2 % do "
-            "degrau em 9,2 s, IAE {SpStepIae:0} %·s (= Ti·10/(Kc·K) = 3,5·10/0,8).",
+            "{SpStepT90:1} s, dentro de 2 % do degrau em 9,2 s, IAE {SpStepIae:0} %·s (= "
+            "Ti·10/(Kc·K) = 3,5·10/0,8).",
             "Pressione \"Perturbação\" (5 -> 3 bar): a vazão cai de imediato "
-            "{50-PressureDropMinimumPv:1} % ({60-PressureDropMinimumPv*1.2:1} m3/h; o "
-            "ganho age instantaneamente), volta a 0,5 % do SP em {PressureDropRecovery:1} s, IAE "
-            "64 %·s, e a FV-101 se "
-            "acomoda em {PressureDropFinalOutput:1} %.",
+            "{50-PressureDropMinimumPv:1} % ({60-PressureDropMinimumPv*1.2:1} m3/h; o ganho age "
+            "instantaneamente), volta a 0,5 % do SP em {PressureDropRecovery:1} s, IAE 64 %·s, e a "
+            "FV-101 se acomoda em {PressureDropFinalOutput:1} %.",
             "Experimente Kc 1,6: mais rápido (t90 4,1 s), porém 20 % de sobressinal. Experimente "
             "Ti 1 s: 67 % de sobressinal, oscilatório, acomodação em 76 s.",
             "Mova o controle deslizante: o ganho do processo muda com a raiz de P. A 2 bar a mesma "
@@ -155,13 +154,11 @@ ExamplePlant Make()
         "A single, well-tuned flow loop whose setpoint response and whose rejection of a "
         "supply-pressure load change you can watch and measure.",
         {"SP 60 -> 72 m3/h (50 -> 60 %): overshoot {SpStepOvershoot:1} %, 90 % in {SpStepT90:1} s, "
-         "within 2 % of the step "
-         "in 9.2 s, IAE {SpStepIae:0} %·s (= Ti·10/(Kc·K) = 3.5·10/0.8).",
+         "within 2 % of the step in 9.2 s, IAE {SpStepIae:0} %·s (= Ti·10/(Kc·K) = 3.5·10/0.8).",
          "Press \"Disturbance\" (5 -> 3 bar): the flow drops at once by "
-         "{50-PressureDropMinimumPv:1} % ({60-PressureDropMinimumPv*1.2:1} m3/h; the "
-         "gain acts instantly), is back within 0.5 % of the SP in {PressureDropRecovery:1} s, IAE "
-         "64 %·s, and "
-         "FV-101 settles at {PressureDropFinalOutput:1} %.",
+         "{50-PressureDropMinimumPv:1} % ({60-PressureDropMinimumPv*1.2:1} m3/h; the gain acts "
+         "instantly), is back within 0.5 % of the SP in {PressureDropRecovery:1} s, IAE 64 %·s, "
+         "and FV-101 settles at {PressureDropFinalOutput:1} %.",
          "Try Kc 1.6: faster (t90 4.1 s), but 20 % overshoot. Try Ti 1 s: 67 % overshoot, "
          "oscillatory, settling in 76 s.",
          "Move the slider: the process gain changes with the square root of P. At 2 bar the same "

@@ -380,36 +380,32 @@ ExamplePlant Make()
            "availability; watch the excess air and the cost."};
     example.descriptionPortuguese
         = {"Um gás residual barato (A) é preferido até a sua disponibilidade limitada, e o gás "
-           "natural (B) completa a demanda térmica. O ar segue a mistura real de combustíveis: A "
-           "e B pedem quantidades de ar diferentes por unidade de calor (A pede 0,86 do ar de B). "
-           "Limites cruzados mantêm a chama pobre durante mudanças de carga e de "
-           "disponibilidade. As vazões de combustível estão em % do calor máximo, logo A % + B % "
-           "= calor %.",
+           "natural (B) completa a demanda térmica. O ar segue a mistura real de combustíveis: A e "
+           "B pedem quantidades de ar diferentes por unidade de calor (A pede 0,86 do ar de B). "
+           "Limites cruzados mantêm a chama pobre durante mudanças de carga e de disponibilidade. "
+           "As vazões de combustível estão em % do calor máximo, logo A % + B % = calor %.",
            {"Com demanda 60 % e disponibilidade 40 %: A = 40, B = 20, excesso de ar 10 %, custo "
             "relativo 30.",
             "\"+20 %\": A fica em 40 (seu limite) e B sobe para 40; o excesso de ar fica entre "
             "{LoadIncreaseMinExcessAir:1} e 18,7 %; o calor acompanha a demanda.",
             "\"Corte -20 %\": A cai para {CutWasteGasFlow:0} e B sobe para {CutNaturalGasFlow:0}. "
-            "O calor cai por um instante a 53 %, "
-            "porque B só pode subir tão rápido quanto o ar permite; o excesso de ar chega a 23 %. "
-            "Ao soltar, A volta a 40 e B a 20; o excesso de ar fica entre {RestoreMinExcessAir:1} "
-            "e 12,4 %.",
+            "O calor cai por um instante a 53 %, porque B só pode subir tão rápido quanto o ar "
+            "permite; o excesso de ar chega a 23 %. Ao soltar, A volta a 40 e B a 20; o excesso de "
+            "ar fica entre {RestoreMinExcessAir:1} e 12,4 %.",
             "Demanda 60 -> 30 %: B vai a 0 e A sozinho carrega a carga."}};
     example.descriptionEnglish = {
-        "A cheap waste gas (A) is preferred up to its limited availability, and natural gas "
-        "(B) makes up the rest of the heat demand. The air follows the actual fuel mix: A and "
-        "B need different amounts of air per unit of heat (A needs 0.86 of B's air). Cross "
-        "limits keep the flame lean during load and availability changes. Fuel flows are in % "
-        "of the maximum heat, so A % + B % = heat %.",
-        {"At demand 60 % and availability 40 %: A = 40, B = 20, excess air 10 %, relative "
-         "cost 30.",
+        "A cheap waste gas (A) is preferred up to its limited availability, and natural gas (B) "
+        "makes up the rest of the heat demand. The air follows the actual fuel mix: A and B need "
+        "different amounts of air per unit of heat (A needs 0.86 of B's air). Cross limits keep "
+        "the flame lean during load and availability changes. Fuel flows are in % of the maximum "
+        "heat, so A % + B % = heat %.",
+        {"At demand 60 % and availability 40 %: A = 40, B = 20, excess air 10 %, relative cost 30.",
          "\"+20 %\": A stays at 40 (its limit) and B rises to 40; excess air stays between "
-         "{LoadIncreaseMinExcessAir:1} "
-         "and 18.7 %; the heat follows the demand.",
+         "{LoadIncreaseMinExcessAir:1} and 18.7 %; the heat follows the demand.",
          "\"Cut -20 %\": A falls to {CutWasteGasFlow:0} and B rises to {CutNaturalGasFlow:0}. The "
-         "heat dips briefly to 53 %, because "
-         "B can only rise as fast as the air allows; excess air peaks at 23 %. On release, A "
-         "returns to 40 and B to 20; excess air stays between {RestoreMinExcessAir:1} and 12.4 %.",
+         "heat dips briefly to 53 %, because B can only rise as fast as the air allows; excess air "
+         "peaks at 23 %. On release, A returns to 40 and B to 20; excess air stays between "
+         "{RestoreMinExcessAir:1} and 12.4 %.",
          "Demand 60 -> 30 %: B goes to 0 and A alone carries the load."}};
     example.checks = {
         {"LoadIncreaseMinExcessAir",

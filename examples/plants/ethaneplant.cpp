@@ -535,36 +535,35 @@ ExamplePlant Make()
            "condensate; PIC-106 controls the top pressure with the off-gas valve. Use the "
            "switches to turn the disturbances and the feedforwards on and off."};
     example.descriptionPortuguese
-        = {"O maior exemplo multimalha, com seis malhas: controle médio de nível do vaso "
-           "separador V-101 (LIC-101 em cascata com a carga da torre, FIC-102); temperatura de "
-           "topo TIC-103 em cascata com a vazão de refluxo FIC-104, com compensação direta da "
-           "carga; nível do vaso de refluxo LIC-105 no destilado, com compensação direta do "
-           "condensado e do refluxo; pressão de topo PIC-106 na válvula de gás de topo.",
-           {"Perturbações ligadas: o nível do V-101 passeia (cerca de 40 a 58 %), enquanto a "
-            "carga da torre varia cerca de metade (razão de desvios-padrão 0,51 a 0,60 em 4 h). A "
+        = {"O maior exemplo multimalha, com seis malhas: controle médio de nível do vaso separador "
+           "V-101 (LIC-101 em cascata com a carga da torre, FIC-102); temperatura de topo TIC-103 "
+           "em cascata com a vazão de refluxo FIC-104, com compensação direta da carga; nível do "
+           "vaso de refluxo LIC-105 no destilado, com compensação direta do condensado e do "
+           "refluxo; pressão de topo PIC-106 na válvula de gás de topo.",
+           {"Perturbações ligadas: o nível do V-101 passeia (cerca de 40 a 58 %), enquanto a carga "
+            "da torre varia cerca de metade (razão de desvios-padrão 0,51 a 0,60 em 4 h). A "
             "temperatura de topo fica a poucos décimos de grau.",
             "Desligue as perturbações e dê um degrau no FIC-102 (em local) de 50 para 65 %: sem "
             "compensação direta a temperatura de topo desvia 1,13 °C (IAE "
-            "{FeedStepIaeFeedforwardOff*0.5:0} °C·s) e o nível do "
-            "vaso de refluxo 1,4 %; com compensação, 0,83 °C (IAE "
-            "{FeedStepIaeFeedforwardOn*0.5:0}) e 0,18 %.",
-            "Carga do refervedor de 50 para 65 %: a temperatura desvia 1,4 °C e a pressão "
-            "0,28 bar; PIC-106 e TIC-103 se recuperam.",
-            "Sintonize o LIC-101 apertado (Kc 8, Ti 150 s): o nível do V-101 fica plano, mas "
-            "cada onda de chegada vai direto para a torre."}};
+            "{FeedStepIaeFeedforwardOff*0.5:0} °C·s) e o nível do vaso de refluxo 1,4 %; com "
+            "compensação, 0,83 °C (IAE {FeedStepIaeFeedforwardOn*0.5:0}) e 0,18 %.",
+            "Carga do refervedor de 50 para 65 %: a temperatura desvia 1,4 °C e a pressão 0,28 "
+            "bar; PIC-106 e TIC-103 se recuperam.",
+            "Sintonize o LIC-101 apertado (Kc 8, Ti 150 s): o nível do V-101 fica plano, mas cada "
+            "onda de chegada vai direto para a torre."}};
     example.descriptionEnglish
         = {"The largest multiloop example, with six loops: averaging level control of the feed "
            "separator V-101 (LIC-101 cascaded onto the column feed, FIC-102); top temperature "
-           "TIC-103 cascaded onto the reflux flow FIC-104, with feed-forward from the column "
-           "feed; reflux-drum level LIC-105 on the distillate, with feed-forward from the "
-           "condensate and reflux flows; top pressure PIC-106 on the off-gas valve.",
+           "TIC-103 cascaded onto the reflux flow FIC-104, with feed-forward from the column feed; "
+           "reflux-drum level LIC-105 on the distillate, with feed-forward from the condensate and "
+           "reflux flows; top pressure PIC-106 on the off-gas valve.",
            {"Surges on: V-101's level wanders (about 40 to 58 %), while the column feed changes "
             "about half as much (standard deviation ratio 0.51 to 0.60 over 4 h). The top "
             "temperature stays within a few tenths of a degree.",
             "Switch the surges off and step FIC-102 (put it in local) 50 -> 65 %: with the "
             "feedforward off the top temperature deviates 1.13 °C (IAE "
-            "{FeedStepIaeFeedforwardOff*0.5:0} °C·s) and the drum "
-            "level 1.4 %; with it on, 0.83 °C (IAE {FeedStepIaeFeedforwardOn*0.5:0}) and 0.18 %.",
+            "{FeedStepIaeFeedforwardOff*0.5:0} °C·s) and the drum level 1.4 %; with it on, 0.83 °C "
+            "(IAE {FeedStepIaeFeedforwardOn*0.5:0}) and 0.18 %.",
             "Reboiler duty 50 -> 65 %: the temperature deviates 1.4 °C and the pressure 0.28 bar; "
             "PIC-106 and TIC-103 recover.",
             "Retune LIC-101 tight (Kc 8, Ti 150 s): V-101's level stays flat, but every arrival "

@@ -329,45 +329,39 @@ ExamplePlant Make()
            "phase lag between SP and PV at several periods (use the XY recorder with X = M61, "
            "Y = M21) and note that disturbances with periods near 20-30 s are amplified by the "
            "feedback."};
-    example.descriptionPortuguese
-        = {"Uma malha de vazão acionada por um SP remoto senoidal e/ou por um distúrbio senoidal "
-           "na válvula, cada um com o período dado por um controle deslizante. Leia razões de "
-           "amplitude e defasagens e levante a banda passante da malha fechada. Leia a amplitude "
-           "depois de 3 a 4 períodos; mover o controle deslizante faz o seno saltar, porque a "
-           "fase vem do tempo decorrido.",
-           {"SP ±10 % em torno de 50 %: razão PV/SP {SpPeriod10Ratio:2} / {SpPeriod20Ratio:2} / "
-            "1,01 / {SpPeriod60Ratio:2} / 1,00 / 1,00 e "
-            "defasagem 181° / {SpPeriod20Lag:0}° / 62° / {SpPeriod60Lag:0}° / 15° / 6° para "
-            "períodos de 10 / 20 / 30 / 60 / "
-            "120 / 300 s; amplitude da CO 16 / 20 / 16 / 11,5 / 10,4 / 10,1 %.",
-            "Só o distúrbio (±10 % na válvula): amplitude da PV em malha fechada sobre a de malha "
-            "aberta 1,28 / {Disturbance20ClosedOverOpen:2} / 1,03 / 0,51 / 0,26 / "
-            "{Disturbance300ClosedOverOpen:2} para os mesmos períodos. A "
-            "realimentação amplifica distúrbios mais rápidos que cerca de 30 s e atenua os lentos "
-            "(efeito colchão d'água).",
-            "Ressintonize (Kc 0,6 / Ti 10 s: sem sobressinal, banda mais estreita; Kc 2 / Ti 4 s: "
-            "52 % de sobressinal ao degrau de SP, pico maior) e veja a banda e o pico mudarem.",
-            "No Registrador XY (X = M61, Y = M21) a elipse se abre à medida que o período "
-            "diminui."}};
-    example.descriptionEnglish
-        = {"A flow loop driven by a sinusoidal remote setpoint and/or a sinusoidal load "
-           "disturbance at the valve, each with its period set from a slider. Read amplitude "
-           "ratios and phase lags and map the closed-loop bandwidth. Read the amplitude after 3 "
-           "to 4 periods; moving a period slider makes its sine jump, because the phase is taken "
-           "from the running time.",
-           {"SP ±10 % around 50 %: PV/SP ratio {SpPeriod10Ratio:2} / {SpPeriod20Ratio:2} / 1.01 / "
-            "{SpPeriod60Ratio:2} / 1.00 / 1.00 and phase "
-            "lag 181° / {SpPeriod20Lag:0}° / 62° / {SpPeriod60Lag:0}° / 15° / 6° for periods of 10 "
-            "/ 20 / 30 / 60 / 120 / "
-            "300 s; CO amplitude 16 / 20 / 16 / 11.5 / 10.4 / 10.1 %.",
-            "Disturbance only (±10 % at the valve): closed-loop over open-loop PV amplitude 1.28 / "
-            "{Disturbance20ClosedOverOpen:2} / 1.03 / 0.51 / 0.26 / "
-            "{Disturbance300ClosedOverOpen:2} for the same periods. Feedback amplifies "
-            "disturbances faster than about 30 s and attenuates slow ones (the waterbed effect).",
-            "Retune (Kc 0.6 / Ti 10 s: no overshoot, narrower bandwidth; Kc 2 / Ti 4 s: 52 % SP "
-            "overshoot, a higher peak) and watch the bandwidth and the peak move.",
-            "With the XY recorder (X = M61, Y = M21) the ellipse opens as the period "
-            "shortens."}};
+    example.descriptionPortuguese = {
+        "Uma malha de vazão acionada por um SP remoto senoidal e/ou por um distúrbio senoidal na "
+        "válvula, cada um com o período dado por um controle deslizante. Leia razões de amplitude "
+        "e defasagens e levante a banda passante da malha fechada. Leia a amplitude depois de 3 a "
+        "4 períodos; mover o controle deslizante faz o seno saltar, porque a fase vem do tempo "
+        "decorrido.",
+        {"SP ±10 % em torno de 50 %: razão PV/SP {SpPeriod10Ratio:2} / {SpPeriod20Ratio:2} / 1,01 "
+         "/ {SpPeriod60Ratio:2} / 1,00 / 1,00 e defasagem 181° / {SpPeriod20Lag:0}° / 62° / "
+         "{SpPeriod60Lag:0}° / 15° / 6° para períodos de 10 / 20 / 30 / 60 / 120 / 300 s; "
+         "amplitude da CO 16 / 20 / 16 / 11,5 / 10,4 / 10,1 %.",
+         "Só o distúrbio (±10 % na válvula): amplitude da PV em malha fechada sobre a de malha "
+         "aberta 1,28 / {Disturbance20ClosedOverOpen:2} / 1,03 / 0,51 / 0,26 / "
+         "{Disturbance300ClosedOverOpen:2} para os mesmos períodos. A realimentação amplifica "
+         "distúrbios mais rápidos que cerca de 30 s e atenua os lentos (efeito colchão d'água).",
+         "Ressintonize (Kc 0,6 / Ti 10 s: sem sobressinal, banda mais estreita; Kc 2 / Ti 4 s: 52 "
+         "% de sobressinal ao degrau de SP, pico maior) e veja a banda e o pico mudarem.",
+         "No Registrador XY (X = M61, Y = M21) a elipse se abre à medida que o período diminui."}};
+    example.descriptionEnglish = {
+        "A flow loop driven by a sinusoidal remote setpoint and/or a sinusoidal load disturbance "
+        "at the valve, each with its period set from a slider. Read amplitude ratios and phase "
+        "lags and map the closed-loop bandwidth. Read the amplitude after 3 to 4 periods; moving a "
+        "period slider makes its sine jump, because the phase is taken from the running time.",
+        {"SP ±10 % around 50 %: PV/SP ratio {SpPeriod10Ratio:2} / {SpPeriod20Ratio:2} / 1.01 / "
+         "{SpPeriod60Ratio:2} / 1.00 / 1.00 and phase lag 181° / {SpPeriod20Lag:0}° / 62° / "
+         "{SpPeriod60Lag:0}° / 15° / 6° for periods of 10 / 20 / 30 / 60 / 120 / 300 s; CO "
+         "amplitude 16 / 20 / 16 / 11.5 / 10.4 / 10.1 %.",
+         "Disturbance only (±10 % at the valve): closed-loop over open-loop PV amplitude 1.28 / "
+         "{Disturbance20ClosedOverOpen:2} / 1.03 / 0.51 / 0.26 / {Disturbance300ClosedOverOpen:2} "
+         "for the same periods. Feedback amplifies disturbances faster than about 30 s and "
+         "attenuates slow ones (the waterbed effect).",
+         "Retune (Kc 0.6 / Ti 10 s: no overshoot, narrower bandwidth; Kc 2 / Ti 4 s: 52 % SP "
+         "overshoot, a higher peak) and watch the bandwidth and the peak move.",
+         "With the XY recorder (X = M61, Y = M21) the ellipse opens as the period shortens."}};
     // The periods are the slider's nearest steps: 59.99, 20.00 and 10.01 s, 299.99 s.
     example.checks = {
         {"SpPeriod60Ratio",

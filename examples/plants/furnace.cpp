@@ -202,31 +202,30 @@ ExamplePlant Make()
            "derivative action amplifies the noise: adjust the transmitter filter (slider) and "
            "watch the trade-off between a smooth controller output and a slower loop. Compare the "
            "fuel-gas pressure drop with \"Furnace Temperature (Master-Slave)\"."};
-    example.descriptionPortuguese = {
-        "Controle PID de malha simples da temperatura de saída de um forno: degraus de SP, um "
-        "distúrbio em degrau (porta do forno aberta), ruído de medição e um filtro de primeira "
-        "ordem no transmissor com a constante de tempo ajustada por um controle deslizante. "
-        "Veja por que a ação derivativa precisa de uma medição filtrada, e quanto o filtro "
-        "custa. A queda de pressão do gás é a mesma do \"Forno Tubular II\", para comparar.",
-        {"Ruído desligado (chave), SP 400 -> 420 °C: sobressinal 9 %, t90 55 s.",
-         "Porta aberta: pico de -{400-DoorOpenedMinimum*6:0} °C; IAE {DoorOpenedIae*6:0} °C·s (= "
-         "ΔCO·Ti/Kc × 6 °C/%).",
-         "Queda de pressão do gás: -{GasPressureDropDeviation*6:0} °C.",
-         "Ruído ligado, filtro 0 s: a derivada amplifica o ruído de ±3 °C. A saída salta e fica "
-         "saturada em 0/100 % {FastRunSpStepSaturationFilter0s:0} % do tempo (quadro \"Saturação "
-         "CO\" da Simulação Rápida com degrau de SP de 10 %), e a temperatura real oscila alguns "
-         "°C.",
-         "Com o SP parado, o desvio padrão da saída é {NoiseOutputSpreadFilter1s:1} % com filtro "
-         "de 1 s, "
-         "{NoiseOutputSpreadFilter3s:1} % com 3 s e {NoiseOutputSpreadFilter10s:1} % com 10 s. O "
-         "quadro \"Desvio Pad. CO\" da Simulação Rápida "
-         "mostra três desvios padrão: {FastRunOutputDeviationFilter3s:1} % com filtro de 3 s "
-         "numa corrida sem degrau (amplitude 0). Mas o degrau de SP "
-         "passa a ter 20 % de "
-         "sobressinal: o atraso do filtro está dentro da malha.",
-         "Use PI (Kc 1,8, Ti 60 s, Td 0): a saída fica calma mesmo sem filtro (0,5 %), mas a "
-         "porta aberta custa mais (-38 °C contra -{400-DoorOpenedMinimum*6:0} °C).",
-         "Compare com o \"Forno Tubular II\": a mesma queda de pressão do gás custa lá 1,6 °C."}};
+    example.descriptionPortuguese
+        = {"Controle PID de malha simples da temperatura de saída de um forno: degraus de SP, um "
+           "distúrbio em degrau (porta do forno aberta), ruído de medição e um filtro de primeira "
+           "ordem no transmissor com a constante de tempo ajustada por um controle deslizante. "
+           "Veja por que a ação derivativa precisa de uma medição filtrada, e quanto o filtro "
+           "custa. A queda de pressão do gás é a mesma do \"Forno Tubular II\", para comparar.",
+           {"Ruído desligado (chave), SP 400 -> 420 °C: sobressinal 9 %, t90 55 s.",
+            "Porta aberta: pico de -{400-DoorOpenedMinimum*6:0} °C; IAE {DoorOpenedIae*6:0} °C·s "
+            "(= ΔCO·Ti/Kc × 6 °C/%).",
+            "Queda de pressão do gás: -{GasPressureDropDeviation*6:0} °C.",
+            "Ruído ligado, filtro 0 s: a derivada amplifica o ruído de ±3 °C. A saída salta e fica "
+            "saturada em 0/100 % {FastRunSpStepSaturationFilter0s:0} % do tempo (quadro "
+            "\"Saturação CO\" da Simulação Rápida com degrau de SP de 10 %), e a temperatura real "
+            "oscila alguns °C.",
+            "Com o SP parado, o desvio padrão da saída é {NoiseOutputSpreadFilter1s:1} % com "
+            "filtro de 1 s, {NoiseOutputSpreadFilter3s:1} % com 3 s e "
+            "{NoiseOutputSpreadFilter10s:1} % com 10 s. O quadro \"Desvio Pad. CO\" da Simulação "
+            "Rápida mostra três desvios padrão: {FastRunOutputDeviationFilter3s:1} % com filtro de "
+            "3 s numa corrida sem degrau (amplitude 0). Mas o degrau de SP passa a ter 20 % de "
+            "sobressinal: o atraso do filtro está dentro da malha.",
+            "Use PI (Kc 1,8, Ti 60 s, Td 0): a saída fica calma mesmo sem filtro (0,5 %), mas a "
+            "porta aberta custa mais (-38 °C contra -{400-DoorOpenedMinimum*6:0} °C).",
+            "Compare com o \"Forno Tubular II\": a mesma queda de pressão do gás custa lá "
+            "{sim13.GasPressureDropDeviation*6:1} °C."}};
     example.descriptionEnglish
         = {"Single-loop PID control of a fired heater's outlet temperature: SP steps, a step "
            "disturbance (furnace door opened), measurement noise, and a first-order filter in the "
@@ -240,20 +239,17 @@ ExamplePlant Make()
             "Noise on, filter 0 s: the derivative amplifies the ±3 °C noise. The output jumps "
             "around and is saturated at 0/100 % {FastRunSpStepSaturationFilter0s:0} % of the time "
             "(the \"CO Saturation Index\" box of a Fast Simulation with a 10 % SP step), and the "
-            "true temperature wanders "
-            "by a few °C.",
+            "true temperature wanders by a few °C.",
             "At a steady SP the output's standard deviation is {NoiseOutputSpreadFilter1s:1} % "
-            "with a 1 s filter, "
-            "{NoiseOutputSpreadFilter3s:1} % with 3 s and {NoiseOutputSpreadFilter10s:1} % with 10 "
-            "s. The Fast Simulation's \"CO Standard "
-            "Deviation\" box shows three standard deviations: {FastRunOutputDeviationFilter3s:1} "
-            "% with a 3 s filter in a run without a step (step size 0). But "
-            "the SP step now "
+            "with a 1 s filter, {NoiseOutputSpreadFilter3s:1} % with 3 s and "
+            "{NoiseOutputSpreadFilter10s:1} % with 10 s. The Fast Simulation's \"CO Standard "
+            "Deviation\" box shows three standard deviations: {FastRunOutputDeviationFilter3s:1} % "
+            "with a 3 s filter in a run without a step (step size 0). But the SP step now "
             "overshoots 20 %: the filter lag is inside the loop.",
             "Set PI (Kc 1.8, Ti 60 s, Td 0): the output is quiet even without a filter (0.5 %), "
             "but the door disturbance is worse (-38 °C vs -{400-DoorOpenedMinimum*6:0} °C).",
             "Compare with \"Furnace Temperature (Master-Slave)\": the same gas-pressure drop costs "
-            "1.6 °C there."}};
+            "{sim13.GasPressureDropDeviation*6:1} °C there."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. Figures in % of
     // the 0-600 °C range; index 5 of the fast run is the CO saturation, 4 the CO deviation.
     // The design gives only a bound for the output spread without a filter (20 %).

@@ -125,16 +125,14 @@ ExamplePlant Make()
            "helped by the inner loop."};
     example.descriptionPortuguese
         = {"O mesmo forno do \"Forno Tubular\", com o mestre de temperatura de saída TIC-101 em "
-           "cascata com o escravo de vazão de gás FIC-102. A malha interna cancela as variações "
-           "da pressão do gás antes que cheguem à temperatura. O distúrbio da porta, que entra na "
+           "cascata com o escravo de vazão de gás FIC-102. A malha interna cancela as variações da "
+           "pressão do gás antes que cheguem à temperatura. O distúrbio da porta, que entra na "
            "malha externa, não é ajudado.",
            {"Queda de pressão do gás (botão 2): o escravo restabelece a vazão em poucos segundos e "
-            "a temperatura se move só -{GasPressureDropDeviation*6:1} °C (IAE 97 °C·s), contra -18 "
-            "°C / 2182 °C·s no "
-            "\"Forno Tubular\".",
+            "a temperatura se move só -{GasPressureDropDeviation*6:1} °C (IAE 97 °C·s), contra "
+            "-{sim12.GasPressureDropDeviation*6:0} °C / 2182 °C·s no \"Forno Tubular\".",
             "Porta aberta: -{400-DoorOpenedMinimum*6:0} °C, quase como no \"Forno Tubular\". O "
-            "escravo não ajuda com um "
-            "distúrbio que não passa por ele.",
+            "escravo não ajuda com um distúrbio que não passa por ele.",
             "SP 400 -> 420 °C: sobressinal 7 %, t90 57 s.",
             "Ponha o FIC-102 em local (L/R) e veja o mestre perder o controle. Ponha o FIC-102 em "
             "manual: o retorno é sem solavanco."}};
@@ -145,11 +143,9 @@ ExamplePlant Make()
            "enters at the outer loop, is not helped.",
            {"Gas pressure drop (button 2): the slave restores the fuel flow in a few seconds, and "
             "the temperature moves only -{GasPressureDropDeviation*6:1} °C (IAE 97 °C·s), against "
-            "-18 °C / 2182 °C·s in "
-            "\"Furnace Temperature\".",
+            "-{sim12.GasPressureDropDeviation*6:0} °C / 2182 °C·s in \"Furnace Temperature\".",
             "Door opened: -{400-DoorOpenedMinimum*6:0} °C, about as in \"Furnace Temperature\". "
-            "The slave cannot help with a "
-            "disturbance that does not pass through it.",
+            "The slave cannot help with a disturbance that does not pass through it.",
             "SP 400 -> 420 °C: overshoot 7 %, t90 57 s.",
             "Put FIC-102 in local (L/R) and watch the master lose control. Put FIC-102 in manual: "
             "bumpless return."}};

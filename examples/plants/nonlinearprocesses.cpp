@@ -222,52 +222,48 @@ ExamplePlant Make()
            "acceleration ramp (SIC-104). Watch the stiction limit cycle, the backlash dead zone, "
            "the varying valve gain and the overshoot caused by the ramp. Use the XY recorder "
            "(COxMV) to see each actuator's characteristic."};
-    example.descriptionPortuguese = {
-        "Quatro malhas de vazão idênticas lado a lado, cada uma com uma não linearidade: "
-        "válvula com agarramento, válvula com folga (histerese), válvula de igual porcentagem "
-        "(o ganho varia com a abertura) e bomba com variador de velocidade com rampa de "
-        "aceleração. Veja a assinatura típica de cada uma: ciclo-limite, zona morta, "
-        "dificuldade de ganho variável e sobressinal por windup.",
-        {"Observe o FIC-101 com SP constante: um ciclo-limite de {HoldStictionPeakToPeak:1} % pico "
-         "a pico, período "
-         "de cerca de 12 s; o CO em dente de serra é a assinatura clássica do agarramento. "
-         "Tire a ação integral (Ti = 0) ou ponha a malha em manual: o ciclo para, deixando um "
-         "desvio de 1 a 1,5 % (onde a válvula grudou). Na Simulação Rápida (degrau de SP de 10 %) "
-         "o "
-         "quadro \"Excursão CO\" do FIC-101 mostra {FastRunStictionTravel:1}: o número de cursos "
-         "completos da válvula em 30 min, embora o quadro escreva \"%\" depois dele.",
-         "SP 50 -> 60 % nas quatro malhas: o FIC-102 (folga) passa 13 % e acomoda em 15 s; o "
-         "FIC-103 passa 10 %, mas de 15 -> 25 % é lento (sem sobressinal, t90 9,7 s) e de "
-         "80 -> 90 % passa 16 %; o SIC-104, limitado a 2 %/s, passa 61 % (windup durante a "
-         "rampa); com o controle deslizante em 10 %/s o sobressinal é 15,5 %.",
-         "Ligue a perturbação de pressão: as malhas quase lineares mantêm a vazão em cerca de "
-         "+-1 %, enquanto a malha com folga erra mais: numa Simulação Rápida com a perturbação "
-         "ligada, seu IEMA é {DisturbanceBacklashErrorRatio:1} vezes o do SIC-104. "
-         "Com a perturbação ligada, rode o Registrador XY por 10 min: \"COxMV [Malha 2]\" "
-         "desenha a folga e \"[Malha 1]\" a escada do agarramento."}};
-    example.descriptionEnglish
-        = {"Four identical flow loops side by side, each with one nonlinearity: a valve with "
-           "stiction, a valve with backlash (hysteresis), an equal-percentage valve (gain varies "
-           "with opening) and a variable-speed pump with an acceleration ramp. See the typical "
-           "signature of each: a limit cycle, a dead zone, gain scheduling trouble, and windup "
-           "overshoot.",
-           {"Watch FIC-101 at constant SP: a stick-slip limit cycle of {HoldStictionPeakToPeak:1} "
-            "% pk-pk, period about "
-            "12 s; the saw-tooth CO is the classic stiction signature. Remove the integral action "
-            "(Ti = 0), or put the loop in manual: the cycle stops, leaving an offset of about "
-            "1-1.5 % (wherever the valve stuck). In the Fast Simulation (10 % SP step) FIC-101's "
-            "\"CO Travel\" box shows {FastRunStictionTravel:1}: the number of full valve strokes "
-            "in 30 min, though the box prints \"%\" after it.",
-            "SP 50 -> 60 % on all four loops: FIC-102 (backlash) overshoots 13 % and settles in "
-            "15 s; FIC-103 overshoots 10 %, but at 15 -> 25 % it is sluggish (no overshoot, t90 "
-            "9.7 s) and at 80 -> 90 % it overshoots 16 %; SIC-104, limited to 2 %/s, overshoots "
-            "61 % (integral windup during the ramp); with the slider at 10 %/s the overshoot is "
-            "15.5 %.",
-            "Switch the pressure disturbance on: the linear-like loops keep the flow within about "
-            "+-1 %, while the backlash loop errs more: in a Fast Simulation with the disturbance "
-            "on its IEMA is {DisturbanceBacklashErrorRatio:1} times that of SIC-104. With the "
-            "disturbance on, run the XY recorder for 10 min: \"COxMV [Malha 2]\" draws the "
-            "backlash loop and \"[Malha 1]\" the stick-slip staircase."}};
+    example.descriptionPortuguese
+        = {"Quatro malhas de vazão idênticas lado a lado, cada uma com uma não linearidade: "
+           "válvula com agarramento, válvula com folga (histerese), válvula de igual porcentagem "
+           "(o ganho varia com a abertura) e bomba com variador de velocidade com rampa de "
+           "aceleração. Veja a assinatura típica de cada uma: ciclo-limite, zona morta, "
+           "dificuldade de ganho variável e sobressinal por windup.",
+           {"Observe o FIC-101 com SP constante: um ciclo-limite de {HoldStictionPeakToPeak:1} % "
+            "pico a pico, período de cerca de 12 s; o CO em dente de serra é a assinatura clássica "
+            "do agarramento. Tire a ação integral (Ti = 0) ou ponha a malha em manual: o ciclo "
+            "para, deixando um desvio de 1 a 1,5 % (onde a válvula grudou). Na Simulação Rápida "
+            "(degrau de SP de 10 %) o quadro \"Excursão CO\" do FIC-101 mostra "
+            "{FastRunStictionTravel:1}: o número de cursos completos da válvula em 30 min, embora "
+            "o quadro escreva \"%\" depois dele.",
+            "SP 50 -> 60 % nas quatro malhas: o FIC-102 (folga) passa 13 % e acomoda em 15 s; o "
+            "FIC-103 passa 10 %, mas de 15 -> 25 % é lento (sem sobressinal, t90 9,7 s) e de 80 -> "
+            "90 % passa 16 %; o SIC-104, limitado a 2 %/s, passa 61 % (windup durante a rampa); "
+            "com o controle deslizante em 10 %/s o sobressinal é 15,5 %.",
+            "Ligue a perturbação de pressão: as malhas quase lineares mantêm a vazão em cerca de "
+            "+-1 %, enquanto a malha com folga erra mais: numa Simulação Rápida com a perturbação "
+            "ligada, seu IEMA é {DisturbanceBacklashErrorRatio:1} vezes o do SIC-104. Com a "
+            "perturbação ligada, rode o Registrador XY por 10 min: \"COxMV [Malha 2]\" desenha a "
+            "folga e \"[Malha 1]\" a escada do agarramento."}};
+    example.descriptionEnglish = {
+        "Four identical flow loops side by side, each with one nonlinearity: a valve with "
+        "stiction, a valve with backlash (hysteresis), an equal-percentage valve (gain varies with "
+        "opening) and a variable-speed pump with an acceleration ramp. See the typical signature "
+        "of each: a limit cycle, a dead zone, gain scheduling trouble, and windup overshoot.",
+        {"Watch FIC-101 at constant SP: a stick-slip limit cycle of {HoldStictionPeakToPeak:1} % "
+         "pk-pk, period about 12 s; the saw-tooth CO is the classic stiction signature. Remove the "
+         "integral action (Ti = 0), or put the loop in manual: the cycle stops, leaving an offset "
+         "of about 1-1.5 % (wherever the valve stuck). In the Fast Simulation (10 % SP step) "
+         "FIC-101's \"CO Travel\" box shows {FastRunStictionTravel:1}: the number of full valve "
+         "strokes in 30 min, though the box prints \"%\" after it.",
+         "SP 50 -> 60 % on all four loops: FIC-102 (backlash) overshoots 13 % and settles in 15 s; "
+         "FIC-103 overshoots 10 %, but at 15 -> 25 % it is sluggish (no overshoot, t90 9.7 s) and "
+         "at 80 -> 90 % it overshoots 16 %; SIC-104, limited to 2 %/s, overshoots 61 % (integral "
+         "windup during the ramp); with the slider at 10 %/s the overshoot is 15.5 %.",
+         "Switch the pressure disturbance on: the linear-like loops keep the flow within about +-1 "
+         "%, while the backlash loop errs more: in a Fast Simulation with the disturbance on its "
+         "IEMA is {DisturbanceBacklashErrorRatio:1} times that of SIC-104. With the disturbance "
+         "on, run the XY recorder for 10 min: \"COxMV [Malha 2]\" draws the backlash loop and "
+         "\"[Malha 1]\" the stick-slip staircase."}};
     example.checks = {
         {"FastRunStictionIema", [](Plant &p) { return FastRunIema(p, 1); }, 0.90, 0.898, 0.5, 1.5},
         {"FastRunStictionTravel",

@@ -291,43 +291,39 @@ ExamplePlant Make()
            "The characterizer (linearizer) on the AIC-101 output inverts that curve and makes "
            "the loop linear. Switch the characterizer off, change the setpoint and watch the "
            "loop oscillate; compare the response at different pH values."};
-    example.descriptionPortuguese
-        = {"Neutralização de um licor ácido de lixiviação com leite de cal. O pH responde ao "
-           "reagente por uma curva de titulação em S: o ganho em pH 7 é cerca de 130 vezes o "
-           "ganho nos extremos. O linearizador inverte essa curva na saída do controlador, e "
-           "uma só sintonia serve para qualquer pH. A saída do AIC-101 passa a ser o \"pH "
-           "desejado\" em %.",
-           {"Linearizador ligado: pH 7 -> 8 com 8 % de sobressinal e 90 % em 69 s; pH 11 -> 12 "
-            "com 19 % de sobressinal e 90 % em {Ph11To12T90:0} s. A resposta é quase a mesma em "
-            "toda a "
-            "faixa.",
-            "Desligue o linearizador com a mesma sintonia e mude o SP para pH 8 (ou pressione o "
-            "botão de carga): o ganho da malha em pH 7 fica cerca de 5 vezes maior e o pH oscila "
-            "entre cerca de 2,4 e 12,5, o ciclo limite clássico do pH. Em repouso nada acontece "
-            "até algo mover a malha.",
-            "Sem o linearizador, ressintonize para pH 7 (Kc cerca de 0,24): pH 7 -> 8 fica bom "
-            "(90 % em 80 s), mas pH 11 -> 12 leva {Ph11To12T90WithoutLinearizerKc024:0} s e pH 12 "
-            "-> 13 leva 530 s.",
-            "Carga de licor +20 % (botão): a curva de titulação se desloca; desvio máximo de "
-            "2,5 pH, de volta a 0,1 pH em cerca de 6 min."}};
-    example.descriptionEnglish
-        = {"Neutralisation of an acid leach liquor with lime slurry. The pH responds to the "
-           "reagent along an S-shaped titration curve: the gain at pH 7 is about 130 times the "
-           "gain at the ends. The characterizer (linearizer) inverts that curve on the controller "
-           "output, so that one tuning works at any pH. The AIC-101 output then means \"desired "
-           "pH\" in %.",
-           {"Characterizer on: pH 7 -> 8 with 8 % overshoot and 90 % in 69 s; pH 11 -> 12 with "
-            "19 % overshoot and 90 % in {Ph11To12T90:0} s. The response looks nearly the same "
-            "everywhere.",
-            "Switch the characterizer off with the same tuning, then move the SP to pH 8 (or "
-            "press the load button): the loop gain at pH 7 is about 5 times higher, and the pH "
-            "oscillates between about 2.4 and 12.5, the classic pH limit cycle. At rest nothing "
-            "happens until something moves the loop.",
-            "Without the characterizer, retune for pH 7 (Kc about 0.24): pH 7 -> 8 is fine (90 % "
-            "in 80 s), but pH 11 -> 12 takes {Ph11To12T90WithoutLinearizerKc024:0} s and pH 12 -> "
-            "13 takes 530 s.",
-            "Liquor load +20 % (button): the titration curve shifts; largest deviation 2.5 pH, "
-            "back within 0.1 pH in about 6 min."}};
+    example.descriptionPortuguese = {
+        "Neutralização de um licor ácido de lixiviação com leite de cal. O pH responde ao reagente "
+        "por uma curva de titulação em S: o ganho em pH 7 é cerca de 130 vezes o ganho nos "
+        "extremos. O linearizador inverte essa curva na saída do controlador, e uma só sintonia "
+        "serve para qualquer pH. A saída do AIC-101 passa a ser o \"pH desejado\" em %.",
+        {"Linearizador ligado: pH 7 -> 8 com 8 % de sobressinal e 90 % em 69 s; pH 11 -> 12 com 19 "
+         "% de sobressinal e 90 % em {Ph11To12T90:0} s. A resposta é quase a mesma em toda a "
+         "faixa.",
+         "Desligue o linearizador com a mesma sintonia e mude o SP para pH 8 (ou pressione o botão "
+         "de carga): o ganho da malha em pH 7 fica cerca de 5 vezes maior e o pH oscila entre "
+         "cerca de 2,4 e 12,5, o ciclo limite clássico do pH. Em repouso nada acontece até algo "
+         "mover a malha.",
+         "Sem o linearizador, ressintonize para pH 7 (Kc cerca de 0,24): pH 7 -> 8 fica bom (90 % "
+         "em 80 s), mas pH 11 -> 12 leva {Ph11To12T90WithoutLinearizerKc024:0} s e pH 12 -> 13 "
+         "leva 530 s.",
+         "Carga de licor +20 % (botão): a curva de titulação se desloca; desvio máximo de 2,5 pH, "
+         "de volta a 0,1 pH em cerca de 6 min."}};
+    example.descriptionEnglish = {
+        "Neutralisation of an acid leach liquor with lime slurry. The pH responds to the reagent "
+        "along an S-shaped titration curve: the gain at pH 7 is about 130 times the gain at the "
+        "ends. The characterizer (linearizer) inverts that curve on the controller output, so that "
+        "one tuning works at any pH. The AIC-101 output then means \"desired pH\" in %.",
+        {"Characterizer on: pH 7 -> 8 with 8 % overshoot and 90 % in 69 s; pH 11 -> 12 with 19 % "
+         "overshoot and 90 % in {Ph11To12T90:0} s. The response looks nearly the same everywhere.",
+         "Switch the characterizer off with the same tuning, then move the SP to pH 8 (or press "
+         "the load button): the loop gain at pH 7 is about 5 times higher, and the pH oscillates "
+         "between about 2.4 and 12.5, the classic pH limit cycle. At rest nothing happens until "
+         "something moves the loop.",
+         "Without the characterizer, retune for pH 7 (Kc about 0.24): pH 7 -> 8 is fine (90 % in "
+         "80 s), but pH 11 -> 12 takes {Ph11To12T90WithoutLinearizerKc024:0} s and pH 12 -> 13 "
+         "takes 530 s.",
+         "Liquor load +20 % (button): the titration curve shifts; largest deviation 2.5 pH, back "
+         "within 0.1 pH in about 6 min."}};
     // Without the linearizer the fast run's SP step starts a limit cycle: a sustained
     // oscillation, however its amplitude happens to settle.
     example.checks = {

@@ -315,28 +315,27 @@ ExamplePlant Make()
            "without feedforward, and lower the cooling-water pressure to see the inner loop at "
            "work."};
     example.descriptionPortuguese
-        = {"Um reator contínuo com várias malhas: vazão de carga; nível controlado pela "
-           "descarga; temperatura em cascata com a vazão de água de resfriamento (a malha interna "
-           "rejeita as variações de pressão da água); e uma compensação direta estática, ligada "
-           "por chave, da vazão de carga para a demanda de água.",
+        = {"Um reator contínuo com várias malhas: vazão de carga; nível controlado pela descarga; "
+           "temperatura em cascata com a vazão de água de resfriamento (a malha interna rejeita as "
+           "variações de pressão da água); e uma compensação direta estática, ligada por chave, da "
+           "vazão de carga para a demanda de água.",
            {"SP de carga 10 -> 14 m3/h (50 -> 70 %): sem compensação a temperatura desvia 6,1 °C "
             "(IAE {FeedStepWithoutFeedforwardIae*1.5:0} °C·s = ΔCO·Ti/Kc exatamente); com "
-            "compensação, 2,3 °C (IAE {FeedStepWithFeedforwardIae*1.5:0}). O erro "
-            "que resta é o atraso de 30 s do calor de reação, que a compensação estática não "
-            "modela.",
+            "compensação, 2,3 °C (IAE {FeedStepWithFeedforwardIae*1.5:0}). O erro que resta é o "
+            "atraso de 30 s do calor de reação, que a compensação estática não modela.",
             "Pressão da água de resfriamento 3 -> 1,8 bar: o FIC-104 reabre sua válvula e a "
             "temperatura se move só {CoolingWaterPressureDropDeviation*1.5:2} °C.",
-            "SP do TIC 75 -> 90 °C: sobressinal 4,5 %, t90 90 s. SP do LIC 50 -> 60 %: "
-            "sobressinal 12 %, t90 146 s."}};
+            "SP do TIC 75 -> 90 °C: sobressinal 4,5 %, t90 90 s. SP do LIC 50 -> 60 %: sobressinal "
+            "12 %, t90 146 s."}};
     example.descriptionEnglish
         = {"A multiloop continuous stirred reactor: feed flow control; level control on the "
            "outlet; temperature control cascaded onto cooling-water flow (the inner loop rejects "
            "cooling-water pressure changes); and a switchable static feed-forward from feed rate "
            "to coolant demand.",
-           {"Feed SP 10 -> 14 m3/h (50 -> 70 %): with FF off the temperature deviates 6.1 °C "
-            "(IAE {FeedStepWithoutFeedforwardIae*1.5:0} °C·s = ΔCO·Ti/Kc exactly); with FF on 2.3 "
-            "°C (IAE {FeedStepWithFeedforwardIae*1.5:0}). The remaining error "
-            "is the 30 s lag of the reaction heat, which the static FF does not model.",
+           {"Feed SP 10 -> 14 m3/h (50 -> 70 %): with FF off the temperature deviates 6.1 °C (IAE "
+            "{FeedStepWithoutFeedforwardIae*1.5:0} °C·s = ΔCO·Ti/Kc exactly); with FF on 2.3 °C "
+            "(IAE {FeedStepWithFeedforwardIae*1.5:0}). The remaining error is the 30 s lag of the "
+            "reaction heat, which the static FF does not model.",
             "Cooling-water pressure 3 -> 1.8 bar: FIC-104 re-opens its valve, and the temperature "
             "moves only {CoolingWaterPressureDropDeviation*1.5:2} °C.",
             "TIC SP 75 -> 90 °C: overshoot 4.5 %, t90 90 s. LIC SP 50 -> 60 %: overshoot 12 %, t90 "

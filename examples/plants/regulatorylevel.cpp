@@ -219,9 +219,9 @@ ExamplePlant Make()
            "velocidade. O variador é não linear de duas formas: a curva vazão x rotação contra a "
            "altura estática e a rampa de aceleração. Aprenda a sintonia PI de processos "
            "integradores e o efeito da rampa.",
-           {"SP 2,0 -> 2,4 m: sobressinal 22 %, t90 88 s, acomodação (2 %) 528 s, típico do PI "
-            "em processo integrador. Com Fator SP a = 0,5 não há sobressinal, mas o t90 cresce "
-            "para 409 s (IE = Ti·(1-a)·Dr).",
+           {"SP 2,0 -> 2,4 m: sobressinal 22 %, t90 88 s, acomodação (2 %) 528 s, típico do PI em "
+            "processo integrador. Com Fator SP a = 0,5 não há sobressinal, mas o t90 cresce para "
+            "409 s (IE = Ti·(1-a)·Dr).",
             "Entrada extra +20 m3/h: o nível sobe só {ExtraInflowLevelRise:1} % "
             "({ExtraInflowLevelRise*0.04:2} m) e volta a 1 % do SP em {ExtraInflowRecovery:0} s; "
             "IAE 660 %·s.",
@@ -229,21 +229,20 @@ ExamplePlant Make()
             "contra a rampa). Com 0 (sem limite): 18 %.",
             "Vazão de entrada 20 m3/h: a bomba gira a 47 %, onde seu ganho é a metade, e a malha "
             "fica mais lenta (+20 m3/h dá +4,9 % de nível)."}};
-    example.descriptionEnglish
-        = {"Level control of an integrating process (a tank) by a pump with a variable-speed "
-           "drive. The drive is nonlinear in two ways: its flow-vs-speed curve against static "
-           "head, and its acceleration ramp. Learn PI tuning for integrating processes and the "
-           "effect of the ramp.",
-           {"SP 2.0 -> 2.4 m: 22 % overshoot, t90 88 s, settling (2 %) 528 s, typical of PI on an "
-            "integrating process. With setpoint weight a = 0.5 there is no overshoot, but t90 "
-            "grows to 409 s (IE = Ti·(1-a)·Dr).",
-            "Extra inflow +20 m3/h: the level rises only {ExtraInflowLevelRise:1} % "
-            "({ExtraInflowLevelRise*0.04:2} m) and is back within 1 % of the SP after "
-            "{ExtraInflowRecovery:0} s; IAE 660 %·s.",
-            "Cut the ramp to 0.3 %/s: the same SP step overshoots 31 % (windup against the "
-            "ramp). Set it to 0 (no limit): 18 %.",
-            "Inflow 20 m3/h: the pump runs at 47 % speed where its gain is half, so the loop is "
-            "slower (+20 m3/h gives +4.9 % level)."}};
+    example.descriptionEnglish = {
+        "Level control of an integrating process (a tank) by a pump with a variable-speed drive. "
+        "The drive is nonlinear in two ways: its flow-vs-speed curve against static head, and its "
+        "acceleration ramp. Learn PI tuning for integrating processes and the effect of the ramp.",
+        {"SP 2.0 -> 2.4 m: 22 % overshoot, t90 88 s, settling (2 %) 528 s, typical of PI on an "
+         "integrating process. With setpoint weight a = 0.5 there is no overshoot, but t90 grows "
+         "to 409 s (IE = Ti·(1-a)·Dr).",
+         "Extra inflow +20 m3/h: the level rises only {ExtraInflowLevelRise:1} % "
+         "({ExtraInflowLevelRise*0.04:2} m) and is back within 1 % of the SP after "
+         "{ExtraInflowRecovery:0} s; IAE 660 %·s.",
+         "Cut the ramp to 0.3 %/s: the same SP step overshoots 31 % (windup against the ramp). Set "
+         "it to 0 (no limit): 18 %.",
+         "Inflow 20 m3/h: the pump runs at 47 % speed where its gain is half, so the loop is "
+         "slower (+20 m3/h gives +4.9 % level)."}};
     example.checks = {
         {"FastRunSpStepIema",
          [](Plant &p) { return FastRunFigure(p, 2, &FastRunFigures::iema); },

@@ -303,46 +303,43 @@ ExamplePlant Make()
            "time and the same model with dead time) and lets the controller be tuned as if there "
            "were no delay. WARNING: switching the predictor off without retuning (Kc = 0.3) "
            "makes the loop unstable. Use the sliders to study model errors."};
-    example.descriptionPortuguese
-        = {"Controle de gramatura numa máquina de papel: o medidor vê uma mudança da válvula de "
-           "massa só depois de 60 s de atraso de transporte (tempo morto igual a duas constantes "
-           "de tempo). Um preditor de Smith montado com processos (o modelo sem tempo morto e o "
-           "mesmo modelo atrasado) permite sintonizar o WIC-101 como se não houvesse atraso. Os "
-           "controles deslizantes mudam o modelo para estudar erros de modelo.",
-           {"Preditor ligado, SP 80 -> 88 g/m2: nada acontece por 60 s; depois vem a resposta "
-            "sem atraso, sem sobressinal, 90 % em 100 s. IAE = atraso x degrau + IAE sem atraso "
-            "= 600 + 187,5 = 787,5 %·s; medido, {PredictorOnMeasuredIae:1} %·s.",
-            "Desligue o preditor com a mesma sintonia e mude o SP (ou pressione \"Consistência\"): "
-            "a oscilação cresce até um ciclo limite de ±{PredictorOffPeakToPeak*0.5:0} %. Em "
-            "repouso nada acontece até algo "
-            "mover a malha. Ressintonize para Kc 0,3, Ti 30 s: estável, mas IAE 1350 %·s e 90 % "
-            "em 194 s.",
-            "Erros de modelo: tempo morto do modelo 48 s dá 25 % de sobressinal, 72 s dá 7 %; "
-            "ganho do modelo 0,64 dá 19 % de sobressinal, ganho 1,0 deixa a malha lenta (90 % em "
-            "152 s). Um tempo morto curto demais é pior que um longo demais.",
-            "Consistência +5 %: o preditor não vence o atraso para distúrbios. O desvio máximo é "
-            "4,4 % nas duas estruturas, mas a recuperação é mais rápida (IAE 394 contra "
-            "664 %·s)."}};
+    example.descriptionPortuguese = {
+        "Controle de gramatura numa máquina de papel: o medidor vê uma mudança da válvula de massa "
+        "só depois de 60 s de atraso de transporte (tempo morto igual a duas constantes de tempo). "
+        "Um preditor de Smith montado com processos (o modelo sem tempo morto e o mesmo modelo "
+        "atrasado) permite sintonizar o WIC-101 como se não houvesse atraso. Os controles "
+        "deslizantes mudam o modelo para estudar erros de modelo.",
+        {"Preditor ligado, SP 80 -> 88 g/m2: nada acontece por 60 s; depois vem a resposta sem "
+         "atraso, sem sobressinal, 90 % em 100 s. IAE = atraso x degrau + IAE sem atraso = 600 + "
+         "187,5 = 787,5 %·s; medido, {PredictorOnMeasuredIae:1} %·s.",
+         "Desligue o preditor com a mesma sintonia e mude o SP (ou pressione \"Consistência\"): a "
+         "oscilação cresce até um ciclo limite de ±{PredictorOffPeakToPeak*0.5:0} %. Em repouso "
+         "nada acontece até algo mover a malha. Ressintonize para Kc 0,3, Ti 30 s: estável, mas "
+         "IAE 1350 %·s e 90 % em 194 s.",
+         "Erros de modelo: tempo morto do modelo 48 s dá 25 % de sobressinal, 72 s dá 7 %; ganho "
+         "do modelo 0,64 dá 19 % de sobressinal, ganho 1,0 deixa a malha lenta (90 % em 152 s). Um "
+         "tempo morto curto demais é pior que um longo demais.",
+         "Consistência +5 %: o preditor não vence o atraso para distúrbios. O desvio máximo é 4,4 "
+         "% nas duas estruturas, mas a recuperação é mais rápida (IAE 394 contra 664 %·s)."}};
     example.descriptionEnglish
         = {"Basis-weight control on a paper machine: the scanner sees a change of the stock valve "
            "only after 60 s of transport delay (a dead time of two time constants). A Smith "
-           "predictor built from process objects (the model without dead time and the same "
-           "model delayed) lets WIC-101 be tuned as if there were no delay. The sliders change "
-           "the model to study mismatch.",
+           "predictor built from process objects (the model without dead time and the same model "
+           "delayed) lets WIC-101 be tuned as if there were no delay. The sliders change the model "
+           "to study mismatch.",
            {"Predictor on, SP 80 -> 88 g/m2: nothing happens for 60 s, then the delay-free "
-            "response, with no overshoot, 90 % in 100 s. IAE = delay x step + delay-free IAE = "
-            "600 + 187.5 = 787.5 %·s; measured, {PredictorOnMeasuredIae:1} %·s.",
+            "response, with no overshoot, 90 % in 100 s. IAE = delay x step + delay-free IAE = 600 "
+            "+ 187.5 = 787.5 %·s; measured, {PredictorOnMeasuredIae:1} %·s.",
             "Switch the predictor off with the same tuning, then change the SP (or press "
             "\"Consistency\"): the oscillation grows into a limit cycle of "
-            "±{PredictorOffPeakToPeak*0.5:0} %. At rest nothing "
-            "happens until something moves the loop. Retune to Kc 0.3, Ti 30 s: stable, but IAE "
-            "1350 %·s and 90 % in 194 s.",
+            "±{PredictorOffPeakToPeak*0.5:0} %. At rest nothing happens until something moves the "
+            "loop. Retune to Kc 0.3, Ti 30 s: stable, but IAE 1350 %·s and 90 % in 194 s.",
             "Mismatch: a model dead time of 48 s gives 25 % overshoot, 72 s gives 7 %; a model "
             "gain of 0.64 gives 19 % overshoot, 1.0 a sluggish loop (90 % in 152 s). A dead time "
             "that is too short is worse than one that is too long.",
             "Consistency +5 %: the predictor cannot beat the delay for disturbances. The largest "
-            "deviation is 4.4 % in both structures, though recovery is faster (IAE 394 against "
-            "664 %·s)."}};
+            "deviation is 4.4 % in both structures, though recovery is faster (IAE 394 against 664 "
+            "%·s)."}};
     // With a perfect model the measured IAE is exactly the delay times the step plus the
     // delay-free loop's Ti·Δr/(Kc·K) = 30·10/(2·0.8).
     example.checks = {

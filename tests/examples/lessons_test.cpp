@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -42,6 +43,20 @@ TEST(LessonFiguresTest, AFigureIsTheCheckEngineFigureInTheLanguage)
     EXPECT_EQ(
         WithFigures("{50-Overshoot:2} {Iae*6:0} {100-Iae*0.01:1}", example, Language::Portuguese),
         "49,37 8001 86,7");
+}
+
+TEST(LessonFiguresTest, AFigureMayComeFromAnotherExample)
+{
+    const ExamplePlant *other = FindExample("sim18");
+    ASSERT_NE(other, nullptr);
+    ASSERT_FALSE(other->checks.empty());
+    const AcceptanceCheck &check = other->checks.front();
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.3f", check.engine);
+    EXPECT_EQ(WithFigures("{sim18." + check.name + ":3}", WithChecks(), Language::English),
+              expected);
+    EXPECT_THROW(WithFigures("{sim99.Overshoot:1}", WithChecks(), Language::English),
+                 std::runtime_error);
 }
 
 TEST(LessonFiguresTest, AFigureWithoutItsCheckIsRefused)
