@@ -225,7 +225,10 @@ ExamplePlant Make()
             "Use PI (Kc 1,8, Ti 60 s, Td 0): a saída fica calma mesmo sem filtro (0,5 %), mas a "
             "porta aberta custa mais (-38 °C contra -{400-DoorOpenedMinimum*6:0} °C).",
             "Compare com o \"Forno Tubular II\": a mesma queda de pressão do gás custa lá "
-            "{sim13.GasPressureDropDeviation*6:1} °C."}};
+            "{sim13.GasPressureDropDeviation*6:1} °C.",
+            "Uma Simulação Rápida roda a própria planta: depois dela o SP fica com o degrau e o "
+            "forno no estado em que a corrida terminou, e uma segunda corrida parte dali e dá "
+            "outro IEMA. Para repetir um exercício desde o início, abra a planta de novo."}};
     example.descriptionEnglish
         = {"Single-loop PID control of a fired heater's outlet temperature: SP steps, a step "
            "disturbance (furnace door opened), measurement noise, and a first-order filter in the "
@@ -249,7 +252,10 @@ ExamplePlant Make()
             "Set PI (Kc 1.8, Ti 60 s, Td 0): the output is quiet even without a filter (0.5 %), "
             "but the door disturbance is worse (-38 °C vs -{400-DoorOpenedMinimum*6:0} °C).",
             "Compare with \"Furnace Temperature (Master-Slave)\": the same gas-pressure drop costs "
-            "{sim13.GasPressureDropDeviation*6:1} °C there."}};
+            "{sim13.GasPressureDropDeviation*6:1} °C there.",
+            "A Fast Simulation runs the plant itself: afterwards the SP keeps its step and the "
+            "furnace stays where the run ended, and a second run starts from there and gives "
+            "another IEMA. To repeat an exercise from the start, open the plant anew."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. Figures in % of
     // the 0-600 °C range; index 5 of the fast run is the CO saturation, 4 the CO deviation.
     // The design gives only a bound for the output spread without a filter (20 %).
