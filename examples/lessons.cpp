@@ -77,7 +77,7 @@ std::string Filled(std::string_view text, const ExamplePlant *example, Language 
         double from = 0.0;
         double factor = 1.0;
         bool fromSet = false;
-        if (const std::size_t minus = name.find('-'); minus != std::string_view::npos) {
+        if (const std::size_t minus = name.find('-', 1); minus != std::string_view::npos) {
             from = Number(name.substr(0, minus), whole);
             fromSet = true;
             name.remove_prefix(minus + 1);

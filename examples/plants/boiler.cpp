@@ -557,37 +557,41 @@ ExamplePlant Make()
     example.descriptionPortuguese
         = {"Caldeira com tubulão: controle de nível a três elementos (mestre de nível, escravo de "
            "vazão de água e compensação pela vazão de vapor) contra o inchamento; controle da "
-           "pressão do vapor definindo a demanda de queima; combustão com limites cruzados "
-           "simples entre combustível e ar; temperatura do vapor superaquecido com atemperação; "
-           "vazão de vapor para os consumidores (a carga) sob controle de vazão. A chave compara "
-           "o controle a três elementos com o controle a um elemento.",
+           "pressão do vapor definindo a demanda de queima; combustão com limites cruzados simples "
+           "entre combustível e ar; temperatura do vapor superaquecido com atemperação; vazão de "
+           "vapor para os consumidores (a carga) sob controle de vazão. A chave compara o controle "
+           "a três elementos com o controle a um elemento.",
            {"Degrau de carga (SP do FIC-107 de 25 para 35 t/h, +20 %): a pressão cai 4,4 bar e o "
             "PIC-103 aumenta a queima com o ar à frente (o excesso de ar fica entre 10 e 12,5 %, "
-            "nunca abaixo de 10 %); o nível incha +38 mm e, com três elementos, desce só -10 mm; "
-            "a temperatura do vapor varia -5/+9 °C.",
-            "O mesmo degrau a um elemento (chave em 0): o nível oscila de +37 a -43 mm.",
-            "Redução de carga de 25 para 15 t/h: três elementos -38/+10 mm; um elemento "
-            "-37/+43 mm.",
+            "nunca abaixo de 10 %); o nível incha +{-250-LoadUpThreeElementMaxLevel*-5:0} mm e, "
+            "com três elementos, desce só -{250-LoadUpThreeElementMinLevel*5:0} mm; a temperatura "
+            "do vapor varia -5/+9 °C.",
+            "O mesmo degrau a um elemento (chave em 0): o nível oscila de +37 a "
+            "-{250-LoadUpSingleElementMinLevel*5:0} mm.",
+            "Redução de carga de 25 para 15 t/h: três elementos "
+            "-38/+{-250-LoadDownThreeElementMaxLevel*-5:0} mm; um elemento "
+            "-37/+{-250-LoadDownSingleElementMaxLevel*-5:0} mm.",
             "Coloque o FIC-105 (ar) em manual e aumente a carga: o limite cruzado segura o "
             "combustível no ar disponível, a pressão não se recupera, mas o excesso de ar nunca "
             "fica abaixo de 10 %."}};
-    example.descriptionEnglish
-        = {"A drum boiler with three-element drum-level control (level master, feedwater flow "
-           "slave and steam-flow feed-forward) against shrink and swell; steam pressure control "
-           "setting the firing demand; single cross-limited fuel/air combustion control; "
-           "superheated-steam temperature control with an attemperator; and the steam flow to "
-           "the consumers (the load) under flow control. A switch compares three-element with "
-           "single-element level control.",
-           {"Load step (FIC-107 SP 25 -> 35 t/h, +20 %): the pressure dips 4.4 bar and PIC-103 "
-            "raises the firing with air leading (excess air stays at 10 to 12.5 %, never below "
-            "10 %); the level swells +38 mm, then with three-element control dips only -10 mm; "
-            "the steam temperature moves -5/+9 °C.",
-            "The same step with single-element control (switch at 0): the level swings from +37 "
-            "to -43 mm.",
-            "Load decrease 25 -> 15 t/h: three-element -38/+10 mm; single-element -37/+43 mm.",
-            "Put FIC-105 (air) in manual and raise the load: the cross limit holds the fuel at "
-            "the available air, so the pressure cannot recover, but the excess air never goes "
-            "below 10 %."}};
+    example.descriptionEnglish = {
+        "A drum boiler with three-element drum-level control (level master, feedwater flow slave "
+        "and steam-flow feed-forward) against shrink and swell; steam pressure control setting the "
+        "firing demand; single cross-limited fuel/air combustion control; superheated-steam "
+        "temperature control with an attemperator; and the steam flow to the consumers (the load) "
+        "under flow control. A switch compares three-element with single-element level control.",
+        {"Load step (FIC-107 SP 25 -> 35 t/h, +20 %): the pressure dips 4.4 bar and PIC-103 raises "
+         "the firing with air leading (excess air stays at 10 to 12.5 %, never below 10 %); the "
+         "level swells +{-250-LoadUpThreeElementMaxLevel*-5:0} mm, then with three-element control "
+         "dips only -{250-LoadUpThreeElementMinLevel*5:0} mm; the steam temperature moves -5/+9 "
+         "°C.",
+         "The same step with single-element control (switch at 0): the level swings from +37 to "
+         "-{250-LoadUpSingleElementMinLevel*5:0} mm.",
+         "Load decrease 25 -> 15 t/h: three-element -38/+{-250-LoadDownThreeElementMaxLevel*-5:0} "
+         "mm; single-element -37/+{-250-LoadDownSingleElementMaxLevel*-5:0} mm.",
+         "Put FIC-105 (air) in manual and raise the load: the cross limit holds the fuel at the "
+         "available air, so the pressure cannot recover, but the excess air never goes below 10 "
+         "%."}};
     // {name, measure, the design's figure, this engine's figure, low, high}
     example.checks = {
         IemaCheck("FastRunSpStepLic101Iema", 1, 0.41, 0.4064, 0.6),

@@ -43,6 +43,8 @@ TEST(LessonFiguresTest, AFigureIsTheCheckEngineFigureInTheLanguage)
     EXPECT_EQ(
         WithFigures("{50-Overshoot:2} {Iae*6:0} {100-Iae*0.01:1}", example, Language::Portuguese),
         "49,37 8001 86,7");
+    // A negative start and factor: -250 + 5 x 0.629.
+    EXPECT_EQ(WithFigures("{-250-Overshoot*-5:1}", example, Language::English), "-246.9");
 }
 
 TEST(LessonFiguresTest, AFigureMayComeFromAnotherExample)
