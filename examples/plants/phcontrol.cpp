@@ -9,9 +9,11 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace zelvar::examples {
 
@@ -261,6 +263,24 @@ double Ph11To12T90(Plant &plant, bool linearizer)
     return SetpointStep(scenario, 1, 100.0 * 12.0 / 14.0, 900, 0.5).t90;
 }
 
+// Without the linearizer and with the same tuning, the SP moved to pH 8: the lowest and the
+// highest pH of the limit cycle once it has grown.
+std::pair<double, double> LimitCycle(Plant &plant)
+{
+    WithoutLinearizer(plant, nullptr);
+    Scenario scenario(plant);
+    scenario.SetSetpoint(1, 100.0 * 8.0 / 14.0);
+    scenario.Run(1800);
+    const int pv = plant.controllers[1].Settings().VariavelSelect + 1;
+    double lowest = 100.0;
+    double highest = 0.0;
+    scenario.Run(1800, [&] {
+        lowest = std::min(lowest, plant.memories.Value(pv));
+        highest = std::max(highest, plant.memories.Value(pv));
+    });
+    return {lowest * 14.0 / 100.0, highest * 14.0 / 100.0};
+}
+
 // The linearizer's output for a controller output held in manual.
 double LinearizedOutput(Plant &plant, double output)
 {
@@ -301,8 +321,8 @@ ExamplePlant Make()
          "faixa.",
          "Desligue o linearizador com a mesma sintonia e mude o SP para pH 8 (ou pressione o botão "
          "de carga): o ganho da malha em pH 7 fica cerca de 5 vezes maior e o pH oscila entre "
-         "cerca de 2,4 e 12,5, o ciclo limite clássico do pH. Em repouso nada acontece até algo "
-         "mover a malha.",
+         "cerca de {LimitCycleLowestPh:1} e {LimitCycleHighestPh:1}, o ciclo limite clássico do "
+         "pH. Em repouso nada acontece até algo mover a malha.",
          "Sem o linearizador, ressintonize para pH 7 (Kc cerca de 0,24): pH 7 -> 8 fica bom (90 % "
          "em 80 s), mas pH 11 -> 12 leva {Ph11To12T90WithoutLinearizerKc024:0} s e pH 12 -> 13 "
          "leva 530 s.",
@@ -317,8 +337,8 @@ ExamplePlant Make()
          "overshoot and 90 % in {Ph11To12T90:0} s. The response looks nearly the same everywhere.",
          "Switch the characterizer off with the same tuning, then move the SP to pH 8 (or press "
          "the load button): the loop gain at pH 7 is about 5 times higher, and the pH oscillates "
-         "between about 2.4 and 12.5, the classic pH limit cycle. At rest nothing happens until "
-         "something moves the loop.",
+         "between about {LimitCycleLowestPh:1} and {LimitCycleHighestPh:1}, the classic pH limit "
+         "cycle. At rest nothing happens until something moves the loop.",
          "Without the characterizer, retune for pH 7 (Kc about 0.24): pH 7 -> 8 is fine (90 % in "
          "80 s), but pH 11 -> 12 takes {Ph11To12T90WithoutLinearizerKc024:0} s and pH 12 -> 13 "
          "takes 530 s.",
@@ -352,6 +372,13 @@ ExamplePlant Make()
          237.6,
          150.0,
          900.0},
+        {"LimitCycleLowestPh", [](Plant &p) { return LimitCycle(p).first; }, 2.4, 2.402, 1.5, 3.5},
+        {"LimitCycleHighestPh",
+         [](Plant &p) { return LimitCycle(p).second; },
+         12.5,
+         12.535,
+         11.5,
+         13.5},
         {"LinearizerAt50",
          [](Plant &p) { return LinearizedOutput(p, 50.0); },
          50.0,
