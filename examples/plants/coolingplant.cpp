@@ -315,6 +315,14 @@ std::array<double, 3> HotGasStep(Plant &plant)
     return largest;
 }
 
+// Loop `loop` stepped to `to` % after 5 min at rest, watched for 15 min.
+double SpStep(Plant &plant, int loop, double to, double StepResponse::*figure)
+{
+    Scenario scenario(plant);
+    scenario.Run(300);
+    return SetpointStep(scenario, loop, to, 900, 0.5).*figure;
+}
+
 ExamplePlant Make()
 {
     ExamplePlant example;
@@ -343,8 +351,10 @@ ExamplePlant Make()
          "bar, e as três malhas se recuperam. A condensação depende da vazão e da temperatura do "
          "gás, então a ação do TIC-101 chega à malha de nível; a pressão do vaso muda a vazão de "
          "drenagem, então o PIC-103 perturba o LIC-102.",
-         "Degraus de SP: TIC 40 -> 45 °C: sobressinal 5 %, t90 48 s; LIC 50 -> 60 %: sobressinal 2 "
-         "%, t90 143 s; PIC 5 -> 6 bar: sobressinal 7 %, t90 19 s."}};
+         "Degraus de SP: TIC 40 -> 45 °C: sobressinal {TemperatureSpStepOvershoot:0} %, t90 "
+         "{TemperatureSpStepT90:0} s; LIC 50 -> 60 %: sobressinal {LevelSpStepOvershoot:0} %, t90 "
+         "{LevelSpStepT90:0} s; PIC 5 -> 6 bar: sobressinal {PressureSpStepOvershoot:0} %, t90 "
+         "{PressureSpStepT90:0} s."}};
     example.descriptionEnglish
         = {"Hot process gas is cooled in a water cooler; condensate is separated in a knock-out "
            "drum. Three interacting loops: cooled-gas temperature (TIC-101 on the cooling water), "
@@ -355,8 +365,10 @@ ExamplePlant Make()
             "{HotGasStepPressureDeviation*0.1:2} bar, and all three loops recover. Condensation "
             "depends on both the gas flow and the gas temperature, so TIC-101's action reaches the "
             "level loop; the drum pressure changes the drain flow, so PIC-103 disturbs LIC-102.",
-            "SP steps: TIC 40 -> 45 °C: overshoot 5 %, t90 48 s; LIC 50 -> 60 %: overshoot 2 %, "
-            "t90 143 s; PIC 5 -> 6 bar: overshoot 7 %, t90 19 s."}};
+            "SP steps: TIC 40 -> 45 °C: overshoot {TemperatureSpStepOvershoot:0} %, t90 "
+            "{TemperatureSpStepT90:0} s; LIC 50 -> 60 %: overshoot {LevelSpStepOvershoot:0} %, t90 "
+            "{LevelSpStepT90:0} s; PIC 5 -> 6 bar: overshoot {PressureSpStepOvershoot:0} %, t90 "
+            "{PressureSpStepT90:0} s."}};
     // {name, measure, the design's figure, this engine's figure, low, high}, in % of range.
     example.checks = {
         {"FastRunSpStepIemaTemperature",
@@ -383,6 +395,42 @@ ExamplePlant Make()
          0.0,
          0.0,
          0.1},
+        {"TemperatureSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, 1, 45, &StepResponse::overshoot); },
+         5.0,
+         5.36,
+         2.0,
+         9.0},
+        {"TemperatureSpStepT90",
+         [](Plant &p) { return SpStep(p, 1, 45, &StepResponse::t90); },
+         48.0,
+         47.5,
+         30.0,
+         70.0},
+        {"LevelSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, 2, 60, &StepResponse::overshoot); },
+         2.0,
+         2.26,
+         0.5,
+         5.0},
+        {"LevelSpStepT90",
+         [](Plant &p) { return SpStep(p, 2, 60, &StepResponse::t90); },
+         143.0,
+         142.6,
+         100.0,
+         200.0},
+        {"PressureSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, 3, 60, &StepResponse::overshoot); },
+         7.0,
+         6.92,
+         3.0,
+         12.0},
+        {"PressureSpStepT90",
+         [](Plant &p) { return SpStep(p, 3, 60, &StepResponse::t90); },
+         19.0,
+         18.2,
+         10.0,
+         30.0},
         {"HotGasStepTemperatureDeviation",
          [](Plant &p) { return HotGasStep(p)[0]; },
          3.05,
