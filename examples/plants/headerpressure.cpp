@@ -283,7 +283,8 @@ ExamplePlant Make()
          "{6-PicManualPressure*0.1:2} bar até um novo equilíbrio de {PicManualPressure*0.1:2} bar. "
          "As malhas de vazão abrem suas válvulas e removem a autorregulação do header; as vazões "
          "se mantêm, mas só até as válvulas saturarem.",
-         "Tudo em manual: a pressão cai apenas 0,97 bar, mas a vazão de cada consumidor cai "
+         "Tudo em manual: a pressão cai apenas {6-AllManualPressure*0.1:2} bar, mas a vazão de "
+         "cada consumidor cai "
          "{50-AllManualConsumer2:1} %. É essa interação que uma malha de pressão apertada remove.",
          "Tudo em automático, SP do FIC-101 500 -> 700 Nm3/h: o header cai 0,17 bar e os outros "
          "consumidores mudam no máximo 0,2 %."}};
@@ -300,7 +301,8 @@ ExamplePlant Make()
             "{6-PicManualPressure*0.1:2} bar to a new equilibrium of {PicManualPressure*0.1:2} "
             "bar. The consumer flow loops open their valves and remove the header's "
             "self-regulation; the flows are held, but only until the valves saturate.",
-            "Everything in manual: the pressure falls only 0.97 bar, but every consumer flow drops "
+            "Everything in manual: the pressure falls only {6-AllManualPressure*0.1:2} bar, but "
+            "every consumer flow drops "
             "by {50-AllManualConsumer2:1} %. That is the interaction a tight header pressure loop "
             "removes.",
             "All in auto, FIC-101 SP 500 -> 700 Nm3/h: the header dips 0.17 bar and the other "
@@ -344,6 +346,14 @@ ExamplePlant Make()
          42.40,
          41.4,
          43.4},
+        {"AllManualPressure",
+         [](Plant &p) {
+             return Consumer4On(p, {1, 2, 3, 4}, 3000).finalPressure;
+         },
+         50.3,
+         50.25,
+         49.0,
+         52.0},
         {"AllManualConsumer2",
          [](Plant &p) {
              return Consumer4On(p, {1, 2, 3, 4}, 3000).finalConsumer2;
