@@ -235,7 +235,8 @@ ExamplePlant Make()
             "{0-InletStepWithoutFeedforwardMinimum:1} °C; IAE {InletStepWithoutFeedforwardIae:0} "
             "°C·s.",
             "O mesmo com a compensação LIGADA: a válvula abre de imediato +8,3 %; o desvio da "
-            "saída fica em -0,6/+{InletStepWithFeedforwardDeviation:1} °C; IAE "
+            "saída fica em "
+            "-{0-InletStepWithFeedforwardMinimum:1}/+{InletStepWithFeedforwardDeviation:1} °C; IAE "
             "{InletStepWithFeedforwardIae:0} °C·s (3 vezes melhor). O erro que resta vem das "
             "dinâmicas diferentes dos dois caminhos (a chegada tem 8 s de tempo morto, o vapor só "
             "2 s): é a deixa para discutir a compensação dinâmica (avanço-atraso)."}};
@@ -247,7 +248,8 @@ ExamplePlant Make()
             "{0-InletStepWithoutFeedforwardMinimum:1} °C; IAE {InletStepWithoutFeedforwardIae:0} "
             "°C·s.",
             "Same with FF ON: the valve moves at once by +8.3 %; the outlet deviation is "
-            "-0.6/+{InletStepWithFeedforwardDeviation:1} °C; IAE {InletStepWithFeedforwardIae:0} "
+            "-{0-InletStepWithFeedforwardMinimum:1}/+{InletStepWithFeedforwardDeviation:1} °C; IAE "
+            "{InletStepWithFeedforwardIae:0} "
             "°C·s (3 times better). The remaining error comes from the different dynamics of the "
             "two paths (the inlet effect has 8 s dead time, the steam only 2 s): the cue to "
             "discuss dynamic (lead-lag) compensation."}};
@@ -284,6 +286,12 @@ ExamplePlant Make()
          47.8,
          0.0,
          70.0},
+        {"InletStepWithFeedforwardMinimum",
+         [](Plant &p) { return (InletStep(p, true).minPv - 60.0) * kDegreesPerPercent; },
+         -0.6,
+         -0.592,
+         -2.0,
+         0.0},
         {"InletStepWithFeedforwardDeviation",
          [](Plant &p) {
              const LoadResponse r = InletStep(p, true);
