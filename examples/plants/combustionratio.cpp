@@ -328,9 +328,10 @@ ExamplePlant MakeRatio()
         = {"Controle de razão em que apenas os SPs são calculados a partir da demanda (SP do gás = "
            "demanda, SP do ar = demanda × relação). Nada protege contra o excesso de gás enquanto "
            "a malha de ar, mais lenta, se ajusta.",
-           {"Pressione \"+20 %\": o gás atinge a nova vazão em cerca de 8 s, o ar precisa de cerca "
-            "de 12 s; enquanto isso o excesso de ar cai a -{0-PressMinimumExcessAir:0} % e "
-            "\"FUMAÇA\" aparece por cerca de {PressSmokeSeconds:0} s.",
+           {"Pressione \"+20 %\": o gás atinge a nova vazão em cerca de {PressGasSettling:0} s, o "
+            "ar precisa de cerca de {PressAirSettling:0} s; enquanto isso o excesso de ar cai a "
+            "-{0-PressMinimumExcessAir:0} % e \"FUMAÇA\" aparece por cerca de "
+            "{PressSmokeSeconds:0} s.",
             "Solte o botão: o excesso de ar salta para {ReleaseMaximumExcessAir:0} % (rico em ar, "
             "ineficiente).",
             "Rampas lentas do controle deslizante (até 0,5 %/s) mantêm o excesso de ar acima de 6 "
@@ -339,9 +340,9 @@ ExamplePlant MakeRatio()
         = {"Ratio control in which only the setpoints are computed from the demand (gas SP = "
            "demand, air SP = demand × ratio). Nothing protects against excess gas while the slower "
            "air loop catches up.",
-           {"Press \"+20 %\": the gas reaches its new flow in about 8 s, the air needs about 12 s; "
-            "meanwhile the excess air falls to -{0-PressMinimumExcessAir:0} % and \"SMOKE\" shows "
-            "for about {PressSmokeSeconds:0} s.",
+           {"Press \"+20 %\": the gas reaches its new flow in about {PressGasSettling:0} s, the "
+            "air needs about {PressAirSettling:0} s; meanwhile the excess air falls to "
+            "-{0-PressMinimumExcessAir:0} % and \"SMOKE\" shows for about {PressSmokeSeconds:0} s.",
             "Release the button: the excess air jumps to {ReleaseMaximumExcessAir:0} % (air-rich, "
             "inefficient).",
             "Slow ramps of the slider (up to 0.5 %/s) keep the excess air above 6 %."}};
@@ -349,6 +350,8 @@ ExamplePlant MakeRatio()
     example.checks = {
         SwingCheck("PressMinimumExcessAir", &LoadSwing::minExcessAir, -9.1, -9.05, -20.0, -5.0),
         SwingCheck("PressSmokeSeconds", &LoadSwing::smokeSeconds, 5.7, 5.7, 3.0, 10.0),
+        SwingCheck("PressGasSettling", &LoadSwing::gasSettling, 8.0, 7.6, 5.0, 11.0),
+        SwingCheck("PressAirSettling", &LoadSwing::airSettling, 12.0, 12.0, 8.0, 16.0),
         SwingCheck(
             "ReleaseMaximumExcessAir", &LoadSwing::maxExcessAirOnRelease, 33.4, 33.35, 25.0, 45.0),
         {"FastRunDisturbanceGasIema",
