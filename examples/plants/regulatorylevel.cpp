@@ -259,7 +259,7 @@ ExamplePlant Make()
          "Ti·(1-a)·Dr).",
          "Extra inflow +20 m3/h: the level rises only {ExtraInflowLevelRise:1} % "
          "({ExtraInflowLevelRise*0.04:2} m) and is back within 1 % of the SP after "
-         "{ExtraInflowRecovery:0} s; IAE 660 %·s.",
+         "{ExtraInflowRecovery:0} s; IAE {ExtraInflowIae:0} %·s.",
          "Cut the ramp to 0.3 %/s: the same SP step overshoots {SlowRampSpStepOvershoot:0} % "
          "(windup against the ramp). Set it to 0 (no limit): {NoRampSpStepOvershoot:0} %.",
          "Inflow 20 m3/h: the pump runs at 47 % speed where its gain is half, so the loop is "
@@ -345,6 +345,12 @@ ExamplePlant Make()
          2.981,
          2.0,
          4.5},
+        {"ExtraInflowIae",
+         [](Plant &p) { return ExtraInflow(p, &LoadResponse::iae); },
+         660.0,
+         659.8,
+         550.0,
+         780.0},
         {"ExtraInflowRecovery",
          [](Plant &p) { return ExtraInflow(p, &LoadResponse::recovery); },
          400.0,
