@@ -243,7 +243,7 @@ ExamplePlant Make()
          "Ti·(1-a)·Dr).",
          "Entrada extra +20 m3/h: o nível sobe só {ExtraInflowLevelRise:1} % "
          "({ExtraInflowLevelRise*0.04:2} m) e volta a 1 % do SP em {ExtraInflowRecovery:0} s; IAE "
-         "660 %·s.",
+         "{ExtraInflowIae:0} %·s.",
          "Reduza a rampa para 0,3 %/s: o mesmo degrau de SP tem {SlowRampSpStepOvershoot:0} % de "
          "sobressinal (windup contra a rampa). Com 0 (sem limite): {NoRampSpStepOvershoot:0} %.",
          "Vazão de entrada 20 m3/h: a bomba gira a 47 %, onde seu ganho é a metade, e a malha fica "
