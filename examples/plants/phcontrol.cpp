@@ -286,6 +286,20 @@ std::pair<double, double> LimitCycle(Plant &plant)
     return {lowest * 14.0 / 100.0, highest * 14.0 / 100.0};
 }
 
+// "Carga de licor" pressed at rest with the linearizer on, in pH: the largest distance from
+// the SP, or the seconds until the pH stays within 0.1 of it.
+double LiquorLoad(Plant &plant, bool recovery)
+{
+    Scenario scenario(plant);
+    scenario.Run(600);
+    const double setpoint = plant.controllers[1].Setpoint;
+    const LoadResponse response = LoadChange(
+        scenario, 1, [&] { scenario.PressButton(1); }, 1800, 0.1 * 100.0 / 14.0);
+    if (recovery)
+        return response.recovery;
+    return std::max(setpoint - response.minPv, response.maxPv - setpoint) * 14.0 / 100.0;
+}
+
 // The linearizer's output for a controller output held in manual.
 double LinearizedOutput(Plant &plant, double output)
 {
@@ -332,8 +346,8 @@ ExamplePlant Make()
          "em {Ph7To8T90WithoutLinearizerKc024:0} s), mas pH 11 -> 12 leva "
          "{Ph11To12T90WithoutLinearizerKc024:0} s e pH 12 -> 13 leva "
          "{Ph12To13T90WithoutLinearizerKc024:0} s.",
-         "Carga de licor +20 % (botão): a curva de titulação se desloca; desvio máximo de 2,5 pH, "
-         "de volta a 0,1 pH em cerca de 6 min."}};
+         "Carga de licor +20 % (botão): a curva de titulação se desloca; desvio máximo de "
+         "{LiquorLoadDeviation:1} pH, de volta a 0,1 pH em {LiquorLoadRecovery:0} s."}};
     example.descriptionEnglish = {
         "Neutralisation of an acid leach liquor with lime slurry. The pH responds to the reagent "
         "along an S-shaped titration curve: the gain at pH 7 is about 130 times the gain at the "
@@ -350,8 +364,8 @@ ExamplePlant Make()
          "{Ph7To8T90WithoutLinearizerKc024:0} s), but pH 11 -> 12 takes "
          "{Ph11To12T90WithoutLinearizerKc024:0} s and pH 12 -> 13 takes "
          "{Ph12To13T90WithoutLinearizerKc024:0} s.",
-         "Liquor load +20 % (button): the titration curve shifts; largest deviation 2.5 pH, back "
-         "within 0.1 pH in about 6 min."}};
+         "Liquor load +20 % (button): the titration curve shifts; largest deviation "
+         "{LiquorLoadDeviation:1} pH, back within 0.1 pH after {LiquorLoadRecovery:0} s."}};
     // Without the linearizer the fast run's SP step starts a limit cycle: a sustained
     // oscillation, however its amplitude happens to settle.
     example.checks = {
@@ -417,6 +431,18 @@ ExamplePlant Make()
          12.535,
          11.5,
          13.5},
+        {"LiquorLoadDeviation",
+         [](Plant &p) { return LiquorLoad(p, false); },
+         2.5,
+         2.547,
+         1.8,
+         3.3},
+        {"LiquorLoadRecovery",
+         [](Plant &p) { return LiquorLoad(p, true); },
+         360.0,
+         341.2,
+         240.0,
+         480.0},
         {"LinearizerAt50",
          [](Plant &p) { return LinearizedOutput(p, 50.0); },
          50.0,
