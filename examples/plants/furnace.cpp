@@ -246,9 +246,9 @@ ExamplePlant Make()
          "{FastRunOutputDeviationFilter3s:1} % com filtro de 3 s numa corrida sem degrau "
          "(amplitude 0). Mas com filtro de 10 s o degrau de SP passa a ter "
          "{SpStepOvershootFilter10s:0} % de sobressinal: o atraso do filtro está dentro da malha.",
-         "Use PI (Kc 1,8, Ti 60 s, Td 0): a saída fica calma mesmo sem filtro (0,5 %), mas a porta "
-         "aberta custa mais (-{400-PiDoorOpenedMinimum*6:0} °C contra -{400-DoorOpenedMinimum*6:0} "
-         "°C).",
+         "Use PI (Kc 1,8, Ti 60 s, Td 0): a saída fica calma mesmo sem filtro (desvio padrão "
+         "{PiNoiseOutputSpreadFilter0s:1} %), mas a porta aberta custa mais "
+         "(-{400-PiDoorOpenedMinimum*6:0} °C contra -{400-DoorOpenedMinimum*6:0} °C).",
          "Compare com o \"Forno Tubular II\": a mesma queda de pressão do gás custa lá "
          "{sim13.GasPressureDropDeviation*6:1} °C.",
          "Uma Simulação Rápida roda a própria planta: depois dela o SP fica com o degrau e o forno "
@@ -275,9 +275,9 @@ ExamplePlant Make()
             "Deviation\" box shows three standard deviations: {FastRunOutputDeviationFilter3s:1} % "
             "with a 3 s filter in a run without a step (step size 0). But with a 10 s filter the "
             "SP step overshoots {SpStepOvershootFilter10s:0} %: the filter lag is inside the loop.",
-            "Set PI (Kc 1.8, Ti 60 s, Td 0): the output is quiet even without a filter (0.5 %), "
-            "but the door disturbance is worse (-{400-PiDoorOpenedMinimum*6:0} °C vs "
-            "-{400-DoorOpenedMinimum*6:0} °C).",
+            "Set PI (Kc 1.8, Ti 60 s, Td 0): the output is quiet even without a filter (standard "
+            "deviation {PiNoiseOutputSpreadFilter0s:1} %), but the door disturbance is worse "
+            "(-{400-PiDoorOpenedMinimum*6:0} °C vs -{400-DoorOpenedMinimum*6:0} °C).",
             "Compare with \"Furnace Temperature (Master-Slave)\": the same gas-pressure drop costs "
             "{sim13.GasPressureDropDeviation*6:1} °C there.",
             "A Fast Simulation runs the plant itself: afterwards the SP keeps its step and the "
@@ -392,6 +392,15 @@ ExamplePlant Make()
          7.53,
          5.0,
          10.0},
+        {"PiNoiseOutputSpreadFilter0s",
+         [](Plant &p) {
+             AsPi(p);
+             return OutputSpread(p, 0);
+         },
+         0.5,
+         0.5233,
+         0.2,
+         1.0},
         {"NoiseOutputSpreadFilter0s",
          [](Plant &p) { return OutputSpread(p, 0); },
          20.0,
