@@ -524,6 +524,22 @@ FeedStepFigures FeedStep(Plant &plant, bool feedForward)
     return figures;
 }
 
+// Reboiler duty 50 -> 65 % with the surges off: the largest distance of the top temperature
+// (`pressure` false) or of the top pressure from its SP, % of range.
+double ReboilerStep(Plant &plant, bool pressure)
+{
+    Scenario scenario(plant);
+    QuietArrival(plant, scenario);
+    MoveSlider(plant, 1, 6500);
+    const int pv = pressure ? 29 : 26;
+    const int sp = pressure ? 66 : 63;
+    double largest = 0.0;
+    scenario.Run(2000, [&] {
+        largest = std::max(largest, std::abs(plant.memories.Value(sp) - plant.memories.Value(pv)));
+    });
+    return largest;
+}
+
 double FeedStepIae(Plant &plant, bool feedForward)
 {
     return FeedStep(plant, feedForward).iae;
@@ -566,7 +582,9 @@ ExamplePlant Make()
          "°C·s) e o nível do vaso de refluxo {FeedStepLevelDeviationFeedforwardOff:1} %; com "
          "compensação, {FeedStepTemperatureDeviationFeedforwardOn:2} °C (IAE "
          "{FeedStepIaeFeedforwardOn*0.5:0}) e {FeedStepLevelDeviationFeedforwardOn:2} %.",
-         "Carga do refervedor de 50 para 65 %: a temperatura desvia 1,4 °C e a pressão 0,28 bar; "
+         "Carga do refervedor de 50 para 65 %: a temperatura desvia "
+         "{ReboilerStepTemperatureDeviation:1} °C e a pressão {ReboilerStepPressureDeviation:2} "
+         "bar; "
          "PIC-106 e TIC-103 se recuperam.",
          "Sintonize o LIC-101 apertado (Kc 8, Ti 150 s): o nível do V-101 fica plano, mas cada "
          "onda de chegada vai direto para a torre."}};
@@ -585,7 +603,8 @@ ExamplePlant Make()
          "°C·s) and the drum level {FeedStepLevelDeviationFeedforwardOff:1} %; with it on, "
          "{FeedStepTemperatureDeviationFeedforwardOn:2} °C (IAE {FeedStepIaeFeedforwardOn*0.5:0}) "
          "and {FeedStepLevelDeviationFeedforwardOn:2} %.",
-         "Reboiler duty 50 -> 65 %: the temperature deviates 1.4 °C and the pressure 0.28 bar; "
+         "Reboiler duty 50 -> 65 %: the temperature deviates {ReboilerStepTemperatureDeviation:1} "
+         "°C and the pressure {ReboilerStepPressureDeviation:2} bar; "
          "PIC-106 and TIC-103 recover.",
          "Retune LIC-101 tight (Kc 8, Ti 150 s): V-101's level stays flat, but every arrival surge "
          "now goes straight into the column."}};
@@ -644,6 +663,18 @@ ExamplePlant Make()
          0.1804,
          0.1,
          0.3},
+        {"ReboilerStepTemperatureDeviation",
+         [](Plant &p) { return ReboilerStep(p, false) * 0.5; },
+         1.4,
+         1.375,
+         0.9,
+         2.0},
+        {"ReboilerStepPressureDeviation",
+         [](Plant &p) { return ReboilerStep(p, true) * 0.2; },
+         0.28,
+         0.2800,
+         0.18,
+         0.4},
         {"FeedStepIaeFeedforwardOn",
          [](Plant &p) { return FeedStepIae(p, true); },
          348.0,
