@@ -3,6 +3,7 @@
 #include "documents/model/plantfile.h"
 #include "engine/model/planttextfile.h"
 #include "examples/harness.h"
+#include "examples/lessons.h"
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
 #include "services/session.h"
@@ -150,20 +151,23 @@ std::string DescriptionText(const ExamplePlant &example)
     if (sharing.empty())
         sharing.push_back(&example);
     std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\fs20\r\n";
-    const auto part = [&rtf](std::string_view title,
-                             std::string_view exercisesHeading,
-                             const ExampleDescription &description) {
-        rtf += "{\\b\\fs24 " + RtfEscaped(title) + "}\\par\r\n";
-        rtf += RtfEscaped(description.purpose) + "\\par\r\n";
-        rtf += "{\\b " + RtfEscaped(exercisesHeading) + "}\\par\r\n";
+    const auto part = [&rtf](const ExamplePlant &plant, Language language) {
+        const bool english = language == Language::English;
+        const ExampleDescription &description
+            = english ? plant.descriptionEnglish : plant.descriptionPortuguese;
+        const ExampleEntry &entry = EntryOf(plant);
+        rtf += "{\\b\\fs24 " + RtfEscaped(english ? entry.titleEnglish : entry.titlePortuguese)
+               + "}\\par\r\n";
+        rtf += RtfEscaped(WithFigures(description.purpose, plant, language)) + "\\par\r\n";
+        rtf += "{\\b " + RtfEscaped(english ? "Exercises" : "Exercícios") + "}\\par\r\n";
         for (const std::string &exercise : description.exercises)
-            rtf += "- " + RtfEscaped(exercise) + "\\par\r\n";
+            rtf += "- " + RtfEscaped(WithFigures(exercise, plant, language)) + "\\par\r\n";
         rtf += "\\par\r\n";
     };
     for (const ExamplePlant *plant : sharing)
-        part(EntryOf(*plant).titlePortuguese, "Exercícios", plant->descriptionPortuguese);
+        part(*plant, Language::Portuguese);
     for (const ExamplePlant *plant : sharing)
-        part(EntryOf(*plant).titleEnglish, "Exercises", plant->descriptionEnglish);
+        part(*plant, Language::English);
     rtf += "}\r\n";
     return rtf;
 }
@@ -236,6 +240,18 @@ QImage GalleryPicture(const QString &plantPath)
     return opened.Grab()
         .scaled(321, 193, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
+}
+
+QString LessonsPagePath()
+{
+    return QStringLiteral("help/aulas/index.html");
+}
+
+void WriteLessonsPage(const QString &resourcesFolder)
+{
+    const std::string text = LessonsPageText();
+    Save(resourcesFolder + QLatin1Char('/') + LessonsPagePath(),
+         QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void WriteExample(const ExamplePlant &example, const QString &resourcesFolder)

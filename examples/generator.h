@@ -69,4 +69,9 @@ QImage GalleryPicture(const QString &plantPath);
 // setting is refused or a file cannot be written.
 void WriteExample(const ExamplePlant &example, const QString &resourcesFolder);
 
+// The lessons page below the resources folder, and writing it there (its figures from every
+// example's checks).
+QString LessonsPagePath();
+void WriteLessonsPage(const QString &resourcesFolder);
+
 } // namespace zelvar::examples

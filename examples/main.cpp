@@ -1,5 +1,6 @@
 // zelvar_examples <resources folder> [picture ...]: builds the example plants and writes their
-// folders, description files and gallery pictures below the resources folder.
+// folders, description files and gallery pictures below the resources folder, and the lessons
+// page with the checks' figures.
 // zelvar_examples --checks <resources folder> [picture ...]: opens the written plant files and
 // prints every acceptance check's figure beside the design's and the recorded one.
 // Without picture names: every registered example.
@@ -83,6 +84,15 @@ int main(int argc, char **argv)
     if (done == 0) {
         std::fprintf(stderr, "no registered example matches\n");
         return 2;
+    }
+    if (!checks) {
+        try {
+            zelvar::examples::WriteLessonsPage(resources);
+            std::printf("%s\n", qPrintable(zelvar::examples::LessonsPagePath()));
+        } catch (const std::exception &error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            ++failures;
+        }
     }
     return failures == 0 ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "engine/model/expression.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
+#include "examples/recorderlabels.h"
 #include "instruments/model/memorylist.h"
 
 #include <cctype>
@@ -350,6 +351,7 @@ void PlantBuilder::Finish()
         if (plant.recorders.IsPresent(slot))
             ApplyRecorderSettings(plant.recorders[slot], plant.memories);
     }
+    Refuse("Registrador", MisstatedRecorderPens(plant));
     for (int slot = 1; slot <= 20; ++slot) {
         if (!plant.animatedTexts.IsPresent(slot))
             continue;

@@ -99,9 +99,21 @@ void Draw(PidPainter &p)
     p.Label({800, 420}, QStringLiteral("Para consumo"), QStringLiteral("To users"));
 }
 
-// The figures of the loop after the gallery's warm-up of 300 s.
-double SpStep(Plant &plant, double StepResponse::*figure)
+// The figures of the loop after the gallery's warm-up of 300 s, with FIC-101 retuned first when
+// a Kc or a Ti is given.
+double SpStep(Plant &plant,
+              double StepResponse::*figure,
+              const char *kc = nullptr,
+              const char *ti = nullptr)
 {
+    Controller &fic = plant.controllers[1];
+    fic.EditSettings([&](ControllerSettings &settings) {
+        if (kc != nullptr)
+            settings.KpText = kc;
+        if (ti != nullptr)
+            settings.KiText = ti;
+    });
+    fic.ApplyControllerSettings(plant.memories, false);
     Scenario scenario(plant);
     scenario.Run(300);
     return SetpointStep(scenario, 1, 60, 120, 0.2).*figure;
@@ -139,27 +151,35 @@ ExamplePlant Make()
     example.descriptionPortuguese
         = {"Uma malha de vazão bem sintonizada: observe e meça a resposta a mudanças de SP e a "
            "rejeição de uma queda da pressão de suprimento.",
-           {"SP 60 -> 72 m3/h (50 -> 60 %): sobressinal 0,6 %, 90 % em 7,5 s, dentro de 2 % do "
-            "degrau em 9,2 s, IAE 44 %·s (= Ti·10/(Kc·K) = 3,5·10/0,8).",
-            "Pressione \"Perturbação\" (5 -> 3 bar): a vazão cai de imediato 11,3 % (13,5 m3/h; o "
-            "ganho age instantaneamente), volta a 0,5 % do SP em 12,7 s, IAE 64 %·s, e a FV-101 se "
-            "acomoda em 64,5 %.",
-            "Experimente Kc 1,6: mais rápido (t90 4,1 s), porém 20 % de sobressinal. Experimente "
-            "Ti 1 s: 67 % de sobressinal, oscilatório, acomodação em 76 s.",
+           {"SP 60 -> 72 m3/h (50 -> 60 %): sobressinal {SpStepOvershoot:1} %, 90 % em "
+            "{SpStepT90:1} s, dentro de 2 % do degrau em {SpStepSettling:1} s, IAE {SpStepIae:0} "
+            "%·s (= Ti·10/(Kc·K) = 3,5·10/0,8).",
+            "Pressione \"Perturbação\" (5 -> 3 bar): a vazão cai de imediato "
+            "{50-PressureDropMinimumPv:1} % ({60-PressureDropMinimumPv*1.2:1} m3/h; o ganho age "
+            "instantaneamente), volta a 0,5 % do SP em {PressureDropRecovery:1} s, IAE "
+            "{PressureDropIae:0} %·s, e a "
+            "FV-101 se acomoda em {PressureDropFinalOutput:1} %.",
+            "Experimente Kc 1,6: mais rápido (t90 {Kc16SpStepT90:1} s), porém "
+            "{Kc16SpStepOvershoot:0} % de sobressinal. Experimente Ti 1 s: {Ti1SpStepOvershoot:0} "
+            "% de sobressinal, oscilatório, acomodação em {Ti1SpStepSettling:0} s.",
             "Mova o controle deslizante: o ganho do processo muda com a raiz de P. A 2 bar a mesma "
             "sintonia fica lenta; a 10 bar, mais agressiva."}};
-    example.descriptionEnglish = {
-        "A single, well-tuned flow loop whose setpoint response and whose rejection of a "
-        "supply-pressure load change you can watch and measure.",
-        {"SP 60 -> 72 m3/h (50 -> 60 %): overshoot 0.6 %, 90 % in 7.5 s, within 2 % of the step "
-         "in 9.2 s, IAE 44 %·s (= Ti·10/(Kc·K) = 3.5·10/0.8).",
-         "Press \"Disturbance\" (5 -> 3 bar): the flow drops at once by 11.3 % (13.5 m3/h; the "
-         "gain acts instantly), is back within 0.5 % of the SP in 12.7 s, IAE 64 %·s, and "
-         "FV-101 settles at 64.5 %.",
-         "Try Kc 1.6: faster (t90 4.1 s), but 20 % overshoot. Try Ti 1 s: 67 % overshoot, "
-         "oscillatory, settling in 76 s.",
-         "Move the slider: the process gain changes with the square root of P. At 2 bar the same "
-         "tuning is sluggish, at 10 bar more aggressive."}};
+    example.descriptionEnglish
+        = {"A single, well-tuned flow loop whose setpoint response and whose rejection of a "
+           "supply-pressure load change you can watch and measure.",
+           {"SP 60 -> 72 m3/h (50 -> 60 %): overshoot {SpStepOvershoot:1} %, 90 % in {SpStepT90:1} "
+            "s, within 2 % of the step in {SpStepSettling:1} s, IAE {SpStepIae:0} %·s (= "
+            "Ti·10/(Kc·K) = 3.5·10/0.8).",
+            "Press \"Disturbance\" (5 -> 3 bar): the flow drops at once by "
+            "{50-PressureDropMinimumPv:1} % ({60-PressureDropMinimumPv*1.2:1} m3/h; the gain acts "
+            "instantly), is back within 0.5 % of the SP in {PressureDropRecovery:1} s, IAE "
+            "{PressureDropIae:0} %·s, "
+            "and FV-101 settles at {PressureDropFinalOutput:1} %.",
+            "Try Kc 1.6: faster (t90 {Kc16SpStepT90:1} s), but {Kc16SpStepOvershoot:0} % "
+            "overshoot. Try Ti 1 s: {Ti1SpStepOvershoot:0} % overshoot, oscillatory, settling in "
+            "{Ti1SpStepSettling:0} s.",
+            "Move the slider: the process gain changes with the square root of P. At 2 bar the "
+            "same tuning is sluggish, at 10 bar more aggressive."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. The fast run
     // samples once per second, so its IEM after the SP step reads 0.0224 against the
     // continuous integral's 43.75 %·s / 1800 s = 0.0243.
@@ -195,6 +215,36 @@ ExamplePlant Make()
          0.0,
          3.0},
         {"SpStepT90", [](Plant &p) { return SpStep(p, &StepResponse::t90); }, 7.5, 7.5, 0.0, 10.0},
+        {"SpStepSettling",
+         [](Plant &p) { return SpStep(p, &StepResponse::settling); },
+         9.2,
+         9.2,
+         5.0,
+         15.0},
+        {"Kc16SpStepOvershoot",
+         [](Plant &p) { return SpStep(p, &StepResponse::overshoot, "1.6"); },
+         20.0,
+         20.12,
+         10.0,
+         30.0},
+        {"Kc16SpStepT90",
+         [](Plant &p) { return SpStep(p, &StepResponse::t90, "1.6"); },
+         4.1,
+         4.1,
+         2.0,
+         7.0},
+        {"Ti1SpStepOvershoot",
+         [](Plant &p) { return SpStep(p, &StepResponse::overshoot, nullptr, "1"); },
+         67.0,
+         67.27,
+         50.0,
+         85.0},
+        {"Ti1SpStepSettling",
+         [](Plant &p) { return SpStep(p, &StepResponse::settling, nullptr, "1"); },
+         76.0,
+         76.5,
+         50.0,
+         110.0},
         {"SpStepIae",
          [](Plant &p) { return SpStep(p, &StepResponse::iae); },
          44.0,
@@ -207,6 +257,12 @@ ExamplePlant Make()
          38.73,
          38.0,
          50.0},
+        {"PressureDropIae",
+         [](Plant &p) { return PressureDrop(p, &LoadResponse::iae); },
+         64.0,
+         63.66,
+         55.0,
+         75.0},
         {"PressureDropRecovery",
          [](Plant &p) { return PressureDrop(p, &LoadResponse::recovery); },
          12.7,

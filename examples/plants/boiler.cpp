@@ -268,11 +268,11 @@ void Build(PlantBuilder &b)
                {.tag = "TR-COMB",
                 .description = "Combustão|Combustion",
                 .pen1 = 21,
-                .pen2 = 22,
-                .pen3 = 48,
+                .pen2 = 64,
+                .pen3 = 22,
                 .name1 = "Gás|Gas",
-                .name2 = "Ar|Air",
-                .name3 = "Exc. ar|Exc. air",
+                .name2 = "SP gás|Gas SP",
+                .name3 = "Ar|Air",
                 .timeBase = 1,
                 .left = 754,
                 .top = 572});
@@ -471,6 +471,10 @@ struct LoadChangeFigures
     double minLevel = std::numeric_limits<double>::max();
     double maxLevel = std::numeric_limits<double>::lowest();
     double minExcessAir = std::numeric_limits<double>::max();
+    double maxExcessAir = std::numeric_limits<double>::lowest();
+    double minPressure = std::numeric_limits<double>::max();
+    double minTemperature = std::numeric_limits<double>::max();
+    double maxTemperature = std::numeric_limits<double>::lowest();
 };
 
 LoadChangeFigures ChangeLoad(Plant &plant, double toPercent, bool threeElement)
@@ -486,6 +490,10 @@ LoadChangeFigures ChangeLoad(Plant &plant, double toPercent, bool threeElement)
         figures.minLevel = std::min(figures.minLevel, level);
         figures.maxLevel = std::max(figures.maxLevel, level);
         figures.minExcessAir = std::min(figures.minExcessAir, ExcessAirPercent(plant, 21, 22));
+        figures.maxExcessAir = std::max(figures.maxExcessAir, ExcessAirPercent(plant, 21, 22));
+        figures.minPressure = std::min(figures.minPressure, plant.memories.Value(24));
+        figures.minTemperature = std::min(figures.minTemperature, plant.memories.Value(30));
+        figures.maxTemperature = std::max(figures.maxTemperature, plant.memories.Value(30));
     });
     return figures;
 }
@@ -555,40 +563,49 @@ ExamplePlant Make()
            "single-element control. Steam pressure sets the firing demand with cross limits "
            "between fuel and air; the superheated-steam temperature is controlled by "
            "attemperation. Change the load with the FIC-107 setpoint."};
-    example.descriptionPortuguese
-        = {"Caldeira com tubulão: controle de nível a três elementos (mestre de nível, escravo de "
-           "vazão de água e compensação pela vazão de vapor) contra o inchamento; controle da "
-           "pressão do vapor definindo a demanda de queima; combustão com limites cruzados "
-           "simples entre combustível e ar; temperatura do vapor superaquecido com atemperação; "
-           "vazão de vapor para os consumidores (a carga) sob controle de vazão. A chave compara "
-           "o controle a três elementos com o controle a um elemento.",
-           {"Degrau de carga (SP do FIC-107 de 25 para 35 t/h, +20 %): a pressão cai 4,4 bar e o "
-            "PIC-103 aumenta a queima com o ar à frente (o excesso de ar fica entre 10 e 12,5 %, "
-            "nunca abaixo de 10 %); o nível incha +38 mm e, com três elementos, desce só -10 mm; "
-            "a temperatura do vapor varia -5/+9 °C.",
-            "O mesmo degrau a um elemento (chave em 0): o nível oscila de +37 a -43 mm.",
-            "Redução de carga de 25 para 15 t/h: três elementos -38/+10 mm; um elemento "
-            "-37/+43 mm.",
-            "Coloque o FIC-105 (ar) em manual e aumente a carga: o limite cruzado segura o "
-            "combustível no ar disponível, a pressão não se recupera, mas o excesso de ar nunca "
-            "fica abaixo de 10 %."}};
-    example.descriptionEnglish
-        = {"A drum boiler with three-element drum-level control (level master, feedwater flow "
-           "slave and steam-flow feed-forward) against shrink and swell; steam pressure control "
-           "setting the firing demand; single cross-limited fuel/air combustion control; "
-           "superheated-steam temperature control with an attemperator; and the steam flow to "
-           "the consumers (the load) under flow control. A switch compares three-element with "
-           "single-element level control.",
-           {"Load step (FIC-107 SP 25 -> 35 t/h, +20 %): the pressure dips 4.4 bar and PIC-103 "
-            "raises the firing with air leading (excess air stays at 10 to 12.5 %, never below "
-            "10 %); the level swells +38 mm, then with three-element control dips only -10 mm; "
-            "the steam temperature moves -5/+9 °C.",
-            "The same step with single-element control (switch at 0): the level swings from +37 "
-            "to -43 mm.",
-            "Load decrease 25 -> 15 t/h: three-element -38/+10 mm; single-element -37/+43 mm.",
-            "Put FIC-105 (air) in manual and raise the load: the cross limit holds the fuel at "
-            "the available air, so the pressure cannot recover, but the excess air never goes "
-            "below 10 %."}};
+    example.descriptionPortuguese = {
+        "Caldeira com tubulão: controle de nível a três elementos (mestre de nível, escravo de "
+        "vazão de água e compensação pela vazão de vapor) contra o inchamento; controle da pressão "
+        "do vapor definindo a demanda de queima; combustão com limites cruzados simples entre "
+        "combustível e ar; temperatura do vapor superaquecido com atemperação; vazão de vapor para "
+        "os consumidores (a carga) sob controle de vazão. A chave compara o controle a três "
+        "elementos com o controle a um elemento.",
+        {"Degrau de carga (SP do FIC-107 de 25 para 35 t/h, +20 %): a pressão cai "
+         "{40-LoadUpMinPressure*0.8:1} bar e o PIC-103 aumenta a queima com o ar à frente (o "
+         "excesso de ar fica entre {LoadUpMinExcessAir:0} e {LoadUpMaxExcessAir:1} %, nunca abaixo "
+         "de 10 %); o nível incha +{-250-LoadUpThreeElementMaxLevel*-5:0} mm e, com três "
+         "elementos, desce só -{250-LoadUpThreeElementMinLevel*5:0} mm; a temperatura do vapor "
+         "varia -{100-LoadUpMinTemperature*2:0}/+{-100-LoadUpMaxTemperature*-2:0} °C.",
+         "O mesmo degrau a um elemento (chave em 0): o nível oscila de "
+         "+{-250-LoadUpSingleElementMaxLevel*-5:0} a -{250-LoadUpSingleElementMinLevel*5:0} mm.",
+         "Redução de carga de 25 para 15 t/h: três elementos "
+         "-{250-LoadDownThreeElementMinLevel*5:0}/+{-250-LoadDownThreeElementMaxLevel*-5:0} mm; um "
+         "elemento "
+         "-{250-LoadDownSingleElementMinLevel*5:0}/+{-250-LoadDownSingleElementMaxLevel*-5:0} mm.",
+         "Coloque o FIC-105 (ar) em manual e aumente a carga: o limite cruzado segura o "
+         "combustível no ar disponível, a pressão não se recupera, mas o excesso de ar nunca fica "
+         "abaixo de 10 %."}};
+    example.descriptionEnglish = {
+        "A drum boiler with three-element drum-level control (level master, feedwater flow slave "
+        "and steam-flow feed-forward) against shrink and swell; steam pressure control setting the "
+        "firing demand; single cross-limited fuel/air combustion control; superheated-steam "
+        "temperature control with an attemperator; and the steam flow to the consumers (the load) "
+        "under flow control. A switch compares three-element with single-element level control.",
+        {"Load step (FIC-107 SP 25 -> 35 t/h, +20 %): the pressure dips "
+         "{40-LoadUpMinPressure*0.8:1} bar and PIC-103 raises the firing with air leading (excess "
+         "air stays at {LoadUpMinExcessAir:0} to {LoadUpMaxExcessAir:1} %, never below 10 %); the "
+         "level swells +{-250-LoadUpThreeElementMaxLevel*-5:0} mm, then with three-element control "
+         "dips only -{250-LoadUpThreeElementMinLevel*5:0} mm; the steam temperature moves "
+         "-{100-LoadUpMinTemperature*2:0}/+{-100-LoadUpMaxTemperature*-2:0} °C.",
+         "The same step with single-element control (switch at 0): the level swings from "
+         "+{-250-LoadUpSingleElementMaxLevel*-5:0} to -{250-LoadUpSingleElementMinLevel*5:0} mm.",
+         "Load decrease 25 -> 15 t/h: three-element "
+         "-{250-LoadDownThreeElementMinLevel*5:0}/+{-250-LoadDownThreeElementMaxLevel*-5:0} mm; "
+         "single-element "
+         "-{250-LoadDownSingleElementMinLevel*5:0}/+{-250-LoadDownSingleElementMaxLevel*-5:0} mm.",
+         "Put FIC-105 (air) in manual and raise the load: the cross limit holds the fuel at the "
+         "available air, so the pressure cannot recover, but the excess air never goes below 10 "
+         "%."}};
     // {name, measure, the design's figure, this engine's figure, low, high}
     example.checks = {
         IemaCheck("FastRunSpStepLic101Iema", 1, 0.41, 0.4064, 0.6),
@@ -637,6 +654,62 @@ ExamplePlant Make()
                   10.0,
                   9.5,
                   12.0),
+        LoadCheck("LoadUpMaxExcessAir",
+                  70,
+                  true,
+                  &LoadChangeFigures::maxExcessAir,
+                  12.5,
+                  12.47,
+                  10.0,
+                  16.0),
+        LoadCheck("LoadUpMinPressure",
+                  70,
+                  true,
+                  &LoadChangeFigures::minPressure,
+                  44.5,
+                  44.50,
+                  42.0,
+                  48.0),
+        LoadCheck("LoadUpMinTemperature",
+                  70,
+                  true,
+                  &LoadChangeFigures::minTemperature,
+                  47.5,
+                  47.52,
+                  44.0,
+                  50.0),
+        LoadCheck("LoadUpMaxTemperature",
+                  70,
+                  true,
+                  &LoadChangeFigures::maxTemperature,
+                  54.5,
+                  54.53,
+                  50.0,
+                  58.0),
+        LoadCheck("LoadUpSingleElementMaxLevel",
+                  70,
+                  false,
+                  &LoadChangeFigures::maxLevel,
+                  57.4,
+                  57.42,
+                  53.0,
+                  62.0),
+        LoadCheck("LoadDownThreeElementMinLevel",
+                  30,
+                  true,
+                  &LoadChangeFigures::minLevel,
+                  42.4,
+                  42.43,
+                  38.0,
+                  47.0),
+        LoadCheck("LoadDownSingleElementMinLevel",
+                  30,
+                  false,
+                  &LoadChangeFigures::minLevel,
+                  42.6,
+                  42.56,
+                  38.0,
+                  47.0),
         LoadCheck("LoadUpSingleElementMinLevel",
                   70,
                   false,

@@ -124,14 +124,23 @@ void BuildCore(PlantBuilder &b, const SetpointBlocks &setpoints)
                {.tag = "TR-101",
                 .description = "Gás x ar|Gas vs air",
                 .pen1 = 21,
-                .pen2 = 22,
-                .pen3 = 44,
+                .pen2 = 42,
+                .pen3 = 22,
                 .name1 = "Gás|Gas",
-                .name2 = "Ar|Air",
-                .name3 = "Exc. ar|Exc. air",
+                .name2 = "SP gás|Gas SP",
+                .name3 = "Ar|Air",
                 .timeBase = 0,
                 .left = 860,
                 .top = 20});
+    // Excess air is a percent on -50..100: only pen 1 shows it as it is.
+    b.Recorder(2,
+               {.tag = "TR-EXC",
+                .description = "Excesso de ar|Excess air",
+                .pen1 = 44,
+                .name1 = "Exc. ar|Exc. air",
+                .timeBase = 0,
+                .left = 860,
+                .top = 48});
 
     b.Text(1, {.description = "Demanda|Demand", .memory = 41, .left = 530, .top = 45});
     b.Text(2,
@@ -320,24 +329,30 @@ ExamplePlant MakeRatio()
         = {"Controle de razão em que apenas os SPs são calculados a partir da demanda (SP do gás = "
            "demanda, SP do ar = demanda × relação). Nada protege contra o excesso de gás enquanto "
            "a malha de ar, mais lenta, se ajusta.",
-           {"Pressione \"+20 %\": o gás atinge a nova vazão em cerca de 8 s, o ar precisa de "
-            "cerca de 12 s; enquanto isso o excesso de ar cai a -9 % e \"FUMAÇA\" aparece por "
-            "cerca de 6 s.",
-            "Solte o botão: o excesso de ar salta para 33 % (rico em ar, ineficiente).",
-            "Rampas lentas do controle deslizante (até 0,5 %/s) mantêm o excesso de ar acima de "
-            "6 %."}};
+           {"Pressione \"+20 %\": o gás atinge a nova vazão em cerca de {PressGasSettling:0} s, o "
+            "ar precisa de cerca de {PressAirSettling:0} s; enquanto isso o excesso de ar cai a "
+            "-{0-PressMinimumExcessAir:0} % e \"FUMAÇA\" aparece por cerca de "
+            "{PressSmokeSeconds:0} s.",
+            "Solte o botão: o excesso de ar salta para {ReleaseMaximumExcessAir:0} % (rico em ar, "
+            "ineficiente).",
+            "Rampas lentas do controle deslizante (até 0,5 %/s) mantêm o excesso de ar acima de 6 "
+            "%."}};
     example.descriptionEnglish
         = {"Ratio control in which only the setpoints are computed from the demand (gas SP = "
-           "demand, air SP = demand × ratio). Nothing protects against excess gas while the "
-           "slower air loop catches up.",
-           {"Press \"+20 %\": the gas reaches its new flow in about 8 s, the air needs about "
-            "12 s; meanwhile the excess air falls to -9 % and \"SMOKE\" shows for about 6 s.",
-            "Release the button: the excess air jumps to 33 % (air-rich, inefficient).",
+           "demand, air SP = demand × ratio). Nothing protects against excess gas while the slower "
+           "air loop catches up.",
+           {"Press \"+20 %\": the gas reaches its new flow in about {PressGasSettling:0} s, the "
+            "air needs about {PressAirSettling:0} s; meanwhile the excess air falls to "
+            "-{0-PressMinimumExcessAir:0} % and \"SMOKE\" shows for about {PressSmokeSeconds:0} s.",
+            "Release the button: the excess air jumps to {ReleaseMaximumExcessAir:0} % (air-rich, "
+            "inefficient).",
             "Slow ramps of the slider (up to 0.5 %/s) keep the excess air above 6 %."}};
     // {name, measure, the design's figure, this engine's figure, low, high}
     example.checks = {
         SwingCheck("PressMinimumExcessAir", &LoadSwing::minExcessAir, -9.1, -9.05, -20.0, -5.0),
         SwingCheck("PressSmokeSeconds", &LoadSwing::smokeSeconds, 5.7, 5.7, 3.0, 10.0),
+        SwingCheck("PressGasSettling", &LoadSwing::gasSettling, 8.0, 7.6, 5.0, 11.0),
+        SwingCheck("PressAirSettling", &LoadSwing::airSettling, 12.0, 12.0, 8.0, 16.0),
         SwingCheck(
             "ReleaseMaximumExcessAir", &LoadSwing::maxExcessAirOnRelease, 33.4, 33.35, 25.0, 45.0),
         {"FastRunDisturbanceGasIema",
@@ -375,22 +390,23 @@ ExamplePlant MakeCrossLimits()
            "setpoint by the measured gas flow. On load increases air leads; on decreases gas "
            "leads. There is never excess gas, but on decreases excess air runs high for a few "
            "seconds."};
-    example.descriptionPortuguese
-        = {"Limites cruzados simples: o SP do gás é limitado por cima pelo ar medido e o SP do ar "
-           "por baixo pelo gás medido. Em aumentos de carga o ar lidera, em reduções o gás "
-           "lidera, e nunca há excesso de gás.",
-           {"Pressione \"+20 %\": o excesso de ar fica entre 10 e 19 %; o gás segue o ar e se "
-            "acomoda em cerca de 16 s, em vez de 8 s.",
-            "Solte o botão: o excesso de ar sobe a 41 % enquanto o ar segue o gás na descida. A "
-            "proteção é de um lado só, o que motiva os limites cruzados duplos."}};
+    example.descriptionPortuguese = {
+        "Limites cruzados simples: o SP do gás é limitado por cima pelo ar medido e o SP do ar por "
+        "baixo pelo gás medido. Em aumentos de carga o ar lidera, em reduções o gás lidera, e "
+        "nunca há excesso de gás.",
+        {"Pressione \"+20 %\": o excesso de ar fica entre {MinimumExcessAir:0} e 19 %; o gás segue "
+         "o ar e se acomoda em cerca de {PressGasSettling:0} s, em vez de 8 s.",
+         "Solte o botão: o excesso de ar sobe a {ReleaseMaximumExcessAir:0} % enquanto o ar segue "
+         "o gás na descida. A proteção é de um lado só, o que motiva os limites cruzados duplos."}};
     example.descriptionEnglish
         = {"Single cross-limiting: the gas SP is limited above by the measured air, the air SP "
            "below by the measured gas. On load increases the air leads, on decreases the gas "
            "leads, and there is never excess gas.",
-           {"Press \"+20 %\": the excess air stays between 10 and 19 %; the gas follows the air, "
-            "settling in about 16 s instead of 8 s.",
-            "Release the button: the excess air rises to 41 % while the air follows the gas "
-            "down. The protection is one-sided, which motivates double cross limits."}};
+           {"Press \"+20 %\": the excess air stays between {MinimumExcessAir:0} and 19 %; the gas "
+            "follows the air, settling in about {PressGasSettling:0} s instead of 8 s.",
+            "Release the button: the excess air rises to {ReleaseMaximumExcessAir:0} % while the "
+            "air follows the gas down. The protection is one-sided, which motivates double cross "
+            "limits."}};
     example.checks = {
         SwingCheck("MinimumExcessAir", &LoadSwing::minExcessAir, 9.8, 9.846, 9.5, 12.0),
         SwingCheck("SmokeSeconds", &LoadSwing::smokeSeconds, 0.0, 0.0, 0.0, 0.0),
@@ -425,9 +441,10 @@ ExamplePlant MakeDoubleCrossLimits()
         = {"Limites cruzados duplos: cada SP fica numa faixa em torno da medição do outro fluido "
            "(gás entre ar/R - 5 % e ar/R; ar entre gás×R e gás×R + 5 %). Gás e ar avançam "
            "alternadamente, e o excesso de ar fica entre 10 % e cerca de 18 % nos dois sentidos.",
-           {"Pressione \"+20 %\": excesso de ar entre 10 e 13 %.",
-            "Solte o botão: entre 10 e 17,6 %.",
-            "O preço é a velocidade: cerca de 35 s para completar a mudança, em vez de 12 a 16 s.",
+           {"Pressione \"+20 %\": excesso de ar entre {MinimumExcessAir:0} e 13 %.",
+            "Solte o botão: entre {MinimumExcessAir:0} e {MaximumExcessAir:1} %.",
+            "O preço é a velocidade: cerca de {PressGasSettling:0} s para completar a mudança, em "
+            "vez de 12 a 16 s.",
             "Experimente faixas de 2 % e de 10 % (edite FY-101 e FY-102) e veja a troca entre "
             "velocidade e precisão."}};
     example.descriptionEnglish
@@ -435,9 +452,10 @@ ExamplePlant MakeDoubleCrossLimits()
            "measurement (gas between air/R - 5 % and air/R; air between gas×R and gas×R + 5 %). "
            "Gas and air leap-frog, and the excess air stays between 10 % and about 18 % in both "
            "directions.",
-           {"Press \"+20 %\": excess air 10 to 13 %.",
-            "Release the button: 10 to 17.6 %.",
-            "The price is speed: about 35 s to complete the change instead of 12 to 16 s.",
+           {"Press \"+20 %\": excess air {MinimumExcessAir:0} to 13 %.",
+            "Release the button: {MinimumExcessAir:0} to {MaximumExcessAir:1} %.",
+            "The price is speed: about {PressGasSettling:0} s to complete the change instead of 12 "
+            "to 16 s.",
             "Try bands of 2 % and 10 % (edit FY-101 and FY-102) and see the speed/accuracy "
             "trade-off."}};
     example.checks = {

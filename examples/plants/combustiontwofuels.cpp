@@ -162,11 +162,11 @@ void Build(PlantBuilder &b)
                {.tag = "TR-COMB",
                 .description = "Combustíveis|Fuels",
                 .pen1 = 21,
-                .pen2 = 22,
-                .pen3 = 48,
+                .pen2 = 46,
+                .pen3 = 22,
                 .name1 = "Residual|Waste",
-                .name2 = "Natural",
-                .name3 = "Exc. ar|Exc. air",
+                .name2 = "SP resid.|Waste SP",
+                .name3 = "Natural",
                 .left = 880,
                 .top = 20});
     b.Recorder(2,
@@ -177,6 +177,14 @@ void Build(PlantBuilder &b)
                 .pen3 = 3,
                 .left = 880,
                 .top = 48});
+    // Excess air is a percent on -50..100: only pen 1 shows it as it is.
+    b.Recorder(3,
+               {.tag = "TR-EXC",
+                .description = "Excesso de ar|Excess air",
+                .pen1 = 48,
+                .name1 = "Exc. ar|Exc. air",
+                .left = 880,
+                .top = 76});
 
     b.Text(1,
            {.description = "Demanda|Demand", .memory = 41, .decimals = 1, .left = 40, .top = 100});
@@ -296,6 +304,8 @@ double Heat(const Plant &plant)
 struct Watch
 {
     double minExcessAir = 1000.0;
+    double maxExcessAir = -1000.0;
+    double minHeat = 1000.0;
     double heatReached = -1.0;
     double wasteReached = -1.0;
 };
@@ -307,6 +317,8 @@ Watch WatchAfter(Scenario &scenario, double seconds, double heatTarget, double w
     Watch watch;
     scenario.Run(seconds, [&] {
         watch.minExcessAir = std::min(watch.minExcessAir, ExcessAir(plant));
+        watch.maxExcessAir = std::max(watch.maxExcessAir, ExcessAir(plant));
+        watch.minHeat = std::min(watch.minHeat, Heat(plant));
         if (watch.heatReached < 0 && std::abs(Heat(plant) - heatTarget) <= 1.0)
             watch.heatReached = scenario.Time() - start;
         if (watch.wasteReached < 0 && std::abs(plant.memories.Value(21) - wasteTarget) <= 0.5)
@@ -329,6 +341,14 @@ double AvailabilityCut(Plant &plant, int figure)
     scenario.PressButton(2);
     const Watch watch = WatchAfter(scenario, 300, 60.0, 20.0);
     return figure == 0 ? watch.minExcessAir : plant.memories.Value(figure);
+}
+
+// The same cut, watched.
+double CutWatched(Plant &plant, double Watch::*figure)
+{
+    Scenario scenario(plant);
+    scenario.PressButton(2);
+    return WatchAfter(scenario, 300, 60.0, 20.0).*figure;
 }
 
 // The cut released after the plant settled on it: the waste gas must come back.
@@ -374,34 +394,36 @@ ExamplePlant Make()
            "is available, and natural gas makes up the rest of the heat demand. The air follows "
            "the actual fuel mix, with cross limits. Raise the demand and cut the waste-gas "
            "availability; watch the excess air and the cost."};
-    example.descriptionPortuguese
-        = {"Um gás residual barato (A) é preferido até a sua disponibilidade limitada, e o gás "
-           "natural (B) completa a demanda térmica. O ar segue a mistura real de combustíveis: A "
-           "e B pedem quantidades de ar diferentes por unidade de calor (A pede 0,86 do ar de B). "
-           "Limites cruzados mantêm a chama pobre durante mudanças de carga e de "
-           "disponibilidade. As vazões de combustível estão em % do calor máximo, logo A % + B % "
-           "= calor %.",
-           {"Com demanda 60 % e disponibilidade 40 %: A = 40, B = 20, excesso de ar 10 %, custo "
-            "relativo 30.",
-            "\"+20 %\": A fica em 40 (seu limite) e B sobe para 40; o excesso de ar fica entre "
-            "10 e 18,7 %; o calor acompanha a demanda.",
-            "\"Corte -20 %\": A cai para 20 e B sobe para 40. O calor cai por um instante a 53 %, "
-            "porque B só pode subir tão rápido quanto o ar permite; o excesso de ar chega a 23 %. "
-            "Ao soltar, A volta a 40 e B a 20; o excesso de ar fica entre 8,7 e 12,4 %.",
-            "Demanda 60 -> 30 %: B vai a 0 e A sozinho carrega a carga."}};
+    example.descriptionPortuguese = {
+        "Um gás residual barato (A) é preferido até a sua disponibilidade limitada, e o gás "
+        "natural (B) completa a demanda térmica. O ar segue a mistura real de combustíveis: A e B "
+        "pedem quantidades de ar diferentes por unidade de calor (A pede 0,86 do ar de B). Limites "
+        "cruzados mantêm a chama pobre durante mudanças de carga e de disponibilidade. As vazões "
+        "de combustível estão em % do calor máximo, logo A % + B % = calor %.",
+        {"Com demanda 60 % e disponibilidade 40 %: A = 40, B = 20, excesso de ar 10 %, custo "
+         "relativo 30.",
+         "\"+20 %\": A fica em 40 (seu limite) e B sobe para 40; o excesso de ar fica entre "
+         "{LoadIncreaseMinExcessAir:1} e {LoadIncreaseMaxExcessAir:1} %; o calor acompanha a "
+         "demanda.",
+         "\"Corte -20 %\": A cai para {CutWasteGasFlow:0} e B sobe para {CutNaturalGasFlow:0}. O "
+         "calor cai por um instante a {CutMinHeat:0} %, porque B só pode subir tão rápido quanto o "
+         "ar permite; o excesso de ar chega a {CutMaxExcessAir:0} %. Ao soltar, A volta a 40 e B a "
+         "20; o excesso de ar fica entre {RestoreMinExcessAir:1} e {RestoreMaxExcessAir:1} %.",
+         "Demanda 60 -> 30 %: B vai a 0 e A sozinho carrega a carga."}};
     example.descriptionEnglish = {
-        "A cheap waste gas (A) is preferred up to its limited availability, and natural gas "
-        "(B) makes up the rest of the heat demand. The air follows the actual fuel mix: A and "
-        "B need different amounts of air per unit of heat (A needs 0.86 of B's air). Cross "
-        "limits keep the flame lean during load and availability changes. Fuel flows are in % "
-        "of the maximum heat, so A % + B % = heat %.",
-        {"At demand 60 % and availability 40 %: A = 40, B = 20, excess air 10 %, relative "
-         "cost 30.",
-         "\"+20 %\": A stays at 40 (its limit) and B rises to 40; excess air stays between 10 "
-         "and 18.7 %; the heat follows the demand.",
-         "\"Cut -20 %\": A falls to 20 and B rises to 40. The heat dips briefly to 53 %, because "
-         "B can only rise as fast as the air allows; excess air peaks at 23 %. On release, A "
-         "returns to 40 and B to 20; excess air stays between 8.7 and 12.4 %.",
+        "A cheap waste gas (A) is preferred up to its limited availability, and natural gas (B) "
+        "makes up the rest of the heat demand. The air follows the actual fuel mix: A and B need "
+        "different amounts of air per unit of heat (A needs 0.86 of B's air). Cross limits keep "
+        "the flame lean during load and availability changes. Fuel flows are in % of the maximum "
+        "heat, so A % + B % = heat %.",
+        {"At demand 60 % and availability 40 %: A = 40, B = 20, excess air 10 %, relative cost 30.",
+         "\"+20 %\": A stays at 40 (its limit) and B rises to 40; excess air stays between "
+         "{LoadIncreaseMinExcessAir:1} and {LoadIncreaseMaxExcessAir:1} %; the heat follows the "
+         "demand.",
+         "\"Cut -20 %\": A falls to {CutWasteGasFlow:0} and B rises to {CutNaturalGasFlow:0}. The "
+         "heat dips briefly to {CutMinHeat:0} %, because B can only rise as fast as the air "
+         "allows; excess air peaks at {CutMaxExcessAir:0} %. On release, A returns to 40 and B to "
+         "20; excess air stays between {RestoreMinExcessAir:1} and {RestoreMaxExcessAir:1} %.",
          "Demand 60 -> 30 %: B goes to 0 and A alone carries the load."}};
     example.checks = {
         {"LoadIncreaseMinExcessAir",
@@ -416,6 +438,30 @@ ExamplePlant Make()
          15.7,
          0.0,
          60.0},
+        {"LoadIncreaseMaxExcessAir",
+         [](Plant &p) { return LoadIncrease(p, &Watch::maxExcessAir); },
+         18.7,
+         18.71,
+         12.0,
+         25.0},
+        {"CutMinHeat",
+         [](Plant &p) { return CutWatched(p, &Watch::minHeat); },
+         53.0,
+         53.35,
+         45.0,
+         60.0},
+        {"CutMaxExcessAir",
+         [](Plant &p) { return CutWatched(p, &Watch::maxExcessAir); },
+         23.0,
+         23.26,
+         15.0,
+         30.0},
+        {"RestoreMaxExcessAir",
+         [](Plant &p) { return AvailabilityRestored(p, &Watch::maxExcessAir); },
+         12.4,
+         12.36,
+         10.0,
+         16.0},
         {"CutWasteGasFlow",
          [](Plant &p) { return AvailabilityCut(p, 21); },
          20.0,

@@ -315,6 +315,14 @@ std::array<double, 3> HotGasStep(Plant &plant)
     return largest;
 }
 
+// Loop `loop` stepped to `to` % after 5 min at rest, watched for 15 min.
+double SpStep(Plant &plant, int loop, double to, double StepResponse::*figure)
+{
+    Scenario scenario(plant);
+    scenario.Run(300);
+    return SetpointStep(scenario, loop, to, 900, 0.5).*figure;
+}
+
 ExamplePlant Make()
 {
     ExamplePlant example;
@@ -333,28 +341,34 @@ ExamplePlant Make()
            "with cooling water, LIC-102 the condensate level in the drum and PIC-103 the drum "
            "pressure with the gas outlet valve. Change the hot-gas flow and the water temperature "
            "and watch the loops interact."};
-    example.descriptionPortuguese
-        = {"Gás de processo quente é resfriado num resfriador a água e o condensado é separado "
-           "num vaso separador. Três malhas interagem: temperatura do gás resfriado (TIC-101 na "
-           "água de resfriamento), nível de condensado (LIC-102 na drenagem) e pressão do vaso "
-           "(PIC-103 na saída de gás). A vazão de gás e a temperatura da água são os distúrbios.",
-           {"Gás quente 6000 -> 7500 Nm3/h: a temperatura sobe 3,1 °C, o nível 0,9 % e a pressão "
-            "0,21 bar, e as três malhas se recuperam. A condensação depende da vazão e da "
-            "temperatura do gás, então a ação do TIC-101 chega à malha de nível; a pressão do "
-            "vaso muda a vazão de drenagem, então o PIC-103 perturba o LIC-102.",
-            "Degraus de SP: TIC 40 -> 45 °C: sobressinal 5 %, t90 48 s; LIC 50 -> 60 %: "
-            "sobressinal 2 %, t90 143 s; PIC 5 -> 6 bar: sobressinal 7 %, t90 19 s."}};
+    example.descriptionPortuguese = {
+        "Gás de processo quente é resfriado num resfriador a água e o condensado é separado num "
+        "vaso separador. Três malhas interagem: temperatura do gás resfriado (TIC-101 na água de "
+        "resfriamento), nível de condensado (LIC-102 na drenagem) e pressão do vaso (PIC-103 na "
+        "saída de gás). A vazão de gás e a temperatura da água são os distúrbios.",
+        {"Gás quente 6000 -> 7500 Nm3/h: a temperatura sobe {HotGasStepTemperatureDeviation:1} °C, "
+         "o nível {HotGasStepLevelDeviation:1} % e a pressão {HotGasStepPressureDeviation*0.1:2} "
+         "bar, e as três malhas se recuperam. A condensação depende da vazão e da temperatura do "
+         "gás, então a ação do TIC-101 chega à malha de nível; a pressão do vaso muda a vazão de "
+         "drenagem, então o PIC-103 perturba o LIC-102.",
+         "Degraus de SP: TIC 40 -> 45 °C: sobressinal {TemperatureSpStepOvershoot:0} %, t90 "
+         "{TemperatureSpStepT90:0} s; LIC 50 -> 60 %: sobressinal {LevelSpStepOvershoot:0} %, t90 "
+         "{LevelSpStepT90:0} s; PIC 5 -> 6 bar: sobressinal {PressureSpStepOvershoot:0} %, t90 "
+         "{PressureSpStepT90:0} s."}};
     example.descriptionEnglish
         = {"Hot process gas is cooled in a water cooler; condensate is separated in a knock-out "
            "drum. Three interacting loops: cooled-gas temperature (TIC-101 on the cooling water), "
-           "condensate level (LIC-102 on the drain) and drum pressure (PIC-103 on the gas "
-           "outlet). Gas flow and cooling-water temperature are the disturbances.",
-           {"Hot gas 6000 -> 7500 Nm3/h: the temperature rises 3.1 °C, the level 0.9 % and the "
-            "pressure 0.21 bar, and all three loops recover. Condensation depends on both the gas "
-            "flow and the gas temperature, so TIC-101's action reaches the level loop; the drum "
-            "pressure changes the drain flow, so PIC-103 disturbs LIC-102.",
-            "SP steps: TIC 40 -> 45 °C: overshoot 5 %, t90 48 s; LIC 50 -> 60 %: overshoot 2 %, "
-            "t90 143 s; PIC 5 -> 6 bar: overshoot 7 %, t90 19 s."}};
+           "condensate level (LIC-102 on the drain) and drum pressure (PIC-103 on the gas outlet). "
+           "Gas flow and cooling-water temperature are the disturbances.",
+           {"Hot gas 6000 -> 7500 Nm3/h: the temperature rises {HotGasStepTemperatureDeviation:1} "
+            "°C, the level {HotGasStepLevelDeviation:1} % and the pressure "
+            "{HotGasStepPressureDeviation*0.1:2} bar, and all three loops recover. Condensation "
+            "depends on both the gas flow and the gas temperature, so TIC-101's action reaches the "
+            "level loop; the drum pressure changes the drain flow, so PIC-103 disturbs LIC-102.",
+            "SP steps: TIC 40 -> 45 °C: overshoot {TemperatureSpStepOvershoot:0} %, t90 "
+            "{TemperatureSpStepT90:0} s; LIC 50 -> 60 %: overshoot {LevelSpStepOvershoot:0} %, t90 "
+            "{LevelSpStepT90:0} s; PIC 5 -> 6 bar: overshoot {PressureSpStepOvershoot:0} %, t90 "
+            "{PressureSpStepT90:0} s."}};
     // {name, measure, the design's figure, this engine's figure, low, high}, in % of range.
     example.checks = {
         {"FastRunSpStepIemaTemperature",
@@ -381,6 +395,42 @@ ExamplePlant Make()
          0.0,
          0.0,
          0.1},
+        {"TemperatureSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, 1, 45, &StepResponse::overshoot); },
+         5.0,
+         5.36,
+         2.0,
+         9.0},
+        {"TemperatureSpStepT90",
+         [](Plant &p) { return SpStep(p, 1, 45, &StepResponse::t90); },
+         48.0,
+         47.5,
+         30.0,
+         70.0},
+        {"LevelSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, 2, 60, &StepResponse::overshoot); },
+         2.0,
+         2.26,
+         0.5,
+         5.0},
+        {"LevelSpStepT90",
+         [](Plant &p) { return SpStep(p, 2, 60, &StepResponse::t90); },
+         143.0,
+         142.6,
+         100.0,
+         200.0},
+        {"PressureSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, 3, 60, &StepResponse::overshoot); },
+         7.0,
+         6.92,
+         3.0,
+         12.0},
+        {"PressureSpStepT90",
+         [](Plant &p) { return SpStep(p, 3, 60, &StepResponse::t90); },
+         19.0,
+         18.2,
+         10.0,
+         30.0},
         {"HotGasStepTemperatureDeviation",
          [](Plant &p) { return HotGasStep(p)[0]; },
          3.05,

@@ -193,6 +193,18 @@ double FastRunTravel(Plant &plant, bool coarseOnly)
     return CoTravel(FastRun(plant, 2, 10)[1]);
 }
 
+// SP 50 -> 70 % after 10 min at rest (and 10 more in mode 0).
+double SpStep(Plant &plant, bool coarseOnly, double StepResponse::*figure)
+{
+    Scenario scenario(plant);
+    scenario.Run(600);
+    if (coarseOnly) {
+        CoarseValveOnly(plant);
+        scenario.Run(600);
+    }
+    return SetpointStep(scenario, 1, 70, 300, 0.5).*figure;
+}
+
 struct HoldFigures
 {
     double sd = 0.0;
@@ -237,39 +249,46 @@ ExamplePlant Make()
            "FIC-101. The big, sticky main valve FV-101A is moved slowly by the valve-position "
            "controller ZIC-102 to keep the fine valve near 50 %. Flip the switch to \"coarse "
            "valve only\" to see the stiction limit cycle."};
-    example.descriptionPortuguese
-        = {"Controle de vazão grosso-fino (mid-ranging). Uma válvula pequena e precisa no by-pass "
-           "faz o controle fino; uma válvula principal grande, com agarramento e folga, movida "
-           "por um controlador lento de posição de válvula, mantém a pequena perto do meio do "
-           "curso. O resultado é grande rangeabilidade com resolução fina; uma chave compara com "
-           "a válvula grande sozinha.",
-           {"Grosso-fino (M11 = 1), SP 50 -> 70 m3/h: a FV-101B satura por um instante, o "
-            "ZIC-102 arrasta a válvula grande e recentra a FV-101B. Sobressinal 3,5 %, t90 "
-            "14 s. Em qualquer SP a vazão fica dentro de +-0,1 % (dp cerca de 0,1 %); um raro "
-            "deslize da válvula grande dá um pico de 1,4 % que o FIC-101 remove em segundos.",
-            "Modo 0 (chave desligada, ZIC-102 em manual): mesmo degrau, t90 5 s, mas a válvula "
-            "grande com agarramento entra num ciclo-limite permanente: dp da vazão 0,42 %, "
-            "1,3 % pico a pico, período de cerca de 10 s (começa na primeira perturbação ou "
-            "mudança de SP). O curso da válvula (índice de curso do CO) é cerca de 16 vezes maior.",
-            "Ponha o ZIC-102 em manual no modo 1 e mude o SP em +-15 m3/h: a FV-101B satura e o "
-            "SP não é alcançado. Sem mid-ranging, uma válvula pequena e precisa não tem "
-            "rangeabilidade."}};
-    example.descriptionEnglish
-        = {"Mid-ranging (coarse-fine) flow control. A small, precise bypass valve does the fine "
-           "control. A big main valve with stiction and backlash, driven by a slow "
-           "valve-position controller, keeps the small valve near mid-stroke. The result is wide "
-           "rangeability and fine resolution, and a switch compares it with the big valve alone.",
-           {"Coarse-fine (M11 = 1), SP 50 -> 70 m3/h: FV-101B saturates briefly, ZIC-102 drags "
-            "the big valve along and re-centres FV-101B. Overshoot 3.5 %, t90 14 s. At any SP the "
-            "flow stays within +-0.1 % (sd about 0.1 %); a rare slip of the big valve gives a "
-            "1.4 % blip that FIC-101 removes in seconds.",
-            "Mode 0 (switch off, ZIC-102 in manual): same SP step, t90 5 s, but the sticky big "
-            "valve makes a permanent stick-slip limit cycle: flow sd 0.42 %, 1.3 % pk-pk, period "
-            "about 10 s (it starts at the first disturbance or SP change). The valve travel (CO "
-            "travel index) is about 16 times larger.",
-            "Put ZIC-102 in manual in mode 1 and move the SP by +-15 m3/h: FV-101B saturates and "
-            "the SP cannot be reached. Without mid-ranging, a small precise valve has no "
-            "rangeability."}};
+    example.descriptionPortuguese = {
+        "Controle de vazão grosso-fino (mid-ranging). Uma válvula pequena e precisa no by-pass faz "
+        "o controle fino; uma válvula principal grande, com agarramento e folga, movida por um "
+        "controlador lento de posição de válvula, mantém a pequena perto do meio do curso. O "
+        "resultado é grande rangeabilidade com resolução fina; uma chave compara com a válvula "
+        "grande sozinha.",
+        {"Grosso-fino (M11 = 1), SP 50 -> 70 m3/h: a FV-101B satura por um instante, o ZIC-102 "
+         "arrasta a válvula grande e recentra a FV-101B. Sobressinal {CoarseFineSpStepOvershoot:1} "
+         "%, t90 {CoarseFineSpStepT90:0} s. Em qualquer SP a vazão fica dentro de +-0,1 % (dp "
+         "cerca de {CoarseFineHoldSd:1} %); um raro deslize da válvula grande dá um pico de 1,4 % "
+         "que o FIC-101 remove em segundos.",
+         "Modo 0 (chave desligada, ZIC-102 em manual): mesmo degrau, t90 {CoarseOnlySpStepT90:0} "
+         "s, mas a válvula grande com agarramento entra num ciclo-limite permanente: dp da vazão "
+         "{CoarseOnlyHoldSd:2} %, {CoarseOnlyHoldPeakToPeak:1} % pico a pico, período de cerca de "
+         "10 s (começa na primeira perturbação ou mudança de SP). Numa Simulação Rápida com degrau "
+         "de SP de 10 %, o quadro \"Excursão CO\", o número de cursos completos da válvula (embora "
+         "o quadro escreva \"%\" depois dele), vai de {CoarseFineFastRunTravel:2} no modo 1 a "
+         "{CoarseOnlyFastRunTravel:1} no modo 0.",
+         "Ponha o ZIC-102 em manual no modo 1 e mude o SP em +-15 m3/h: a FV-101B satura e o SP "
+         "não é alcançado. Sem mid-ranging, uma válvula pequena e precisa não tem "
+         "rangeabilidade."}};
+    example.descriptionEnglish = {
+        "Mid-ranging (coarse-fine) flow control. A small, precise bypass valve does the fine "
+        "control. A big main valve with stiction and backlash, driven by a slow valve-position "
+        "controller, keeps the small valve near mid-stroke. The result is wide rangeability and "
+        "fine resolution, and a switch compares it with the big valve alone.",
+        {"Coarse-fine (M11 = 1), SP 50 -> 70 m3/h: FV-101B saturates briefly, ZIC-102 drags the "
+         "big valve along and re-centres FV-101B. Overshoot {CoarseFineSpStepOvershoot:1} %, t90 "
+         "{CoarseFineSpStepT90:0} s. At any SP the flow stays within +-0.1 % (sd about "
+         "{CoarseFineHoldSd:1} %); a rare slip of the big valve gives a 1.4 % blip that FIC-101 "
+         "removes in seconds.",
+         "Mode 0 (switch off, ZIC-102 in manual): same SP step, t90 {CoarseOnlySpStepT90:0} s, but "
+         "the sticky big valve makes a permanent stick-slip limit cycle: flow sd "
+         "{CoarseOnlyHoldSd:2} %, {CoarseOnlyHoldPeakToPeak:1} % pk-pk, period about 10 s (it "
+         "starts at the first disturbance or SP change). In a Fast Simulation with a 10 % SP step "
+         "the \"CO Travel\" box, the number of full valve strokes (though the box prints \"%\" "
+         "after it), goes from {CoarseFineFastRunTravel:2} in mode 1 to "
+         "{CoarseOnlyFastRunTravel:1} in mode 0.",
+         "Put ZIC-102 in manual in mode 1 and move the SP by +-15 m3/h: FV-101B saturates and the "
+         "SP cannot be reached. Without mid-ranging, a small precise valve has no rangeability."}};
     // Where the stick-slip cycle stands when the step comes decides the coarse-fine figures
     // (IEMA 0.050 against the design's 0.042, CO travel 1.02 against 1.1); the big valve alone
     // travels a little more than in the design (16.0 against 14.8).
@@ -304,6 +323,30 @@ ExamplePlant Make()
          16.04,
          8.0,
          100.0},
+        {"CoarseFineSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, false, &StepResponse::overshoot); },
+         3.5,
+         3.46,
+         1.0,
+         8.0},
+        {"CoarseFineSpStepT90",
+         [](Plant &p) { return SpStep(p, false, &StepResponse::t90); },
+         14.0,
+         12.8,
+         8.0,
+         20.0},
+        {"CoarseOnlySpStepT90",
+         [](Plant &p) { return SpStep(p, true, &StepResponse::t90); },
+         5.0,
+         5.1,
+         3.0,
+         9.0},
+        {"CoarseOnlyHoldSd",
+         [](Plant &p) { return HoldAt70(p, true).sd; },
+         0.42,
+         0.4158,
+         0.25,
+         0.6},
         {"CoarseFineHoldSd",
          [](Plant &p) { return HoldAt70(p, false).sd; },
          0.11,

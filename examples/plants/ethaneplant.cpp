@@ -496,7 +496,14 @@ AcceptanceCheck ArrivalCheck(std::string name,
 }
 
 // IAE of the top temperature over 2000 s after FIC-102, put in local, steps 50 -> 65 %.
-double FeedStepIae(Plant &plant, bool feedForward)
+struct FeedStepFigures
+{
+    double iae = 0.0;            // top temperature, %·s
+    double temperatureDev = 0.0; // top temperature, largest |SP - T|, % of range
+    double levelDev = 0.0;       // reflux drum level, largest |SP - L|, % of range
+};
+
+FeedStepFigures FeedStep(Plant &plant, bool feedForward)
 {
     Scenario scenario(plant);
     QuietArrival(plant, scenario);
@@ -505,11 +512,37 @@ double FeedStepIae(Plant &plant, bool feedForward)
     scenario.Run(600);
     ToggleLocalRemote(plant.controllers[2]);
     scenario.SetSetpoint(2, 65);
-    double iae = 0.0;
+    FeedStepFigures figures;
+    const int level = plant.controllers[5].pvMemory;
     scenario.Run(2000, [&] {
-        iae += std::abs(plant.memories.Value(63) - plant.memories.Value(26)) * Scenario::kTimeStep;
+        const double error = std::abs(plant.memories.Value(63) - plant.memories.Value(26));
+        figures.iae += error * Scenario::kTimeStep;
+        figures.temperatureDev = std::max(figures.temperatureDev, error);
+        figures.levelDev = std::max(
+            figures.levelDev, std::abs(plant.memories.Value(65) - plant.memories.Value(level)));
     });
-    return iae;
+    return figures;
+}
+
+// Reboiler duty 50 -> 65 % with the surges off: the largest distance of the top temperature
+// (`pressure` false) or of the top pressure from its SP, % of range.
+double ReboilerStep(Plant &plant, bool pressure)
+{
+    Scenario scenario(plant);
+    QuietArrival(plant, scenario);
+    MoveSlider(plant, 1, 6500);
+    const int pv = pressure ? 29 : 26;
+    const int sp = pressure ? 66 : 63;
+    double largest = 0.0;
+    scenario.Run(2000, [&] {
+        largest = std::max(largest, std::abs(plant.memories.Value(sp) - plant.memories.Value(pv)));
+    });
+    return largest;
+}
+
+double FeedStepIae(Plant &plant, bool feedForward)
+{
+    return FeedStep(plant, feedForward).iae;
 }
 
 ExamplePlant Make()
@@ -534,38 +567,47 @@ ExamplePlant Make()
            "reflux-drum level (LIC-105) acts on the distillate with feedforward from the "
            "condensate; PIC-106 controls the top pressure with the off-gas valve. Use the "
            "switches to turn the disturbances and the feedforwards on and off."};
-    example.descriptionPortuguese
-        = {"O maior exemplo multimalha, com seis malhas: controle médio de nível do vaso "
-           "separador V-101 (LIC-101 em cascata com a carga da torre, FIC-102); temperatura de "
-           "topo TIC-103 em cascata com a vazão de refluxo FIC-104, com compensação direta da "
-           "carga; nível do vaso de refluxo LIC-105 no destilado, com compensação direta do "
-           "condensado e do refluxo; pressão de topo PIC-106 na válvula de gás de topo.",
-           {"Perturbações ligadas: o nível do V-101 passeia (cerca de 40 a 58 %), enquanto a "
-            "carga da torre varia cerca de metade (razão de desvios-padrão 0,51 a 0,60 em 4 h). A "
-            "temperatura de topo fica a poucos décimos de grau.",
-            "Desligue as perturbações e dê um degrau no FIC-102 (em local) de 50 para 65 %: sem "
-            "compensação direta a temperatura de topo desvia 1,13 °C (IAE 316 °C·s) e o nível do "
-            "vaso de refluxo 1,4 %; com compensação, 0,83 °C (IAE 174) e 0,18 %.",
-            "Carga do refervedor de 50 para 65 %: a temperatura desvia 1,4 °C e a pressão "
-            "0,28 bar; PIC-106 e TIC-103 se recuperam.",
-            "Sintonize o LIC-101 apertado (Kc 8, Ti 150 s): o nível do V-101 fica plano, mas "
-            "cada onda de chegada vai direto para a torre."}};
-    example.descriptionEnglish
-        = {"The largest multiloop example, with six loops: averaging level control of the feed "
-           "separator V-101 (LIC-101 cascaded onto the column feed, FIC-102); top temperature "
-           "TIC-103 cascaded onto the reflux flow FIC-104, with feed-forward from the column "
-           "feed; reflux-drum level LIC-105 on the distillate, with feed-forward from the "
-           "condensate and reflux flows; top pressure PIC-106 on the off-gas valve.",
-           {"Surges on: V-101's level wanders (about 40 to 58 %), while the column feed changes "
-            "about half as much (standard deviation ratio 0.51 to 0.60 over 4 h). The top "
-            "temperature stays within a few tenths of a degree.",
-            "Switch the surges off and step FIC-102 (put it in local) 50 -> 65 %: with the "
-            "feedforward off the top temperature deviates 1.13 °C (IAE 316 °C·s) and the drum "
-            "level 1.4 %; with it on, 0.83 °C (IAE 174) and 0.18 %.",
-            "Reboiler duty 50 -> 65 %: the temperature deviates 1.4 °C and the pressure 0.28 bar; "
-            "PIC-106 and TIC-103 recover.",
-            "Retune LIC-101 tight (Kc 8, Ti 150 s): V-101's level stays flat, but every arrival "
-            "surge now goes straight into the column."}};
+    example.descriptionPortuguese = {
+        "O maior exemplo multimalha, com seis malhas: controle médio de nível do vaso separador "
+        "V-101 (LIC-101 em cascata com a carga da torre, FIC-102); temperatura de topo TIC-103 em "
+        "cascata com a vazão de refluxo FIC-104, com compensação direta da carga; nível do vaso de "
+        "refluxo LIC-105 no destilado, com compensação direta do condensado e do refluxo; pressão "
+        "de topo PIC-106 na válvula de gás de topo.",
+        {"Perturbações ligadas: o nível do V-101 passeia (cerca de 40 a 58 %), enquanto a carga da "
+         "torre varia cerca de metade (razão de desvios-padrão 0,51 a 0,60 em 4 h). A temperatura "
+         "de topo fica a poucos décimos de grau.",
+         "Desligue as perturbações e dê um degrau no FIC-102 (em local) de 50 para 65 %: sem "
+         "compensação direta a temperatura de topo desvia "
+         "{FeedStepTemperatureDeviationFeedforwardOff:2} °C (IAE {FeedStepIaeFeedforwardOff*0.5:0} "
+         "°C·s) e o nível do vaso de refluxo {FeedStepLevelDeviationFeedforwardOff:1} %; com "
+         "compensação, {FeedStepTemperatureDeviationFeedforwardOn:2} °C (IAE "
+         "{FeedStepIaeFeedforwardOn*0.5:0}) e {FeedStepLevelDeviationFeedforwardOn:2} %.",
+         "Carga do refervedor de 50 para 65 %: a temperatura desvia "
+         "{ReboilerStepTemperatureDeviation:1} °C e a pressão {ReboilerStepPressureDeviation:2} "
+         "bar; "
+         "PIC-106 e TIC-103 se recuperam.",
+         "Sintonize o LIC-101 apertado (Kc 8, Ti 150 s): o nível do V-101 fica plano, mas cada "
+         "onda de chegada vai direto para a torre."}};
+    example.descriptionEnglish = {
+        "The largest multiloop example, with six loops: averaging level control of the feed "
+        "separator V-101 (LIC-101 cascaded onto the column feed, FIC-102); top temperature TIC-103 "
+        "cascaded onto the reflux flow FIC-104, with feed-forward from the column feed; "
+        "reflux-drum level LIC-105 on the distillate, with feed-forward from the condensate and "
+        "reflux flows; top pressure PIC-106 on the off-gas valve.",
+        {"Surges on: V-101's level wanders (about 40 to 58 %), while the column feed changes about "
+         "half as much (standard deviation ratio 0.51 to 0.60 over 4 h). The top temperature stays "
+         "within a few tenths of a degree.",
+         "Switch the surges off and step FIC-102 (put it in local) 50 -> 65 %: with the "
+         "feedforward off the top temperature deviates "
+         "{FeedStepTemperatureDeviationFeedforwardOff:2} °C (IAE {FeedStepIaeFeedforwardOff*0.5:0} "
+         "°C·s) and the drum level {FeedStepLevelDeviationFeedforwardOff:1} %; with it on, "
+         "{FeedStepTemperatureDeviationFeedforwardOn:2} °C (IAE {FeedStepIaeFeedforwardOn*0.5:0}) "
+         "and {FeedStepLevelDeviationFeedforwardOn:2} %.",
+         "Reboiler duty 50 -> 65 %: the temperature deviates {ReboilerStepTemperatureDeviation:1} "
+         "°C and the pressure {ReboilerStepPressureDeviation:2} bar; "
+         "PIC-106 and TIC-103 recover.",
+         "Retune LIC-101 tight (Kc 8, Ti 150 s): V-101's level stays flat, but every arrival surge "
+         "now goes straight into the column."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. The design gives
     // only a limit for the feed's rate of change, written here as its figure.
     example.checks = {
@@ -597,6 +639,42 @@ ExamplePlant Make()
         ArrivalCheck("ArrivalStepTemperature", &ArrivalStep::temperatureDev, 0.36, 0.369, 0.0, 0.6),
         // The design asks for the IAE with the feedforward at most 0.7 times the IAE without:
         // each band holds that against the other's figure.
+        {"FeedStepTemperatureDeviationFeedforwardOff",
+         [](Plant &p) { return FeedStep(p, false).temperatureDev * 0.5; },
+         1.13,
+         1.130,
+         0.8,
+         1.5},
+        {"FeedStepTemperatureDeviationFeedforwardOn",
+         [](Plant &p) { return FeedStep(p, true).temperatureDev * 0.5; },
+         0.83,
+         0.8275,
+         0.5,
+         1.1},
+        {"FeedStepLevelDeviationFeedforwardOff",
+         [](Plant &p) { return FeedStep(p, false).levelDev; },
+         1.4,
+         1.363,
+         0.9,
+         2.0},
+        {"FeedStepLevelDeviationFeedforwardOn",
+         [](Plant &p) { return FeedStep(p, true).levelDev; },
+         0.18,
+         0.1804,
+         0.1,
+         0.3},
+        {"ReboilerStepTemperatureDeviation",
+         [](Plant &p) { return ReboilerStep(p, false) * 0.5; },
+         1.4,
+         1.375,
+         0.9,
+         2.0},
+        {"ReboilerStepPressureDeviation",
+         [](Plant &p) { return ReboilerStep(p, true) * 0.2; },
+         0.28,
+         0.2800,
+         0.18,
+         0.4},
         {"FeedStepIaeFeedforwardOn",
          [](Plant &p) { return FeedStepIae(p, true); },
          348.0,

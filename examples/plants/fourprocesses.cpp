@@ -318,39 +318,39 @@ ExamplePlant Make()
            "archiving to collect the records."};
     example.descriptionPortuguese
         = {"Quatro processos em malha aberta, de estruturas diferentes, para exercícios de "
-           "identificação por degrau. Pressione \"Degrau\" (+10 % em todas as entradas) e "
-           "registre as respostas com os registradores, ou melhor, com uma simulação rápida de "
-           "30 min com \"Armazenar Dados\": o arquivo .txd guarda todas as memórias uma vez por "
-           "segundo, mesmo sem controladores.",
-           {"P1: variação final +12 %; 5 % da variação em 5,5 s, 28,3 % em 12,5 s, 63,2 % em "
-            "29,2 s. Identifique K = 1,2, tempo morto de cerca de 4,1 s e constante de tempo de "
-            "cerca de 25 s (0,1 s é o atraso de um passo do bloco de entrada).",
-            "P2: variação final +8 %; primeiro pico em 17,9 s com 36 % de sobressinal, período "
-            "amortecido de 31,4 s. Identifique o amortecimento 0,31 e a frequência natural 0,21 "
-            "rad/s.",
-            "P3: variação final +14 %; 28 % em 21,7 s e 63 % em 35,0 s. O método dos dois pontos "
-            "dá um modelo de primeira ordem com constante de tempo 20 s e tempo morto 15 s: "
-            "uma ordem alta aproximada por tempo morto. A estrutura verdadeira são quatro "
-            "atrasos de 8 s.",
-            "P4: a saída sobe em rampa de 0,1 %/s para cada +10 % na entrada. Solte o botão "
-            "para parar a rampa; ela para em 0 ou 100 % (saturação).",
+           "identificação por degrau. Pressione \"Degrau\" (+10 % em todas as entradas) e registre "
+           "as respostas com os registradores, ou melhor, com uma simulação rápida de 30 min com "
+           "\"Armazenar Dados\": o arquivo .txd guarda todas as memórias uma vez por segundo, "
+           "mesmo sem controladores.",
+           {"P1: variação final +{P1FinalChange:0} %; 5 % da variação em 5,5 s, 28,3 % em 12,5 s, "
+            "63,2 % em {P1T63:1} s. Identifique K = 1,2, tempo morto de cerca de 4,1 s e constante "
+            "de tempo de cerca de 25 s (0,1 s é o atraso de um passo do bloco de entrada).",
+            "P2: variação final +8 %; primeiro pico em {P2FirstPeakTime:1} s com 36 % de "
+            "sobressinal, período amortecido de 31,4 s. Identifique o amortecimento 0,31 e a "
+            "frequência natural 0,21 rad/s.",
+            "P3: variação final +{P3FinalChange:0} %; 28 % em 21,7 s e 63 % em {P3T63:1} s. O "
+            "método dos dois pontos dá um modelo de primeira ordem com constante de tempo 20 s e "
+            "tempo morto 15 s: uma ordem alta aproximada por tempo morto. A estrutura verdadeira "
+            "são quatro atrasos de 8 s.",
+            "P4: a saída sobe em rampa de {P4Slope:1} %/s para cada +10 % na entrada. Solte o "
+            "botão para parar a rampa; ela para em 0 ou 100 % (saturação).",
             "Ligue o ruído (±0,5 %), repita os degraus e compare as estimativas."}};
-    example.descriptionEnglish
-        = {"Four open-loop processes with different structures, for step-test identification "
-           "exercises. Press \"Step\" (+10 % on every input) and record the responses with the "
-           "recorders, or better with a 30-min fast run with \"Armazenar Dados\" on: the .txd "
-           "file holds every memory once per second, even without controllers.",
-           {"P1: +12 % final change; 5 % of the change at 5.5 s, 28.3 % at 12.5 s, 63.2 % at "
-            "29.2 s. Identify K = 1.2, a dead time of about 4.1 s and a time constant of about "
-            "25 s (0.1 s is the one-step delay of the input block).",
-            "P2: +8 % final change; first peak at 17.9 s with 36 % overshoot, damped period "
-            "31.4 s. Identify a damping ratio of 0.31 and a natural frequency of 0.21 rad/s.",
-            "P3: +14 % final change; 28 % at 21.7 s and 63 % at 35.0 s. The two-point method "
-            "gives a first-order model with a 20 s time constant and a 15 s dead time: high "
-            "order approximated by dead time. The true structure is four lags of 8 s.",
-            "P4: the output ramps at 0.1 %/s per +10 % of input. Release the button to stop the "
-            "ramp; it stops at 0 or 100 % (saturation).",
-            "Switch the noise on (±0.5 %), repeat the steps and compare the estimates."}};
+    example.descriptionEnglish = {
+        "Four open-loop processes with different structures, for step-test identification "
+        "exercises. Press \"Step\" (+10 % on every input) and record the responses with the "
+        "recorders, or better with a 30-min fast run with \"Armazenar Dados\" on: the .txd file "
+        "holds every memory once per second, even without controllers.",
+        {"P1: +{P1FinalChange:0} % final change; 5 % of the change at 5.5 s, 28.3 % at 12.5 s, "
+         "63.2 % at {P1T63:1} s. Identify K = 1.2, a dead time of about 4.1 s and a time constant "
+         "of about 25 s (0.1 s is the one-step delay of the input block).",
+         "P2: +8 % final change; first peak at {P2FirstPeakTime:1} s with 36 % overshoot, damped "
+         "period 31.4 s. Identify a damping ratio of 0.31 and a natural frequency of 0.21 rad/s.",
+         "P3: +{P3FinalChange:0} % final change; 28 % at 21.7 s and 63 % at {P3T63:1} s. The "
+         "two-point method gives a first-order model with a 20 s time constant and a 15 s dead "
+         "time: high order approximated by dead time. The true structure is four lags of 8 s.",
+         "P4: the output ramps at {P4Slope:1} %/s per +10 % of input. Release the button to stop "
+         "the ramp; it stops at 0 or 100 % (saturation).",
+         "Switch the noise on (±0.5 %), repeat the steps and compare the estimates."}};
     example.checks = {
         Check("P1FinalChange", &StepTest::p1Final, 12.0, 12.0, 11.95, 12.05),
         Check("P1T63", &StepTest::p1T63, 29.2, 29.2, 28.7, 29.7),

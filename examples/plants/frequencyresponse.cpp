@@ -329,39 +329,45 @@ ExamplePlant Make()
            "phase lag between SP and PV at several periods (use the XY recorder with X = M61, "
            "Y = M21) and note that disturbances with periods near 20-30 s are amplified by the "
            "feedback."};
-    example.descriptionPortuguese
-        = {"Uma malha de vazão acionada por um SP remoto senoidal e/ou por um distúrbio senoidal "
-           "na válvula, cada um com o período dado por um controle deslizante. Leia razões de "
-           "amplitude e defasagens e levante a banda passante da malha fechada. Leia a amplitude "
-           "depois de 3 a 4 períodos; mover o controle deslizante faz o seno saltar, porque a "
-           "fase vem do tempo decorrido.",
-           {"SP ±10 % em torno de 50 %: razão PV/SP 0,30 / 0,92 / 1,01 / 1,00 / 1,00 / 1,00 e "
-            "defasagem 181° / 102° / 62° / 30° / 15° / 6° para períodos de 10 / 20 / 30 / 60 / "
-            "120 / 300 s; amplitude da CO 16 / 20 / 16 / 11,5 / 10,4 / 10,1 %.",
-            "Só o distúrbio (±10 % na válvula): amplitude da PV em malha fechada sobre a de malha "
-            "aberta 1,28 / 1,48 / 1,03 / 0,51 / 0,26 / 0,10 para os mesmos períodos. A "
-            "realimentação amplifica distúrbios mais rápidos que cerca de 30 s e atenua os lentos "
-            "(efeito colchão d'água).",
-            "Ressintonize (Kc 0,6 / Ti 10 s: sem sobressinal, banda mais estreita; Kc 2 / Ti 4 s: "
-            "52 % de sobressinal ao degrau de SP, pico maior) e veja a banda e o pico mudarem.",
-            "No Registrador XY (X = M61, Y = M21) a elipse se abre à medida que o período "
-            "diminui."}};
-    example.descriptionEnglish
-        = {"A flow loop driven by a sinusoidal remote setpoint and/or a sinusoidal load "
-           "disturbance at the valve, each with its period set from a slider. Read amplitude "
-           "ratios and phase lags and map the closed-loop bandwidth. Read the amplitude after 3 "
-           "to 4 periods; moving a period slider makes its sine jump, because the phase is taken "
-           "from the running time.",
-           {"SP ±10 % around 50 %: PV/SP ratio 0.30 / 0.92 / 1.01 / 1.00 / 1.00 / 1.00 and phase "
-            "lag 181° / 102° / 62° / 30° / 15° / 6° for periods of 10 / 20 / 30 / 60 / 120 / "
-            "300 s; CO amplitude 16 / 20 / 16 / 11.5 / 10.4 / 10.1 %.",
-            "Disturbance only (±10 % at the valve): closed-loop over open-loop PV amplitude 1.28 / "
-            "1.48 / 1.03 / 0.51 / 0.26 / 0.10 for the same periods. Feedback amplifies "
-            "disturbances faster than about 30 s and attenuates slow ones (the waterbed effect).",
-            "Retune (Kc 0.6 / Ti 10 s: no overshoot, narrower bandwidth; Kc 2 / Ti 4 s: 52 % SP "
-            "overshoot, a higher peak) and watch the bandwidth and the peak move.",
-            "With the XY recorder (X = M61, Y = M21) the ellipse opens as the period "
-            "shortens."}};
+    example.descriptionPortuguese = {
+        "Uma malha de vazão acionada por um SP remoto senoidal e/ou por um distúrbio senoidal na "
+        "válvula, cada um com o período dado por um controle deslizante. Leia razões de amplitude "
+        "e defasagens e levante a banda passante da malha fechada. Leia a amplitude depois de 3 a "
+        "4 períodos; mover o controle deslizante faz o seno saltar, porque a fase vem do tempo "
+        "decorrido.",
+        {"SP ±10 % em torno de 50 %: razão PV/SP {SpPeriod10Ratio:2} / {SpPeriod20Ratio:2} / "
+         "{SpPeriod30Ratio:2} / {SpPeriod60Ratio:2} / {SpPeriod120Ratio:2} / {SpPeriod300Ratio:2} "
+         "e defasagem {SpPeriod10Lag:0}° / {SpPeriod20Lag:0}° / {SpPeriod30Lag:0}° / "
+         "{SpPeriod60Lag:0}° / {SpPeriod120Lag:0}° / {SpPeriod300Lag:0}° para períodos de 10 / 20 "
+         "/ 30 / 60 / 120 / 300 s; amplitude da CO 16 / 20 / 16 / 11,5 / 10,4 / 10,1 %.",
+         "Só o distúrbio (±10 % na válvula): amplitude da PV em malha fechada sobre a de malha "
+         "aberta {Disturbance10ClosedOverOpen:2} / {Disturbance20ClosedOverOpen:2} / "
+         "{Disturbance30ClosedOverOpen:2} / {Disturbance60ClosedOverOpen:2} / "
+         "{Disturbance120ClosedOverOpen:2} / {Disturbance300ClosedOverOpen:2} para os mesmos "
+         "períodos. A realimentação amplifica distúrbios mais rápidos que cerca de 30 s e atenua "
+         "os lentos (efeito colchão d'água).",
+         "Ressintonize (Kc 0,6 / Ti 10 s: sem sobressinal, banda mais estreita; Kc 2 / Ti 4 s: 52 "
+         "% de sobressinal ao degrau de SP, pico maior) e veja a banda e o pico mudarem.",
+         "No Registrador XY (X = M61, Y = M21) a elipse se abre à medida que o período diminui."}};
+    example.descriptionEnglish = {
+        "A flow loop driven by a sinusoidal remote setpoint and/or a sinusoidal load disturbance "
+        "at the valve, each with its period set from a slider. Read amplitude ratios and phase "
+        "lags and map the closed-loop bandwidth. Read the amplitude after 3 to 4 periods; moving a "
+        "period slider makes its sine jump, because the phase is taken from the running time.",
+        {"SP ±10 % around 50 %: PV/SP ratio {SpPeriod10Ratio:2} / {SpPeriod20Ratio:2} / "
+         "{SpPeriod30Ratio:2} / {SpPeriod60Ratio:2} / {SpPeriod120Ratio:2} / {SpPeriod300Ratio:2} "
+         "and phase lag {SpPeriod10Lag:0}° / {SpPeriod20Lag:0}° / {SpPeriod30Lag:0}° / "
+         "{SpPeriod60Lag:0}° / {SpPeriod120Lag:0}° / {SpPeriod300Lag:0}° for periods of 10 / 20 / "
+         "30 / 60 / 120 / 300 s; CO amplitude 16 / 20 / 16 / 11.5 / 10.4 / 10.1 %.",
+         "Disturbance only (±10 % at the valve): closed-loop over open-loop PV amplitude "
+         "{Disturbance10ClosedOverOpen:2} / {Disturbance20ClosedOverOpen:2} / "
+         "{Disturbance30ClosedOverOpen:2} / {Disturbance60ClosedOverOpen:2} / "
+         "{Disturbance120ClosedOverOpen:2} / {Disturbance300ClosedOverOpen:2} for the same "
+         "periods. Feedback amplifies disturbances faster than about 30 s and attenuates slow ones "
+         "(the waterbed effect).",
+         "Retune (Kc 0.6 / Ti 10 s: no overshoot, narrower bandwidth; Kc 2 / Ti 4 s: 52 % SP "
+         "overshoot, a higher peak) and watch the bandwidth and the peak move.",
+         "With the XY recorder (X = M61, Y = M21) the ellipse opens as the period shortens."}};
     // The periods are the slider's nearest steps: 59.99, 20.00 and 10.01 s, 299.99 s.
     example.checks = {
         {"SpPeriod60Ratio",
@@ -384,6 +390,57 @@ ExamplePlant Make()
          0.303,
          0.26,
          0.34},
+        {"SpPeriod10Lag",
+         [](Plant &p) { return SetpointLag(p, 10.0); },
+         181.0,
+         180.8,
+         170.0,
+         190.0},
+        {"SpPeriod30Ratio",
+         [](Plant &p) { return SetpointRatio(p, 30.0); },
+         1.01,
+         1.014,
+         0.97,
+         1.06},
+        {"SpPeriod30Lag", [](Plant &p) { return SetpointLag(p, 30.0); }, 62.0, 61.97, 56.0, 68.0},
+        {"SpPeriod120Ratio",
+         [](Plant &p) { return SetpointRatio(p, 120.0); },
+         1.00,
+         0.9965,
+         0.97,
+         1.03},
+        {"SpPeriod120Lag", [](Plant &p) { return SetpointLag(p, 120.0); }, 15.0, 14.88, 12.0, 18.0},
+        {"SpPeriod300Ratio",
+         [](Plant &p) { return SetpointRatio(p, 300.0); },
+         1.00,
+         0.9993,
+         0.97,
+         1.03},
+        {"SpPeriod300Lag", [](Plant &p) { return SetpointLag(p, 300.0); }, 6.0, 5.991, 4.0, 8.0},
+        {"Disturbance10ClosedOverOpen",
+         [](Plant &p) { return ClosedOverOpen(p, 10.0); },
+         1.28,
+         1.304,
+         1.2,
+         1.4},
+        {"Disturbance30ClosedOverOpen",
+         [](Plant &p) { return ClosedOverOpen(p, 30.0); },
+         1.03,
+         1.037,
+         0.95,
+         1.12},
+        {"Disturbance60ClosedOverOpen",
+         [](Plant &p) { return ClosedOverOpen(p, 60.0); },
+         0.51,
+         0.5085,
+         0.45,
+         0.57},
+        {"Disturbance120ClosedOverOpen",
+         [](Plant &p) { return ClosedOverOpen(p, 120.0); },
+         0.26,
+         0.2586,
+         0.22,
+         0.3},
         {"Disturbance300ClosedOverOpen",
          [](Plant &p) { return ClosedOverOpen(p, 300.0); },
          0.10,

@@ -149,6 +149,29 @@ TrueTemperature WithoutNoise(Plant &plant, int button)
     return figures;
 }
 
+// SP 400 -> 420 °C with the noise off, the transmitter filter at `filterSeconds` when given.
+double SpStep(Plant &plant, double StepResponse::*figure, double filterSeconds = -1.0)
+{
+    ClickSwitch(plant, 1);
+    if (filterSeconds >= 0.0)
+        MoveSlider(plant, 1, static_cast<int>(std::nearbyint(filterSeconds / 20.0 * 10000.0)));
+    Scenario scenario(plant);
+    scenario.Run(300);
+    return SetpointStep(scenario, 1, 70.0, 900, 0.5).*figure;
+}
+
+// TIC-101 as a PI controller (Kc 1.8, Ti 60 s, no derivative action).
+void AsPi(Plant &plant)
+{
+    Controller &tic = plant.controllers[1];
+    tic.EditSettings([](ControllerSettings &settings) {
+        settings.KpText = "1.8";
+        settings.KiText = "60";
+        settings.KdText = "0";
+    });
+    tic.ApplyControllerSettings(plant.memories, false);
+}
+
 // The noisy plant with the transmitter filter at `seconds`, settled for 10 min: the standard
 // deviation of the controller output over the next 10 min.
 double OutputSpread(Plant &plant, double seconds)
@@ -205,38 +228,61 @@ ExamplePlant Make()
     example.descriptionPortuguese = {
         "Controle PID de malha simples da temperatura de saída de um forno: degraus de SP, um "
         "distúrbio em degrau (porta do forno aberta), ruído de medição e um filtro de primeira "
-        "ordem no transmissor com a constante de tempo ajustada por um controle deslizante. "
-        "Veja por que a ação derivativa precisa de uma medição filtrada, e quanto o filtro "
-        "custa. A queda de pressão do gás é a mesma do \"Forno Tubular II\", para comparar.",
-        {"Ruído desligado (chave), SP 400 -> 420 °C: sobressinal 9 %, t90 55 s.",
-         "Porta aberta: pico de -31 °C; IAE 1333 °C·s (= ΔCO·Ti/Kc × 6 °C/%).",
-         "Queda de pressão do gás: -18 °C.",
+        "ordem no transmissor com a constante de tempo ajustada por um controle deslizante. Veja "
+        "por que a ação derivativa precisa de uma medição filtrada, e quanto o filtro custa. A "
+        "queda de pressão do gás é a mesma do \"Forno Tubular II\", para comparar.",
+        {"Ruído desligado (chave), SP 400 -> 420 °C: sobressinal {SpStepOvershoot:0} %, t90 "
+         "{SpStepT90:0} s.",
+         "Porta aberta: pico de -{400-DoorOpenedMinimum*6:0} °C; IAE {DoorOpenedIae*6:0} °C·s (= "
+         "ΔCO·Ti/Kc × 6 °C/%).",
+         "Queda de pressão do gás: -{GasPressureDropDeviation*6:0} °C.",
          "Ruído ligado, filtro 0 s: a derivada amplifica o ruído de ±3 °C. A saída salta e fica "
-         "saturada em 0/100 % 79 % do tempo, e a temperatura real oscila alguns °C.",
-         "Filtro 1 s: desvio-padrão da saída 7 %. Filtro 3 s: 2,4 %. Filtro 10 s: 0,7 %. Mas o "
-         "degrau de SP passa a ter 20 % de sobressinal: o atraso do filtro está dentro da "
-         "malha.",
-         "Use PI (Kc 1,8, Ti 60 s, Td 0): a saída fica calma mesmo sem filtro (0,5 %), mas a "
-         "porta aberta custa mais (-38 °C contra -31 °C).",
-         "Compare com o \"Forno Tubular II\": a mesma queda de pressão do gás custa lá 1,6 °C."}};
+         "saturada em 0/100 % {FastRunSpStepSaturationFilter0s:0} % do tempo (quadro \"Saturação "
+         "CO\" da Simulação Rápida com degrau de SP de 10 %), e a temperatura real oscila alguns "
+         "°C.",
+         "Com o SP parado, o desvio padrão da saída é {NoiseOutputSpreadFilter1s:1} % com filtro "
+         "de 1 s, {NoiseOutputSpreadFilter3s:1} % com 3 s e {NoiseOutputSpreadFilter10s:1} % com "
+         "10 s. O quadro \"Desvio Pad. CO\" da Simulação Rápida mostra três desvios padrão: "
+         "{FastRunOutputDeviationFilter3s:1} % com filtro de 3 s numa corrida sem degrau "
+         "(amplitude 0). Mas com filtro de 10 s o degrau de SP passa a ter "
+         "{SpStepOvershootFilter10s:0} % de sobressinal: o atraso do filtro está dentro da malha.",
+         "Use PI (Kc 1,8, Ti 60 s, Td 0): a saída fica calma mesmo sem filtro (desvio padrão "
+         "{PiNoiseOutputSpreadFilter0s:1} %), mas a porta aberta custa mais "
+         "(-{400-PiDoorOpenedMinimum*6:0} °C contra -{400-DoorOpenedMinimum*6:0} °C).",
+         "Compare com o \"Forno Tubular II\": a mesma queda de pressão do gás custa lá "
+         "{sim13.GasPressureDropDeviation*6:1} °C.",
+         "Uma Simulação Rápida roda a própria planta: depois dela o SP fica com o degrau e o forno "
+         "no estado em que a corrida terminou, e uma segunda corrida parte dali e dá outro IEMA. "
+         "Para repetir um exercício desde o início, abra a planta de novo."}};
     example.descriptionEnglish
         = {"Single-loop PID control of a fired heater's outlet temperature: SP steps, a step "
            "disturbance (furnace door opened), measurement noise, and a first-order filter in the "
            "transmitter with a time constant set from a slider. See why derivative action needs a "
            "filtered measurement, and what the filter costs. The fuel-gas pressure disturbance is "
            "the same as in \"Furnace Temperature (Master-Slave)\", so the two can be compared.",
-           {"Noise off (switch), SP 400 -> 420 °C: overshoot 9 %, t90 55 s.",
-            "Door opened: -31 °C peak; IAE 1333 °C·s (= ΔCO·Ti/Kc × 6 °C/%).",
-            "Gas pressure drop: -18 °C.",
+           {"Noise off (switch), SP 400 -> 420 °C: overshoot {SpStepOvershoot:0} %, t90 "
+            "{SpStepT90:0} s.",
+            "Door opened: -{400-DoorOpenedMinimum*6:0} °C peak; IAE {DoorOpenedIae*6:0} °C·s (= "
+            "ΔCO·Ti/Kc × 6 °C/%).",
+            "Gas pressure drop: -{GasPressureDropDeviation*6:0} °C.",
             "Noise on, filter 0 s: the derivative amplifies the ±3 °C noise. The output jumps "
-            "around and is saturated at 0/100 % 79 % of the time, and the true temperature wanders "
-            "by a few °C.",
-            "Filter 1 s: output standard deviation 7 %. Filter 3 s: 2.4 %. Filter 10 s: 0.7 %. "
-            "But the SP step now overshoots 20 %: the filter lag is inside the loop.",
-            "Set PI (Kc 1.8, Ti 60 s, Td 0): the output is quiet even without a filter (0.5 %), "
-            "but the door disturbance is worse (-38 °C vs -31 °C).",
+            "around and is saturated at 0/100 % {FastRunSpStepSaturationFilter0s:0} % of the time "
+            "(the \"CO Saturation Index\" box of a Fast Simulation with a 10 % SP step), and the "
+            "true temperature wanders by a few °C.",
+            "At a steady SP the output's standard deviation is {NoiseOutputSpreadFilter1s:1} % "
+            "with a 1 s filter, {NoiseOutputSpreadFilter3s:1} % with 3 s and "
+            "{NoiseOutputSpreadFilter10s:1} % with 10 s. The Fast Simulation's \"CO Standard "
+            "Deviation\" box shows three standard deviations: {FastRunOutputDeviationFilter3s:1} % "
+            "with a 3 s filter in a run without a step (step size 0). But with a 10 s filter the "
+            "SP step overshoots {SpStepOvershootFilter10s:0} %: the filter lag is inside the loop.",
+            "Set PI (Kc 1.8, Ti 60 s, Td 0): the output is quiet even without a filter (standard "
+            "deviation {PiNoiseOutputSpreadFilter0s:1} %), but the door disturbance is worse "
+            "(-{400-PiDoorOpenedMinimum*6:0} °C vs -{400-DoorOpenedMinimum*6:0} °C).",
             "Compare with \"Furnace Temperature (Master-Slave)\": the same gas-pressure drop costs "
-            "1.6 °C there."}};
+            "{sim13.GasPressureDropDeviation*6:1} °C there.",
+            "A Fast Simulation runs the plant itself: afterwards the SP keeps its step and the "
+            "furnace stays where the run ended, and a second run starts from there and gives "
+            "another IEMA. To repeat an exercise from the start, open the plant anew."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. Figures in % of
     // the 0-600 °C range; index 5 of the fast run is the CO saturation, 4 the CO deviation.
     // The design gives only a bound for the output spread without a filter (20 %).
@@ -277,6 +323,33 @@ ExamplePlant Make()
          139.1,
          100.0,
          1000.0},
+        {"SpStepOvershoot",
+         [](Plant &p) { return SpStep(p, &StepResponse::overshoot); },
+         9.0,
+         9.10,
+         3.0,
+         15.0},
+        {"SpStepT90",
+         [](Plant &p) { return SpStep(p, &StepResponse::t90); },
+         55.0,
+         54.7,
+         30.0,
+         90.0},
+        {"SpStepOvershootFilter10s",
+         [](Plant &p) { return SpStep(p, &StepResponse::overshoot, 10); },
+         20.0,
+         20.28,
+         12.0,
+         30.0},
+        {"PiDoorOpenedMinimum",
+         [](Plant &p) {
+             AsPi(p);
+             return WithoutNoise(p, 1).minimum;
+         },
+         60.33,
+         60.38,
+         58.0,
+         63.0},
         {"DoorOpenedMinimum",
          [](Plant &p) { return WithoutNoise(p, 1).minimum; },
          61.47,
@@ -301,6 +374,33 @@ ExamplePlant Make()
          2.449,
          0.0,
          4.0},
+        {"NoiseOutputSpreadFilter1s",
+         [](Plant &p) { return OutputSpread(p, 1); },
+         7.0,
+         7.110,
+         3.0,
+         12.0},
+        {"NoiseOutputSpreadFilter10s",
+         [](Plant &p) { return OutputSpread(p, 10); },
+         0.7,
+         0.7448,
+         0.3,
+         1.5},
+        {"FastRunOutputDeviationFilter3s",
+         [](Plant &p) { return FastRunIndex(p, true, 3, 0, 4); },
+         7.3,
+         7.53,
+         5.0,
+         10.0},
+        {"PiNoiseOutputSpreadFilter0s",
+         [](Plant &p) {
+             AsPi(p);
+             return OutputSpread(p, 0);
+         },
+         0.5,
+         0.5233,
+         0.2,
+         1.0},
         {"NoiseOutputSpreadFilter0s",
          [](Plant &p) { return OutputSpread(p, 0); },
          20.0,

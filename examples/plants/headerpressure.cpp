@@ -207,6 +207,7 @@ struct Consumer4Figures
     double minPressure = 0.0;
     double maxOtherConsumer = 0.0; // largest move of consumer 2, % of range
     double recovery = 0.0;         // s after which the pressure stays within 0.2 % of its SP
+    double roughRecovery = 0.0;    // the same within 1 % (0.1 bar)
     double finalPressure = 0.0;
     double finalConsumer2 = 0.0;
 };
@@ -228,6 +229,8 @@ Consumer4Figures Consumer4On(Plant &plant, std::initializer_list<int> manualLoop
             = std::max(figures.maxOtherConsumer, std::abs(plant.memories.Value(24) - 50.0));
         if (std::abs(pressure - 60.0) > 0.2)
             figures.recovery = scenario.Time() - start;
+        if (std::abs(pressure - 60.0) > 1.0)
+            figures.roughRecovery = scenario.Time() - start;
     });
     figures.finalPressure = plant.memories.Value(21);
     figures.finalConsumer2 = plant.memories.Value(24);
@@ -276,13 +279,18 @@ ExamplePlant Make()
            "suprimento) e três malhas de vazão de consumidores. Uma mudança de carga em um "
            "consumidor, ou um consumidor liga/desliga não medido, quase não perturba os outros. "
            "Sem a malha de pressão, os consumidores interagem através do header.",
-           {"Tudo em automático, pressione \"Consumidor 4\": o header cai 0,26 bar (-2,6 %), volta "
-            "a 0,1 bar em 34 s e a 0,02 bar em 73 s; os consumidores 2 e 3 mudam menos de 0,4 %.",
-            "PIC-100 em manual, FICs em automático, mesmo botão: a pressão cai 1,76 bar até um "
-            "novo equilíbrio de 4,24 bar. As malhas de vazão abrem suas válvulas e removem a "
-            "autorregulação do header; as vazões se mantêm, mas só até as válvulas saturarem.",
-            "Tudo em manual: a pressão cai apenas 0,97 bar, mas a vazão de cada consumidor cai "
-            "4,2 %. É essa interação que uma malha de pressão apertada remove.",
+           {"Tudo em automático, pressione \"Consumidor 4\": o header cai "
+            "{6-Consumer4MinimumPressure*0.1:2} bar (-{60-Consumer4MinimumPressure:1} %), volta a "
+            "0,1 bar em {Consumer4PressureRoughRecovery:0} s e a 0,02 bar em "
+            "{Consumer4PressureRecovery:0} s; os consumidores 2 e 3 mudam no máximo "
+            "{Consumer4OtherConsumerMove:2} %.",
+            "PIC-100 em manual, FICs em automático, mesmo botão: a pressão cai "
+            "{6-PicManualPressure*0.1:2} bar até um novo equilíbrio de {PicManualPressure*0.1:2} "
+            "bar. As malhas de vazão abrem suas válvulas e removem a autorregulação do header; as "
+            "vazões se mantêm, mas só até as válvulas saturarem.",
+            "Tudo em manual: a pressão cai apenas {6-AllManualPressure*0.1:2} bar, mas a vazão de "
+            "cada consumidor cai {50-AllManualConsumer2:1} %. É essa interação que uma malha de "
+            "pressão apertada remove.",
             "Tudo em automático, SP do FIC-101 500 -> 700 Nm3/h: o header cai 0,17 bar e os outros "
             "consumidores mudam no máximo 0,2 %."}};
     example.descriptionEnglish
@@ -290,15 +298,18 @@ ExamplePlant Make()
            "three consumer flow loops. A load change at one consumer, or an unmeasured on/off "
            "consumer, barely disturbs the others. Without the pressure loop, the consumers "
            "interact through the header.",
-           {"All loops in auto; press \"Consumer 4\". The header dips by 0.26 bar (-2.6 %), is "
-            "back within 0.1 bar after 34 s and within 0.02 bar after 73 s; consumers 2 and 3 "
-            "move by less than 0.4 %.",
-            "PIC-100 in manual, FICs in auto, same button: the pressure falls by 1.76 bar to a "
-            "new equilibrium of 4.24 bar. The consumer flow loops open their valves and remove "
-            "the header's self-regulation; the flows are held, but only until the valves "
-            "saturate.",
-            "Everything in manual: the pressure falls only 0.97 bar, but every consumer flow "
-            "drops by 4.2 %. That is the interaction a tight header pressure loop removes.",
+           {"All loops in auto; press \"Consumer 4\". The header dips by "
+            "{6-Consumer4MinimumPressure*0.1:2} bar (-{60-Consumer4MinimumPressure:1} %), is back "
+            "within 0.1 bar after {Consumer4PressureRoughRecovery:0} s and within 0.02 bar after "
+            "{Consumer4PressureRecovery:0} s; consumers 2 and 3 move by at most "
+            "{Consumer4OtherConsumerMove:2} %.",
+            "PIC-100 in manual, FICs in auto, same button: the pressure falls by "
+            "{6-PicManualPressure*0.1:2} bar to a new equilibrium of {PicManualPressure*0.1:2} "
+            "bar. The consumer flow loops open their valves and remove the header's "
+            "self-regulation; the flows are held, but only until the valves saturate.",
+            "Everything in manual: the pressure falls only {6-AllManualPressure*0.1:2} bar, but "
+            "every consumer flow drops by {50-AllManualConsumer2:1} %. That is the interaction a "
+            "tight header pressure loop removes.",
             "All in auto, FIC-101 SP 500 -> 700 Nm3/h: the header dips 0.17 bar and the other "
             "consumers move by at most 0.2 %."}};
     // The fast run raises PIC-100 by 1 bar and every consumer by 50 Nm3/h at once.
@@ -328,6 +339,12 @@ ExamplePlant Make()
          0.348,
          0.0,
          0.6},
+        {"Consumer4PressureRoughRecovery",
+         [](Plant &p) { return AllAuto(p, &Consumer4Figures::roughRecovery); },
+         34.0,
+         33.7,
+         20.0,
+         50.0},
         {"Consumer4PressureRecovery",
          [](Plant &p) { return AllAuto(p, &Consumer4Figures::recovery); },
          73.0,
@@ -340,6 +357,14 @@ ExamplePlant Make()
          42.40,
          41.4,
          43.4},
+        {"AllManualPressure",
+         [](Plant &p) {
+             return Consumer4On(p, {1, 2, 3, 4}, 3000).finalPressure;
+         },
+         50.3,
+         50.25,
+         49.0,
+         52.0},
         {"AllManualConsumer2",
          [](Plant &p) {
              return Consumer4On(p, {1, 2, 3, 4}, 3000).finalConsumer2;

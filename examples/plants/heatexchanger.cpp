@@ -226,27 +226,33 @@ ExamplePlant Make()
            "Feedforward from the measured inlet temperature (TT-100) enters through the "
            "controller's dynamic-bias (FF) expression and can be switched on and off. Apply the "
            "inlet temperature step with and without feedforward."};
-    example.descriptionPortuguese = {
-        "Controle da temperatura de saída de um aquecedor a vapor. Uma compensação direta "
-        "estática a partir da temperatura de chegada medida, que pode ser desligada, está "
-        "escrita na expressão FF (bias dinâmico) do controlador.",
-        {"Compensação ligada, SP 90 -> 100 °C: sobressinal 5,4 %, t90 23 s, acomodado em 43 s.",
-         "Pressione \"Degrau Tin\" (-10 °C) com a compensação DESLIGADA: a saída cai 4,3 °C; "
-         "IAE 146 °C·s.",
-         "O mesmo com a compensação LIGADA: a válvula abre de imediato +8,3 %; o desvio da saída "
-         "fica em -0,6/+1,2 °C; IAE 48 °C·s (3 vezes melhor). O erro que resta vem das dinâmicas "
-         "diferentes dos dois caminhos (a chegada tem 8 s de tempo morto, o vapor só 2 s): é a "
-         "deixa para discutir a compensação dinâmica (avanço-atraso)."}};
+    example.descriptionPortuguese
+        = {"Controle da temperatura de saída de um aquecedor a vapor. Uma compensação direta "
+           "estática a partir da temperatura de chegada medida, que pode ser desligada, está "
+           "escrita na expressão FF (bias dinâmico) do controlador.",
+           {"Compensação ligada, SP 90 -> 100 °C: sobressinal 5,4 %, t90 23 s, acomodado em 43 s.",
+            "Pressione \"Degrau Tin\" (-10 °C) com a compensação DESLIGADA: a saída cai "
+            "{0-InletStepWithoutFeedforwardMinimum:1} °C; IAE {InletStepWithoutFeedforwardIae:0} "
+            "°C·s.",
+            "O mesmo com a compensação LIGADA: a válvula abre de imediato +8,3 %; o desvio da "
+            "saída fica em "
+            "-{0-InletStepWithFeedforwardMinimum:1}/+{InletStepWithFeedforwardDeviation:1} °C; IAE "
+            "{InletStepWithFeedforwardIae:0} °C·s (3 vezes melhor). O erro que resta vem das "
+            "dinâmicas diferentes dos dois caminhos (a chegada tem 8 s de tempo morto, o vapor só "
+            "2 s): é a deixa para discutir a compensação dinâmica (avanço-atraso)."}};
     example.descriptionEnglish
-        = {"Steam heater outlet-temperature control. A static feed-forward from the measured "
-           "inlet temperature, switchable, is written in the controller's FF (dynamic bias) "
-           "expression.",
+        = {"Steam heater outlet-temperature control. A static feed-forward from the measured inlet "
+           "temperature, switchable, is written in the controller's FF (dynamic bias) expression.",
            {"FF on, SP 90 -> 100 °C: overshoot 5.4 %, t90 23 s, settled in 43 s.",
-            "Press \"Tin step\" (-10 °C) with FF OFF: the outlet drops 4.3 °C; IAE 146 °C·s.",
+            "Press \"Tin step\" (-10 °C) with FF OFF: the outlet drops "
+            "{0-InletStepWithoutFeedforwardMinimum:1} °C; IAE {InletStepWithoutFeedforwardIae:0} "
+            "°C·s.",
             "Same with FF ON: the valve moves at once by +8.3 %; the outlet deviation is "
-            "-0.6/+1.2 °C; IAE 48 °C·s (3 times better). The remaining error comes from the "
-            "different dynamics of the two paths (the inlet effect has 8 s dead time, the steam "
-            "only 2 s): the cue to discuss dynamic (lead-lag) compensation."}};
+            "-{0-InletStepWithFeedforwardMinimum:1}/+{InletStepWithFeedforwardDeviation:1} °C; IAE "
+            "{InletStepWithFeedforwardIae:0} "
+            "°C·s (3 times better). The remaining error comes from the different dynamics of the "
+            "two paths (the inlet effect has 8 s dead time, the steam only 2 s): the cue to "
+            "discuss dynamic (lead-lag) compensation."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. Temperatures in
     // °C of the 0-150 °C outlet scale; the fast run's figures in % of range.
     example.checks = {
@@ -280,6 +286,12 @@ ExamplePlant Make()
          47.8,
          0.0,
          70.0},
+        {"InletStepWithFeedforwardMinimum",
+         [](Plant &p) { return (InletStep(p, true).minPv - 60.0) * kDegreesPerPercent; },
+         -0.6,
+         -0.592,
+         -2.0,
+         0.0},
         {"InletStepWithFeedforwardDeviation",
          [](Plant &p) {
              const LoadResponse r = InletStep(p, true);

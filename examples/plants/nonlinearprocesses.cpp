@@ -183,6 +183,24 @@ double BacklashErrorRatio(Plant &plant)
     return FiguresOf(charts[2]).iema / FiguresOf(charts[4]).iema;
 }
 
+// Loop `loop` brought to rest at SP `from` %, then stepped to `to` and watched for 2 min,
+// settling within 2 % of the step; the drive's ramp slider moved first when a position (of
+// 10000) is given.
+double LoopStep(Plant &plant,
+                int loop,
+                double from,
+                double to,
+                double StepResponse::*figure,
+                int rampPosition = -1)
+{
+    if (rampPosition >= 0)
+        MoveSlider(plant, 1, rampPosition);
+    Scenario scenario(plant);
+    scenario.SetSetpoint(loop, from);
+    scenario.Run(kWarmUp);
+    return SetpointStep(scenario, loop, to, 120, 0.2).*figure;
+}
+
 // PV peak-to-peak of each loop over 10 min at SP 50 %.
 std::array<double, 5> HoldPeakToPeak(Plant &plant)
 {
@@ -228,43 +246,48 @@ ExamplePlant Make()
            "(o ganho varia com a abertura) e bomba com variador de velocidade com rampa de "
            "aceleração. Veja a assinatura típica de cada uma: ciclo-limite, zona morta, "
            "dificuldade de ganho variável e sobressinal por windup.",
-           {"Observe o FIC-101 com SP constante: um ciclo-limite de 3,0 % pico a pico, período "
-            "de cerca de 12 s; o CO em dente de serra é a assinatura clássica do agarramento. "
-            "Tire a ação integral (Ti = 0) ou ponha a malha em manual: o ciclo para, deixando um "
-            "desvio de 1 a 1,5 % (onde a válvula grudou).",
-            "SP 50 -> 60 % nas quatro malhas: o FIC-102 (folga) passa 13 % e acomoda em 15 s; o "
-            "FIC-103 passa 10 %, mas de 15 -> 25 % é lento (sem sobressinal, t90 9,7 s) e de "
-            "80 -> 90 % passa 16 %; o SIC-104, limitado a 2 %/s, passa 61 % (windup durante a "
-            "rampa); com o controle deslizante em 10 %/s o sobressinal é 15,5 %.",
+           {"Observe o FIC-101 com SP constante: um ciclo-limite de {HoldStictionPeakToPeak:1} % "
+            "pico a pico, período de cerca de 12 s; o CO em dente de serra é a assinatura clássica "
+            "do agarramento. Tire a ação integral (Ti = 0) ou ponha a malha em manual: o ciclo "
+            "para, deixando um desvio de 1 a 1,5 % (onde a válvula grudou). Na Simulação Rápida "
+            "(degrau de SP de 10 %) o quadro \"Excursão CO\" do FIC-101 mostra "
+            "{FastRunStictionTravel:1}: o número de cursos completos da válvula em 30 min, embora "
+            "o quadro escreva \"%\" depois dele.",
+            "SP 50 -> 60 % nas quatro malhas: o FIC-102 (folga) passa {BacklashStepOvershoot:0} % "
+            "e acomoda em {BacklashStepSettling:0} s; o FIC-103 passa "
+            "{EqualPercentageStepOvershoot:0} %, mas de 15 -> 25 % é lento (sobressinal "
+            "{EqualPercentageLowStepOvershoot:0} %, t90 {EqualPercentageLowStepT90:1} s) e de 80 "
+            "-> 90 % passa {EqualPercentageHighStepOvershoot:0} %; o SIC-104, limitado a 2 %/s, "
+            "passa {VsdStepOvershoot:0} % (windup durante a rampa); com o controle deslizante em "
+            "10 %/s o sobressinal é {FastVsdStepOvershoot:1} %.",
             "Ligue a perturbação de pressão: as malhas quase lineares mantêm a vazão em cerca de "
-            "+-1 %, enquanto o erro da malha com folga é 2,5 vezes maior (4,8 % pico a pico). "
-            "Com a perturbação ligada, rode o Registrador XY por 10 min: \"COxMV [Malha 2]\" "
-            "desenha a folga e \"[Malha 1]\" a escada do agarramento.",
-            "Ao abrir a planta o variador parte do repouso (a posição da rampa não é salva): a "
-            "vazão do SIC-104 cai 38,7 % em 7 s e volta a 1 % em cerca de 70 s. A posição da "
-            "folga do FIC-102 também recomeça (um pico de 2 %, desfeito em 45 s)."}};
-    example.descriptionEnglish
-        = {"Four identical flow loops side by side, each with one nonlinearity: a valve with "
-           "stiction, a valve with backlash (hysteresis), an equal-percentage valve (gain varies "
-           "with opening) and a variable-speed pump with an acceleration ramp. See the typical "
-           "signature of each: a limit cycle, a dead zone, gain scheduling trouble, and windup "
-           "overshoot.",
-           {"Watch FIC-101 at constant SP: a stick-slip limit cycle of 3.0 % pk-pk, period about "
-            "12 s; the saw-tooth CO is the classic stiction signature. Remove the integral action "
-            "(Ti = 0), or put the loop in manual: the cycle stops, leaving an offset of about "
-            "1-1.5 % (wherever the valve stuck).",
-            "SP 50 -> 60 % on all four loops: FIC-102 (backlash) overshoots 13 % and settles in "
-            "15 s; FIC-103 overshoots 10 %, but at 15 -> 25 % it is sluggish (no overshoot, t90 "
-            "9.7 s) and at 80 -> 90 % it overshoots 16 %; SIC-104, limited to 2 %/s, overshoots "
-            "61 % (integral windup during the ramp); with the slider at 10 %/s the overshoot is "
-            "15.5 %.",
-            "Switch the pressure disturbance on: the linear-like loops keep the flow within about "
-            "+-1 %, while the backlash loop's error is 2.5 times larger (4.8 % pk-pk). With the "
-            "disturbance on, run the XY recorder for 10 min: \"COxMV [Malha 2]\" draws the "
-            "backlash loop and \"[Malha 1]\" the stick-slip staircase.",
-            "When the plant is opened, the VSD ramps up from standstill (the ramp position is not "
-            "stored): the SIC-104 flow drops 38.7 % within 7 s and is back within 1 % after about "
-            "70 s. FIC-102's backlash position restarts too (a 2 % blip, gone within 45 s)."}};
+            "+-1 %, enquanto a malha com folga erra mais: numa Simulação Rápida com a perturbação "
+            "ligada, seu IEMA é {DisturbanceBacklashErrorRatio:1} vezes o do SIC-104. Com a "
+            "perturbação ligada, rode o Registrador XY por 10 min: \"COxMV [Malha 2]\" desenha a "
+            "folga e \"[Malha 1]\" a escada do agarramento."}};
+    example.descriptionEnglish = {
+        "Four identical flow loops side by side, each with one nonlinearity: a valve with "
+        "stiction, a valve with backlash (hysteresis), an equal-percentage valve (gain varies with "
+        "opening) and a variable-speed pump with an acceleration ramp. See the typical signature "
+        "of each: a limit cycle, a dead zone, gain scheduling trouble, and windup overshoot.",
+        {"Watch FIC-101 at constant SP: a stick-slip limit cycle of {HoldStictionPeakToPeak:1} % "
+         "pk-pk, period about 12 s; the saw-tooth CO is the classic stiction signature. Remove the "
+         "integral action (Ti = 0), or put the loop in manual: the cycle stops, leaving an offset "
+         "of about 1-1.5 % (wherever the valve stuck). In the Fast Simulation (10 % SP step) "
+         "FIC-101's \"CO Travel\" box shows {FastRunStictionTravel:1}: the number of full valve "
+         "strokes in 30 min, though the box prints \"%\" after it.",
+         "SP 50 -> 60 % on all four loops: FIC-102 (backlash) overshoots {BacklashStepOvershoot:0} "
+         "% and settles in {BacklashStepSettling:0} s; FIC-103 overshoots "
+         "{EqualPercentageStepOvershoot:0} %, but at 15 -> 25 % it is sluggish (overshoot "
+         "{EqualPercentageLowStepOvershoot:0} %, t90 {EqualPercentageLowStepT90:1} s) and at 80 -> "
+         "90 % it overshoots {EqualPercentageHighStepOvershoot:0} %; SIC-104, limited to 2 %/s, "
+         "overshoots {VsdStepOvershoot:0} % (integral windup during the ramp); with the slider at "
+         "10 %/s the overshoot is {FastVsdStepOvershoot:1} %.",
+         "Switch the pressure disturbance on: the linear-like loops keep the flow within about +-1 "
+         "%, while the backlash loop errs more: in a Fast Simulation with the disturbance on its "
+         "IEMA is {DisturbanceBacklashErrorRatio:1} times that of SIC-104. With the disturbance "
+         "on, run the XY recorder for 10 min: \"COxMV [Malha 2]\" draws the backlash loop and "
+         "\"[Malha 1]\" the stick-slip staircase."}};
     example.checks = {
         {"FastRunStictionIema", [](Plant &p) { return FastRunIema(p, 1); }, 0.90, 0.898, 0.5, 1.5},
         {"FastRunStictionTravel",
@@ -292,6 +315,54 @@ ExamplePlant Make()
          66.11,
          63.0,
          100.0},
+        {"BacklashStepOvershoot",
+         [](Plant &p) { return LoopStep(p, 2, 50, 60, &StepResponse::overshoot); },
+         13.0,
+         13.02,
+         5.0,
+         25.0},
+        {"BacklashStepSettling",
+         [](Plant &p) { return LoopStep(p, 2, 50, 60, &StepResponse::settling); },
+         15.0,
+         14.8,
+         5.0,
+         60.0},
+        {"EqualPercentageStepOvershoot",
+         [](Plant &p) { return LoopStep(p, 3, 50, 60, &StepResponse::overshoot); },
+         10.0,
+         9.80,
+         3.0,
+         20.0},
+        {"EqualPercentageLowStepOvershoot",
+         [](Plant &p) { return LoopStep(p, 3, 15, 25, &StepResponse::overshoot); },
+         0.0,
+         0.0,
+         0.0,
+         5.0},
+        {"EqualPercentageLowStepT90",
+         [](Plant &p) { return LoopStep(p, 3, 15, 25, &StepResponse::t90); },
+         9.7,
+         9.7,
+         5.0,
+         20.0},
+        {"EqualPercentageHighStepOvershoot",
+         [](Plant &p) { return LoopStep(p, 3, 80, 90, &StepResponse::overshoot); },
+         16.0,
+         16.12,
+         8.0,
+         30.0},
+        {"VsdStepOvershoot",
+         [](Plant &p) { return LoopStep(p, 4, 50, 60, &StepResponse::overshoot); },
+         61.0,
+         61.23,
+         40.0,
+         80.0},
+        {"FastVsdStepOvershoot",
+         [](Plant &p) { return LoopStep(p, 4, 50, 60, &StepResponse::overshoot, 10000); },
+         15.5,
+         15.51,
+         5.0,
+         30.0},
         {"DisturbanceBacklashErrorRatio", BacklashErrorRatio, 1.62, 1.573, 1.4, 10.0},
         {"HoldStictionPeakToPeak",
          [](Plant &p) { return HoldPeakToPeak(p)[1]; },

@@ -9,9 +9,11 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace zelvar::examples {
 
@@ -250,15 +252,52 @@ double FastRunIema(Plant &plant, bool linearizer)
     return FiguresOf(FastRun(plant, 2, 7)[1]).iema;
 }
 
-// From rest at pH 11 (78.57 %) to pH 12 (85.71 %): the time to 90 % of the step.
-double Ph11To12T90(Plant &plant, bool linearizer)
+// From rest at pH `from` to pH `to`; without the linearizer AIC-101 is retuned to Kc 0.24.
+double PhStep(Plant &plant, bool linearizer, double from, double to, double StepResponse::*figure)
 {
     if (!linearizer)
         WithoutLinearizer(plant, "0.24");
     Scenario scenario(plant);
-    scenario.SetSetpoint(1, 100.0 * 11.0 / 14.0);
+    scenario.SetSetpoint(1, 100.0 * from / 14.0);
     scenario.Run(3600);
-    return SetpointStep(scenario, 1, 100.0 * 12.0 / 14.0, 900, 0.5).t90;
+    return SetpointStep(scenario, 1, 100.0 * to / 14.0, 900, 0.5).*figure;
+}
+
+double Ph11To12T90(Plant &plant, bool linearizer)
+{
+    return PhStep(plant, linearizer, 11, 12, &StepResponse::t90);
+}
+
+// Without the linearizer and with the same tuning, the SP moved to pH 8: the lowest and the
+// highest pH of the limit cycle once it has grown.
+std::pair<double, double> LimitCycle(Plant &plant)
+{
+    WithoutLinearizer(plant, nullptr);
+    Scenario scenario(plant);
+    scenario.SetSetpoint(1, 100.0 * 8.0 / 14.0);
+    scenario.Run(1800);
+    const int pv = plant.controllers[1].Settings().VariavelSelect + 1;
+    double lowest = 100.0;
+    double highest = 0.0;
+    scenario.Run(1800, [&] {
+        lowest = std::min(lowest, plant.memories.Value(pv));
+        highest = std::max(highest, plant.memories.Value(pv));
+    });
+    return {lowest * 14.0 / 100.0, highest * 14.0 / 100.0};
+}
+
+// "Carga de licor" pressed at rest with the linearizer on, in pH: the largest distance from
+// the SP, or the seconds until the pH stays within 0.1 of it.
+double LiquorLoad(Plant &plant, bool recovery)
+{
+    Scenario scenario(plant);
+    scenario.Run(600);
+    const double setpoint = plant.controllers[1].Setpoint;
+    const LoadResponse response = LoadChange(
+        scenario, 1, [&] { scenario.PressButton(1); }, 1800, 0.1 * 100.0 / 14.0);
+    if (recovery)
+        return response.recovery;
+    return std::max(setpoint - response.minPv, response.maxPv - setpoint) * 14.0 / 100.0;
 }
 
 // The linearizer's output for a controller output held in manual.
@@ -291,39 +330,42 @@ ExamplePlant Make()
            "The characterizer (linearizer) on the AIC-101 output inverts that curve and makes "
            "the loop linear. Switch the characterizer off, change the setpoint and watch the "
            "loop oscillate; compare the response at different pH values."};
-    example.descriptionPortuguese
-        = {"Neutralização de um licor ácido de lixiviação com leite de cal. O pH responde ao "
-           "reagente por uma curva de titulação em S: o ganho em pH 7 é cerca de 130 vezes o "
-           "ganho nos extremos. O linearizador inverte essa curva na saída do controlador, e "
-           "uma só sintonia serve para qualquer pH. A saída do AIC-101 passa a ser o \"pH "
-           "desejado\" em %.",
-           {"Linearizador ligado: pH 7 -> 8 com 8 % de sobressinal e 90 % em 69 s; pH 11 -> 12 "
-            "com 19 % de sobressinal e 90 % em 50 s. A resposta é quase a mesma em toda a "
-            "faixa.",
-            "Desligue o linearizador com a mesma sintonia e mude o SP para pH 8 (ou pressione o "
-            "botão de carga): o ganho da malha em pH 7 fica cerca de 5 vezes maior e o pH oscila "
-            "entre cerca de 2,4 e 12,5, o ciclo limite clássico do pH. Em repouso nada acontece "
-            "até algo mover a malha.",
-            "Sem o linearizador, ressintonize para pH 7 (Kc cerca de 0,24): pH 7 -> 8 fica bom "
-            "(90 % em 80 s), mas pH 11 -> 12 leva 240 s e pH 12 -> 13 leva 530 s.",
-            "Carga de licor +20 % (botão): a curva de titulação se desloca; desvio máximo de "
-            "2,5 pH, de volta a 0,1 pH em cerca de 6 min."}};
-    example.descriptionEnglish
-        = {"Neutralisation of an acid leach liquor with lime slurry. The pH responds to the "
-           "reagent along an S-shaped titration curve: the gain at pH 7 is about 130 times the "
-           "gain at the ends. The characterizer (linearizer) inverts that curve on the controller "
-           "output, so that one tuning works at any pH. The AIC-101 output then means \"desired "
-           "pH\" in %.",
-           {"Characterizer on: pH 7 -> 8 with 8 % overshoot and 90 % in 69 s; pH 11 -> 12 with "
-            "19 % overshoot and 90 % in 50 s. The response looks nearly the same everywhere.",
-            "Switch the characterizer off with the same tuning, then move the SP to pH 8 (or "
-            "press the load button): the loop gain at pH 7 is about 5 times higher, and the pH "
-            "oscillates between about 2.4 and 12.5, the classic pH limit cycle. At rest nothing "
-            "happens until something moves the loop.",
-            "Without the characterizer, retune for pH 7 (Kc about 0.24): pH 7 -> 8 is fine (90 % "
-            "in 80 s), but pH 11 -> 12 takes 240 s and pH 12 -> 13 takes 530 s.",
-            "Liquor load +20 % (button): the titration curve shifts; largest deviation 2.5 pH, "
-            "back within 0.1 pH in about 6 min."}};
+    example.descriptionPortuguese = {
+        "Neutralização de um licor ácido de lixiviação com leite de cal. O pH responde ao reagente "
+        "por uma curva de titulação em S: o ganho em pH 7 é cerca de 130 vezes o ganho nos "
+        "extremos. O linearizador inverte essa curva na saída do controlador, e uma só sintonia "
+        "serve para qualquer pH. A saída do AIC-101 passa a ser o \"pH desejado\" em %.",
+        {"Linearizador ligado: pH 7 -> 8 com {Ph7To8Overshoot:0} % de sobressinal e 90 % em "
+         "{Ph7To8T90:0} s; pH 11 -> 12 com {Ph11To12Overshoot:0} % de sobressinal e 90 % em "
+         "{Ph11To12T90:0} s. A resposta é quase a mesma em toda a faixa.",
+         "Desligue o linearizador com a mesma sintonia e mude o SP para pH 8 (ou pressione o botão "
+         "de carga): o ganho da malha em pH 7 fica cerca de 5 vezes maior e o pH oscila entre "
+         "cerca de {LimitCycleLowestPh:1} e {LimitCycleHighestPh:1}, o ciclo limite clássico do "
+         "pH. Em repouso nada acontece até algo mover a malha.",
+         "Sem o linearizador, ressintonize para pH 7 (Kc cerca de 0,24): pH 7 -> 8 fica bom (90 % "
+         "em {Ph7To8T90WithoutLinearizerKc024:0} s), mas pH 11 -> 12 leva "
+         "{Ph11To12T90WithoutLinearizerKc024:0} s e pH 12 -> 13 leva "
+         "{Ph12To13T90WithoutLinearizerKc024:0} s.",
+         "Carga de licor +20 % (botão): a curva de titulação se desloca; desvio máximo de "
+         "{LiquorLoadDeviation:1} pH, de volta a 0,1 pH em {LiquorLoadRecovery:0} s."}};
+    example.descriptionEnglish = {
+        "Neutralisation of an acid leach liquor with lime slurry. The pH responds to the reagent "
+        "along an S-shaped titration curve: the gain at pH 7 is about 130 times the gain at the "
+        "ends. The characterizer (linearizer) inverts that curve on the controller output, so that "
+        "one tuning works at any pH. The AIC-101 output then means \"desired pH\" in %.",
+        {"Characterizer on: pH 7 -> 8 with {Ph7To8Overshoot:0} % overshoot and 90 % in "
+         "{Ph7To8T90:0} s; pH 11 -> 12 with {Ph11To12Overshoot:0} % overshoot and 90 % in "
+         "{Ph11To12T90:0} s. The response looks nearly the same everywhere.",
+         "Switch the characterizer off with the same tuning, then move the SP to pH 8 (or press "
+         "the load button): the loop gain at pH 7 is about 5 times higher, and the pH oscillates "
+         "between about {LimitCycleLowestPh:1} and {LimitCycleHighestPh:1}, the classic pH limit "
+         "cycle. At rest nothing happens until something moves the loop.",
+         "Without the characterizer, retune for pH 7 (Kc about 0.24): pH 7 -> 8 is fine (90 % in "
+         "{Ph7To8T90WithoutLinearizerKc024:0} s), but pH 11 -> 12 takes "
+         "{Ph11To12T90WithoutLinearizerKc024:0} s and pH 12 -> 13 takes "
+         "{Ph12To13T90WithoutLinearizerKc024:0} s.",
+         "Liquor load +20 % (button): the titration curve shifts; largest deviation "
+         "{LiquorLoadDeviation:1} pH, back within 0.1 pH after {LiquorLoadRecovery:0} s."}};
     // Without the linearizer the fast run's SP step starts a limit cycle: a sustained
     // oscillation, however its amplitude happens to settle.
     example.checks = {
@@ -345,6 +387,36 @@ ExamplePlant Make()
          20.26,
          5.0,
          100.0},
+        {"Ph7To8Overshoot",
+         [](Plant &p) { return PhStep(p, true, 7, 8, &StepResponse::overshoot); },
+         8.0,
+         7.87,
+         4.0,
+         12.0},
+        {"Ph7To8T90",
+         [](Plant &p) { return PhStep(p, true, 7, 8, &StepResponse::t90); },
+         69.0,
+         68.7,
+         45.0,
+         100.0},
+        {"Ph11To12Overshoot",
+         [](Plant &p) { return PhStep(p, true, 11, 12, &StepResponse::overshoot); },
+         19.0,
+         19.54,
+         12.0,
+         28.0},
+        {"Ph7To8T90WithoutLinearizerKc024",
+         [](Plant &p) { return PhStep(p, false, 7, 8, &StepResponse::t90); },
+         80.0,
+         80.2,
+         50.0,
+         120.0},
+        {"Ph12To13T90WithoutLinearizerKc024",
+         [](Plant &p) { return PhStep(p, false, 12, 13, &StepResponse::t90); },
+         530.0,
+         530.1,
+         350.0,
+         900.0},
         {"Ph11To12T90", [](Plant &p) { return Ph11To12T90(p, true); }, 50.0, 49.7, 0.0, 80.0},
         {"Ph11To12T90WithoutLinearizerKc024",
          [](Plant &p) { return Ph11To12T90(p, false); },
@@ -352,6 +424,25 @@ ExamplePlant Make()
          237.6,
          150.0,
          900.0},
+        {"LimitCycleLowestPh", [](Plant &p) { return LimitCycle(p).first; }, 2.4, 2.402, 1.5, 3.5},
+        {"LimitCycleHighestPh",
+         [](Plant &p) { return LimitCycle(p).second; },
+         12.5,
+         12.535,
+         11.5,
+         13.5},
+        {"LiquorLoadDeviation",
+         [](Plant &p) { return LiquorLoad(p, false); },
+         2.5,
+         2.547,
+         1.8,
+         3.3},
+        {"LiquorLoadRecovery",
+         [](Plant &p) { return LiquorLoad(p, true); },
+         360.0,
+         341.2,
+         240.0,
+         480.0},
         {"LinearizerAt50",
          [](Plant &p) { return LinearizedOutput(p, 50.0); },
          50.0,

@@ -279,9 +279,17 @@ void Draw(PidPainter &p)
     p.Label({250, 532}, QStringLiteral("Cálculos"), QStringLiteral("Calculations"));
 }
 
+// Loop `loop` stepped to `to` % after 5 min at rest, watched for 15 min.
+double SpStep(Plant &plant, int loop, double to, double StepResponse::*figure)
+{
+    Scenario scenario(plant);
+    scenario.Run(300);
+    return SetpointStep(scenario, loop, to, 900, 0.5).*figure;
+}
+
 // The feed setpoint 50 -> 70 % at rest, with the feed-forward as the switch leaves it: the IAE
-// of the reactor temperature over 1500 s.
-double FeedStepIae(Plant &plant, bool feedforward)
+// of the reactor temperature over 1500 s, or its largest distance from the setpoint.
+double FeedStepIae(Plant &plant, bool feedforward, bool deviation = false)
 {
     Scenario scenario(plant);
     if (!feedforward)
@@ -289,9 +297,13 @@ double FeedStepIae(Plant &plant, bool feedforward)
     scenario.Run(300);
     scenario.SetSetpoint(1, 70);
     double iae = 0.0;
-    scenario.Run(1500,
-                 [&] { iae += std::abs(50.0 - plant.memories.Value(26)) * Scenario::kTimeStep; });
-    return iae;
+    double largest = 0.0;
+    scenario.Run(1500, [&] {
+        const double error = std::abs(50.0 - plant.memories.Value(26));
+        iae += error * Scenario::kTimeStep;
+        largest = std::max(largest, error);
+    });
+    return deviation ? largest : iae;
 }
 
 ExamplePlant Make()
@@ -315,30 +327,35 @@ ExamplePlant Make()
            "without feedforward, and lower the cooling-water pressure to see the inner loop at "
            "work."};
     example.descriptionPortuguese
-        = {"Um reator contínuo com várias malhas: vazão de carga; nível controlado pela "
-           "descarga; temperatura em cascata com a vazão de água de resfriamento (a malha interna "
-           "rejeita as variações de pressão da água); e uma compensação direta estática, ligada "
-           "por chave, da vazão de carga para a demanda de água.",
-           {"SP de carga 10 -> 14 m3/h (50 -> 70 %): sem compensação a temperatura desvia 6,1 °C "
-            "(IAE 1300 °C·s = ΔCO·Ti/Kc exatamente); com compensação, 2,3 °C (IAE 327). O erro "
-            "que resta é o atraso de 30 s do calor de reação, que a compensação estática não "
-            "modela.",
+        = {"Um reator contínuo com várias malhas: vazão de carga; nível controlado pela descarga; "
+           "temperatura em cascata com a vazão de água de resfriamento (a malha interna rejeita as "
+           "variações de pressão da água); e uma compensação direta estática, ligada por chave, da "
+           "vazão de carga para a demanda de água.",
+           {"SP de carga 10 -> 14 m3/h (50 -> 70 %): sem compensação a temperatura desvia "
+            "{FeedStepWithoutFeedforwardDeviation:1} °C (IAE {FeedStepWithoutFeedforwardIae*1.5:0} "
+            "°C·s = ΔCO·Ti/Kc exatamente); com compensação, {FeedStepWithFeedforwardDeviation:1} "
+            "°C (IAE {FeedStepWithFeedforwardIae*1.5:0}). O erro que resta é o atraso de 30 s do "
+            "calor de reação, que a compensação estática não modela.",
             "Pressão da água de resfriamento 3 -> 1,8 bar: o FIC-104 reabre sua válvula e a "
-            "temperatura se move só 0,27 °C.",
-            "SP do TIC 75 -> 90 °C: sobressinal 4,5 %, t90 90 s. SP do LIC 50 -> 60 %: "
-            "sobressinal 12 %, t90 146 s."}};
+            "temperatura se move só {CoolingWaterPressureDropDeviation*1.5:2} °C.",
+            "SP do TIC 75 -> 90 °C: sobressinal {TemperatureSpStepOvershoot:1} %, t90 "
+            "{TemperatureSpStepT90:0} s. SP do LIC 50 -> 60 %: sobressinal "
+            "{LevelSpStepOvershoot:0} %, t90 {LevelSpStepT90:0} s."}};
     example.descriptionEnglish
         = {"A multiloop continuous stirred reactor: feed flow control; level control on the "
            "outlet; temperature control cascaded onto cooling-water flow (the inner loop rejects "
            "cooling-water pressure changes); and a switchable static feed-forward from feed rate "
            "to coolant demand.",
-           {"Feed SP 10 -> 14 m3/h (50 -> 70 %): with FF off the temperature deviates 6.1 °C "
-            "(IAE 1300 °C·s = ΔCO·Ti/Kc exactly); with FF on 2.3 °C (IAE 327). The remaining error "
-            "is the 30 s lag of the reaction heat, which the static FF does not model.",
+           {"Feed SP 10 -> 14 m3/h (50 -> 70 %): with FF off the temperature deviates "
+            "{FeedStepWithoutFeedforwardDeviation:1} °C (IAE {FeedStepWithoutFeedforwardIae*1.5:0} "
+            "°C·s = ΔCO·Ti/Kc exactly); with FF on {FeedStepWithFeedforwardDeviation:1} °C (IAE "
+            "{FeedStepWithFeedforwardIae*1.5:0}). The remaining error is the 30 s lag of the "
+            "reaction heat, which the static FF does not model.",
             "Cooling-water pressure 3 -> 1.8 bar: FIC-104 re-opens its valve, and the temperature "
-            "moves only 0.27 °C.",
-            "TIC SP 75 -> 90 °C: overshoot 4.5 %, t90 90 s. LIC SP 50 -> 60 %: overshoot 12 %, t90 "
-            "146 s."}};
+            "moves only {CoolingWaterPressureDropDeviation*1.5:2} °C.",
+            "TIC SP 75 -> 90 °C: overshoot {TemperatureSpStepOvershoot:1} %, t90 "
+            "{TemperatureSpStepT90:0} s. LIC SP 50 -> 60 %: overshoot {LevelSpStepOvershoot:0} %, "
+            "t90 {LevelSpStepT90:0} s."}};
     // {name, measure, the design's figure, this engine's figure, low, high}, in % of range.
     // Without feed-forward the temperature's IAE is the identity 20·130/3 %·s.
     example.checks = {
@@ -372,6 +389,42 @@ ExamplePlant Make()
          0.0007,
          0.0,
          0.2},
+        {"FeedStepWithoutFeedforwardDeviation",
+         [](Plant &p) { return FeedStepIae(p, false, true) * 1.5; },
+         6.1,
+         6.06,
+         4.5,
+         8.0},
+        {"FeedStepWithFeedforwardDeviation",
+         [](Plant &p) { return FeedStepIae(p, true, true) * 1.5; },
+         2.3,
+         2.33,
+         1.5,
+         3.5},
+        {"TemperatureSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, 3, 60, &StepResponse::overshoot); },
+         4.5,
+         4.52,
+         2.0,
+         8.0},
+        {"TemperatureSpStepT90",
+         [](Plant &p) { return SpStep(p, 3, 60, &StepResponse::t90); },
+         90.0,
+         90.4,
+         60.0,
+         130.0},
+        {"LevelSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, 2, 60, &StepResponse::overshoot); },
+         12.0,
+         11.74,
+         6.0,
+         18.0},
+        {"LevelSpStepT90",
+         [](Plant &p) { return SpStep(p, 2, 60, &StepResponse::t90); },
+         146.0,
+         145.4,
+         100.0,
+         200.0},
         {"FeedStepWithoutFeedforwardIae",
          [](Plant &p) { return FeedStepIae(p, false); },
          866.7,

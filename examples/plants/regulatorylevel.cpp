@@ -187,6 +187,23 @@ double FastRunFigure(Plant &plant, int testSignal, double FastRunFigures::*figur
     return FiguresOf(FastRun(plant, testSignal, 10)[1]).*figure;
 }
 
+// SP 2.0 -> 2.4 m (50 -> 60 %) after the warm-up, settling within 2 % of the step; with the SP
+// factor `a` and the drive's ramp slider (position of 10000) when given.
+double
+SpStep(Plant &plant, double StepResponse::*figure, const char *a = nullptr, int rampPosition = -1)
+{
+    if (a != nullptr) {
+        Controller &lic = plant.controllers[1];
+        lic.EditSettings([&](ControllerSettings &settings) { settings.aText = a; });
+        lic.ApplyControllerSettings(plant.memories, false);
+    }
+    if (rampPosition >= 0)
+        MoveSlider(plant, 2, rampPosition);
+    Scenario scenario(plant);
+    scenario.Run(kWarmUp);
+    return SetpointStep(scenario, 1, 60, 2400, 0.2).*figure;
+}
+
 double ExtraInflow(Plant &plant, double LoadResponse::*figure)
 {
     Scenario scenario(plant);
@@ -214,38 +231,41 @@ ExamplePlant Make()
            "the drive has a limited (adjustable) acceleration ramp and the pump flow rises "
            "non-linearly with speed. Change the setpoint, press \"Extra inflow\" and watch the "
            "integral action; try SP factor (a) = 0.5 to remove the overshoot."};
-    example.descriptionPortuguese
-        = {"Controle de nível de um processo integrador (um tanque) por uma bomba com variador de "
-           "velocidade. O variador é não linear de duas formas: a curva vazão x rotação contra a "
-           "altura estática e a rampa de aceleração. Aprenda a sintonia PI de processos "
-           "integradores e o efeito da rampa.",
-           {"SP 2,0 -> 2,4 m: sobressinal 22 %, t90 88 s, acomodação (2 %) 528 s, típico do PI "
-            "em processo integrador. Com Fator SP a = 0,5 não há sobressinal, mas o t90 cresce "
-            "para 409 s (IE = Ti·(1-a)·Dr).",
-            "Entrada extra +20 m3/h: o nível sobe só 3,0 % (0,12 m) e volta; IAE 660 %·s.",
-            "Reduza a rampa para 0,3 %/s: o mesmo degrau de SP tem 31 % de sobressinal (windup "
-            "contra a rampa). Com 0 (sem limite): 18 %.",
-            "Vazão de entrada 20 m3/h: a bomba gira a 47 %, onde seu ganho é a metade, e a malha "
-            "fica mais lenta (+20 m3/h dá +4,9 % de nível).",
-            "Ao abrir a planta o variador parte do repouso (a posição da rampa não é salva): o "
-            "nível sobe cerca de 12 % e volta a 1 % em cerca de 4 min."}};
-    example.descriptionEnglish
-        = {"Level control of an integrating process (a tank) by a pump with a variable-speed "
-           "drive. The drive is nonlinear in two ways: its flow-vs-speed curve against static "
-           "head, and its acceleration ramp. Learn PI tuning for integrating processes and the "
-           "effect of the ramp.",
-           {"SP 2.0 -> 2.4 m: 22 % overshoot, t90 88 s, settling (2 %) 528 s, typical of PI on an "
-            "integrating process. With setpoint weight a = 0.5 there is no overshoot, but t90 "
-            "grows to 409 s (IE = Ti·(1-a)·Dr).",
-            "Extra inflow +20 m3/h: the level rises only 3.0 % (0.12 m) and returns; IAE "
-            "660 %·s.",
-            "Cut the ramp to 0.3 %/s: the same SP step overshoots 31 % (windup against the "
-            "ramp). Set it to 0 (no limit): 18 %.",
-            "Inflow 20 m3/h: the pump runs at 47 % speed where its gain is half, so the loop is "
-            "slower (+20 m3/h gives +4.9 % level).",
-            "When the plant is opened, the drive ramps up from standstill (the ramp position is "
-            "not stored): the level first rises about 12 % and is back within 1 % after about "
-            "4 min."}};
+    example.descriptionPortuguese = {
+        "Controle de nível de um processo integrador (um tanque) por uma bomba com variador de "
+        "velocidade. O variador é não linear de duas formas: a curva vazão x rotação contra a "
+        "altura estática e a rampa de aceleração. Aprenda a sintonia PI de processos integradores "
+        "e o efeito da rampa.",
+        {"SP 2,0 -> 2,4 m: sobressinal {SpStepOvershoot:0} %, t90 {SpStepT90:0} s, acomodação (2 "
+         "%) {SpStepSettling:0} s, típico do PI em processo integrador. Com Fator SP a = 0,5 o "
+         "sobressinal quase some ({SpFactorHalfOvershoot:1} %) e a acomodação vem antes "
+         "({SpFactorHalfSettling:0} s), mas a subida é mais lenta (t90 {SpFactorHalfT90:0} s; IE = "
+         "Ti·(1-a)·Dr).",
+         "Entrada extra +20 m3/h: o nível sobe só {ExtraInflowLevelRise:1} % "
+         "({ExtraInflowLevelRise*0.04:2} m) e volta a 1 % do SP em {ExtraInflowRecovery:0} s; IAE "
+         "{ExtraInflowIae:0} %·s.",
+         "Reduza a rampa para 0,3 %/s: o mesmo degrau de SP tem {SlowRampSpStepOvershoot:0} % de "
+         "sobressinal (windup contra a rampa). Com 0 (sem limite): {NoRampSpStepOvershoot:0} %.",
+         "Vazão de entrada 20 m3/h: a bomba gira a 47 %, onde seu ganho é a metade, e a malha fica "
+         "mais lenta (+20 m3/h dá +4,9 % de nível)."}};
+    example.descriptionEnglish = {
+        "Level control of an integrating process (a tank) by a pump with a variable-speed drive. "
+        "The drive is nonlinear in two ways: its flow-vs-speed curve against static head, and its "
+        "acceleration ramp. Learn PI tuning for integrating processes and the effect of the ramp.",
+        {"SP 2.0 -> 2.4 m: {SpStepOvershoot:0} % overshoot, t90 {SpStepT90:0} s, settling (2 %) "
+         "{SpStepSettling:0} s, typical of PI on an integrating process. With setpoint weight a = "
+         "0.5 the overshoot all but goes ({SpFactorHalfOvershoot:1} %) and settling comes sooner "
+         "({SpFactorHalfSettling:0} s), but the rise is slower (t90 {SpFactorHalfT90:0} s; IE = "
+         "Ti·(1-a)·Dr).",
+         "Extra inflow +20 m3/h: the level rises only {ExtraInflowLevelRise:1} % "
+         "({ExtraInflowLevelRise*0.04:2} m) and is back within 1 % of the SP after "
+         "{ExtraInflowRecovery:0} s; IAE {ExtraInflowIae:0} %·s.",
+         "Cut the ramp to 0.3 %/s: the same SP step overshoots {SlowRampSpStepOvershoot:0} % "
+         "(windup against the ramp). Set it to 0 (no limit): {NoRampSpStepOvershoot:0} %.",
+         "Inflow 20 m3/h: the pump runs at 47 % speed where its gain is half, so the loop is "
+         "slower (+20 m3/h gives +4.9 % level)."}};
+    // With the SP factor at 0.5 the step barely overshoots and settles sooner, though it rises
+    // more slowly.
     example.checks = {
         {"FastRunSpStepIema",
          [](Plant &p) { return FastRunFigure(p, 2, &FastRunFigures::iema); },
@@ -271,12 +291,66 @@ ExamplePlant Make()
          0.3161,
          0.285,
          0.345},
+        {"SpStepOvershoot",
+         [](Plant &p) { return SpStep(p, &StepResponse::overshoot); },
+         22.0,
+         22.29,
+         10.0,
+         35.0},
+        {"SpStepT90",
+         [](Plant &p) { return SpStep(p, &StepResponse::t90); },
+         88.0,
+         88.0,
+         50.0,
+         150.0},
+        {"SpStepSettling",
+         [](Plant &p) { return SpStep(p, &StepResponse::settling); },
+         528.0,
+         528.4,
+         300.0,
+         900.0},
+        {"SpFactorHalfOvershoot",
+         [](Plant &p) { return SpStep(p, &StepResponse::overshoot, "0.5"); },
+         0.4,
+         0.429,
+         0.0,
+         2.0},
+        {"SpFactorHalfT90",
+         [](Plant &p) { return SpStep(p, &StepResponse::t90, "0.5"); },
+         177.0,
+         177.4,
+         120.0,
+         250.0},
+        {"SpFactorHalfSettling",
+         [](Plant &p) { return SpStep(p, &StepResponse::settling, "0.5"); },
+         255.0,
+         255.1,
+         150.0,
+         400.0},
+        {"SlowRampSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, &StepResponse::overshoot, nullptr, 600); },
+         31.0,
+         31.38,
+         20.0,
+         45.0},
+        {"NoRampSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, &StepResponse::overshoot, nullptr, 0); },
+         18.0,
+         17.93,
+         10.0,
+         30.0},
         {"ExtraInflowLevelRise",
          [](Plant &p) { return ExtraInflow(p, &LoadResponse::maxPv) - 50.0; },
          3.0,
          2.981,
          2.0,
          4.5},
+        {"ExtraInflowIae",
+         [](Plant &p) { return ExtraInflow(p, &LoadResponse::iae); },
+         660.0,
+         659.8,
+         550.0,
+         780.0},
         {"ExtraInflowRecovery",
          [](Plant &p) { return ExtraInflow(p, &LoadResponse::recovery); },
          400.0,

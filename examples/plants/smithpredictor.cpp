@@ -243,6 +243,7 @@ struct MeasuredStep
     double iae = 0.0;        // over 1200 s, %·s
     double overshoot = 0.0;  // % of the step
     double peakToPeak = 0.0; // between 15 and 30 min after the step
+    double t90 = 0.0;        // s until the measurement first covers 90 % of the step
 };
 
 MeasuredStep StepMeasured(Plant &plant, bool predictor, double seconds)
@@ -260,6 +261,8 @@ MeasuredStep StepMeasured(Plant &plant, bool predictor, double seconds)
         if (scenario.Time() <= 1200.0 + Scenario::kTimeStep / 2)
             step.iae += std::abs(60.0 - measured) * Scenario::kTimeStep;
         peak = std::max(peak, measured);
+        if (step.t90 == 0.0 && measured >= 59.0)
+            step.t90 = scenario.Time();
         if (scenario.Time() >= 900.0) {
             low = std::min(low, measured);
             high = std::max(high, measured);
@@ -268,6 +271,16 @@ MeasuredStep StepMeasured(Plant &plant, bool predictor, double seconds)
     step.overshoot = std::max(0.0, (peak - 60.0) / 10.0 * 100.0);
     step.peakToPeak = high - low;
     return step;
+}
+
+// The step with the predictor's model changed by its sliders first (positions of 10000), once
+// the loop has come to rest on the new model.
+MeasuredStep ModelMismatch(Plant &plant, int slider, int position)
+{
+    MoveSlider(plant, slider, position);
+    Scenario settle(plant);
+    settle.Run(1800.0);
+    return StepMeasured(plant, true, 1200.0);
 }
 
 // FR(SP+10) on WIC-101, whose PV is the compensated one; without the predictor the loop is
@@ -303,44 +316,45 @@ ExamplePlant Make()
            "time and the same model with dead time) and lets the controller be tuned as if there "
            "were no delay. WARNING: switching the predictor off without retuning (Kc = 0.3) "
            "makes the loop unstable. Use the sliders to study model errors."};
-    example.descriptionPortuguese
-        = {"Controle de gramatura numa máquina de papel: o medidor vê uma mudança da válvula de "
-           "massa só depois de 60 s de atraso de transporte (tempo morto igual a duas constantes "
-           "de tempo). Um preditor de Smith montado com processos (o modelo sem tempo morto e o "
-           "mesmo modelo atrasado) permite sintonizar o WIC-101 como se não houvesse atraso. Os "
-           "controles deslizantes mudam o modelo para estudar erros de modelo.",
-           {"Preditor ligado, SP 80 -> 88 g/m2: nada acontece por 60 s; depois vem a resposta "
-            "sem atraso, sem sobressinal, 90 % em 100 s. IAE = atraso x degrau + IAE sem atraso "
-            "= 600 + 187,5 = 787,5 %·s.",
-            "Desligue o preditor com a mesma sintonia e mude o SP (ou pressione \"Consistência\"): "
-            "a oscilação cresce até um ciclo limite de ±28 %. Em repouso nada acontece até algo "
-            "mover a malha. Ressintonize para Kc 0,3, Ti 30 s: estável, mas IAE 1350 %·s e 90 % "
-            "em 194 s.",
-            "Erros de modelo: tempo morto do modelo 48 s dá 25 % de sobressinal, 72 s dá 7 %; "
-            "ganho do modelo 0,64 dá 19 % de sobressinal, ganho 1,0 deixa a malha lenta (90 % em "
-            "152 s). Um tempo morto curto demais é pior que um longo demais.",
-            "Consistência +5 %: o preditor não vence o atraso para distúrbios. O desvio máximo é "
-            "4,4 % nas duas estruturas, mas a recuperação é mais rápida (IAE 394 contra "
-            "664 %·s)."}};
-    example.descriptionEnglish
-        = {"Basis-weight control on a paper machine: the scanner sees a change of the stock valve "
-           "only after 60 s of transport delay (a dead time of two time constants). A Smith "
-           "predictor built from process objects (the model without dead time and the same "
-           "model delayed) lets WIC-101 be tuned as if there were no delay. The sliders change "
-           "the model to study mismatch.",
-           {"Predictor on, SP 80 -> 88 g/m2: nothing happens for 60 s, then the delay-free "
-            "response, with no overshoot, 90 % in 100 s. IAE = delay x step + delay-free IAE = "
-            "600 + 187.5 = 787.5 %·s.",
-            "Switch the predictor off with the same tuning, then change the SP (or press "
-            "\"Consistency\"): the oscillation grows into a limit cycle of ±28 %. At rest nothing "
-            "happens until something moves the loop. Retune to Kc 0.3, Ti 30 s: stable, but IAE "
-            "1350 %·s and 90 % in 194 s.",
-            "Mismatch: a model dead time of 48 s gives 25 % overshoot, 72 s gives 7 %; a model "
-            "gain of 0.64 gives 19 % overshoot, 1.0 a sluggish loop (90 % in 152 s). A dead time "
-            "that is too short is worse than one that is too long.",
-            "Consistency +5 %: the predictor cannot beat the delay for disturbances. The largest "
-            "deviation is 4.4 % in both structures, though recovery is faster (IAE 394 against "
-            "664 %·s)."}};
+    example.descriptionPortuguese = {
+        "Controle de gramatura numa máquina de papel: o medidor vê uma mudança da válvula de massa "
+        "só depois de 60 s de atraso de transporte (tempo morto igual a duas constantes de tempo). "
+        "Um preditor de Smith montado com processos (o modelo sem tempo morto e o mesmo modelo "
+        "atrasado) permite sintonizar o WIC-101 como se não houvesse atraso. Os controles "
+        "deslizantes mudam o modelo para estudar erros de modelo.",
+        {"Preditor ligado, SP 80 -> 88 g/m2: nada acontece por 60 s; depois vem a resposta sem "
+         "atraso, sem sobressinal, 90 % em {PredictorOnT90:0} s. IAE = atraso x degrau + IAE sem "
+         "atraso = 600 + 187,5 = 787,5 %·s; medido, {PredictorOnMeasuredIae:1} %·s.",
+         "Desligue o preditor com a mesma sintonia e mude o SP (ou pressione \"Consistência\"): a "
+         "oscilação cresce até um ciclo limite de ±{PredictorOffPeakToPeak*0.5:0} %. Em repouso "
+         "nada acontece até algo mover a malha. Ressintonize para Kc 0,3, Ti 30 s: estável, mas "
+         "IAE 1350 %·s e 90 % em 194 s.",
+         "Erros de modelo: tempo morto do modelo 48 s dá {ShortModelDeadTimeOvershoot:0} % de "
+         "sobressinal, 72 s dá {LongModelDeadTimeOvershoot:0} %; ganho do modelo 0,64 dá "
+         "{LowModelGainOvershoot:0} % de sobressinal, ganho 1,0 deixa a malha lenta (90 % em "
+         "{HighModelGainT90:0} s). Um tempo morto curto demais é pior que um longo demais.",
+         "Consistência +5 %: o preditor não vence o atraso para distúrbios. O desvio máximo é 4,4 "
+         "% nas duas estruturas, mas a recuperação é mais rápida (IAE 394 contra 664 %·s)."}};
+    example.descriptionEnglish = {
+        "Basis-weight control on a paper machine: the scanner sees a change of the stock valve "
+        "only after 60 s of transport delay (a dead time of two time constants). A Smith predictor "
+        "built from process objects (the model without dead time and the same model delayed) lets "
+        "WIC-101 be tuned as if there were no delay. The sliders change the model to study "
+        "mismatch.",
+        {"Predictor on, SP 80 -> 88 g/m2: nothing happens for 60 s, then the delay-free response, "
+         "with no overshoot, 90 % in {PredictorOnT90:0} s. IAE = delay x step + delay-free IAE = "
+         "600 + 187.5 = 787.5 %·s; measured, {PredictorOnMeasuredIae:1} %·s.",
+         "Switch the predictor off with the same tuning, then change the SP (or press "
+         "\"Consistency\"): the oscillation grows into a limit cycle of "
+         "±{PredictorOffPeakToPeak*0.5:0} %. At rest nothing happens until something moves the "
+         "loop. Retune to Kc 0.3, Ti 30 s: stable, but IAE 1350 %·s and 90 % in 194 s.",
+         "Mismatch: a model dead time of 48 s gives {ShortModelDeadTimeOvershoot:0} % overshoot, "
+         "72 s gives {LongModelDeadTimeOvershoot:0} %; a model gain of 0.64 gives "
+         "{LowModelGainOvershoot:0} % overshoot, 1.0 a sluggish loop (90 % in {HighModelGainT90:0} "
+         "s). A dead time that is too short is worse than one that is too long.",
+         "Consistency +5 %: the predictor cannot beat the delay for disturbances. The largest "
+         "deviation is 4.4 % in both structures, though recovery is faster (IAE 394 against 664 "
+         "%·s)."}};
     // With a perfect model the measured IAE is exactly the delay times the step plus the
     // delay-free loop's Ti·Δr/(Kc·K) = 30·10/(2·0.8).
     example.checks = {
@@ -356,6 +370,36 @@ ExamplePlant Make()
          0.0,
          0.0,
          1.0},
+        {"PredictorOnT90",
+         [](Plant &p) { return StepMeasured(p, true, 1200.0).t90; },
+         100.0,
+         100.3,
+         80.0,
+         130.0},
+        {"ShortModelDeadTimeOvershoot",
+         [](Plant &p) { return ModelMismatch(p, 1, 4000).overshoot; },
+         25.0,
+         24.72,
+         15.0,
+         35.0},
+        {"LongModelDeadTimeOvershoot",
+         [](Plant &p) { return ModelMismatch(p, 1, 6000).overshoot; },
+         7.0,
+         7.06,
+         3.0,
+         12.0},
+        {"LowModelGainOvershoot",
+         [](Plant &p) { return ModelMismatch(p, 2, 4000).overshoot; },
+         19.0,
+         18.84,
+         12.0,
+         28.0},
+        {"HighModelGainT90",
+         [](Plant &p) { return ModelMismatch(p, 2, 6250).t90; },
+         152.0,
+         152.0,
+         120.0,
+         200.0},
         {"PredictorOffPeakToPeak",
          [](Plant &p) { return StepMeasured(p, false, 1800.0).peakToPeak; },
          57.0,

@@ -257,6 +257,25 @@ RampFigures HeatRamp(Plant &plant)
     return figures;
 }
 
+// SP 80 -> 90 °C after 50 min at the given reaction heat.
+double SpStep(Plant &plant, double heat, double StepResponse::*figure)
+{
+    Scenario scenario(plant);
+    plant.memories.SetValue(15, heat);
+    scenario.Run(3000);
+    return SetpointStep(scenario, 1, 90.0 / kDegreesPerPercent, 900, 0.5).*figure;
+}
+
+// "+30 %" pressed after 50 min at 80 % reaction heat.
+LoadResponse Surge(Plant &plant)
+{
+    Scenario scenario(plant);
+    plant.memories.SetValue(15, 80.0);
+    scenario.Run(3000);
+    return LoadChange(
+        scenario, 1, [&] { scenario.PressButton(1); }, 1200, 0.5);
+}
+
 ExamplePlant Make()
 {
     ExamplePlant example;
@@ -275,32 +294,34 @@ ExamplePlant Make()
            "(TIC-101) drives both valves through split-range calculation blocks: 0-50 % of its "
            "output opens the water valve, 50-100 % opens the steam valve. Change the reaction "
            "heat and watch the hand-over between the valves."};
-    example.descriptionPortuguese
-        = {"Um controlador de temperatura atua numa válvula de aquecimento (vapor) e numa de "
-           "resfriamento (água) por dois blocos de divisão de faixa. Abaixo de 50 % da saída ele "
-           "resfria; acima de 50 %, aquece. Como o calor de reação varia, o ponto de operação "
-           "passa de uma válvula para a outra.",
-           {"Mova o calor de reação devagar de 20 para 80 %: a saída cruza 50 %, a válvula de "
-            "vapor fecha e a de água abre; a temperatura fica dentro de 1,5 °C.",
-            "SP 80 -> 90 °C com 50 % de calor de reação: sobressinal 7 %, t90 83 s. Com 80 % "
-            "(lado do resfriamento) a malha é um pouco mais rápida e tem mais sobressinal (15 %), "
-            "porque o resfriamento tem o ganho maior (0,6 × 2 contra 0,5 × 2): a razão típica para "
-            "reajustar os pontos de divisão.",
-            "Pico de reação com 80 % de calor (o +30 % é cortado em 100 % pelo limite do QY-100, "
-            "portanto +20 %): a temperatura sobe 3,8 °C; IAE 500 °C·s."}};
+    example.descriptionPortuguese = {
+        "Um controlador de temperatura atua numa válvula de aquecimento (vapor) e numa de "
+        "resfriamento (água) por dois blocos de divisão de faixa. Abaixo de 50 % da saída ele "
+        "resfria; acima de 50 %, aquece. Como o calor de reação varia, o ponto de operação passa "
+        "de uma válvula para a outra.",
+        {"Mova o calor de reação devagar de 20 para 80 %: a saída cruza 50 %, a válvula de vapor "
+         "fecha e a de água abre; a temperatura fica dentro de {HeatRampMaxDeviation:1} °C.",
+         "SP 80 -> 90 °C com 50 % de calor de reação: sobressinal {SpStepOvershoot:0} %, t90 "
+         "{SpStepT90:0} s. Com 80 % (lado do resfriamento) a malha é um pouco mais rápida e tem "
+         "mais sobressinal ({CoolingSideSpStepOvershoot:0} %), porque o resfriamento tem o ganho "
+         "maior (0,6 × 2 contra 0,5 × 2): a razão típica para reajustar os pontos de divisão.",
+         "Pico de reação com 80 % de calor (o +30 % é cortado em 100 % pelo limite do QY-100, "
+         "portanto +20 %): a temperatura sobe {SurgeTemperatureRise:1} °C; IAE {SurgeIae:0} "
+         "°C·s."}};
     example.descriptionEnglish
-        = {"One temperature controller drives a heating (steam) valve and a cooling (water) "
-           "valve through two split-range blocks. Below 50 % output it cools; above 50 % it "
-           "heats. Because the reaction heat varies, the operating point moves between the two "
-           "valves.",
+        = {"One temperature controller drives a heating (steam) valve and a cooling (water) valve "
+           "through two split-range blocks. Below 50 % output it cools; above 50 % it heats. "
+           "Because the reaction heat varies, the operating point moves between the two valves.",
            {"Move the reaction heat slowly from 20 to 80 %: the output crosses 50 %, the steam "
-            "valve closes and the water valve opens; the temperature stays within 1.5 °C.",
-            "SP 80 -> 90 °C at 50 % reaction heat: overshoot 7 %, t90 83 s. At 80 % reaction heat "
-            "(cooling side) the loop is slightly faster and overshoots more (15 %), because the "
-            "cooling side has the higher gain (0.6 × 2 vs 0.5 × 2): the typical reason to re-scale "
-            "split points.",
+            "valve closes and the water valve opens; the temperature stays within "
+            "{HeatRampMaxDeviation:1} °C.",
+            "SP 80 -> 90 °C at 50 % reaction heat: overshoot {SpStepOvershoot:0} %, t90 "
+            "{SpStepT90:0} s. At 80 % reaction heat (cooling side) the loop is slightly faster and "
+            "overshoots more ({CoolingSideSpStepOvershoot:0} %), because the cooling side has the "
+            "higher gain (0.6 × 2 vs 0.5 × 2): the typical reason to re-scale split points.",
             "Reaction surge at 80 % reaction heat (the +30 % is cut to 100 % by QY-100's limit, so "
-            "effectively +20 %): the temperature rises 3.8 °C; IAE 500 °C·s."}};
+            "effectively +20 %): the temperature rises {SurgeTemperatureRise:1} °C; IAE "
+            "{SurgeIae:0} °C·s."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. The fast-run
     // disturbance IEM is the identity -A·Ti/(Kc·W) = -10·100/(2·1800).
     example.checks = {
@@ -322,6 +343,36 @@ ExamplePlant Make()
          -0.2778,
          -0.308,
          -0.248},
+        {"SpStepOvershoot",
+         [](Plant &p) { return SpStep(p, 50.0, &StepResponse::overshoot); },
+         7.0,
+         7.10,
+         3.0,
+         12.0},
+        {"SpStepT90",
+         [](Plant &p) { return SpStep(p, 50.0, &StepResponse::t90); },
+         83.0,
+         83.0,
+         50.0,
+         120.0},
+        {"CoolingSideSpStepOvershoot",
+         [](Plant &p) { return SpStep(p, 80.0, &StepResponse::overshoot); },
+         15.0,
+         14.82,
+         8.0,
+         22.0},
+        {"SurgeTemperatureRise",
+         [](Plant &p) { return (Surge(p).maxPv - kSetpoint) * kDegreesPerPercent; },
+         3.8,
+         3.75,
+         2.5,
+         5.0},
+        {"SurgeIae",
+         [](Plant &p) { return Surge(p).iae * kDegreesPerPercent; },
+         500.0,
+         500.0,
+         400.0,
+         600.0},
         {"HeatRampMaxDeviation",
          [](Plant &p) { return HeatRamp(p).maxDeviation; },
          1.5,

@@ -247,8 +247,10 @@ struct SurgeFigures
 
 // Four hours with the surges on, sampled once per second after the first 10 min, as the fast
 // run's data file would hold them.
-SurgeFigures Surges(Plant &plant)
+SurgeFigures Surges(Plant &plant, bool tight = false)
 {
+    if (tight)
+        Retune(plant, "8", "150");
     Scenario scenario(plant);
     scenario.Run(600);
     std::vector<double> inflow;
@@ -292,35 +294,35 @@ ExamplePlant Make()
            "onto FIC-102) lets the level float inside the tank, so that the outflow changes "
            "slowly and the surges from the upstream unit are absorbed. Compare with tight tuning "
            "(Kc = 8, Ti = 150 s)."};
-    example.descriptionPortuguese
-        = {"Controle médio de nível. O tanque pulmão absorve os surtos aleatórios de uma unidade "
-           "a montante, para que a vazão de saída para a unidade a jusante mude lentamente. O "
-           "nível pode variar dentro do tanque; ele não é mantido no SP. Uma sintonia apertada "
-           "está disponível para comparação.",
-           {"Com os surtos ligados, compare o TR-102 (entrada x saída). A saída é uma versão "
-            "suave e lenta da entrada: em 4 h, dp(saída)/dp(entrada) = 0,40 a 0,57, e o nível "
-            "passeia entre cerca de 30 e 70 %.",
-            "Sintonize o LIC-101 com Kc 8, Ti 150 s (\"apertado\"): o nível fica dentro de "
-            "+-3 %, mas a saída copia cada surto (razão dos desvios 1,05). A unidade a jusante "
-            "agora vê as perturbações.",
-            "Teste determinístico: deixe a chave dos surtos ligada, ponha a linha 81 do gerador "
-            "em \"Constante 0-100\" = 50 e depois digite 65. Controle médio: pico do nível "
-            "+19 %, a saída nunca muda mais rápido que 0,023 %/s. Apertado: nível +1,4 %, taxa "
-            "da saída 0,23 %/s."}};
+    example.descriptionPortuguese = {
+        "Controle médio de nível. O tanque pulmão absorve os surtos aleatórios de uma unidade a "
+        "montante, para que a vazão de saída para a unidade a jusante mude lentamente. O nível "
+        "pode variar dentro do tanque; ele não é mantido no SP. Uma sintonia apertada está "
+        "disponível para comparação.",
+        {"Com os surtos ligados, compare o TR-102 (entrada x saída). A saída é uma versão suave e "
+         "lenta da entrada: em 4 h, dp(saída)/dp(entrada) = {SurgesSdRatio:2}, e o nível passeia "
+         "entre cerca de {SurgesMinimumLevel:0} e {SurgesMaximumLevel:0} %.",
+         "Sintonize o LIC-101 com Kc 8, Ti 150 s (\"apertado\"): o nível fica dentro de "
+         "+-{TightSurgesLevelSwing:0} %, mas a saída copia cada surto (razão dos desvios "
+         "{TightSurgesSdRatio:2}). A unidade a jusante agora vê as perturbações.",
+         "Teste determinístico: deixe a chave dos surtos ligada, ponha a linha 81 do gerador em "
+         "\"Constante 0-100\" = 50 e depois digite 65. Controle médio: pico do nível "
+         "+{AveragingLevelRise:0} %, a saída nunca muda mais rápido que {AveragingOutflowRate:3} "
+         "%/s. Apertado: nível +{TightLevelRise:1} %, taxa da saída {TightOutflowRate:2} %/s."}};
     example.descriptionEnglish
         = {"Averaging level control. The surge tank absorbs random surges from an upstream unit, "
            "so that the outflow to the downstream unit changes slowly. The level is allowed to "
-           "float inside the tank; it is not held at SP. Tight tuning is available for "
-           "comparison.",
-           {"With the surges on, compare TR-102 (in vs out). The outflow is a smooth, slow "
-            "version of the inflow: over 4 h, sd(outflow)/sd(inflow) = 0.40-0.57, and the level "
-            "wanders between about 30 and 70 %.",
-            "Set LIC-101 to Kc 8, Ti 150 s (\"tight\"): the level stays within +-3 %, but the "
-            "outflow copies every surge (sd ratio 1.05). The downstream unit now sees the "
-            "disturbances.",
+           "float inside the tank; it is not held at SP. Tight tuning is available for comparison.",
+           {"With the surges on, compare TR-102 (in vs out). The outflow is a smooth, slow version "
+            "of the inflow: over 4 h, sd(outflow)/sd(inflow) = {SurgesSdRatio:2}, and the level "
+            "wanders between about {SurgesMinimumLevel:0} and {SurgesMaximumLevel:0} %.",
+            "Set LIC-101 to Kc 8, Ti 150 s (\"tight\"): the level stays within "
+            "+-{TightSurgesLevelSwing:0} %, but the outflow copies every surge (sd ratio "
+            "{TightSurgesSdRatio:2}). The downstream unit now sees the disturbances.",
             "Deterministic test: leave the surge switch on, put generator row 81 on \"Constante "
-            "0-100\" = 50, then type 65. Averaging: level peak +19 %, outflow never changes "
-            "faster than 0.023 %/s. Tight: level +1.4 %, outflow rate 0.23 %/s."}};
+            "0-100\" = 50, then type 65. Averaging: level peak +{AveragingLevelRise:0} %, outflow "
+            "never changes faster than {AveragingOutflowRate:3} %/s. Tight: level "
+            "+{TightLevelRise:1} %, outflow rate {TightOutflowRate:2} %/s."}};
     // The surges of one seeded 4-h run: the design's 0.40-0.57 and 30-70 % are the spread over
     // several runs, this run (seed 14) gives 0.415 and 38-64 %.
     // The design's deterministic test switched the surges off first; that holds the arriving
@@ -363,6 +365,21 @@ ExamplePlant Make()
          63.51,
          15.0,
          85.0},
+        {"TightSurgesSdRatio",
+         [](Plant &p) { return Surges(p, true).sdRatio; },
+         1.05,
+         1.031,
+         0.9,
+         1.2},
+        {"TightSurgesLevelSwing",
+         [](Plant &p) {
+             const SurgeFigures figures = Surges(p, true);
+             return std::max(50.0 - figures.minLevel, figures.maxLevel - 50.0);
+         },
+         3.0,
+         2.147,
+         1.0,
+         4.0},
         {"SurgesOffFastRunFicIema",
          [](Plant &p) { return SurgesOffFastRun(p, 2); },
          0.05,
