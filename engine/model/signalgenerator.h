@@ -99,6 +99,12 @@ public:
     static constexpr int kSteppedRowCount = kLastSteppedRow - kFirstRow + 1;
 
     static bool IsRow(int n) { return n >= kFirstRow && n <= kLastRow; }
+    // Whether a row's Desc holds what the row runs on (a sine's period, a medium random's time
+    // constant, a random walk's band) rather than its description.
+    static bool DescIsParameter(int n, int kind)
+    {
+        return n <= kLastSteppedRow && (kind == kMediumRandom || kind == kSine || kind == kRandomWalk);
+    }
     // Entries of the row's kind list: 10 for rows 81-85, 7 for 86-90, 2 for 91-96.
     static int KindCount(int n);
 

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <tuple>
 
 namespace zelvar {
 namespace {
@@ -194,6 +195,38 @@ TEST(PlantFile, BilingualLinesKeepTheCurrentLanguage)
     const std::string english = WritePlantText(*plant, Language::English);
     EXPECT_EQ(Read(english, Language::English).plant->comments, plant->comments);
     EXPECT_TRUE(Read(english, Language::Portuguese).plant->comments.empty());
+}
+
+// A text with bars reads as its language's part, which holds no bar, so from the first
+// reopening on the plant writes the same file. An empty part takes the other: a controller tag
+// "|FIC-101" reopened empty in Portuguese, and the controller fell back to its defaults.
+TEST(PlantFile, BilingualTextsSettleAfterOneSaveAndAnEmptyPartTakesTheOther)
+{
+    const std::tuple<const char *, Language, const char *> cases[] = {
+        {"Caldeira|Boiler|Kessel", Language::Portuguese, "Caldeira"},
+        {"Caldeira|Boiler|Kessel", Language::English, "Boiler"},
+        {"|FIC-101", Language::Portuguese, "FIC-101"},
+        {"FIC-101|", Language::English, "FIC-101"},
+        {"||FIC-101|", Language::English, "FIC-101"},
+        {"||", Language::Portuguese, "||"},
+    };
+    for (const auto &[text, language, expected] : cases) {
+        SCOPED_TRACE(text);
+        const auto plant = MixedPlant();
+        SetTitle(*plant, text);
+        Controller &controller = plant->controllers[3];
+        controller.EditSettings([&](ControllerSettings &s) { s.TagText = text; });
+        ASSERT_TRUE(controller.ApplyControllerSettings(plant->memories, true).empty());
+
+        const PlantReadResult first = Read(WritePlantText(*plant, language), language);
+        ASSERT_TRUE(first.Succeeded()) << first.error;
+        EXPECT_TRUE(first.applyMessages.empty()) << first.applyMessages.front();
+        EXPECT_EQ(first.plant->title, expected);
+        EXPECT_EQ(first.plant->controllers[3].AppliedTag(), expected);
+
+        const std::string settled = WritePlantText(*first.plant, language);
+        EXPECT_EQ(WritePlantText(*Read(settled, language).plant, language), settled);
+    }
 }
 
 TEST(PlantFile, EmptyTitleTakesTheFileName)
