@@ -91,9 +91,9 @@ std::vector<std::string> ApplyFromWindow(CalculationBlock &block, MemoryTable &m
 void StepBlock(CalculationBlock &block, EnginePlant &plant, const StepContext &context);
 
 // The block's eight-line record: the tag and the check boxes as they stand, the description as
-// the output memory holds it and the expressions as Apply last took them over. The reader keeps the language part of the tag and
-// the description and leaves Apply disabled and SairButton enabled; the caller applies the settings
-// afterwards.
+// the output memory holds it and the expressions as Apply last took them over. The reader keeps the
+// language part of the tag and the description and leaves Apply disabled and SairButton enabled;
+// the caller applies the settings afterwards.
 void SaveBlockSection(const CalculationBlock &block,
                       const MemoryTable &memories,
                       PlantTextWriter &writer);

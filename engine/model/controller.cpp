@@ -94,9 +94,8 @@ std::string Controller::SetpointText() const
     return FormatFixed(EngineeringValue(Setpoint), decimals, decimals);
 }
 
-std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memories,
-                                                             bool reportErrors,
-                                                             TakeOver takeOver)
+std::vector<std::string>
+Controller::ApplyControllerSettings(MemoryTable &memories, bool reportErrors, TakeOver takeOver)
 {
     const bool eachPart = takeOver == TakeOver::EachValidPart;
     std::vector<const char *> problems;

@@ -23,8 +23,8 @@ inline std::string_view PickLanguage(std::string_view bilingual, Language langua
     bar = rest.find('|');
     const std::string_view english = rest.substr(0, bar);
     const bool inEnglish = language == Language::English;
-    for (const std::string_view part : {inEnglish ? english : portuguese,
-                                        inEnglish ? portuguese : english}) {
+    for (const std::string_view part :
+         {inEnglish ? english : portuguese, inEnglish ? portuguese : english}) {
         if (!part.empty())
             return part;
     }

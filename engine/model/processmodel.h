@@ -206,10 +206,10 @@ std::vector<std::string> ApplyFromWindow(ProcessModel &process, MemoryTable &mem
 void StepProcess(ProcessModel &process, int slot, EnginePlant &plant, const StepContext &context);
 
 // The process's 26-line record. Settings are written as they run (see AppliedSettings), the
-// description from the memory table, states with two decimals. The reader keeps the language part of the tag and the description, and fills the
-// dead-time ring with the restored delayed position, so a loaded plant does not dip for the
-// length of its dead time. It leaves Apply disabled and SairButton enabled; the caller applies
-// the settings afterwards.
+// description from the memory table, states with two decimals. The reader keeps the language part
+// of the tag and the description, and fills the dead-time ring with the restored delayed position,
+// so a loaded plant does not dip for the length of its dead time. It leaves Apply disabled and
+// SairButton enabled; the caller applies the settings afterwards.
 void SaveProcessSection(const ProcessModel &process,
                         const MemoryTable &memories,
                         PlantTextWriter &writer);

@@ -103,7 +103,8 @@ public:
     // constant, a random walk's band) rather than its description.
     static bool DescIsParameter(int n, int kind)
     {
-        return n <= kLastSteppedRow && (kind == kMediumRandom || kind == kSine || kind == kRandomWalk);
+        return n <= kLastSteppedRow
+               && (kind == kMediumRandom || kind == kSine || kind == kRandomWalk);
     }
     // Entries of the row's kind list: 10 for rows 81-85, 7 for 86-90, 2 for 91-96.
     static int KindCount(int n);

@@ -229,6 +229,27 @@ TEST(PlantFile, BilingualTextsSettleAfterOneSaveAndAnEmptyPartTakesTheOther)
     }
 }
 
+// An animated text switched to "Escalar" without a signal, and not applied since, runs on what
+// it had; its Apply fails on reopening, which lost its description from the file for good.
+TEST(PlantFile, AnimatedTextWhoseSettingsNoLongerApplyKeepsItsDescription)
+{
+    Plant plant;
+    SetTitle(plant, "Caldeira");
+    SetInventoryChecked(plant, ObjectPool::AnimatedTexts, 1, true);
+    AnimatedText &text = plant.animatedTexts[1];
+    text.Tipo = kEquacao;
+    text.FuncaoTr = "M21/2";
+    text.DescricaoText = "Vazão de vapor";
+    ASSERT_TRUE(ApplyTextSettings(text, plant.memories));
+    text.Tipo = kEscalar;
+
+    const std::string bytes = WritePlantText(plant, Language::Portuguese);
+    const PlantReadResult read = Read(bytes);
+    ASSERT_TRUE(read.Succeeded()) << read.error;
+    EXPECT_EQ(read.plant->animatedTexts[1].Label4, "Vazão de vapor");
+    EXPECT_EQ(WritePlantText(*read.plant, Language::Portuguese), bytes);
+}
+
 TEST(PlantFile, EmptyTitleTakesTheFileName)
 {
     Plant plant;

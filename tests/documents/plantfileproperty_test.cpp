@@ -375,10 +375,9 @@ private:
                 continue;
             const int kind = Below(SignalGenerator::KindCount(n));
             generator.ChangeKind(n, kind, p.memories);
-            generator.SetText(
-                n,
-                SignalText::Desc,
-                kind == kSine && Chance(70) ? "10" : SingleLineText(Bilingual()));
+            generator.SetText(n,
+                              SignalText::Desc,
+                              kind == kSine && Chance(70) ? "10" : SingleLineText(Bilingual()));
             if (n <= SignalGenerator::kLastSteppedRow) {
                 generator.SetText(n, SignalText::Min, Number());
                 generator.SetText(n, SignalText::Max, Number());
@@ -412,11 +411,10 @@ private:
             list.Refresh(p);
         for (int row = 1; row <= VariableList::kProcessRows; ++row) {
             const int memory = VariableList::MemoryOfRow(Grid::ProcessVariables, row);
-            const bool present = p.processes.IsPresent(ProcessSlot(memory))
-                                 || (memory >= 41 && memory <= 60
-                                     && p.blocks.IsPresent(memory - 40))
-                                 || (memory >= 75 && memory <= 78
-                                     && p.blocks.IsPresent(memory - 54));
+            const bool present
+                = p.processes.IsPresent(ProcessSlot(memory))
+                  || (memory >= 41 && memory <= 60 && p.blocks.IsPresent(memory - 40))
+                  || (memory >= 75 && memory <= 78 && p.blocks.IsPresent(memory - 54));
             if (!present || !Chance(30))
                 continue;
             list.SelectCell(Grid::ProcessVariables, row, 7);
@@ -565,8 +563,7 @@ std::vector<std::string> Working(const Plant &p, TextForm bilingual)
         if (p.recorders.IsPresent(slot)) {
             const RecorderSettings &s = p.recorders[slot].Settings();
             add("recorder",
-                bilingual(s.TagText) + ";" + bilingual(s.DescricaoText) + ";"
-                    + bilingual(s.Edit1));
+                bilingual(s.TagText) + ";" + bilingual(s.DescricaoText) + ";" + bilingual(s.Edit1));
             num("recorderPen", s.Variavel1Select);
         }
     }
@@ -590,7 +587,8 @@ std::vector<std::string> Working(const Plant &p, TextForm bilingual)
         num("row", row.Tipo);
         num("rowZeroOne", row.ValorDig);
         // A Desc that holds the row's parameter is no text to translate.
-        const TextForm desc = SignalGenerator::DescIsParameter(n, row.Tipo) ? AsReopened : bilingual;
+        const TextForm desc
+            = SignalGenerator::DescIsParameter(n, row.Tipo) ? AsReopened : bilingual;
         for (const std::string &text : {desc(row.Desc), row.Min, row.Max, row.Valor})
             add("rowText", text);
         add("rowMemory", desc(p.memories.Description(n)));
@@ -702,9 +700,9 @@ TEST(PlantFileProperty, RandomPlantsReopenAsTheyRanAndWriteTheSameBytes)
 
         const PlantReadResult read = Reopen(first, *plant);
         ASSERT_TRUE(read.Succeeded()) << read.errorLine << ": " << read.error;
-        ASSERT_EQ(FirstDifference(Working(*read.plant, AsReopened),
-                                  InFileForm(Working(*plant, AsSaved))),
-                  "");
+        ASSERT_EQ(
+            FirstDifference(Working(*read.plant, AsReopened), InFileForm(Working(*plant, AsSaved))),
+            "");
         const std::string second = WritePlantText(*read.plant, Language::Portuguese);
         if (!bars) {
             ASSERT_EQ(FirstDifference(FileLines(second), FileLines(first)), "");
@@ -734,9 +732,9 @@ TEST(PlantFileProperty, RejectedAppliesDoNotChangeWhatRunsAfterReopening)
             = Reopen(WritePlantText(*running, Language::Portuguese), *running);
         ASSERT_TRUE(read.Succeeded()) << read.error;
         Plant &reopened = *read.plant;
-        ASSERT_EQ(FirstDifference(Working(reopened, AsReopened),
-                                  InFileForm(Working(*running, AsSaved))),
-                  "");
+        ASSERT_EQ(
+            FirstDifference(Working(reopened, AsReopened), InFileForm(Working(*running, AsSaved))),
+            "");
         StandardRandomSource runningDraws(static_cast<std::uint32_t>(seed));
         StandardRandomSource reopenedDraws(static_cast<std::uint32_t>(seed));
         StepContext runningContext;
