@@ -402,7 +402,8 @@ private:
     }
 
     // The user types descriptions into the variable list's rows of present processes and
-    // blocks, after it has refreshed itself (which applies the controllers' pending edits).
+    // blocks and of the signal generator, after it has refreshed itself (which applies the
+    // controllers' pending edits).
     void TypeDescriptions(Plant &p)
     {
         using Grid = VariableList::Grid;
@@ -420,6 +421,18 @@ private:
             list.SelectCell(Grid::ProcessVariables, row, 7);
             list.SetEditText(Grid::ProcessVariables, row, 7, Bilingual());
             list.PressEnter(Grid::ProcessVariables, p, Language::Portuguese);
+        }
+        // The generator's rows, except those whose Desc holds what the row runs on: the file
+        // keeps their memory's description nowhere.
+        for (int row = 1; row <= VariableList::kSignalRows; ++row) {
+            const int n = VariableList::MemoryOfRow(Grid::ControlSignals, row);
+            if (!SignalGenerator::IsRow(n)
+                || SignalGenerator::DescIsParameter(n, p.signalGenerator.Row(n).Tipo)
+                || !Chance(30))
+                continue;
+            list.SelectCell(Grid::ControlSignals, row, 7);
+            list.SetEditText(Grid::ControlSignals, row, 7, Bilingual());
+            list.PressEnter(Grid::ControlSignals, p, Language::Portuguese);
         }
     }
 
