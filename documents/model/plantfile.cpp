@@ -534,8 +534,8 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
         if (!plant->processes.IsPresent(slot))
             continue;
         LoadProcessSection(plant->processes[slot], reader, language);
-        keep(ApplyProcessSettings(
-            plant->processes[slot], plant->memories, TakeOver::EachValidPart));
+        keep(
+            ApplyProcessSettings(plant->processes[slot], plant->memories, TakeOver::EachValidPart));
     }
     progress(45);
     reader.SkipLine();
