@@ -527,7 +527,7 @@ TEST_F(MainWindowTest, OpenReadsTheFileShowsItsTitleAndMovesTheWorkingFolder)
 
 // A rejected feed-forward equation keeps the loop running on its last accepted settings and
 // the equation as it stands; saved and reopened, the controller ran as FIC-101 no more (tag
-// PID1, PV M01, FF off) and the flow fell from 60 to 36.5 m3/h.
+// PID1, PV M01, FF off) and the flow no longer held its 60 m3/h.
 TEST_F(MainWindowTest, FlowLoopWithARejectedFeedForwardRunsAtItsSetpointAfterReopening)
 {
     newPlant();
@@ -574,7 +574,10 @@ TEST_F(MainWindowTest, FlowLoopWithARejectedFeedForwardRunsAtItsSetpointAfterReo
     EXPECT_EQ(controller.AppliedTag(), "FIC-101");
     EXPECT_EQ(controller.pvMemory, 21);
     EXPECT_TRUE(controller.feedForward);
-    for (int tick = 0; tick < 600; ++tick)
+    // The supply pressure drops to 3 bar: only the loop brings the flow back.
+    ClickPushButton(m_session->plant(), 1);
+    ASSERT_EQ(m_session->plant().memories.Value(97), 1.0);
+    for (int tick = 0; tick < 900; ++tick)
         m_session->Timer1Timer();
     const MemoryTable &memories = m_session->plant().memories;
     const double flow
