@@ -428,13 +428,13 @@ std::string WritePlantText(const Plant &plant, Language language)
     WritePresence(plant.processes, writer);
     for (int slot = 1; slot <= 24; ++slot) {
         if (plant.processes.IsPresent(slot))
-            SaveProcessSection(plant.processes[slot], writer);
+            SaveProcessSection(plant.processes[slot], plant.memories, writer);
     }
     writer.WriteLine("<Blocs>");
     WritePresence(plant.blocks, writer);
     for (int slot = 1; slot <= 24; ++slot) {
         if (plant.blocks.IsPresent(slot))
-            SaveBlockSection(plant.blocks[slot], writer);
+            SaveBlockSection(plant.blocks[slot], plant.memories, writer);
     }
     writer.WriteLine("<Registers>");
     WritePresence(plant.recorders, writer);
@@ -505,6 +505,8 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
     }
     // Otherwise a file older than the slider section: the line read was "<Controls>".
 
+    // Each record holds what ran when it was saved: its objects take every valid part of it,
+    // so a setting that was rejected, or is read live and invalid, costs nothing else.
     std::vector<std::string> &messages = result.applyMessages;
     const auto keep = [&messages](std::vector<std::string> more) {
         messages.insert(messages.end(),
@@ -523,7 +525,8 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
         if (!plant->controllers.IsPresent(slot))
             continue;
         LoadControllerSection(plant->controllers[slot], reader, language);
-        keep(plant->controllers[slot].ApplyControllerSettings(plant->memories, true));
+        keep(plant->controllers[slot].ApplyControllerSettings(
+            plant->memories, true, TakeOver::EachValidPart));
     }
     progress(25);
     reader.SkipLine();
@@ -532,7 +535,8 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
         if (!plant->processes.IsPresent(slot))
             continue;
         LoadProcessSection(plant->processes[slot], reader, language);
-        keep(ApplyProcessSettings(plant->processes[slot], plant->memories));
+        keep(
+            ApplyProcessSettings(plant->processes[slot], plant->memories, TakeOver::EachValidPart));
     }
     progress(45);
     reader.SkipLine();
@@ -559,7 +563,7 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
         if (!plant->animatedTexts.IsPresent(slot))
             continue;
         LoadTextSection(plant->animatedTexts[slot], reader, language);
-        ApplyTextSettings(plant->animatedTexts[slot], plant->memories);
+        ApplyTextSettings(plant->animatedTexts[slot], plant->memories, TakeOver::EachValidPart);
     }
 
     progress(85);

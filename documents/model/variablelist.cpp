@@ -324,13 +324,15 @@ VariableList::EnterResult VariableList::PressEnter(Grid grid, Plant &plant, Lang
         break;
     case 7: {
         m.SetDescription(memory, text);
-        // The process or block keeps the description as its own setting, which a save writes.
+        // The description edit of a present process or block shows it; a generator row whose
+        // Desc describes its memory takes it there, as a save writes the Desc.
         const int processSlot = ProcessSlotOfMemory(memory);
         const int blockSlot = BlockSlotOfMemory(memory);
         if (processSlot && plant.processes.IsPresent(processSlot))
             plant.processes[processSlot].DescricaoText = text;
         if (blockSlot && plant.blocks.IsPresent(blockSlot))
             plant.blocks[blockSlot].DescricaoText = text;
+        plant.signalGenerator.TakeDescription(memory, text);
         break;
     }
     default:

@@ -127,11 +127,13 @@ void StepBlock(CalculationBlock &block, EnginePlant &plant, const StepContext &c
     plant.memories.SetValue(block.ObjectNumber, value);
 }
 
-void SaveBlockSection(const CalculationBlock &block, PlantTextWriter &writer)
+void SaveBlockSection(const CalculationBlock &block,
+                      const MemoryTable &memories,
+                      PlantTextWriter &writer)
 {
     writer.WriteLine("=====<<<BLOCO CALC:" + TwoDigits(block.ObjectNumber) + ">>>=====");
     const std::array<std::string_view, 5> texts = {block.TagText,
-                                                   block.Label9,
+                                                   memories.Description(block.ObjectNumber),
                                                    block.FunctionText.Text(),
                                                    block.UpperLimitText.Text(),
                                                    block.LowerLimitText.Text()};

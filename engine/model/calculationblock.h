@@ -70,8 +70,7 @@ struct CalculationBlock
     CompiledExpression UpperLimitText{"105"};
     CompiledExpression LowerLimitText{"-5"};
 
-    // What the window shows: Label1 ("M41="), Label9 (the applied description, which the
-    // record writes) and, as a
+    // What the window shows: Label1 ("M41="), Label9 (the applied description) and, as a
     // number, Label6 (the output of the last step outside a batch run).
     std::string Label1 = "=";
     std::string Label9;
@@ -91,11 +90,13 @@ std::vector<std::string> ApplyFromWindow(CalculationBlock &block, MemoryTable &m
 
 void StepBlock(CalculationBlock &block, EnginePlant &plant, const StepContext &context);
 
-// The block's eight-line record: the tag and the check boxes as they stand, the description and
-// the expressions as Apply last took them over. The reader keeps the language part of the tag and
-// the description and leaves Apply disabled and SairButton enabled; the caller applies the settings
-// afterwards.
-void SaveBlockSection(const CalculationBlock &block, PlantTextWriter &writer);
+// The block's eight-line record: the tag and the check boxes as they stand, the description as
+// the output memory holds it and the expressions as Apply last took them over. The reader keeps the
+// language part of the tag and the description and leaves Apply disabled and SairButton enabled;
+// the caller applies the settings afterwards.
+void SaveBlockSection(const CalculationBlock &block,
+                      const MemoryTable &memories,
+                      PlantTextWriter &writer);
 void LoadBlockSection(CalculationBlock &block, PlantTextReader &reader, Language language);
 
 } // namespace zelvar

@@ -95,9 +95,10 @@ std::string Controller::SetpointText() const
     return FormatFixed(EngineeringValue(Setpoint), decimals, decimals);
 }
 
-std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memories,
-                                                             bool reportErrors)
+std::vector<std::string>
+Controller::ApplyControllerSettings(MemoryTable &memories, bool reportErrors, TakeOver takeOver)
 {
+    const bool eachPart = takeOver == TakeOver::EachValidPart;
     std::vector<const char *> problems;
     m_settingsTakenOver = false;
     ControllerSettings &s = m_settings;
@@ -114,17 +115,22 @@ std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memori
               }
           };
 
+    const bool tagGiven = !s.TagText.empty();
+    const bool pvChosen = MemoryTable::IsMemory(s.VariavelSelect + 1);
+    bool scaleValid = false;
     std::pair<double, double> newScale{scaleBegin, scaleEnd};
-    if (s.TagText.empty()) {
+    if (!tagGiven)
         problems.push_back(": TAG não informado");
-    } else if (!MemoryTable::IsMemory(s.VariavelSelect + 1)) {
+    else if (!pvChosen)
         problems.push_back(": Variável de processo (PV) não informada");
-    } else {
-        // The scale always follows the PV memory's range and unit.
-        const auto m = static_cast<std::size_t>(s.VariavelSelect + 1);
-        s.InicioEscala = memories.MemoryUEMin[m];
-        s.FimEscala = memories.MemoryUEMax[m];
-        s.UnidEng = memories.MemoryUnit[m];
+    if ((tagGiven && pvChosen) || eachPart) {
+        if (pvChosen) {
+            // The scale always follows the PV memory's range and unit.
+            const auto m = static_cast<std::size_t>(s.VariavelSelect + 1);
+            s.InicioEscala = memories.MemoryUEMin[m];
+            s.FimEscala = memories.MemoryUEMax[m];
+            s.UnidEng = memories.MemoryUnit[m];
+        }
 
         readInto(&ControllerSettings::KpText, kc, ": Kp inválido");
         readInto(&ControllerSettings::KiText, ti, ": Ti inválido");
@@ -134,48 +140,81 @@ std::vector<std::string> Controller::ApplyControllerSettings(MemoryTable &memori
         readInto(&ControllerSettings::BiasText, OutputBias, ": Bias inválido");
         readInto(&ControllerSettings::COminText, outputMin, ": COmin inválido");
         readInto(&ControllerSettings::COmaxText, outputMax, ": COmax inválido");
-        if (!s.FFwSelect) {
-            feedForward = false;
-            m_applied.FFwSelect = false;
-        } else if (EvaluateLiteral(s.FFwEquation, memories).EvaluatorError.empty()) {
-            feedForward = true;
-            m_applied.FFwSelect = true;
-        } else {
+        // The equation is read live as it stands; the switch is a part of its own, which the
+        // user's Apply takes only with a valid equation.
+        const bool equationValid
+            = !s.FFwSelect || EvaluateLiteral(s.FFwEquation, memories).EvaluatorError.empty();
+        if (!equationValid)
             problems.push_back(": Equação do FF inválida");
+        if (equationValid || eachPart) {
+            feedForward = s.FFwSelect;
+            m_applied.FFwSelect = s.FFwSelect;
         }
-        // The scale belongs to the PV memory: it is taken over with it, below.
-        const SettingNumber begin = ReadSettingNumber(s.InicioEscala);
-        const SettingNumber end = ReadSettingNumber(s.FimEscala);
-        if (!begin.valid)
-            problems.push_back(": Inicio Escala inválido");
-        if (!end.valid)
-            problems.push_back(": Final Escala inválido");
-        newScale = {begin.value, end.value};
+        if (pvChosen) {
+            // The scale belongs to the PV memory: it is taken over with it, below.
+            const SettingNumber begin = ReadSettingNumber(s.InicioEscala);
+            const SettingNumber end = ReadSettingNumber(s.FimEscala);
+            if (!begin.valid)
+                problems.push_back(": Inicio Escala inválido");
+            if (!end.valid)
+                problems.push_back(": Final Escala inválido");
+            newScale = {begin.value, end.value};
+            scaleValid = begin.valid && end.valid;
+        }
     }
 
-    if (problems.empty()) {
-        scaleBegin = newScale.first;
-        scaleEnd = newScale.second;
-        faceplate.UnitEngSP = s.UnidEng;
+    if (problems.empty() || eachPart) {
+        const auto take = [this](auto ControllerSettings::*setting) {
+            m_applied.*setting = m_settings.*setting;
+        };
         reverseProcess = s.Acaogroup == 0;
         derivativeOnPv = s.DerivadaGroup == 1;
         isa = s.EstruturaGroup == 1;
-        pvMemory = s.VariavelSelect + 1;
         remoteSetpointMemory = s.SPRSelect + 1;
-        faceplate.Caption = s.TagText;
+        for (const auto setting : {&ControllerSettings::Acaogroup,
+                                   &ControllerSettings::DerivadaGroup,
+                                   &ControllerSettings::EstruturaGroup,
+                                   &ControllerSettings::SPRSelect,
+                                   &ControllerSettings::BackMV})
+            take(setting);
+        for (const auto setting : {&ControllerSettings::PCHK,
+                                   &ControllerSettings::ICHK,
+                                   &ControllerSettings::DCHK,
+                                   &ControllerSettings::CheckSPR,
+                                   &ControllerSettings::BackMVCheck})
+            take(setting);
+        take(&ControllerSettings::FFwEquation);
+        take(&ControllerSettings::Descricao);
         faceplate.DescricaoText = s.Descricao;
         faceplate.LocalRemotoBTNEnabled = s.CheckSPR;
         faceplate.SPRBarShown = s.CheckSPR;
-        if (!s.CheckSPR)
+        // A record's local flag is what ran, remote with the box unticked included.
+        if (!s.CheckSPR && !eachPart)
             local = true;
-        if (ObjectNumber >= 1 && ObjectNumber <= kControllerCount) {
-            memories.SetDescription(ObjectNumber, " MV " + s.TagText);
-            memories.SetDescription(60 + ObjectNumber, " SP " + s.TagText);
+        if (pvChosen) {
+            pvMemory = s.VariavelSelect + 1;
+            take(&ControllerSettings::VariavelSelect);
         }
-        decimals = DecimalsForSpan(scaleEnd - scaleBegin);
-        faceplate.SPText = SetpointText();
-        m_settingsTakenOver = true;
-        m_applied = s;
+        if (scaleValid) {
+            scaleBegin = newScale.first;
+            scaleEnd = newScale.second;
+            faceplate.UnitEngSP = s.UnidEng;
+            for (const auto setting : {&ControllerSettings::InicioEscala,
+                                       &ControllerSettings::FimEscala,
+                                       &ControllerSettings::UnidEng})
+                take(setting);
+            decimals = DecimalsForSpan(scaleEnd - scaleBegin);
+            faceplate.SPText = SetpointText();
+        }
+        if (tagGiven) {
+            take(&ControllerSettings::TagText);
+            faceplate.Caption = s.TagText;
+            if (ObjectNumber >= 1 && ObjectNumber <= kControllerCount) {
+                memories.SetDescription(ObjectNumber, " MV " + s.TagText);
+                memories.SetDescription(60 + ObjectNumber, " SP " + s.TagText);
+            }
+        }
+        m_settingsTakenOver = problems.empty();
     }
 
     faceplate.CheckBox1Enabled = !s.TagText.empty();
@@ -201,6 +240,9 @@ ControllerSettings Controller::SavedSettings() const
     saved.BackMVCheck = m_settings.BackMVCheck;
     saved.BackMV = m_settings.BackMV;
     saved.FFwEquation = m_settings.FFwEquation;
+    // The memories the step reads, which ticking the remote setpoint changes without Apply.
+    saved.VariavelSelect = pvMemory - 1;
+    saved.SPRSelect = remoteSetpointMemory - 1;
     return saved;
 }
 

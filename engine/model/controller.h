@@ -3,6 +3,7 @@
 #include "engine/model/compiledexpression.h"
 #include "engine/model/faceplate.h"
 #include "engine/model/stepcontext.h"
+#include "engine/model/takeover.h"
 #include "engine/model/trend.h"
 
 #include <string>
@@ -135,13 +136,17 @@ public:
 
     // Validates the panel and takes it over. Each number that parses is taken over; one that
     // does not keeps its previous working value. The flags, memories, tag, descriptions of Mk
-    // and M(60+k) and decimals are taken over only when every entry is valid. The messages
+    // and M(60+k) and decimals are taken over only when every entry is valid; a record
+    // (EachValidPart) gives each of them with its own entry: the tag, the PV memory and its
+    // scale when valid, the rest always, and its local flag is not forced. The messages
     // ("Controlador k: ...") come back in order when reportErrors is set; the trend is
     // rescaled either way.
-    std::vector<std::string> ApplyControllerSettings(MemoryTable &memories, bool reportErrors);
+    std::vector<std::string> ApplyControllerSettings(MemoryTable &memories,
+                                                     bool reportErrors,
+                                                     TakeOver takeOver = TakeOver::WhenAllValid);
     // The configuration that is running, which the record writes: each setting as the last
     // Apply took it over (so a rejected or pending edit is not saved), the settings the step
-    // reads live as they stand.
+    // reads live as they stand, and the PV and remote-setpoint memories the step reads.
     ControllerSettings SavedSettings() const;
     // The tag the controller runs under (its icon and faceplate show it).
     const std::string &AppliedTag() const { return m_applied.TagText; }

@@ -10,7 +10,7 @@ class PlantTextWriter;
 
 // A controller's plant-file record: the header "=====<<<CONTROLADOR:nn>>>=====" and 29 lines
 // "{Cnn/ii} " + label + content (nn the slot, ii the line, both with two digits). Lines 1-22
-// hold the configuration panel as it stands, applied or not; lines 23-29 the working values
+// hold the configuration that runs (Controller::SavedSettings); lines 23-29 the working values
 // that let a loop resume (previous integral, error and PV, local and automatic flags,
 // setpoint and output). Labels and their lengths are fixed by the files already written:
 // line 11 carries the scale BEGIN under "Escala PVMax:", line 12 the END under

@@ -298,8 +298,10 @@ void ProcessModel::RefillDescription(const MemoryTable &memories)
         DescricaoText = memories.Description(ObjectNumber);
 }
 
-std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable &memories)
+std::vector<std::string>
+ApplyProcessSettings(ProcessModel &process, MemoryTable &memories, TakeOver takeOver)
 {
+    const bool eachPart = takeOver == TakeOver::EachValidPart;
     std::array<bool, kProblemCount> problems{};
     double number = 0.0;
     // A number edit: taken over into its working value and the applied settings, or a problem.
@@ -312,12 +314,16 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
                   problems[problem] = true;
           };
 
-    if (process.EntradaSelect < 0 || process.EntradaSelect >= MemoryTable::kMemoryCount) {
-        problems[kInput] = true;
-    } else {
+    const bool inputChosen
+        = process.EntradaSelect >= 0 && process.EntradaSelect < MemoryTable::kMemoryCount;
+    ProcessModel::AppliedSettings &applied = process.applied;
+    if (inputChosen) {
         process.InputMemory = process.EntradaSelect + 1;
-        ProcessModel::AppliedSettings &applied = process.applied;
         applied.EntradaSelect = process.EntradaSelect;
+    } else {
+        problems[kInput] = true;
+    }
+    if (inputChosen || eachPart) {
         applied.ComboBox2 = process.ComboBox2;
         applied.ComboBox1 = process.ComboBox1;
 
@@ -390,11 +396,10 @@ std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable
             messages.push_back(prefix
                                + std::string(kProblemSuffixes[static_cast<std::size_t>(problem)]));
     }
-    if (!messages.empty())
+    if (!messages.empty() && !eachPart)
         return messages;
 
     memories.SetDescription(process.ObjectNumber, process.DescricaoText);
-    process.applied.DescricaoText = process.DescricaoText;
     process.Label9 = process.TagText + " " + process.DescricaoText;
     process.Label22 = "(M" + FormatFixed(process.ObjectNumber, 0, 0) + ")";
     process.Label2 = "(M" + FormatFixed(100 + ProcessSlot(process.ObjectNumber), 0, 0) + ")";

@@ -3,6 +3,7 @@
 #include "engine/model/compiledexpression.h"
 #include "engine/model/language.h"
 #include "engine/model/stepcontext.h"
+#include "engine/model/takeover.h"
 
 #include <cstdint>
 #include <optional>
@@ -92,10 +93,9 @@ struct ProcessModel
     // The settings as the last Apply took them over, which the record writes: a saved plant
     // reopens with what was running, not with edits that Apply rejected or never saw. The
     // settings the step reads live (LText, Ctext, LEAD, LAG, ratetext, CheckBox1) and the tag
-    // are written as they stand.
+    // are written as they stand, the description as the output memory holds it.
     struct AppliedSettings
     {
-        std::string DescricaoText;
         int EntradaSelect = 0;
         std::string GanhoText = "1";
         std::string TempoMorto = "0";
@@ -189,9 +189,13 @@ struct ProcessModel
 // Checks the settings of the chosen transfer function and the rest, in the order of the
 // messages, and takes over each valid one; a rejected setting keeps its previous working value.
 // With no input chosen nothing else is checked or taken over. On success it also writes the
-// description into the memory table and sets the window's texts. Returns the messages to show,
-// "Processo " + object number + the problem, the same in both languages; empty on success.
-std::vector<std::string> ApplyProcessSettings(ProcessModel &process, MemoryTable &memories);
+// description into the memory table and sets the window's texts; a record (EachValidPart)
+// checks and takes every part whatever is invalid, the description and texts included.
+// Returns the messages to show, "Processo " + object number + the problem, the same in both
+// languages; empty on success.
+std::vector<std::string> ApplyProcessSettings(ProcessModel &process,
+                                              MemoryTable &memories,
+                                              TakeOver takeOver = TakeOver::WhenAllValid);
 
 // btnatualizaClick: Apply with what the window does after it. On success the description edit
 // shows what the memory table now holds, Apply is disabled and SairButton enabled; on failure
@@ -201,12 +205,14 @@ std::vector<std::string> ApplyFromWindow(ProcessModel &process, MemoryTable &mem
 // One step; slot is the process's slot, whose ActuatorPosition entry it writes.
 void StepProcess(ProcessModel &process, int slot, EnginePlant &plant, const StepContext &context);
 
-// The process's 26-line record. Settings are written as the edits hold them, states with two
-// decimals. The reader keeps the language part of the tag and the description, and fills the
-// dead-time ring with the restored delayed position, so a loaded plant does not dip for the
-// length of its dead time. It leaves Apply disabled and SairButton enabled; the caller applies
-// the settings afterwards.
-void SaveProcessSection(const ProcessModel &process, PlantTextWriter &writer);
+// The process's 26-line record. Settings are written as they run (see AppliedSettings), the
+// description from the memory table, states with two decimals. The reader keeps the language part
+// of the tag and the description, and fills the dead-time ring with the restored delayed position,
+// so a loaded plant does not dip for the length of its dead time. It leaves Apply disabled and
+// SairButton enabled; the caller applies the settings afterwards.
+void SaveProcessSection(const ProcessModel &process,
+                        const MemoryTable &memories,
+                        PlantTextWriter &writer);
 void LoadProcessSection(ProcessModel &process, PlantTextReader &reader, Language language);
 
 } // namespace zelvar

@@ -1,4 +1,5 @@
 // The process's record in the plant file: a header line and 25 items.
+#include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 #include "engine/model/processmodel.h"
@@ -99,7 +100,9 @@ double ReadState(PlantTextReader &reader, Item item)
 
 } // namespace
 
-void SaveProcessSection(const ProcessModel &process, PlantTextWriter &writer)
+void SaveProcessSection(const ProcessModel &process,
+                        const MemoryTable &memories,
+                        PlantTextWriter &writer)
 {
     const int number = process.ObjectNumber;
     const auto write = [&](Item item, std::string_view value) {
@@ -108,7 +111,7 @@ void SaveProcessSection(const ProcessModel &process, PlantTextWriter &writer)
     writer.WriteLine("=====<<<PROCESSO:" + TwoDigits(number) + ">>>=====");
     write(kTag, process.TagText);
     const ProcessModel::AppliedSettings &applied = process.applied;
-    write(kDescription, applied.DescricaoText);
+    write(kDescription, memories.Description(number));
     write(kInputList, FormatFixed(applied.EntradaSelect, 0, 0));
     write(kTau1, process.LText.Text());
     write(kTau2, process.Ctext.Text());

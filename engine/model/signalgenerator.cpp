@@ -164,6 +164,14 @@ void SignalGenerator::SetText(int n, SignalText which, std::string text)
     m_button1Enabled = true;
 }
 
+void SignalGenerator::TakeDescription(int n, const std::string &text)
+{
+    if (!IsRow(n) || DescIsParameter(n, Row(n).Tipo))
+        return;
+    MutableRow(n).Desc = text;
+    m_committed[RowIndex(n)].Desc = text;
+}
+
 void SignalGenerator::ClickZeroOne(int n, int position, MemoryTable &memories)
 {
     if (!IsRow(n))

@@ -99,6 +99,13 @@ public:
     static constexpr int kSteppedRowCount = kLastSteppedRow - kFirstRow + 1;
 
     static bool IsRow(int n) { return n >= kFirstRow && n <= kLastRow; }
+    // Whether a row's Desc holds what the row runs on (a sine's period, a medium random's time
+    // constant, a random walk's band) rather than its description.
+    static bool DescIsParameter(int n, int kind)
+    {
+        return n <= kLastSteppedRow
+               && (kind == kMediumRandom || kind == kSine || kind == kRandomWalk);
+    }
     // Entries of the row's kind list: 10 for rows 81-85, 7 for 86-90, 2 for 91-96.
     static int KindCount(int n);
 
@@ -114,6 +121,10 @@ public:
     void ChangeKind(int n, int kind, MemoryTable &memories);
     // Typing in a Desc, Min, Max or Valor edit (Enter then commits).
     void SetText(int n, SignalText which, std::string text);
+    // A description typed for the row's memory elsewhere (the variable list): a row whose Desc
+    // describes it takes it as its Desc, committed, so that a save keeps it. A row whose Desc
+    // holds its parameter keeps it.
+    void TakeDescription(int n, const std::string &text);
     // M81ValorDigClick: selects 0 or 1 and commits.
     void ClickZeroOne(int n, int position, MemoryTable &memories);
     // M81UpDownClick: one step within 0..100; the Valor text takes the position; commits.

@@ -73,9 +73,13 @@ void LoadSignalGeneratorSection(SignalGenerator &generator,
         const int kind
             = n <= 82 ? StrictInteger(kindText, kConstant) : ParseInteger(kindText).value;
         generator.SelectKind(n, kind);
+        // A Desc that holds the row's parameter runs as it stands: it is no text to translate.
+        const std::string desc = reader.ReadValue(kPrefixLength);
         generator.SetText(n,
                           SignalText::Desc,
-                          std::string(PickLanguage(reader.ReadValue(kPrefixLength), language)));
+                          SignalGenerator::DescIsParameter(n, generator.Row(n).Tipo)
+                              ? desc
+                              : std::string(PickLanguage(desc, language)));
         if (hasBounds) {
             generator.SetText(n, SignalText::Min, reader.ReadValue(kPrefixLength));
             generator.SetText(n, SignalText::Max, reader.ReadValue(kPrefixLength));

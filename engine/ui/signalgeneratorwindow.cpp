@@ -370,4 +370,11 @@ void TParmForm::showEvent(QShowEvent *event)
     showShownValues();
 }
 
+bool TParmForm::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        showGenerator();
+    return QWidget::event(event);
+}
+
 } // namespace zelvar

@@ -38,6 +38,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // FormActivate: the rows again, as the variable list may have given a row its description.
+    bool event(QEvent *event) override;
 
 private:
     // One row's controls; Min and Max exist for rows 81-90 only.

@@ -120,7 +120,7 @@ void ChooseTextMemory(AnimatedText &text, int position, const MemoryTable &memor
     }
 }
 
-bool ApplyTextSettings(AnimatedText &text, const MemoryTable &memories)
+bool ApplyTextSettings(AnimatedText &text, const MemoryTable &memories, TakeOver takeOver)
 {
     const AnimatedTextKind kind = KindOf(text.Tipo);
     if (kind == kEscalar && NamesMemory(text.ComboBox1)) {
@@ -161,7 +161,7 @@ bool ApplyTextSettings(AnimatedText &text, const MemoryTable &memories)
     } else {
         valid = valid && text.ComboBox1 >= 0;
     }
-    if (valid)
+    if (valid || takeOver == TakeOver::EachValidPart)
         text.Label4 = text.DescricaoText;
     return valid;
 }

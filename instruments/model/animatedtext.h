@@ -3,6 +3,7 @@
 #include "engine/model/compiledexpression.h"
 #include "engine/model/language.h"
 #include "engine/model/slotpool.h"
+#include "engine/model/takeover.h"
 #include "instruments/model/plantcolour.h"
 
 #include <string>
@@ -102,7 +103,7 @@ public:
     std::string Label4; // the description, once applied
 
 private:
-    friend bool ApplyTextSettings(AnimatedText &, const MemoryTable &);
+    friend bool ApplyTextSettings(AnimatedText &, const MemoryTable &, TakeOver);
     friend void StepAnimatedText(AnimatedText &, const EnginePlant &);
 
     CompiledExpression m_expression;
@@ -119,9 +120,12 @@ void ChooseTextMemory(AnimatedText &text, int position, const MemoryTable &memor
 // values: a range is taken over when both ends read as numbers and the high is not below the
 // low; alarm edits as ParseNumber reads them; Equação takes FuncaoTr as its expression and
 // sets the wide alarm band. Valid when the range was taken over, a signal is chosen (Escalar,
-// Binário) and the expression is valid (Equação); then Label4 takes the description. Returns
-// whether the settings were valid: the caller refreshes the main window then. Never reports.
-bool ApplyTextSettings(AnimatedText &text, const MemoryTable &memories);
+// Binário) and the expression is valid (Equação); then Label4 takes the description, which a
+// record (EachValidPart) gives either way. Returns whether the settings were valid: the caller
+// refreshes the main window then. Never reports.
+bool ApplyTextSettings(AnimatedText &text,
+                       const MemoryTable &memories,
+                       TakeOver takeOver = TakeOver::WhenAllValid);
 
 // The refresh of every sixth tick: Label1 and its colour. Never throws; allocates only while
 // the texts grow.

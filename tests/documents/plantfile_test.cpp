@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <tuple>
 
 namespace zelvar {
 namespace {
@@ -194,6 +195,59 @@ TEST(PlantFile, BilingualLinesKeepTheCurrentLanguage)
     const std::string english = WritePlantText(*plant, Language::English);
     EXPECT_EQ(Read(english, Language::English).plant->comments, plant->comments);
     EXPECT_TRUE(Read(english, Language::Portuguese).plant->comments.empty());
+}
+
+// A text with bars reads as its language's part, which holds no bar, so from the first
+// reopening on the plant writes the same file. An empty part takes the other: a controller tag
+// "|FIC-101" reopened empty in Portuguese, and the controller fell back to its defaults.
+TEST(PlantFile, BilingualTextsSettleAfterOneSaveAndAnEmptyPartTakesTheOther)
+{
+    const std::tuple<const char *, Language, const char *> cases[] = {
+        {"Caldeira|Boiler|Kessel", Language::Portuguese, "Caldeira"},
+        {"Caldeira|Boiler|Kessel", Language::English, "Boiler"},
+        {"|FIC-101", Language::Portuguese, "FIC-101"},
+        {"FIC-101|", Language::English, "FIC-101"},
+        {"||FIC-101|", Language::English, "FIC-101"},
+        {"||", Language::Portuguese, "||"},
+    };
+    for (const auto &[text, language, expected] : cases) {
+        SCOPED_TRACE(text);
+        const auto plant = MixedPlant();
+        SetTitle(*plant, text);
+        Controller &controller = plant->controllers[3];
+        controller.EditSettings([&](ControllerSettings &s) { s.TagText = text; });
+        ASSERT_TRUE(controller.ApplyControllerSettings(plant->memories, true).empty());
+
+        const PlantReadResult first = Read(WritePlantText(*plant, language), language);
+        ASSERT_TRUE(first.Succeeded()) << first.error;
+        EXPECT_TRUE(first.applyMessages.empty()) << first.applyMessages.front();
+        EXPECT_EQ(first.plant->title, expected);
+        EXPECT_EQ(first.plant->controllers[3].AppliedTag(), expected);
+
+        const std::string settled = WritePlantText(*first.plant, language);
+        EXPECT_EQ(WritePlantText(*Read(settled, language).plant, language), settled);
+    }
+}
+
+// An animated text switched to "Escalar" without a signal, and not applied since, runs on what
+// it had; its Apply fails on reopening, which lost its description from the file for good.
+TEST(PlantFile, AnimatedTextWhoseSettingsNoLongerApplyKeepsItsDescription)
+{
+    Plant plant;
+    SetTitle(plant, "Caldeira");
+    SetInventoryChecked(plant, ObjectPool::AnimatedTexts, 1, true);
+    AnimatedText &text = plant.animatedTexts[1];
+    text.Tipo = kEquacao;
+    text.FuncaoTr = "M21/2";
+    text.DescricaoText = "Vazão de vapor";
+    ASSERT_TRUE(ApplyTextSettings(text, plant.memories));
+    text.Tipo = kEscalar;
+
+    const std::string bytes = WritePlantText(plant, Language::Portuguese);
+    const PlantReadResult read = Read(bytes);
+    ASSERT_TRUE(read.Succeeded()) << read.error;
+    EXPECT_EQ(read.plant->animatedTexts[1].Label4, "Vazão de vapor");
+    EXPECT_EQ(WritePlantText(*read.plant, Language::Portuguese), bytes);
 }
 
 TEST(PlantFile, EmptyTitleTakesTheFileName)

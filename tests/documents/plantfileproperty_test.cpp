@@ -2,6 +2,7 @@
 #include "documents/model/plantfile.h"
 
 #include "documents/model/plantoperations.h"
+#include "documents/model/variablelist.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 #include "engine/model/randomsource.h"
@@ -67,16 +68,17 @@ constexpr std::array<std::string_view, 14> kNumbers
 class RandomPlantMaker
 {
 public:
-    explicit RandomPlantMaker(std::uint32_t seed)
+    // bars: whether bilingual texts may hold bars, which the first save resolves.
+    RandomPlantMaker(std::uint32_t seed, bool bars)
         : m_engine(seed)
+        , m_bars(bars)
     {}
 
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_engine); }
     bool Chance(int percent) { return Below(100) < percent; }
 
     // A text of up to eight pieces; a field whose file line gives a character a meaning of its
-    // own (the "|" of a bilingual text, the ";" of a unit line) never holds it, as its edit
-    // refuses it or the file defines it so.
+    // own (the ";" of a unit line) never holds it, as its edit refuses it.
     std::string Text(std::string_view excluded = "")
     {
         std::string text;
@@ -88,7 +90,20 @@ public:
         }
         return text;
     }
-    std::string Bilingual() { return Text("|"); }
+    // A text whose line is read as "Portuguese|English": often parts joined by bars, some of
+    // them empty, sometimes more than two.
+    std::string Bilingual()
+    {
+        if (!m_bars)
+            return Text("|");
+        if (!Chance(40))
+            return Text();
+        std::string text = Text("|");
+        const int more = 1 + Below(3);
+        for (int i = 0; i < more; ++i)
+            text += "|" + (Chance(30) ? std::string() : Text("|"));
+        return text;
+    }
     // A text that is read as a number or an expression, as its edit lets it in: a control
     // character would otherwise change its meaning in the file (a tab is no blank to a number).
     std::string Entered() { return SingleLineText(Text()); }
@@ -142,6 +157,7 @@ public:
                 MakeAnimatedText(p, slot);
         }
         MakeGenerator(p);
+        TypeDescriptions(p);
         for (int k = 1; k <= 5; ++k) {
             AnimatedShape &shape = p.shapes[static_cast<std::size_t>(k)];
             SetShapeShown(p, k, Chance(50));
@@ -230,9 +246,9 @@ private:
             }
         });
         controller.ApplyControllerSettings(p.memories, false);
+        // Then an Apply that any entry may make fail, the feed-forward equation included.
         if (Chance(60)) {
             controller.EditSettings(edit);
-            controller.EditSettings([](ControllerSettings &s) { s.FFwEquation = "M21*0.5"; });
             controller.ApplyControllerSettings(p.memories, false);
         }
         // Remote needs a remote setpoint ticked; Apply brings any other back to local.
@@ -240,6 +256,18 @@ private:
         controller.automatic = Chance(50);
         controller.Setpoint = Percent();
         controller.co = Percent();
+        // What the step reads as it stands, changed without Apply: the remote setpoint ticked
+        // or unticked (or both), the feed-forward equation, edits left pending.
+        if (Chance(25))
+            controller.SetCheckSPR(!controller.Settings().CheckSPR);
+        if (Chance(15)) {
+            controller.SetCheckSPR(!controller.Settings().CheckSPR);
+            controller.SetCheckSPR(!controller.Settings().CheckSPR);
+        }
+        if (Chance(20))
+            controller.EditSettings([&](ControllerSettings &s) { s.FFwEquation = Entered(); });
+        if (Chance(20))
+            controller.EditSettings(edit);
     }
 
     void MakeProcess(Plant &p, int slot)
@@ -248,13 +276,16 @@ private:
         ProcessModel &process = p.processes[slot];
         process.TagText = Bilingual();
         process.DescricaoText = Bilingual();
-        // The settings read at every step stay valid: an invalid one is reported again on
-        // every reopening, as it was on every Apply.
-        process.LText.SetText(Chance(50) ? "10" : "2.5");
-        process.Ctext.SetText(Chance(50) ? "0" : "3");
-        process.LEAD.SetText(Chance(50) ? "0" : "1");
-        process.LAG.SetText(Chance(50) ? "0" : "4");
-        process.ratetext.SetText(Chance(50) ? "0" : "5");
+        // The settings read at every step, valid or not: an invalid one is reported again on
+        // every reopening, as it was on every Apply, and costs nothing else.
+        const auto live = [this](const char *a, const char *b) {
+            return Chance(15) ? Number() : std::string(Chance(50) ? a : b);
+        };
+        process.LText.SetText(live("10", "2.5"));
+        process.Ctext.SetText(live("0", "3"));
+        process.LEAD.SetText(live("0", "1"));
+        process.LAG.SetText(live("0", "4"));
+        process.ratetext.SetText(live("0", "5"));
         process.CheckBox1 = Chance(30);
         process.ComboBox1 = Below(5);
         process.ComboBox2 = Below(4);
@@ -276,6 +307,10 @@ private:
         }
         if (Chance(30))
             process.DescricaoText = Bilingual(); // typed, not applied
+        if (Chance(15))
+            process.LAG.SetText(Number());
+        if (Chance(15))
+            process.ratetext.SetText(Number());
     }
 
     void MakeBlock(Plant &p, int slot)
@@ -340,8 +375,9 @@ private:
                 continue;
             const int kind = Below(SignalGenerator::KindCount(n));
             generator.ChangeKind(n, kind, p.memories);
-            generator.SetText(
-                n, SignalText::Desc, kind == kSine ? "10" : SingleLineText(Bilingual()));
+            generator.SetText(n,
+                              SignalText::Desc,
+                              kind == kSine && Chance(70) ? "10" : SingleLineText(Bilingual()));
             if (n <= SignalGenerator::kLastSteppedRow) {
                 generator.SetText(n, SignalText::Min, Number());
                 generator.SetText(n, SignalText::Max, Number());
@@ -365,7 +401,43 @@ private:
         }
     }
 
+    // The user types descriptions into the variable list's rows of present processes and
+    // blocks and of the signal generator, after it has refreshed itself (which applies the
+    // controllers' pending edits).
+    void TypeDescriptions(Plant &p)
+    {
+        using Grid = VariableList::Grid;
+        VariableList list;
+        if (Chance(50))
+            list.Refresh(p);
+        for (int row = 1; row <= VariableList::kProcessRows; ++row) {
+            const int memory = VariableList::MemoryOfRow(Grid::ProcessVariables, row);
+            const bool present
+                = p.processes.IsPresent(ProcessSlot(memory))
+                  || (memory >= 41 && memory <= 60 && p.blocks.IsPresent(memory - 40))
+                  || (memory >= 75 && memory <= 78 && p.blocks.IsPresent(memory - 54));
+            if (!present || !Chance(30))
+                continue;
+            list.SelectCell(Grid::ProcessVariables, row, 7);
+            list.SetEditText(Grid::ProcessVariables, row, 7, Bilingual());
+            list.PressEnter(Grid::ProcessVariables, p, Language::Portuguese);
+        }
+        // The generator's rows, except those whose Desc holds what the row runs on: the file
+        // keeps their memory's description nowhere.
+        for (int row = 1; row <= VariableList::kSignalRows; ++row) {
+            const int n = VariableList::MemoryOfRow(Grid::ControlSignals, row);
+            if (!SignalGenerator::IsRow(n)
+                || SignalGenerator::DescIsParameter(n, p.signalGenerator.Row(n).Tipo)
+                || !Chance(30))
+                continue;
+            list.SelectCell(Grid::ControlSignals, row, 7);
+            list.SetEditText(Grid::ControlSignals, row, 7, Bilingual());
+            list.PressEnter(Grid::ControlSignals, p, Language::Portuguese);
+        }
+    }
+
     std::mt19937 m_engine;
+    bool m_bars = false;
 };
 
 std::string Number(double x)
@@ -375,9 +447,28 @@ std::string Number(double x)
     return std::string(buffer.data(), end);
 }
 
-// The working configuration of every object and setting, as lines to compare.
-std::vector<std::string> Working(const Plant &p)
+// What a bilingual text of a plant becomes through the file: its Portuguese part after it
+// was saved, itself once reopened.
+using TextForm = std::string (*)(const std::string &);
+std::string AsSaved(const std::string &text)
 {
+    return std::string(PickLanguage(text, Language::Portuguese));
+}
+std::string AsReopened(const std::string &text)
+{
+    return text;
+}
+
+// The working configuration of every object and setting, as lines to compare; bilingual
+// texts in the given form.
+std::vector<std::string> Working(const Plant &p, TextForm bilingual)
+{
+    // A memory description made of a fixed beginning and a bilingual text.
+    const auto prefixed = [bilingual](std::string_view prefix, const std::string &text) {
+        if (!text.starts_with(prefix))
+            return bilingual(text);
+        return std::string(prefix) + bilingual(text.substr(prefix.size()));
+    };
     std::vector<std::string> out;
     const auto add = [&out](std::string_view name, const std::string &value) {
         out.push_back(std::string(name) + "=" + value);
@@ -385,7 +476,7 @@ std::vector<std::string> Working(const Plant &p)
     const auto num = [&add](std::string_view name, double value) {
         add(name, Number(value));
     };
-    add("title", p.title);
+    add("title", bilingual(p.title));
     add("picture", p.PictureFileName);
     for (int k = 1; k <= MemoryTable::kDescriptionCount; ++k) {
         if (k <= 99)
@@ -399,10 +490,10 @@ std::vector<std::string> Working(const Plant &p)
     }
     for (int k = 1; k <= 6; ++k) {
         const SliderInput &s = p.sliders[static_cast<std::size_t>(k)];
-        add("slider", s.name + (s.shown ? "+" : "-") + (s.tallSlider ? "+" : "-"));
+        add("slider", bilingual(s.name) + (s.shown ? "+" : "-") + (s.tallSlider ? "+" : "-"));
         num("sliderTop", s.top);
         num("sliderLeft", s.left);
-        add("sliderMemory", p.memories.Description(14 + k));
+        add("sliderMemory", bilingual(p.memories.Description(14 + k)));
     }
     for (int slot = 1; slot <= 10; ++slot) {
         if (!p.controllers.IsPresent(slot))
@@ -439,8 +530,10 @@ std::vector<std::string> Working(const Plant &p)
         num("remoteSetpointMemory", c.remoteSetpointMemory);
         num("backMV", c.Settings().BackMV);
         add("feedForward", c.Settings().FFwEquation);
-        add("caption", c.faceplate.Caption);
-        add("descriptions", p.memories.Description(slot) + ";" + p.memories.Description(60 + slot));
+        add("caption", bilingual(c.faceplate.Caption));
+        add("descriptions",
+            prefixed(" MV ", p.memories.Description(slot)) + ";"
+                + prefixed(" SP ", p.memories.Description(60 + slot)));
     }
     for (int slot = 1; slot <= 24; ++slot) {
         if (!p.processes.IsPresent(slot))
@@ -462,10 +555,10 @@ std::vector<std::string> Working(const Plant &p)
                                         m.LEAD.Text(),
                                         m.LAG.Text(),
                                         m.ratetext.Text(),
-                                        m.TagText})
+                                        bilingual(m.TagText)})
             add("processText", text);
         add("processFlag", m.CheckBox1 ? "1" : "0");
-        add("description", p.memories.Description(m.ObjectNumber));
+        add("description", bilingual(p.memories.Description(m.ObjectNumber)));
     }
     for (int slot = 1; slot <= 24; ++slot) {
         if (!p.blocks.IsPresent(slot))
@@ -474,15 +567,16 @@ std::vector<std::string> Working(const Plant &p)
         for (const std::string &text : {b.FunctionText.Text(),
                                         b.UpperLimitText.Text(),
                                         b.LowerLimitText.Text(),
-                                        b.TagText,
-                                        p.memories.Description(b.ObjectNumber)})
+                                        bilingual(b.TagText),
+                                        bilingual(p.memories.Description(b.ObjectNumber))})
             add("block", text);
         add("blockFlags", std::string(b.LimSupCheck ? "1" : "0") + (b.LimInfCheck ? "1" : "0"));
     }
     for (int slot = 1; slot <= 10; ++slot) {
         if (p.recorders.IsPresent(slot)) {
             const RecorderSettings &s = p.recorders[slot].Settings();
-            add("recorder", s.TagText + ";" + s.DescricaoText + ";" + s.Edit1);
+            add("recorder",
+                bilingual(s.TagText) + ";" + bilingual(s.DescricaoText) + ";" + bilingual(s.Edit1));
             num("recorderPen", s.Variavel1Select);
         }
     }
@@ -496,22 +590,28 @@ std::vector<std::string> Working(const Plant &p)
         num("kind", t.Tipo);
         num("signal", t.ComboBox1);
         num("decimals", t.CasasDecimais);
-        add("textLabel", t.Label4);
+        add("textLabel", bilingual(t.Label4));
         add("textUnit", t.Unidade);
-        add("textFunction", t.Tipo == kEquacao ? t.Expression().Text() : t.FuncaoTr);
+        add("textFunction", bilingual(t.Tipo == kEquacao ? t.Expression().Text() : t.FuncaoTr));
     }
     const SignalGenerator &g = p.signalGenerator;
     for (int n = SignalGenerator::kFirstRow; n <= SignalGenerator::kLastRow; ++n) {
         const SignalRow row = g.SavedRow(n);
         num("row", row.Tipo);
         num("rowZeroOne", row.ValorDig);
-        for (const std::string &text : {row.Desc, row.Min, row.Max, row.Valor})
+        // A Desc that holds the row's parameter is no text to translate.
+        const TextForm desc
+            = SignalGenerator::DescIsParameter(n, row.Tipo) ? AsReopened : bilingual;
+        for (const std::string &text : {desc(row.Desc), row.Min, row.Max, row.Valor})
             add("rowText", text);
-        add("rowMemory", p.memories.Description(n));
+        add("rowMemory", desc(p.memories.Description(n)));
         if (n <= SignalGenerator::kLastSteppedRow) {
             const GeneratorWorkingValues &w = g.working[static_cast<std::size_t>(n - 81)];
-            for (const double value : {w.GeneratorMin, w.GeneratorMax, w.GeneratorParam})
+            for (const double value : {w.GeneratorMin, w.GeneratorMax})
                 num("rowWorking", value);
+            // Only the rows whose Desc holds a parameter run on what the Desc reads as.
+            if (SignalGenerator::DescIsParameter(n, row.Tipo))
+                num("rowParameter", w.GeneratorParam);
             add("rowExpression", w.GeneratorExpression);
         }
     }
@@ -536,7 +636,9 @@ std::vector<std::string> Working(const Plant &p)
     }
     for (int k = 1; k <= 3; ++k) {
         const PushButton &b = p.pushButtons[static_cast<std::size_t>(k)];
-        add("button", b.textOff + ";" + b.textOn + ";" + b.name + (b.checked ? "+" : "-"));
+        add("button",
+            bilingual(b.textOff) + ";" + bilingual(b.textOn) + ";" + bilingual(b.name)
+                + (b.checked ? "+" : "-"));
     }
     num("panel", p.commandPanelTop * 10000.0 + p.commandPanelLeft);
     const Linearizer &l = p.linearizer;
@@ -593,12 +695,17 @@ PlantReadResult Reopen(const std::string &bytes, const Plant &previous)
     return ReadPlantText(bytes, options);
 }
 
+// What runs is what is saved: whatever was rejected, typed or left unapplied, the reopened
+// plant has the configuration that ran. A plant without bilingual bars writes back its own
+// file; with them, the file settles after one save. From the reopened plant on, every save
+// and open writes the same file and reports the same messages.
 TEST(PlantFileProperty, RandomPlantsReopenAsTheyRanAndWriteTheSameBytes)
 {
     const int plants = PlantCount(2000);
     for (int seed = 1; seed <= plants; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        RandomPlantMaker maker(static_cast<std::uint32_t>(seed));
+        const bool bars = seed % 2 == 1;
+        RandomPlantMaker maker(static_cast<std::uint32_t>(seed), bars);
         const auto plant = maker.Make();
         // As the reader leaves a plant: the memories its objects imply.
         SettleLoadedPlant(*plant);
@@ -606,11 +713,20 @@ TEST(PlantFileProperty, RandomPlantsReopenAsTheyRanAndWriteTheSameBytes)
 
         const PlantReadResult read = Reopen(first, *plant);
         ASSERT_TRUE(read.Succeeded()) << read.errorLine << ": " << read.error;
-        ASSERT_TRUE(read.applyMessages.empty()) << read.applyMessages.front();
-        ASSERT_EQ(FirstDifference(FileLines(WritePlantText(*read.plant, Language::Portuguese)),
-                                  FileLines(first)),
+        ASSERT_EQ(
+            FirstDifference(Working(*read.plant, AsReopened), InFileForm(Working(*plant, AsSaved))),
+            "");
+        const std::string second = WritePlantText(*read.plant, Language::Portuguese);
+        if (!bars) {
+            ASSERT_EQ(FirstDifference(FileLines(second), FileLines(first)), "");
+        }
+
+        const PlantReadResult again = Reopen(second, *read.plant);
+        ASSERT_TRUE(again.Succeeded()) << again.errorLine << ": " << again.error;
+        ASSERT_EQ(again.applyMessages, read.applyMessages);
+        ASSERT_EQ(FirstDifference(FileLines(WritePlantText(*again.plant, Language::Portuguese)),
+                                  FileLines(second)),
                   "");
-        ASSERT_EQ(FirstDifference(Working(*read.plant), InFileForm(Working(*plant))), "");
     }
 }
 
@@ -620,7 +736,7 @@ TEST(PlantFileProperty, RejectedAppliesDoNotChangeWhatRunsAfterReopening)
     const int plants = PlantCount(200) / 10;
     for (int seed = 1; seed <= plants; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        RandomPlantMaker maker(static_cast<std::uint32_t>(seed));
+        RandomPlantMaker maker(static_cast<std::uint32_t>(seed), true);
         const auto running = maker.Make();
         // The reader's own start, so both start from the same states: the random plants' states
         // lie on the records' two-decimal grid, so the bound is exact equality.
@@ -629,8 +745,9 @@ TEST(PlantFileProperty, RejectedAppliesDoNotChangeWhatRunsAfterReopening)
             = Reopen(WritePlantText(*running, Language::Portuguese), *running);
         ASSERT_TRUE(read.Succeeded()) << read.error;
         Plant &reopened = *read.plant;
-        ASSERT_EQ(FirstDifference(Working(reopened), InFileForm(Working(*running))), "");
-
+        ASSERT_EQ(
+            FirstDifference(Working(reopened, AsReopened), InFileForm(Working(*running, AsSaved))),
+            "");
         StandardRandomSource runningDraws(static_cast<std::uint32_t>(seed));
         StandardRandomSource reopenedDraws(static_cast<std::uint32_t>(seed));
         StepContext runningContext;

@@ -177,7 +177,8 @@ TEST_F(BlockStep, DescriptionIsRefilledOnlyWithoutAPendingEdit)
     EXPECT_EQ(Block().DescricaoText, "Renamed");
 }
 
-CalculationBlock ConfiguredBlock()
+// The block applied into the memory table, which then holds its description.
+CalculationBlock ConfiguredBlock(MemoryTable &memories)
 {
     CalculationBlock block(21);
     block.TagText = "FY-10";
@@ -187,15 +188,14 @@ CalculationBlock ConfiguredBlock()
     block.LimInfText = "5,5";
     block.LimSupCheck = true;
     // The record holds what Apply took over.
-    MemoryTable memories;
     ApplyBlockSettings(block, memories);
     return block;
 }
 
-std::vector<std::string> RecordLines(const CalculationBlock &block)
+std::vector<std::string> RecordLines(const CalculationBlock &block, const MemoryTable &memories)
 {
     PlantTextWriter writer;
-    SaveBlockSection(block, writer);
+    SaveBlockSection(block, memories, writer);
     return writer.Lines();
 }
 
@@ -229,7 +229,8 @@ TEST(BlockRecord, WritesEightLines)
         "{B75/06} Habilita Lim Sup:True",
         "{B75/07} Habilita Lim Inf:False",
     };
-    EXPECT_EQ(RecordLines(ConfiguredBlock()), expected);
+    MemoryTable memories;
+    EXPECT_EQ(RecordLines(ConfiguredBlock(memories), memories), expected);
 }
 
 // A block that wrote 60 while running writes 60 after a save and a reopening, although the
@@ -251,7 +252,7 @@ TEST(BlockRecord, RejectedEditsAreNotSavedSoTheReopenedBlockRunsAsBefore)
     StepBlock(block, plant, context);
     ASSERT_EQ(plant.memories.Value(75), 60.0);
 
-    CalculationBlock reopened = LoadBlock(FileBytes(RecordLines(block)));
+    CalculationBlock reopened = LoadBlock(FileBytes(RecordLines(block, plant.memories)));
     EXPECT_TRUE(ApplyBlockSettings(reopened, plant.memories).empty());
     plant.memories.SetValue(75, 0.0);
     StepBlock(reopened, plant, context);
@@ -260,19 +261,21 @@ TEST(BlockRecord, RejectedEditsAreNotSavedSoTheReopenedBlockRunsAsBefore)
 
 TEST(BlockRecord, ReadsBackWhatItWrote)
 {
-    const std::vector<std::string> written = RecordLines(ConfiguredBlock());
-    CalculationBlock block = LoadBlock(FileBytes(written));
+    MemoryTable written;
+    const std::vector<std::string> lines = RecordLines(ConfiguredBlock(written), written);
+    CalculationBlock block = LoadBlock(FileBytes(lines));
     // The plant reader applies each record after reading it.
     MemoryTable memories;
     ApplyBlockSettings(block, memories);
-    EXPECT_EQ(RecordLines(block), written);
+    EXPECT_EQ(RecordLines(block, memories), lines);
     EXPECT_FALSE(block.btnatualizaEnabled);
     EXPECT_TRUE(block.SairButtonEnabled);
 }
 
 TEST(BlockRecord, ShortLinesReadEmptyAndOnlyExactTrueTicks)
 {
-    std::vector<std::string> lines = RecordLines(ConfiguredBlock());
+    MemoryTable memories;
+    std::vector<std::string> lines = RecordLines(ConfiguredBlock(memories), memories);
     lines[3] = "{B75/03} Fun";
     lines[6] = "{B75/06} Habilita Lim Sup:true";
     lines[7] = "{B75/07} Habilita Lim Inf:True";
@@ -284,11 +287,13 @@ TEST(BlockRecord, ShortLinesReadEmptyAndOnlyExactTrueTicks)
 
 TEST(BlockRecord, EnglishModeKeepsTheEnglishTagAndSavesOnlyIt)
 {
-    CalculationBlock written = ConfiguredBlock();
+    MemoryTable memories;
+    CalculationBlock written = ConfiguredBlock(memories);
     written.TagText = "Vazão|Flow";
-    const CalculationBlock block = LoadBlock(FileBytes(RecordLines(written)), Language::English);
+    const CalculationBlock block
+        = LoadBlock(FileBytes(RecordLines(written, memories)), Language::English);
     EXPECT_EQ(block.TagText, "Flow");
-    EXPECT_EQ(RecordLines(block)[1], "{B75/01} Tag:Flow");
+    EXPECT_EQ(RecordLines(block, memories)[1], "{B75/01} Tag:Flow");
 }
 
 } // namespace

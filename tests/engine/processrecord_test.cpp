@@ -12,7 +12,8 @@
 namespace zelvar {
 namespace {
 
-ProcessModel ConfiguredProcess()
+// The process applied into the memory table, which then holds its description.
+ProcessModel ConfiguredProcess(MemoryTable &memories)
 {
     ProcessModel process(1);
     process.TagText = "TIC-01";
@@ -32,7 +33,6 @@ ProcessModel ConfiguredProcess()
     process.NCText = "2";
     process.PeriodoText = "30";
     // The record holds what Apply took over.
-    MemoryTable memories;
     ApplyProcessSettings(process, memories);
     process.InputValue = 12.5;
     process.ProcessOutput = -1.5;
@@ -45,10 +45,10 @@ ProcessModel ConfiguredProcess()
     return process;
 }
 
-std::vector<std::string> RecordLines(const ProcessModel &process)
+std::vector<std::string> RecordLines(const ProcessModel &process, const MemoryTable &memories)
 {
     PlantTextWriter writer;
-    SaveProcessSection(process, writer);
+    SaveProcessSection(process, memories, writer);
     return writer.Lines();
 }
 
@@ -100,30 +100,32 @@ TEST(ProcessRecord, WritesTwentySixLines)
         "{P21/24} IntAc1:0.25",
         "{P21/25} IntAc2:31.25",
     };
-    EXPECT_EQ(RecordLines(ConfiguredProcess()), expected);
+    MemoryTable memories;
+    EXPECT_EQ(RecordLines(ConfiguredProcess(memories), memories), expected);
 }
 
 TEST(ProcessRecord, ReadsBackWhatItWrote)
 {
-    const std::vector<std::string> written = RecordLines(ConfiguredProcess());
-    ProcessModel process = Load(FileBytes(written, "\r\n"));
+    MemoryTable written;
+    const std::vector<std::string> lines = RecordLines(ConfiguredProcess(written), written);
+    ProcessModel process = Load(FileBytes(lines, "\r\n"));
     EXPECT_EQ(process.FilterOutputPrev2, 7.13); // states keep two decimals
     // The plant reader applies each record after reading it.
     MemoryTable memories;
     ApplyProcessSettings(process, memories);
-    EXPECT_EQ(RecordLines(process), written);
+    EXPECT_EQ(RecordLines(process, memories), lines);
     EXPECT_FALSE(process.btnatualizaEnabled);
     EXPECT_TRUE(process.SairButtonEnabled);
 }
 
 TEST(ProcessRecord, KeepsTheLanguagePartOfTagAndDescription)
 {
-    ProcessModel written = ConfiguredProcess();
+    MemoryTable memories;
+    ProcessModel written = ConfiguredProcess(memories);
     written.TagText = "Vazão|Flow";
     written.DescricaoText = "Só português";
-    MemoryTable memories;
     ApplyProcessSettings(written, memories);
-    const std::string bytes = FileBytes(RecordLines(written), "\r\n");
+    const std::string bytes = FileBytes(RecordLines(written, memories), "\r\n");
     const ProcessModel english = Load(bytes, Language::English);
     EXPECT_EQ(english.TagText, "Flow");
     EXPECT_EQ(english.DescricaoText, "Só português");
@@ -137,7 +139,8 @@ TEST(ProcessRecord, SplitsCyclesAndPeriodAtTheFirstX)
           {"5", "5", "10"}, // no "x": the period keeps its default
           {"x7", "", "7"}}) {
         SCOPED_TRACE(value);
-        std::vector<std::string> lines = RecordLines(ConfiguredProcess());
+        MemoryTable memories;
+        std::vector<std::string> lines = RecordLines(ConfiguredProcess(memories), memories);
         lines[15] = std::string("{P21/15} Num.Ciclos:") + value;
         const ProcessModel process = Load(FileBytes(lines, "\r\n"));
         EXPECT_EQ(process.NCText, cycles);
@@ -147,7 +150,8 @@ TEST(ProcessRecord, SplitsCyclesAndPeriodAtTheFirstX)
 
 TEST(ProcessRecord, ListPositionMustBeAWholeNumber)
 {
-    std::vector<std::string> lines = RecordLines(ConfiguredProcess());
+    MemoryTable memories;
+    std::vector<std::string> lines = RecordLines(ConfiguredProcess(memories), memories);
     lines[3] = "{P21/03} Indice lista PV:4.0";
     PlantTextReader reader = PlantTextReader::FromFileBytes(FileBytes(lines, "\r\n"));
     ProcessModel process(1);
@@ -158,7 +162,8 @@ TEST(ProcessRecord, ListPositionMustBeAWholeNumber)
 
 TEST(ProcessRecord, ListPositionOutsideTheListReadsAsNoChoice)
 {
-    std::vector<std::string> lines = RecordLines(ConfiguredProcess());
+    MemoryTable memories;
+    std::vector<std::string> lines = RecordLines(ConfiguredProcess(memories), memories);
     lines[3] = "{P21/03} Indice lista PV:99";
     lines[10] = "{P21/10} Tipo Valv:5";
     lines[14] = "{P21/14} Tipo FT:-2";
@@ -181,7 +186,7 @@ TEST(ProcessRecord, LoadedProcessDoesNotDipForItsDeadTime)
 
     EnginePlant plant;
     plant.memories.SetValue(1, 40.0);
-    plant.processes[1] = Load(FileBytes(RecordLines(running), "\r\n"));
+    plant.processes[1] = Load(FileBytes(RecordLines(running, plant.memories), "\r\n"));
     ASSERT_TRUE(ApplyProcessSettings(plant.processes[1], plant.memories).empty());
     const StepContext context;
     for (int step = 1; step <= 15; ++step) {

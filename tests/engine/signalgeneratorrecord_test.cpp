@@ -123,8 +123,26 @@ TEST_F(GeneratorRecord, BilingualDescriptionsKeepTheLanguagePart)
 
     Read(lines, Language::English);
     EXPECT_EQ(generator.Row(81).Desc, "Flow");
-    EXPECT_EQ(generator.Row(92).Desc, "");
+    // An empty English part would leave the memory without a description.
+    EXPECT_EQ(generator.Row(92).Desc, "Vazão");
     EXPECT_EQ(Written(generator)[LineOf(81, 2)], "{P/02} Flow");
+}
+
+// A sine's period, a medium random's time constant and a random walk's band run as typed:
+// cutting them at a bar would make the reopened row run on another number.
+TEST_F(GeneratorRecord, ADescHoldingTheRowsParameterIsReadWhole)
+{
+    for (const int kind : {kMediumRandom, kSine, kRandomWalk}) {
+        SCOPED_TRACE(kind);
+        std::vector<std::string> lines = Untouched();
+        lines[LineOf(83, 1)] = "{P/11} " + std::to_string(kind);
+        lines[LineOf(83, 2)] = "{P/12} 1.5|2";
+        for (const Language language : {Language::Portuguese, Language::English}) {
+            Read(lines, language);
+            EXPECT_EQ(generator.Row(83).Desc, "1.5|2");
+            EXPECT_EQ(Written(generator)[LineOf(83, 2)], "{P/12} 1.5|2");
+        }
+    }
 }
 
 TEST_F(GeneratorRecord, AMediumRandomRowResumesItsLagWhileItsTargetStays)

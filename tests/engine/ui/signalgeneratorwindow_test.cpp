@@ -186,6 +186,27 @@ TEST_F(SignalGeneratorWindowTest, HelpButtonOpensTheGeneratorSectionOfTheToolsPa
     EXPECT_EQ(m_dialogs.urls[0].fragment(), QStringLiteral("gerador_sinais"));
 }
 
+// The description a row's memory takes in the variable list is its Desc, which a save writes;
+// the window shows it when it is activated again.
+TEST_F(SignalGeneratorWindowTest, ShowsTheDescriptionTypedIntoTheVariableListWhenActivated)
+{
+    open();
+    using Grid = VariableList::Grid;
+    VariableList &list = m_session->variableList();
+    int listRow = 1;
+    while (VariableList::MemoryOfRow(Grid::ControlSignals, listRow) != 81)
+        ++listRow;
+    list.SelectCell(Grid::ControlSignals, listRow, 7);
+    list.SetEditText(Grid::ControlSignals, listRow, 7, "Pressão do vapor");
+    ASSERT_TRUE(list.PressEnter(Grid::ControlSignals, plant(), Language::Portuguese).stored);
+    EXPECT_EQ(row(81).Desc, "Pressão do vapor");
+    EXPECT_EQ(plant().signalGenerator.SavedRow(81).Desc, "Pressão do vapor");
+
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(m_window.get(), &activate);
+    EXPECT_EQ(edit(81, "Desc")->text(), QString::fromUtf8("Pressão do vapor"));
+}
+
 TEST_F(SignalGeneratorWindowTest, ShowsTheRowsOfTheOpenedPlant)
 {
     auto loaded = std::make_unique<Plant>();

@@ -3,6 +3,7 @@
 #include "documents/model/plantfile.h"
 #include "documents/model/plantoperations.h"
 #include "engine/model/signalgenerator.h"
+#include "engine/ui/controllerwindow.h"
 #include "services/session.h"
 #include "tests/services/scripteddialogs.h"
 #include "workspace/ui/examplecatalog.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
@@ -523,6 +525,67 @@ TEST_F(MainWindowTest, OpenReadsTheFileShowsItsTitleAndMovesTheWorkingFolder)
     EXPECT_EQ(QDir::currentPath(), m_startFolder + QStringLiteral("/plants"));
     ASSERT_EQ(m_dialogs.openRequests.size(), 1u);
     EXPECT_EQ(m_dialogs.openRequests.front().folder, m_startFolder);
+}
+
+// A rejected feed-forward equation keeps the loop running on its last accepted settings and
+// the equation as it stands; saved and reopened, the controller ran as FIC-101 no more (tag
+// PID1, PV M01, FF off) and the flow no longer held its 60 m3/h.
+TEST_F(MainWindowTest, FlowLoopWithARejectedFeedForwardRunsAtItsSetpointAfterReopening)
+{
+    newPlant();
+    const QString example
+        = QStringLiteral(ZELVAR_TEST_DATA "/../../resources/examples/basic flow loop/");
+    const QString file = plantFile(QStringLiteral("flow/basic flow loop.smp"));
+    writeAll(file, readAll(example + QStringLiteral("basic flow loop.smp")));
+    writeAll(plantFile(QStringLiteral("flow/basic flow loop.png")),
+             readAll(example + QStringLiteral("basic flow loop.png")));
+    m_dialogs.openFiles = {file};
+    trigger("Abrir1");
+    ASSERT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join('\n').toStdString();
+    ASSERT_EQ(m_session->plant().controllers[1].AppliedTag(), "FIC-101");
+
+    widget<QToolButton>("Control1")->click();
+    auto *window = m_form->findChild<TControlador *>();
+    ASSERT_NE(window, nullptr);
+    auto *feedForward = window->findChild<QAbstractButton *>(QStringLiteral("FFwSelect"));
+    auto *equation = window->findChild<QLineEdit *>(QStringLiteral("FFwEquation"));
+    auto *apply = window->findChild<QAbstractButton *>(QStringLiteral("btnatualiza"));
+    ASSERT_TRUE(feedForward && equation && apply);
+    feedForward->click();
+    equation->selectAll();
+    equation->insert(QStringLiteral("50+M15*0.1"));
+    apply->click();
+    ASSERT_TRUE(m_dialogs.informations.isEmpty())
+        << m_dialogs.informations.join('\n').toStdString();
+    equation->selectAll();
+    equation->insert(QStringLiteral("50+M15*k"));
+    apply->click();
+    EXPECT_EQ(m_dialogs.informations,
+              QStringList{QString::fromUtf8("Controlador 1: Equação do FF inválida")});
+
+    const QString saved = plantFile(QStringLiteral("flow/with ff.smp"));
+    m_dialogs.saveFiles = {saved};
+    trigger("SalvarComo1");
+    ASSERT_TRUE(m_session->SavedFlag());
+    m_dialogs.openFiles = {saved};
+    trigger("Abrir1");
+    ASSERT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join('\n').toStdString();
+    ASSERT_EQ(m_session->CurrentPlantFile, saved);
+
+    const Controller &controller = m_session->plant().controllers[1];
+    EXPECT_EQ(controller.AppliedTag(), "FIC-101");
+    EXPECT_EQ(controller.pvMemory, 21);
+    EXPECT_TRUE(controller.feedForward);
+    // The supply pressure drops to 3 bar: only the loop brings the flow back.
+    ClickPushButton(m_session->plant(), 1);
+    ASSERT_EQ(m_session->plant().memories.Value(97), 1.0);
+    for (int tick = 0; tick < 900; ++tick)
+        m_session->Timer1Timer();
+    const MemoryTable &memories = m_session->plant().memories;
+    const double flow
+        = memories.RangeLow(21)
+          + (memories.RangeHigh(21) - memories.RangeLow(21)) * memories.Value(21) / 100.0;
+    EXPECT_NEAR(flow, 60.0, 0.5);
 }
 
 TEST_F(MainWindowTest, FailedReadKeepsThePlantTheMenusAndTheTimer)
