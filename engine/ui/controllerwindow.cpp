@@ -31,7 +31,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
@@ -182,10 +181,8 @@ TControlador::TControlador(Session &session, int slot, QWidget *parent, UserDial
     followPlant();
     connect(&m_session, &Session::ticked, this, &TControlador::afterTick);
 
-    // Centred on the screen.
     adjustSize();
-    if (const QScreen *shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
+    CentreBelowMainMenu(this);
 }
 
 TControlador::~TControlador() = default;

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -74,10 +73,8 @@ TProcesso::TProcesso(Session &session, int slot, QWidget *parent, UserDialogs *d
     showObject();
     followPlant();
 
-    // Centred on the screen.
     adjustSize();
-    if (const QScreen *shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
+    CentreBelowMainMenu(this);
 }
 
 TProcesso::~TProcesso() = default;

@@ -89,6 +89,9 @@ TRegistrForm::TRegistrForm(Session &session, int slot, QWidget *parent, UserDial
         fillLists();
         showObject();
     });
+
+    adjustSize();
+    CentreBelowMainMenu(this);
 }
 
 TRegistrForm::~TRegistrForm() = default;

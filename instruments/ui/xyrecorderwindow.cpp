@@ -109,6 +109,7 @@ TRegXY::TRegXY(Session &session, QWidget *parent, UserDialogs *)
     });
 
     setFixedSize(kWindowWidth, kWindowHeight);
+    CentreBelowMainMenu(this);
 }
 
 TRegXY::~TRegXY() = default;
