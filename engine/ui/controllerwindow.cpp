@@ -180,9 +180,6 @@ TControlador::TControlador(Session &session, int slot, QWidget *parent, UserDial
     showObject();
     followPlant();
     connect(&m_session, &Session::ticked, this, &TControlador::afterTick);
-
-    adjustSize();
-    CentreBelowMainMenu(this);
 }
 
 TControlador::~TControlador() = default;

@@ -72,9 +72,6 @@ TProcesso::TProcesso(Session &session, int slot, QWidget *parent, UserDialogs *d
     applyTexts();
     showObject();
     followPlant();
-
-    adjustSize();
-    CentreBelowMainMenu(this);
 }
 
 TProcesso::~TProcesso() = default;

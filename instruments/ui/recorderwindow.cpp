@@ -89,9 +89,6 @@ TRegistrForm::TRegistrForm(Session &session, int slot, QWidget *parent, UserDial
         fillLists();
         showObject();
     });
-
-    adjustSize();
-    CentreBelowMainMenu(this);
 }
 
 TRegistrForm::~TRegistrForm() = default;

@@ -273,15 +273,16 @@ TEST_F(PlantViewTest, ARecorderIconShowsAndHidesItsWindowInTurn)
 
 // ---- Operator inputs ---------------------------------------------------------------------------
 
-// The recorders and the XY recorder opened over the menu bar, and stay on top: the menu could
-// not be used until they were moved.
+// The recorders, the animated texts' windows and the XY recorder opened over the menu bar, and
+// stay on top: the menu could not be used until they were moved.
 TEST_F(PlantViewTest, ToolWindowsOpenClearOfTheMainMenu)
 {
     // A screen's height, so that a tall window centred on it would reach the menu.
     m_form->setGeometry(m_form->screen()->availableGeometry());
-    place({"CheckBox11", "CheckBox12", "CheckBox1", "CheckBox21"});
-    for (const char *icon : {"Reg1", "Reg2", "Control1", "Proce1"})
+    place({"CheckBox11", "CheckBox12", "CheckBox1", "CheckBox21", "CheckBox31", "CheckBox46"});
+    for (const char *icon : {"Reg1", "Reg2", "Control1", "Proce1", "Bloc1"})
         widget<QToolButton>(icon)->click();
+    emit widget<ClickableLabel>("Texto1")->clicked();
     for (const char *command : {"RegistradorXY1", "Variveis1"})
         action(command)->trigger();
 
@@ -300,7 +301,7 @@ TEST_F(PlantViewTest, ToolWindowsOpenClearOfTheMainMenu)
         EXPECT_GT(window->frameGeometry().right(), screen.center().x());
         ++checked;
     }
-    EXPECT_EQ(checked, 6);
+    EXPECT_EQ(checked, 8);
 }
 
 TEST_F(PlantViewTest, SwitchClickFlipsItsMemoryAndItsPicture)
