@@ -3,9 +3,10 @@
 // box, the seven pages of the configuration window, a plant picture with objects, the windows of
 // its objects and of the menu bar, the questions and dialogs in front of the stay-on-top windows
 // (the first-run question over the splash, "Pasta corrente..." over the variable list, the save
-// question of "Novo" over the configuration window), then example plants opened from the gallery
-// and run for some minutes of plant time (the main window of three examples, a faceplate after
-// an SP step, a recorder, a fast run with its indices and an XY sweep), in both languages.
+// question of "Novo" over the configuration window, after a click on that window), then example
+// plants opened from the gallery and run for some minutes of plant time (the main window of
+// three examples, a faceplate after an SP step, a recorder, a fast run with its indices and an
+// XY sweep), in both languages.
 // Built and run by scripts/screenshots.
 #include "documents/model/plantoperations.h"
 #include "services/picturewidgets.h"
@@ -31,6 +32,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -54,10 +57,12 @@ void shoot(const QString &folder, const QString &name);
 class SilentDialogs : public zelvar::UserDialogs
 {
 public:
-    void ShootNext(const QString &folder, const QString &name)
+    // clickFirst: a window the user clicks before the picture is taken.
+    void ShootNext(const QString &folder, const QString &name, QWidget *clickFirst = nullptr)
     {
         m_folder = folder;
         m_shot = name;
+        m_clickFirst = clickFirst;
     }
 
     bool askYesNo(QWidget *parent, const QString &text) override
@@ -85,7 +90,20 @@ private:
         const QString folder = m_folder;
         const QString name = m_shot;
         m_shot.clear();
-        QTimer::singleShot(300, [folder, name] {
+        const QPointer<QWidget> clickFirst = m_clickFirst;
+        m_clickFirst = nullptr;
+        QTimer::singleShot(300, [folder, name, clickFirst] {
+            // A real click, through the window manager, which raises what it clicks.
+            if (clickFirst) {
+                const QPoint at = clickFirst->mapToGlobal(QPoint(8, 8));
+                QProcess::execute(QStringLiteral("xdotool"),
+                                  {QStringLiteral("mousemove"),
+                                   QStringLiteral("--sync"),
+                                   QString::number(at.x()),
+                                   QString::number(at.y()),
+                                   QStringLiteral("click"),
+                                   QStringLiteral("1")});
+            }
             shoot(folder, name);
             if (QWidget *dialog = QApplication::activeModalWidget())
                 dialog->close();
@@ -96,6 +114,7 @@ private:
     zelvar::QtUserDialogs m_real;
     QString m_folder;
     QString m_shot;
+    QPointer<QWidget> m_clickFirst;
 };
 
 void settle(int milliseconds = 400)
@@ -535,7 +554,8 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
     settle(300);
     session.MarkChanged();
     form.activateWindow();
-    dialogs.ShootNext(outFolder, QStringLiteral("question-novo-over-config") + suffix);
+    dialogs.ShootNext(
+        outFolder, QStringLiteral("question-novo-over-config") + suffix, form.configForm());
     form.findChild<QAction *>(QStringLiteral("Novo1"))->trigger();
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != &form && window->isVisible())

@@ -3,6 +3,7 @@
 #include "documents/model/plantoperations.h"
 #include "instruments/model/animatedtext.h"
 #include "instruments/model/recorder.h"
+#include "services/modalwindows.h"
 #include "services/singlelineedits.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,7 @@ Session::Session(const QString &startFolder, QObject *parent)
 {
     m_plant->memories.SetStartupDefaults();
     GuardSingleLineEdits();
+    KeepModalWindowsInFront();
     m_context.random = &m_random;
     m_tick.TimerIntervalMs = kTimerIntervalMs;
     m_tick.RefreshDisplay = [this] {

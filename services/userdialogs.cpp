@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QTimer>
 #include <QUrl>
 
 namespace zelvar {
@@ -17,16 +16,11 @@ QString windowTitle()
     return QApplication::applicationDisplayName();
 }
 
-// The program's tool windows stay on top, so a dialog owned by the main window would open
-// beneath them and look like a frozen program. Every box and file dialog therefore belongs to
-// the program window the user works in, stays on top itself and takes the focus once shown.
+// Every box and file dialog belongs to the program window the user works in; being modal, it is
+// kept in front of every window and given the focus once shown (KeepModalWindowsInFront).
 int runInFront(QDialog &dialog, QWidget *parent)
 {
-    dialog.setParent(DialogOwner(parent), dialog.windowFlags() | Qt::WindowStaysOnTopHint);
-    QTimer::singleShot(0, &dialog, [&dialog] {
-        dialog.raise();
-        dialog.activateWindow();
-    });
+    dialog.setParent(DialogOwner(parent), dialog.windowFlags());
     return dialog.exec();
 }
 

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -102,6 +104,21 @@ void showText(QLabel *label, const std::string &text)
     const QString shown = toQString(text);
     if (label->text() != shown)
         label->setText(shown);
+}
+
+void CentreBelowMainMenu(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (screen == nullptr)
+        return;
+    QPoint place = screen->availableGeometry().center() - window->rect().center();
+    const QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (const auto *main = qobject_cast<const QMainWindow *>(owner)) {
+        // The frame's top is the window's place, so a frame that starts here leaves it free.
+        if (const QWidget *menu = main->menuWidget(); menu != nullptr && menu->isVisible())
+            place.setY(std::max(place.y(), menu->mapToGlobal(QPoint(0, menu->height())).y()));
+    }
+    window->move(place);
 }
 
 void showChecked(QAbstractButton *box, bool checked)

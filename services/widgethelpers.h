@@ -52,6 +52,11 @@ int FitScaleColumn(QWidget *panel,
 // rather than at the next event round, so the window fits before it is next drawn.
 void RelayoutNow(QWidget *changed);
 
+// A tool window of the size it opens with, centred on its screen but never higher than the
+// bottom of its owner's main menu: the tool windows stay on top, and a menu they cover cannot
+// be used.
+void CentreBelowMainMenu(QWidget *window);
+
 // The progress of long work that runs without yielding (a batch run, a sweep, a read): the gauge
 // takes every value, but the picture is painted at most every 40 ms and at the end, so that
 // painting does not cost the work a large share of its time. shown: what is repainted (the

@@ -5,6 +5,7 @@
 #include "services/session.h"
 #include "services/uitext.h"
 #include "services/userdialogs.h"
+#include "services/widgethelpers.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -12,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -146,8 +146,7 @@ TDialogos::TDialogos(Session &session, QWidget *parent, UserDialogs *dialogs)
     showGrid(Grid::ControlSignals);
 
     resize(kWindowWidth, kWindowHeight);
-    if (const QScreen *shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
+    CentreBelowMainMenu(this);
 }
 
 TDialogos::~TDialogos() = default;

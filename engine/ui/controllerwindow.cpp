@@ -32,7 +32,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
@@ -180,11 +179,6 @@ TControlador::TControlador(Session &session, int slot, QWidget *parent, UserDial
     showObject();
     followPlant();
     connect(&m_session, &Session::ticked, this, &TControlador::afterTick);
-
-    // Centred on the screen.
-    adjustSize();
-    if (const QScreen *shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
 }
 
 TControlador::~TControlador() = default;

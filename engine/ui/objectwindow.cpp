@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -131,6 +132,11 @@ bool ObjectWindow::event(QEvent *event)
 
 void ObjectWindow::showEvent(QShowEvent *event)
 {
+    // Placed as it first shows, at the size it shows with; later it opens where it was left.
+    if (!m_placed && !event->spontaneous()) {
+        CentreBelowMainMenu(this);
+        m_placed = true;
+    }
     QWidget::showEvent(event);
     showLiveValues();
 }

@@ -79,6 +79,7 @@ private:
     std::unique_ptr<UserDialogs> m_ownDialogs;
     const int m_slot;
     const char *const m_helpPage;
+    bool m_placed = false;
 
 protected:
     Session &m_session;

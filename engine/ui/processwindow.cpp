@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -68,11 +67,6 @@ TProcesso::TProcesso(Session &session, int slot, QWidget *parent, UserDialogs *d
     applyTexts();
     showObject();
     followPlant();
-
-    // Centred on the screen.
-    adjustSize();
-    if (const QScreen *shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
 }
 
 TProcesso::~TProcesso() = default;

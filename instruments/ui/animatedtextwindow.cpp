@@ -2,6 +2,7 @@
 
 #include "instruments/model/animatedtext.h"
 #include "instruments/model/memorylist.h"
+#include "services/dropdownlist.h"
 #include "services/picturewidgets.h"
 #include "services/session.h"
 #include "services/uitext.h"
@@ -35,24 +36,6 @@ namespace {
 // ComboBox1 is narrow, showing the memory number; its open list is wide enough to read the
 // descriptions, which it takes afresh each time it opens.
 constexpr int kComboBox1ListWidth = 260;
-
-class MemoryCombo : public QComboBox
-{
-public:
-    MemoryCombo(QWidget *parent, std::function<void()> dropDown)
-        : QComboBox(parent)
-        , m_dropDown(std::move(dropDown))
-    {}
-
-    void showPopup() override
-    {
-        m_dropDown();
-        QComboBox::showPopup();
-    }
-
-private:
-    std::function<void()> m_dropDown;
-};
 
 constexpr const char *kKinds[] = {"Escalar", "Binário", "Equação"};
 constexpr const char *kKindsEnglish[] = {"Escalar", "Binary", "Equation"};
@@ -136,7 +119,7 @@ void TForm2::build()
     auto *choice = new QHBoxLayout;
     m_label3 = newLabel(this, "Label3", "Variável");
     m_label3->setMinimumWidth(60);
-    m_comboBox1 = named(new MemoryCombo(this, [this] { ComboBox1DropDown(); }), "ComboBox1");
+    m_comboBox1 = named(new DropDownList(this, [this] { ComboBox1DropDown(); }), "ComboBox1");
     QStyleOptionComboBox option;
     option.initFrom(m_comboBox1);
     const QSize number(m_comboBox1->fontMetrics().horizontalAdvance(QStringLiteral("000")),

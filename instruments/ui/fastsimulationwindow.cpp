@@ -5,6 +5,7 @@
 #include "instruments/model/performancedatafile.h"
 #include "instruments/model/performancehistory.h"
 #include "instruments/ui/performancechart.h"
+#include "services/dropdownlist.h"
 #include "services/session.h"
 #include "services/uitext.h"
 #include "services/userdialogs.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -374,7 +376,10 @@ QWidget *TAboutBox::buildNotebook(bool upper)
     column->setContentsMargins(0, 0, 0, 0);
     auto *history = new QHBoxLayout;
     auto *label = newLabel(box, upper ? "Label2" : "Label10", "Nome Arquivo:");
-    auto *list = named(new QComboBox(box), upper ? "ComboBox2" : "ComboBox1");
+    // The folder is looked into afresh as the list opens.
+    auto *list = named(
+        new DropDownList(box, [this, upper] { fillFileList(upper ? m_comboBox2 : m_comboBox1); }),
+        upper ? "ComboBox2" : "ComboBox1");
     list->setMinimumWidth(220);
     list->setInsertPolicy(QComboBox::InsertAlphabetically);
     list->setEditable(upper);
@@ -420,6 +425,9 @@ QWidget *TAboutBox::buildNotebook(bool upper)
         connect(notebook, &QTabWidget::currentChanged, this, &TAboutBox::TabbedNotebook1Click);
         connect(list->lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
             m_panel.ComboBox2 = text.toStdString();
+        });
+        connect(list, &QComboBox::activated, this, [this] {
+            m_panel.ComboBox2 = m_comboBox2->currentText().toStdString();
         });
     } else {
         m_label10 = label;
@@ -569,15 +577,16 @@ void TAboutBox::loadHistory(bool upper)
 
 void TAboutBox::fillFileList(QComboBox *list)
 {
-    const QString typed = list->currentText();
+    const QString chosen = list->currentText();
     const QSignalBlocker blocker(list);
     list->clear();
     for (const std::string &name : DataFileList(CurrentFolder()))
         list->addItem(toQString(name));
-    // Nothing is chosen until the user picks a file; a typed name that is in the folder stays.
-    list->setCurrentIndex(list->isEditable() ? list->findText(typed) : -1);
+    // Nothing is chosen until the user picks a file; a picked or typed name that is in the
+    // folder stays chosen, and a typed one stays typed.
+    list->setCurrentIndex(list->findText(chosen));
     if (list->isEditable() && list->currentIndex() < 0)
-        list->setEditText(typed);
+        list->setEditText(chosen);
 }
 
 void TAboutBox::TabbedNotebook1Click(int page)
@@ -684,8 +693,10 @@ void TAboutBox::CheckBox1Click(bool checked)
 
 bool TAboutBox::eventFilter(QObject *watched, QEvent *event)
 {
-    // Entering a file list looks into the folder afresh.
-    if (event->type() == QEvent::FocusIn) {
+    // Entering a file list looks into the folder afresh; the focus that comes back as the
+    // list's own popup closes is no entry, and the pick it just made is not yet taken.
+    if (event->type() == QEvent::FocusIn
+        && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
         if (watched == m_comboBox1)
             fillFileList(m_comboBox1);
         else if (watched == m_comboBox2)

@@ -3,6 +3,7 @@
 #include "instruments/model/memorylist.h"
 #include "instruments/model/xyrecorder.h"
 #include "instruments/ui/chartpoints.h"
+#include "services/dropdownlist.h"
 #include "services/pictures.h"
 #include "services/session.h"
 #include "services/uitext.h"
@@ -36,22 +37,6 @@ constexpr int kWindowHeight = 520;
 // The memory lists show the number when closed and the whole item when open.
 constexpr int kMemoryListWidth = 64;
 constexpr int kMemoryListOpenWidth = 260;
-
-// A memory list that says when it is about to open, so it can be refilled first.
-class DropDownList : public QComboBox
-{
-public:
-    using QComboBox::QComboBox;
-
-    std::function<void()> dropDown;
-
-    void showPopup() override
-    {
-        if (dropDown)
-            dropDown();
-        QComboBox::showPopup();
-    }
-};
 
 // The speed buttons' pictures, drawn in the chart's navy.
 enum class Picture { Clear, FullScale, Zoom, UndoZoom };
@@ -132,6 +117,7 @@ TRegXY::TRegXY(Session &session, QWidget *parent, UserDialogs *)
     });
 
     setFixedSize(kWindowWidth, kWindowHeight);
+    CentreBelowMainMenu(this);
 }
 
 TRegXY::~TRegXY() = default;
@@ -157,16 +143,8 @@ void TRegXY::build()
         m_presets->addItem(toQString(XYPresetItem(i)));
     m_presets->setMinimumWidth(150);
 
-    auto *comboX = new DropDownList;
-    comboX->dropDown = [this] {
-        ComboXDropDown();
-    };
-    auto *comboY = new DropDownList;
-    comboY->dropDown = [this] {
-        ComboYDropDown();
-    };
-    m_comboX = newCombo(comboX, "ComboX");
-    m_comboY = newCombo(comboY, "ComboY");
+    m_comboX = newCombo(new DropDownList(nullptr, [this] { ComboXDropDown(); }), "ComboX");
+    m_comboY = newCombo(new DropDownList(nullptr, [this] { ComboYDropDown(); }), "ComboY");
     for (QComboBox *list : {m_comboX, m_comboY}) {
         list->setFixedWidth(kMemoryListWidth);
         list->view()->setMinimumWidth(kMemoryListOpenWidth);

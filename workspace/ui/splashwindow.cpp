@@ -14,7 +14,8 @@ SplashWindow::SplashWindow(Role role, const QString &title, QWidget *parent)
     : QWidget(parent,
               role == Role::Splash
                   ? Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                  : Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+                  // Like the splash, so that a click on another window never buries it.
+                  : Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(role == Role::Splash ? QStringLiteral("Splash") : QStringLiteral("AboutBox"));
     setAttribute(Qt::WA_DeleteOnClose);

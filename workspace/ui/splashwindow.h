@@ -8,7 +8,7 @@ class QTimer;
 
 namespace zelvar {
 
-// The picture window of 602 by 452 pixels: the splash at start-up (borderless, on top, its
+// The picture window of 602 by 452 pixels, on top: the splash at start-up (borderless, its
 // one-shot Timer1 ends the start-up) and the about box (with its "Fechar" button).
 class SplashWindow : public QWidget
 {

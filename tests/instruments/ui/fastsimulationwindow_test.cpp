@@ -7,6 +7,7 @@
 #include "tests/services/scripteddialogs.h"
 #include "tests/services/wholetexts.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QChart>
 #include <QCheckBox>
@@ -208,6 +209,49 @@ TEST_F(FastSimulationWindowTest, LowerLoaderReadsTheChosenFileAndTabsFollowTheUp
     EXPECT_FALSE(text("IEMAhist").trimmed().isEmpty());
     widget<QTabWidget>("TabbedNotebook1")->setCurrentIndex(2);
     EXPECT_EQ(widget<QTabWidget>("TabbedNotebook2")->currentIndex(), 2);
+}
+
+// A mouse pick in a file list was lost: closing the popup gives the list the focus, and the
+// refill on entering the list came before the pick was taken.
+TEST_F(FastSimulationWindowTest, AFilePickedFromAnOpenListStaysChosenAndLoads)
+{
+    open();
+    simulate();
+    for (const auto &[name, load] :
+         {std::pair{"ComboBox1", "BTNCarregar"}, std::pair{"ComboBox2", "Button1"}}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(QFile::copy(m_folder.filePath(QStringLiteral("DadosDesempenho_1.txd")),
+                                m_folder.filePath(QStringLiteral("%1.txd").arg(name))));
+        auto *list = widget<QComboBox>(name);
+
+        // Opening looks into the folder; the pick is made in the open list, and the list gets
+        // the focus back from its popup before the pick is taken.
+        list->showPopup();
+        const int picked = list->findText(QString::fromLatin1(name));
+        ASSERT_GE(picked, 0);
+        list->view()->setCurrentIndex(list->model()->index(picked, 0));
+        list->hidePopup();
+        QFocusEvent back(QEvent::FocusIn, Qt::PopupFocusReason);
+        QApplication::sendEvent(list, &back);
+        choose(list, list->view()->currentIndex().row());
+        EXPECT_EQ(list->currentText(), QString::fromLatin1(name));
+
+        // Entering the list again, changing the run's window, opening the list again: the
+        // picked name stays.
+        QFocusEvent enter(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(list, &enter);
+        choose(widget<QComboBox>("JanelaComboBox"), 1);
+        list->showPopup();
+        list->hidePopup();
+        EXPECT_EQ(list->currentText(), QString::fromLatin1(name));
+
+        // The loader reads the picked file: gone by now, it says so.
+        ASSERT_TRUE(QFile::remove(m_folder.filePath(QStringLiteral("%1.txd").arg(name))));
+        const qsizetype errors = m_dialogs.errors.size();
+        widget<QPushButton>(load)->click();
+        ASSERT_EQ(m_dialogs.errors.size(), errors + 1);
+        EXPECT_TRUE(m_dialogs.errors.last().contains(QStringLiteral("%1.txd").arg(name)));
+    }
 }
 
 TEST_F(FastSimulationWindowTest, ARunAfterAPlantReplacementChartsTheNewPlantsLoops)

@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
 #include <QSlider>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -271,6 +273,37 @@ TEST_F(PlantViewTest, ARecorderIconShowsAndHidesItsWindowInTurn)
 }
 
 // ---- Operator inputs ---------------------------------------------------------------------------
+
+// The recorders, the animated texts' windows and the XY recorder opened over the menu bar, and
+// stay on top: the menu could not be used until they were moved.
+TEST_F(PlantViewTest, ToolWindowsOpenClearOfTheMainMenu)
+{
+    // A screen's height, so that a tall window centred on it would reach the menu.
+    m_form->setGeometry(m_form->screen()->availableGeometry());
+    place({"CheckBox11", "CheckBox12", "CheckBox1", "CheckBox21", "CheckBox31", "CheckBox46"});
+    for (const char *icon : {"Reg1", "Reg2", "Control1", "Proce1", "Bloc1"})
+        widget<QToolButton>(icon)->click();
+    emit widget<ClickableLabel>("Texto1")->clicked();
+    for (const char *command : {"RegistradorXY1", "Variveis1"})
+        action(command)->trigger();
+
+    const QWidget *menu = m_form->menuBar();
+    const int menuBottom = menu->mapToGlobal(QPoint(0, menu->height())).y();
+    const QRect screen = m_form->screen()->availableGeometry();
+    int checked = 0;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window == m_form.get() || !window->isVisible()
+            || !window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            continue;
+        SCOPED_TRACE(window->objectName().toStdString());
+        EXPECT_GE(window->frameGeometry().top(), menuBottom);
+        // Across the screen's middle, as the other object windows.
+        EXPECT_LT(window->frameGeometry().left(), screen.center().x());
+        EXPECT_GT(window->frameGeometry().right(), screen.center().x());
+        ++checked;
+    }
+    EXPECT_EQ(checked, 8);
+}
 
 TEST_F(PlantViewTest, SwitchClickFlipsItsMemoryAndItsPicture)
 {

@@ -1,0 +1,97 @@
+#include "services/modalwindows.h"
+
+#include "services/session.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zelvar {
+namespace {
+
+bool staysOnTop(const QWidget &window)
+{
+    return window.windowHandle() != nullptr
+           && window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+// The session keeps every modal window in front: two tool windows that stay on top are shown
+// beside the main window, and one that is hidden.
+class ModalWindowsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_session = std::make_unique<Session>(QDir::currentPath());
+        m_session->SetRunning(false);
+        m_main.show();
+        for (QWidget *tool : {&m_tool, &m_otherTool})
+            tool->show();
+        m_hiddenTool.winId();
+    }
+
+    std::unique_ptr<Session> m_session;
+    QWidget m_main;
+    QWidget m_tool{&m_main, Qt::Tool | Qt::WindowStaysOnTopHint};
+    QWidget m_otherTool{&m_main, Qt::Tool | Qt::WindowStaysOnTopHint};
+    QWidget m_hiddenTool{&m_main, Qt::Tool | Qt::WindowStaysOnTopHint};
+};
+
+// A click on a tool window that stays on top raised it over the question, which then blocked
+// every window unseen.
+TEST_F(ModalWindowsTest, WhileAModalWindowIsOpenOnlyItStaysOnTop)
+{
+    ASSERT_TRUE(staysOnTop(m_tool));
+    QDialog question(&m_main);
+    question.setModal(true);
+    question.show();
+    EXPECT_TRUE(staysOnTop(question));
+    EXPECT_FALSE(staysOnTop(m_tool));
+    EXPECT_FALSE(staysOnTop(m_otherTool));
+    // The widgets keep their own flags: nothing was remade.
+    EXPECT_TRUE(m_tool.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(m_tool.isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &question);
+
+    question.hide();
+    EXPECT_TRUE(staysOnTop(m_tool));
+    EXPECT_TRUE(staysOnTop(m_otherTool));
+    EXPECT_TRUE(staysOnTop(m_hiddenTool));
+}
+
+TEST_F(ModalWindowsTest, ANestedModalWindowTakesTheTopFromTheOneBelowUntilItCloses)
+{
+    QDialog question(&m_main);
+    question.setModal(true);
+    question.show();
+    auto fileDialog = std::make_unique<QDialog>(&question);
+    fileDialog->setModal(true);
+    fileDialog->show();
+    EXPECT_TRUE(staysOnTop(*fileDialog));
+    EXPECT_FALSE(staysOnTop(question));
+    EXPECT_FALSE(staysOnTop(m_tool));
+
+    // Freed without being hidden first, as a dialog on the stack is.
+    fileDialog.reset();
+    EXPECT_TRUE(staysOnTop(question));
+    EXPECT_FALSE(staysOnTop(m_tool));
+    question.hide();
+    EXPECT_TRUE(staysOnTop(m_tool));
+}
+
+TEST_F(ModalWindowsTest, AWindowThatIsNotModalLeavesTheOthersAlone)
+{
+    QDialog box(&m_main);
+    box.show();
+    EXPECT_TRUE(staysOnTop(m_tool));
+    EXPECT_FALSE(staysOnTop(box));
+}
+
+} // namespace
+} // namespace zelvar
