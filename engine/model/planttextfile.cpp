@@ -123,7 +123,7 @@ void PlantTextReader::Fail(std::string message)
     m_errorLine = LineNumber();
 }
 
-std::string PlantTextReader::ReadLine()
+std::string_view PlantTextReader::NextLine()
 {
     if (AtEnd()) {
         ++m_next;
@@ -134,11 +134,16 @@ std::string PlantTextReader::ReadLine()
         ++m_next;
         return {};
     }
-    std::string line = m_lines[m_next++];
+    std::string_view line = m_lines[m_next++];
     // A file written elsewhere may keep a carriage return inside the line.
     if (!line.empty() && line.back() == '\r')
-        line.pop_back();
+        line.remove_suffix(1);
     return line;
+}
+
+std::string PlantTextReader::ReadLine()
+{
+    return std::string(Utf8Left(NextLine(), kMaxLineCharacters));
 }
 
 std::string PlantTextReader::ReadValue(std::size_t prefixCharacters)
@@ -176,7 +181,7 @@ std::vector<std::string> PlantTextReader::ReadRemainingLines()
 {
     std::vector<std::string> lines;
     while (!AtEnd())
-        lines.push_back(ReadLine());
+        lines.emplace_back(NextLine());
     return lines;
 }
 

@@ -20,6 +20,10 @@ std::string EncodeWindows1252(std::string_view utf8);
 class PlantTextReader
 {
 public:
+    // A value line is cut to what a single-line edit holds: every value ends up in an edit, a
+    // label or a window title, and none of them takes megabytes.
+    static constexpr std::size_t kMaxLineCharacters = 32767;
+
     PlantTextReader() = default;
     explicit PlantTextReader(std::vector<std::string> lines);
     // Decodes Windows-1252 and splits on CRLF or LF (a final line end adds no line).
@@ -29,9 +33,11 @@ public:
     // 1-based number of the line read last (0 before the first).
     int LineNumber() const { return static_cast<int>(m_next); }
 
+    // The next line, cut to kMaxLineCharacters.
     std::string ReadLine();
     void SkipLine() { ReadLine(); }
-    // Every line not read yet, in order; the reader is then at the end.
+    // Every line not read yet, in order and whole (the comment pane takes any length); the
+    // reader is then at the end.
     std::vector<std::string> ReadRemainingLines();
     // The line without its first prefixCharacters characters.
     std::string ReadValue(std::size_t prefixCharacters);
@@ -48,6 +54,8 @@ public:
     void Fail(std::string message);
 
 private:
+    std::string_view NextLine();
+
     std::vector<std::string> m_lines;
     std::size_t m_next = 0;
     std::string m_error;

@@ -8,11 +8,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <random>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zelvar {
 namespace {
@@ -444,6 +452,195 @@ TEST(PlantFile, SavingThroughALinkReplacesItsTargetAndKeepsTheLink)
         EXPECT_EQ(error.find(".tmp"), std::string::npos) << error;
         EXPECT_EQ(ReadBytes(target), WritePlantText(*plant, Language::Portuguese));
     }
+    std::filesystem::remove_all(folder);
+}
+
+// A folder of its own per test, so parallel runs never meet.
+std::filesystem::path UniqueFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "zelvar-plantfile-XXXXXX");
+    EXPECT_NE(::mkdtemp(pattern.data()), nullptr);
+    return pattern;
+}
+
+// Everything a save could disturb in a folder: each entry's kind, link target, bytes, mode,
+// owner and group.
+std::map<std::string, std::string> FolderState(const std::filesystem::path &folder)
+{
+    std::map<std::string, std::string> state;
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+        struct stat status = {};
+        ::lstat(entry.path().c_str(), &status);
+        std::string description = std::to_string(status.st_mode) + " "
+                                  + std::to_string(status.st_uid) + ":"
+                                  + std::to_string(status.st_gid) + " ";
+        if (S_ISLNK(status.st_mode))
+            description += "-> " + std::filesystem::read_symlink(entry.path()).string();
+        else if (S_ISREG(status.st_mode))
+            description += ReadBytes(entry.path());
+        state[entry.path().filename().string()] = description;
+    }
+    return state;
+}
+
+std::uintmax_t ModeOf(const std::filesystem::path &path)
+{
+    struct stat status = {};
+    ::lstat(path.c_str(), &status);
+    return status.st_mode & 07777;
+}
+
+struct WriterAttack
+{
+    const char *name;
+    // Prepares the folder; the plant file is "planta.smp" in it.
+    std::function<void(const std::filesystem::path &folder)> arrange;
+    // The temporary names the writer is given in turn; none: its own.
+    std::vector<std::string> temporaryNames;
+    bool saves;
+};
+
+void WriteFile(const std::filesystem::path &path, const std::string &bytes, unsigned mode = 0644)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+    ::chmod(path.c_str(), mode);
+}
+
+// Whatever lies at the names a save uses, the save touches the plant file and nothing else:
+// no file is overwritten through a link, no user file at a temporary name is lost, no file
+// appears where a dangling link points, and a plant nobody may write stays as it is.
+TEST(PlantFile, WriterAttacksTouchNothingButThePlantFile)
+{
+    const auto linkTo = [](const char *target, const char *name) {
+        return [target, name](const std::filesystem::path &folder) {
+            WriteFile(folder / "victim.txt", "the user's own file");
+            WriteFile(folder / "planta.smp", "an older plant");
+            std::filesystem::create_symlink(folder / target, folder / name);
+        };
+    };
+    const auto plantWithMode = [](unsigned mode) {
+        return [mode](const std::filesystem::path &folder) {
+            WriteFile(folder / "planta.smp", "an older plant", mode);
+        };
+    };
+    const std::vector<WriterAttack> attacks = {
+        {"LinkAtTheOldFixedTemporaryName", linkTo("victim.txt", "planta.smp.tmp"), {}, true},
+        {"LinkAtTheDrawnTemporaryName",
+         linkTo("victim.txt", "drawn.tmp"),
+         {"drawn.tmp", "second.tmp"},
+         true},
+        {"DanglingLinkAtTheDrawnTemporaryName",
+         linkTo("nowhere.txt", "drawn.tmp"),
+         {"drawn.tmp", "second.tmp"},
+         true},
+        {"UserFileAtTheDrawnTemporaryName",
+         [](const std::filesystem::path &folder) {
+             WriteFile(folder / "drawn.tmp", "the user's notes");
+         },
+         {"drawn.tmp", "drawn.tmp", "third.tmp"},
+         true},
+        {"DanglingLinkAtThePlantName", linkTo("elsewhere.smp", "atalho.smp"), {}, true},
+        {"PlantOnlyItsOwnerMayRead", plantWithMode(0600), {}, true},
+        {"ReadOnlyPlant", plantWithMode(0444), {}, false},
+        {"PipeAtThePlantName",
+         [](const std::filesystem::path &folder) {
+             ASSERT_EQ(::mkfifo((folder / "planta.smp").c_str(), 0644), 0);
+         },
+         {},
+         false},
+    };
+    const auto plant = MixedPlant();
+    const std::string bytes = WritePlantText(*plant, Language::Portuguese);
+    for (const WriterAttack &attack : attacks) {
+        SCOPED_TRACE(attack.name);
+        const std::filesystem::path folder = UniqueFolder();
+        attack.arrange(folder);
+        // The dangling link's row saves through the link's name.
+        const std::string plantName = std::string(attack.name) == "DanglingLinkAtThePlantName"
+                                          ? "atalho.smp"
+                                          : "planta.smp";
+        const std::filesystem::path path = folder / plantName;
+        const bool plantBefore
+            = std::filesystem::is_regular_file(std::filesystem::symlink_status(path));
+        const std::uintmax_t modeBefore = ModeOf(path);
+        std::map<std::string, std::string> expected = FolderState(folder);
+        std::deque<std::string> names(attack.temporaryNames.begin(), attack.temporaryNames.end());
+        TemporaryNameSource scripted;
+        if (!names.empty()) {
+            scripted = [&names] {
+                std::string next = names.front();
+                if (names.size() > 1)
+                    names.pop_front();
+                return next;
+            };
+        }
+
+        std::string error;
+        const bool saved
+            = SavePlantFile(*plant, path.string(), Language::Portuguese, error, scripted);
+
+        EXPECT_EQ(saved, attack.saves) << error;
+        std::map<std::string, std::string> after = FolderState(folder);
+        if (saved) {
+            EXPECT_EQ(ReadBytes(path), bytes);
+            EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+            if (plantBefore) {
+                EXPECT_EQ(ModeOf(path), modeBefore);
+            }
+            after.erase(plantName);
+            expected.erase(plantName);
+        } else {
+            EXPECT_EQ(error, "Não foi possível gravar " + path.string());
+        }
+        EXPECT_EQ(after, expected);
+        std::filesystem::remove_all(folder);
+    }
+}
+
+// The owner and group of a replaced plant file stay; only the superuser may give a file to
+// another owner, so only it can check this.
+TEST(PlantFile, SaveKeepsTheOwnerAndGroupOfThePlantFile)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs the superuser";
+    const std::filesystem::path folder = UniqueFolder();
+    const std::filesystem::path path = folder / "planta.smp";
+    WriteFile(path, "an older plant", 0640);
+    ASSERT_EQ(::chown(path.c_str(), 4321, 4322), 0);
+
+    std::string error;
+    ASSERT_TRUE(SavePlantFile(*MixedPlant(), path.string(), Language::Portuguese, error)) << error;
+
+    struct stat status = {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 4321u);
+    EXPECT_EQ(status.st_gid, 4322u);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    std::filesystem::remove_all(folder);
+}
+
+// A save that fails after its temporary file exists (here the file size limit stops the
+// write) leaves the folder as it found it.
+TEST(PlantFile, FailedSaveRemovesItsTemporaryFile)
+{
+    const std::filesystem::path folder = UniqueFolder();
+    const std::filesystem::path path = folder / "planta.smp";
+    WriteFile(path, "an older plant");
+    const std::map<std::string, std::string> before = FolderState(folder);
+    struct rlimit limit = {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const struct rlimit small = {100, limit.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    std::string error;
+    const bool saved = SavePlantFile(*MixedPlant(), path.string(), Language::Portuguese, error);
+
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(error, "Não foi possível gravar " + path.string());
+    EXPECT_EQ(FolderState(folder), before);
     std::filesystem::remove_all(folder);
 }
 
