@@ -2,6 +2,7 @@
 
 #include "documents/model/plantoperations.h"
 #include "engine/model/numbertext.h"
+#include "engine/model/planttextfile.h"
 #include "engine/model/steporder.h"
 
 #include <gtest/gtest.h>
@@ -303,6 +304,72 @@ TEST(PlantFile, MalformedFilesFailWithTheirLine)
     for (char &c : binary)
         c = static_cast<char>(random());
     EXPECT_FALSE(Read(binary).Succeeded());
+}
+
+// The reader refuses what is plainly no plant before reading a line of it, so it never opens
+// as an empty plant with a garbage title; any file that holds a section line still reads.
+TEST(PlantFile, BytesThatAreNoPlantAreRefusedBeforeTheyAreRead)
+{
+    const std::string plant = WritePlantText(*MixedPlant(), Language::English);
+    std::string withNul = plant;
+    withNul.insert(withNul.find("<END_COMMENTS>"), std::string("\0\r\n", 3));
+    std::string oversized = plant;
+    oversized.resize(kMaxPlantFileBytes + 1, 'c');
+    // Without a single section line the lines below would read as some plant.
+    std::string noSection;
+    for (const std::string &line : Lines(plant)) {
+        if (line.starts_with('<') || line.starts_with("====="))
+            noSection += "x\r\n";
+        else
+            noSection += line + "\r\n";
+    }
+    for (const auto &[name, bytes, error] :
+         {std::tuple{"NulByte", withNul, "Not a plant file"},
+          std::tuple{"NoSectionLine", noSection, "Not a plant file"},
+          std::tuple{"OverTheBound", oversized, "The file is too large for a plant"}}) {
+        SCOPED_TRACE(name);
+        const PlantReadResult read = Read(bytes, Language::English);
+        EXPECT_FALSE(read.Succeeded());
+        EXPECT_EQ(read.errorLine, 0);
+        EXPECT_EQ(read.error, error);
+    }
+    // One section line left in place is enough for the lines to read as a plant.
+    std::string oneSection = noSection;
+    oneSection.replace(oneSection.find("x\r\n"), 1, "<Controls>");
+    EXPECT_TRUE(Read(oneSection, Language::English).Succeeded());
+}
+
+// Every value reaches an edit, a label or a window title, none of which takes megabytes: a
+// value line is cut to what an edit holds and the title to a memory text, while a comment
+// line stays whole; what was cut then saves and reads back unchanged.
+TEST(PlantFile, OverlongLinesAreCutToWhatTheirWidgetsHold)
+{
+    std::vector<std::string> lines = Lines(WritePlantText(*MixedPlant(), Language::Portuguese));
+    const std::string longText(PlantTextReader::kMaxLineCharacters + 5000, 'x');
+    lines[0] = longText;
+    const auto tag = std::find(lines.begin(), lines.end(), "{P71/01} Tag:LT-104");
+    ASSERT_NE(tag, lines.end());
+    *tag = "{P71/01} Tag:" + longText;
+    const auto comment = std::find(lines.begin(), lines.end(), "Primeira linha");
+    ASSERT_NE(comment, lines.end());
+    *comment = longText;
+    std::string bytes;
+    for (const std::string &line : lines)
+        bytes += line + "\r\n";
+
+    const PlantReadResult read = Read(bytes);
+
+    ASSERT_TRUE(read.Succeeded()) << read.error;
+    EXPECT_EQ(read.plant->title, longText.substr(0, MemoryTable::kMaxTextLength));
+    EXPECT_EQ(read.plant->caption, read.plant->title);
+    const std::string &cutTag = read.plant->processes[21].TagText;
+    EXPECT_LT(cutTag.size(), PlantTextReader::kMaxLineCharacters);
+    EXPECT_TRUE(longText.starts_with(cutTag));
+    EXPECT_EQ(read.plant->comments.front(), longText);
+    const std::string saved = WritePlantText(*read.plant, Language::Portuguese);
+    const PlantReadResult again = Read(saved);
+    ASSERT_TRUE(again.Succeeded()) << again.error;
+    EXPECT_TRUE(WritePlantText(*again.plant, Language::Portuguese) == saved);
 }
 
 TEST(PlantFile, PictureKeepsOnlyItsFileName)
