@@ -6,7 +6,6 @@
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 #include "engine/model/signalgeneratorrecord.h"
-
 #include "engine/model/textlines.h"
 
 #include <algorithm>
@@ -707,7 +706,7 @@ PlantReadResult ReadPlantFile(const std::string &path, Language language)
 
 namespace {
 
-// Eighty bits from the system's random source: nobody can place a file or a link at the name
+// Some eighty bits from the system's random source: nobody can place a file or a link at the name
 // beforehand.
 std::string UnpredictableName(const std::string &plantName)
 {
