@@ -123,7 +123,7 @@ void PlantTextReader::Fail(std::string message)
     m_errorLine = LineNumber();
 }
 
-std::string_view PlantTextReader::NextLine()
+std::string PlantTextReader::ReadLine()
 {
     if (AtEnd()) {
         ++m_next;
@@ -138,12 +138,7 @@ std::string_view PlantTextReader::NextLine()
     // A file written elsewhere may keep a carriage return inside the line.
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
-    return line;
-}
-
-std::string PlantTextReader::ReadLine()
-{
-    return std::string(Utf8Left(NextLine(), kMaxLineCharacters));
+    return std::string(Utf8Left(line, kMaxLineCharacters));
 }
 
 std::string PlantTextReader::ReadValue(std::size_t prefixCharacters)
@@ -181,7 +176,7 @@ std::vector<std::string> PlantTextReader::ReadRemainingLines()
 {
     std::vector<std::string> lines;
     while (!AtEnd())
-        lines.emplace_back(NextLine());
+        lines.push_back(ReadLine());
     return lines;
 }
 

@@ -20,8 +20,9 @@ std::string EncodeWindows1252(std::string_view utf8);
 class PlantTextReader
 {
 public:
-    // A value line is cut to what a single-line edit holds: every value ends up in an edit, a
-    // label or a window title, and none of them takes megabytes.
+    // A line is cut to what a single-line edit holds: every value ends up in an edit, a label or
+    // a window title, none of which takes megabytes, and the comment pane lays a paragraph out
+    // in a time that grows with the square of its length.
     static constexpr std::size_t kMaxLineCharacters = 32767;
 
     PlantTextReader() = default;
@@ -36,8 +37,8 @@ public:
     // The next line, cut to kMaxLineCharacters.
     std::string ReadLine();
     void SkipLine() { ReadLine(); }
-    // Every line not read yet, in order and whole (the comment pane takes any length); the
-    // reader is then at the end.
+    // Every line not read yet, in order, each cut like ReadLine's; the reader is then at the
+    // end.
     std::vector<std::string> ReadRemainingLines();
     // The line without its first prefixCharacters characters.
     std::string ReadValue(std::size_t prefixCharacters);
@@ -54,8 +55,6 @@ public:
     void Fail(std::string message);
 
 private:
-    std::string_view NextLine();
-
     std::vector<std::string> m_lines;
     std::size_t m_next = 0;
     std::string m_error;

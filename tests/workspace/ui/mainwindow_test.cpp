@@ -2,6 +2,7 @@
 
 #include "documents/model/plantfile.h"
 #include "documents/model/plantoperations.h"
+#include "engine/model/planttextfile.h"
 #include "services/session.h"
 #include "tests/services/scripteddialogs.h"
 #include "workspace/ui/examplecatalog.h"
@@ -742,23 +743,39 @@ TEST_F(MainWindowTest, FilesThatAreNoPlantAreRefusedAndTheUnsavedPlantStays)
     }
 }
 
-// A title line longer than any window system takes as a caption reaches the window cut as a
-// memory text is.
-TEST_F(MainWindowTest, AnOverlongTitleOpensCutToAMemoryText)
+// A title line longer than a window system takes as a caption, and a comment paragraph the
+// comment pane would take minutes to lay out: the plant opens at once, the title cut as a
+// memory text is and the paragraph as a single-line edit's text.
+TEST_F(MainWindowTest, OverlongLinesOpenCutAndAtOnce)
 {
     newPlant();
+    Plant saved;
+    SetTitle(saved, "placeholder");
+    saved.comments = {std::string(2 << 20, 'c')};
+    saved.commentDisplay = true;
+    std::string text = WritePlantText(saved, Language::Portuguese);
     const std::string title = "Caldeira " + std::string(1 << 20, 'x');
+    text.replace(0, std::string("placeholder").size(), title);
     const QString file = plantFile(QStringLiteral("long.smp"));
-    writeAll(file, plantFileBytes("placeholder").replace("placeholder", title.c_str()));
+    writeAll(file, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     m_dialogs.openFiles = {file};
+    m_form->show();
 
-    trigger("Abrir1");
+    {
+        const Watchdog watchdog("overlong lines");
+        trigger("Abrir1");
+        QCoreApplication::processEvents();
+    }
 
     ASSERT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join('\n').toStdString();
     const std::string &opened = m_session->plant().title;
-    EXPECT_EQ(opened.size(), 255u);
+    EXPECT_EQ(opened.size(), MemoryTable::kMaxTextLength);
     EXPECT_TRUE(title.starts_with(opened));
-    EXPECT_EQ(m_form->windowTitle().size(), 255);
+    EXPECT_EQ(m_form->windowTitle().size(), static_cast<qsizetype>(MemoryTable::kMaxTextLength));
+    const auto *pane = widget<QTextEdit>("RichEdit1");
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->toPlainText().size(),
+              static_cast<qsizetype>(PlantTextReader::kMaxLineCharacters));
 }
 
 TEST_F(MainWindowTest, ClosingAChangedPlantAsksInPortugueseAndYesThenCancelKeepsTheWindow)
