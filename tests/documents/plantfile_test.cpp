@@ -608,8 +608,13 @@ TEST(PlantFile, WriterAttacksTouchNothingButThePlantFile)
          },
          {"drawn.tmp", "drawn.tmp", "third.tmp"},
          true},
-        {"DanglingLinkAtThePlantName", linkTo("elsewhere.smp", "atalho.smp"), {}, true},
-        {"PlantOnlyItsOwnerMayRead", plantWithMode(0600), {}, true},
+        {"DanglingLinkAtThePlantName",
+         [](const std::filesystem::path &folder) {
+             std::filesystem::create_symlink(folder / "elsewhere.smp", folder / "planta.smp");
+         },
+         {},
+         true},
+        {"PlantOfMode0600", plantWithMode(0600), {}, true},
         {"ReadOnlyPlant", plantWithMode(0444), {}, false},
         {"PipeAtThePlantName",
          [](const std::filesystem::path &folder) {
@@ -624,10 +629,7 @@ TEST(PlantFile, WriterAttacksTouchNothingButThePlantFile)
         SCOPED_TRACE(attack.name);
         const std::filesystem::path folder = UniqueFolder();
         attack.arrange(folder);
-        // The dangling link's row saves through the link's name.
-        const std::string plantName = std::string(attack.name) == "DanglingLinkAtThePlantName"
-                                          ? "atalho.smp"
-                                          : "planta.smp";
+        const std::string plantName = "planta.smp";
         const std::filesystem::path path = folder / plantName;
         const bool plantBefore
             = std::filesystem::is_regular_file(std::filesystem::symlink_status(path));
