@@ -6,20 +6,24 @@
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 #include "engine/model/signalgeneratorrecord.h"
+#include "engine/model/textlines.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
-#include <cstdio>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
+#include <random>
 #include <system_error>
-
-// Forcing the file to the disk before the rename has no standard-library form.
-#include <fcntl.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
+
+// Looking at a file before opening it, creating one exclusively, keeping its owner and forcing
+// it to the disk have no standard-library form.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zelvar {
 
@@ -33,6 +37,25 @@ constexpr std::string_view kCommentsBegin = "<INICIO_COMENTARIOS>";
 constexpr std::string_view kCommentsEnd = "<FIM_COMENTARIOS>";
 constexpr std::string_view kEnglishCommentsBegin = "<BEGIN_COMMENTS>";
 constexpr std::string_view kEnglishCommentsEnd = "<END_COMMENTS>";
+constexpr std::string_view kControlsMarker = "<Controls>";
+constexpr std::string_view kProcessMarker = "<Process>";
+constexpr std::string_view kBlocksMarker = "<Blocs>";
+constexpr std::string_view kRecordersMarker = "<Registers>";
+constexpr std::string_view kTextsMarker = "<Textos Animados>";
+
+// The lines that stand between the sections of every plant file, however old.
+constexpr std::array<std::string_view, 12> kSectionLines = {kUnitsMarker,
+                                                            kTracksMarker,
+                                                            kControlsMarker,
+                                                            kProcessMarker,
+                                                            kBlocksMarker,
+                                                            kRecordersMarker,
+                                                            kTextsMarker,
+                                                            kCoordinatesMarker,
+                                                            kLinearizerMarker,
+                                                            kCommentsBegin,
+                                                            kCommentsEnd,
+                                                            kEnglishCommentsBegin};
 
 std::string Integer(int value)
 {
@@ -408,6 +431,31 @@ std::string BaseName(const std::string &path)
     return std::filesystem::path(path).stem().string();
 }
 
+// An executable, a UTF-16 text or random bytes: no plant file holds a NUL byte, and every one
+// holds its section lines.
+bool PlainlyNotAPlant(std::string_view bytes)
+{
+    if (bytes.find('\0') != std::string_view::npos)
+        return true;
+    for (const std::string_view line : SplitLines(bytes)) {
+        if (std::find(kSectionLines.begin(), kSectionLines.end(), line) != kSectionLines.end())
+            return false;
+    }
+    return true;
+}
+
+std::string TooLargeMessage(Language language)
+{
+    return std::string(Tr(language,
+                          "O arquivo é grande demais para uma planta",
+                          "The file is too large for a plant"));
+}
+
+std::string CannotReadMessage(Language language)
+{
+    return std::string(Tr(language, "Não foi possível ler o arquivo", "The file cannot be read"));
+}
+
 } // namespace
 
 std::string WritePlantText(const Plant &plant, Language language)
@@ -418,31 +466,31 @@ std::string WritePlantText(const Plant &plant, Language language)
     WriteUnits(plant, writer);
     WriteSliders(plant, writer);
 
-    writer.WriteLine("<Controls>");
+    writer.WriteLine(kControlsMarker);
     WritePresence(plant.controllers, writer);
     for (int slot = 1; slot <= 10; ++slot) {
         if (plant.controllers.IsPresent(slot))
             SaveControllerSection(plant.controllers[slot], writer);
     }
-    writer.WriteLine("<Process>");
+    writer.WriteLine(kProcessMarker);
     WritePresence(plant.processes, writer);
     for (int slot = 1; slot <= 24; ++slot) {
         if (plant.processes.IsPresent(slot))
             SaveProcessSection(plant.processes[slot], plant.memories, writer);
     }
-    writer.WriteLine("<Blocs>");
+    writer.WriteLine(kBlocksMarker);
     WritePresence(plant.blocks, writer);
     for (int slot = 1; slot <= 24; ++slot) {
         if (plant.blocks.IsPresent(slot))
             SaveBlockSection(plant.blocks[slot], plant.memories, writer);
     }
-    writer.WriteLine("<Registers>");
+    writer.WriteLine(kRecordersMarker);
     WritePresence(plant.recorders, writer);
     for (int slot = 1; slot <= 10; ++slot) {
         if (plant.recorders.IsPresent(slot))
             SaveRecorderSection(plant.recorders[slot], writer);
     }
-    writer.WriteLine("<Textos Animados>");
+    writer.WriteLine(kTextsMarker);
     WritePresence(plant.animatedTexts, writer);
     for (int slot = 1; slot <= 20; ++slot) {
         if (plant.animatedTexts.IsPresent(slot))
@@ -465,9 +513,17 @@ std::string WritePlantText(const Plant &plant, Language language)
 PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &options)
 {
     const Language language = options.language;
+    PlantReadResult result;
+    if (bytes.size() > kMaxPlantFileBytes) {
+        result.error = TooLargeMessage(language);
+        return result;
+    }
+    if (PlainlyNotAPlant(bytes)) {
+        result.error = std::string(Tr(language, "Não é um arquivo de planta", "Not a plant file"));
+        return result;
+    }
     PlantTextReader reader = PlantTextReader::FromFileBytes(bytes);
     auto plant = std::make_unique<Plant>(language);
-    PlantReadResult result;
     if (options.previous)
         CarryOverLastingState(*plant, *options.previous);
     const auto progress = [&options](int percent) {
@@ -476,11 +532,8 @@ PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &op
     };
     progress(5);
 
-    std::string title(PickLanguage(reader.ReadLine(), language));
-    if (title.empty())
-        title = options.fileBaseName;
-    plant->title = title;
-    plant->caption = title;
+    const std::string title(PickLanguage(reader.ReadLine(), language));
+    SetTitle(*plant, title.empty() ? options.fileBaseName : title);
     plant->PictureFileName = reader.ReadLine();
 
     std::string line = reader.ReadLine();
@@ -602,32 +655,47 @@ std::string PictureFileNameOf(std::string_view chosenPath)
 PlantReadResult ReadPlantFile(const std::string &path, PlantReadOptions options)
 {
     PlantReadResult result;
-    std::error_code code;
-    if (!std::filesystem::exists(path, code)) {
-        result.error = Tr(options.language, "Arquivo não encontrado", "File not found");
+    const Language language = options.language;
+    // Looked at before it is opened: opening a pipe waits for a writer, and a device may
+    // never end or act on being opened.
+    struct stat seen = {};
+    if (::stat(path.c_str(), &seen) != 0) {
+        result.error = errno == ENOENT || errno == ENOTDIR
+                           ? Tr(language, "Arquivo não encontrado", "File not found")
+                           : CannotReadMessage(language);
         return result;
     }
-    std::string bytes;
-    bool read = false;
-    // A folder, a file without permission or a device that fails midway: the stream throws
-    // or fails, and either way the plant stays as it was.
-    try {
-        std::ifstream file;
-        file.exceptions(std::ios::badbit);
-        if (!std::filesystem::is_directory(path, code)) {
-            file.open(path, std::ios::binary);
-            if (file.is_open()) {
-                bytes.assign(std::istreambuf_iterator<char>(file),
-                             std::istreambuf_iterator<char>());
-                read = !file.bad();
-            }
-        }
-    } catch (const std::exception &) {
-        // read stays false
+    if (!S_ISREG(seen.st_mode)) {
+        result.error = CannotReadMessage(language);
+        return result;
     }
+    if (static_cast<std::uintmax_t>(seen.st_size) > kMaxPlantFileBytes) {
+        result.error = TooLargeMessage(language);
+        return result;
+    }
+    // The name may have changed between the look and the open: without blocking, and only
+    // what is still a regular file is read, and never beyond the bound.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        result.error = CannotReadMessage(language);
+        return result;
+    }
+    struct stat opened = {};
+    bool read = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
+    std::string bytes;
+    std::array<char, 65536> buffer = {};
+    while (read && bytes.size() <= kMaxPlantFileBytes) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        read = got >= 0;
+        if (got <= 0)
+            break;
+        bytes.append(buffer.data(), static_cast<std::size_t>(got));
+    }
+    ::close(fd);
     if (!read) {
-        result.error
-            = Tr(options.language, "Não foi possível ler o arquivo", "The file cannot be read");
+        result.error = CannotReadMessage(language);
         return result;
     }
     options.fileBaseName = BaseName(path);
@@ -643,24 +711,67 @@ PlantReadResult ReadPlantFile(const std::string &path, Language language)
 
 namespace {
 
-// Writes every byte to a new file and forces it to the disk; false on any failure.
-bool WriteDurably(const std::string &name, const std::string &bytes)
+// Some eighty bits from the system's random source: nobody can place a file or a link at the name
+// beforehand.
+std::string UnpredictableName(const std::string &plantName)
 {
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    bool ok = true;
+    static constexpr std::string_view kAlphabet
+        = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device source;
+    std::string name = plantName + ".";
+    for (int i = 0; i < 14; ++i)
+        name += kAlphabet[source() % kAlphabet.size()];
+    return name + ".tmp";
+}
+
+// Every byte, forced to the disk; false on any failure.
+bool WriteDurably(int fd, const std::string &bytes)
+{
     std::size_t done = 0;
-    while (ok && done < bytes.size()) {
+    while (done < bytes.size()) {
         const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR)
             continue;
-        ok = written > 0;
-        if (ok)
-            done += static_cast<std::size_t>(written);
+        if (written <= 0)
+            return false;
+        done += static_cast<std::size_t>(written);
     }
-    ok = ok && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
+    return ::fsync(fd) == 0;
+}
+
+// What a save replaces: the plant file, or the regular file a link at its name points to.
+struct SaveTarget
+{
+    std::filesystem::path path;
+    bool exists = false;
+    struct stat status = {};
+};
+
+// False when the name holds something a save must not replace: a folder, a pipe, a device, a
+// link to one of them, or a file nobody may write.
+bool FindSaveTarget(const std::string &path, SaveTarget &target)
+{
+    target.path = path;
+    struct stat own = {};
+    if (::lstat(path.c_str(), &own) != 0)
+        return errno == ENOENT;
+    if (S_ISLNK(own.st_mode)) {
+        std::error_code code;
+        const std::filesystem::path resolved = std::filesystem::canonical(path, code);
+        // A dangling link: the plant file takes its place, and nothing is created where it
+        // pointed.
+        if (code)
+            return code == std::errc::no_such_file_or_directory;
+        target.path = resolved;
+        if (::stat(resolved.c_str(), &own) != 0)
+            return false;
+    }
+    target.exists = true;
+    target.status = own;
+    // Checked on the bits as well: the superuser may write anything, yet a plant file that
+    // nobody may write is meant to stay as it is.
+    return S_ISREG(own.st_mode) && (own.st_mode & 0222) != 0
+           && ::access(target.path.c_str(), W_OK) == 0;
 }
 
 } // namespace
@@ -668,31 +779,51 @@ bool WriteDurably(const std::string &name, const std::string &bytes)
 bool SavePlantFile(const Plant &plant,
                    const std::string &path,
                    Language language,
-                   std::string &error)
+                   std::string &error,
+                   const TemporaryNameSource &temporaryNames)
 {
     const std::string bytes = WritePlantText(plant, language);
-    std::error_code code;
-    // A link stays a link: the file it points to is replaced.
-    std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, code))) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, code);
-        if (!code)
-            target = resolved;
-    }
-    const std::string temporary = target.string() + ".tmp";
     const auto fail = [&] {
         error = std::string(Tr(language, "Não foi possível gravar ", "Could not write ")) + path;
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
         return false;
     };
-    if (!WriteDurably(temporary, bytes))
+    SaveTarget target;
+    if (!FindSaveTarget(path, target))
         return fail();
-    std::filesystem::rename(temporary, target, code);
-    if (code)
+    const std::filesystem::path folder
+        = target.path.has_parent_path() ? target.path.parent_path() : ".";
+    const std::string plantName = target.path.filename().string();
+
+    // Created new, never through a link; a name already taken is drawn again.
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = (folder / (temporaryNames ? temporaryNames() : UnpredictableName(plantName)))
+                        .string();
+        fd = ::open(temporary.c_str(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    target.exists ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
         return fail();
+    bool ok = true;
+    if (target.exists) {
+        const struct stat &old = target.status;
+        // The owner only the superuser may give; the group also the owner, when a member.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+            (void)!::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    }
+    ok = ok && WriteDurably(fd, bytes);
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporary.c_str(), target.path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return fail();
+    }
     // The rename itself reaches the disk with its folder.
-    const std::string folder = target.parent_path().empty() ? "." : target.parent_path().string();
     const int directory = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (directory >= 0) {
         ::fsync(directory);

@@ -41,14 +41,22 @@ struct PlantReadResult
     bool Succeeded() const { return plant != nullptr; }
 };
 
+// The largest plant file the reader takes: far beyond any real plant (a full one is a few
+// hundred kilobytes), small enough that reading one costs nothing noticeable.
+constexpr std::size_t kMaxPlantFileBytes = 16 * 1024 * 1024;
+
 // The plant file's text: Windows-1252, CRLF, in the fixed order of sections.
 std::string WritePlantText(const Plant &plant, Language language);
 
-// Reads a plant file's bytes into a fresh plant.
+// Reads a plant file's bytes into a fresh plant. Bytes over kMaxPlantFileBytes, or plainly not
+// a plant (a NUL byte, or none of the plant file's section lines), are a failure with line 0
+// before anything is read. The title is cut as memory texts are.
 PlantReadResult ReadPlantText(std::string_view bytes, const PlantReadOptions &options);
 
 // Reads a file from disk (the plant's name for an untitled file comes from the path); a
-// missing file, a folder or a file that cannot be read is a failure with line 0.
+// missing file, anything but a regular file (a folder, a pipe, a device, checked before it is
+// opened), a file over kMaxPlantFileBytes (checked before it is read) or a file that cannot be
+// read is a failure with line 0.
 PlantReadResult ReadPlantFile(const std::string &path, PlantReadOptions options);
 PlantReadResult ReadPlantFile(const std::string &path, Language language);
 
@@ -56,12 +64,21 @@ PlantReadResult ReadPlantFile(const std::string &path, Language language);
 // (a "/" or "\\" ends the folder, whatever the platform).
 std::string PictureFileNameOf(std::string_view chosenPath);
 
-// Writes atomically: a temporary file beside the target (the file a symbolic link points to),
-// written, forced to the disk and closed with every result checked, then renamed over it. On
-// failure the old file stays whole and error names the plant file.
+// A name for the writer's temporary file, without folder; called again while the name taken is
+// already in use.
+using TemporaryNameSource = std::function<std::string()>;
+
+// Writes atomically: a temporary file beside the target (the plant file, or the regular file a
+// symbolic link at its name points to; a dangling link is itself replaced), created new under
+// an unpredictable name without following a link, written, forced to the disk and closed with
+// every result checked, then renamed over the target. The target's permission bits carry
+// over, and its owner and group where the process may set them. Anything but a regular file
+// at the target, or a target that nobody may write, is not replaced. On failure the old file
+// stays whole, the temporary file is gone and error names the plant file.
 bool SavePlantFile(const Plant &plant,
                    const std::string &path,
                    Language language,
-                   std::string &error);
+                   std::string &error,
+                   const TemporaryNameSource &temporaryNames = {});
 
 } // namespace zelvar

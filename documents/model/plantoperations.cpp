@@ -337,7 +337,9 @@ int ObjectIdOf(ObjectPool pool, int slot)
 
 void SetTitle(Plant &plant, std::string_view title)
 {
-    plant.title = std::string(title);
+    // Cut like a memory text: the title becomes the window's caption, and a window system
+    // refuses a caption of megabytes.
+    plant.title = LimitMemoryText(title);
     plant.caption = plant.title;
 }
 

@@ -91,7 +91,8 @@ int ObjectIdOf(ObjectPool pool, int slot);
 // and visibility of every present object's icon from the objects and the inventory boxes.
 void RefreshMainWindow(Plant &plant);
 
-// The configuration window's "Título da Simulação" edit: the caption follows it.
+// The configuration window's "Título da Simulação" edit: the caption follows it. The title is
+// cut as memory texts are.
 void SetTitle(Plant &plant, std::string_view title);
 
 // An empty plant as "Novo", "Exemplos" and the open dialog leave it, made from the plant it

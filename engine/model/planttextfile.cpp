@@ -134,11 +134,11 @@ std::string PlantTextReader::ReadLine()
         ++m_next;
         return {};
     }
-    std::string line = m_lines[m_next++];
+    std::string_view line = m_lines[m_next++];
     // A file written elsewhere may keep a carriage return inside the line.
     if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return line;
+        line.remove_suffix(1);
+    return std::string(Utf8Left(line, kMaxLineCharacters));
 }
 
 std::string PlantTextReader::ReadValue(std::size_t prefixCharacters)

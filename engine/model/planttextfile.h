@@ -20,6 +20,11 @@ std::string EncodeWindows1252(std::string_view utf8);
 class PlantTextReader
 {
 public:
+    // A line is cut to what a single-line edit holds: every value ends up in an edit, a label or
+    // a window title, none of which takes megabytes, and the comment pane lays a paragraph out
+    // in a time that grows with the square of its length.
+    static constexpr std::size_t kMaxLineCharacters = 32767;
+
     PlantTextReader() = default;
     explicit PlantTextReader(std::vector<std::string> lines);
     // Decodes Windows-1252 and splits on CRLF or LF (a final line end adds no line).
@@ -29,9 +34,11 @@ public:
     // 1-based number of the line read last (0 before the first).
     int LineNumber() const { return static_cast<int>(m_next); }
 
+    // The next line, cut to kMaxLineCharacters.
     std::string ReadLine();
     void SkipLine() { ReadLine(); }
-    // Every line not read yet, in order; the reader is then at the end.
+    // Every line not read yet, in order, each cut like ReadLine's; the reader is then at the
+    // end.
     std::vector<std::string> ReadRemainingLines();
     // The line without its first prefixCharacters characters.
     std::string ReadValue(std::size_t prefixCharacters);

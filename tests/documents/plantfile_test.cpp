@@ -2,18 +2,27 @@
 
 #include "documents/model/plantoperations.h"
 #include "engine/model/numbertext.h"
+#include "engine/model/planttextfile.h"
 #include "engine/model/steporder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <random>
 #include <tuple>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zelvar {
 namespace {
@@ -365,6 +374,74 @@ TEST(PlantFile, MalformedFilesFailWithTheirLine)
     EXPECT_FALSE(Read(binary).Succeeded());
 }
 
+// The reader refuses what is plainly no plant before reading a line of it, so it never opens
+// as an empty plant with a garbage title; any file that holds a section line still reads.
+TEST(PlantFile, BytesThatAreNoPlantAreRefusedBeforeTheyAreRead)
+{
+    const std::string plant = WritePlantText(*MixedPlant(), Language::English);
+    std::string withNul = plant;
+    withNul.insert(withNul.find("<END_COMMENTS>"), std::string("\0\r\n", 3));
+    std::string oversized = plant;
+    oversized.resize(kMaxPlantFileBytes + 1, 'c');
+    // Without a single section line the lines below would read as some plant.
+    std::string noSection;
+    for (const std::string &line : Lines(plant)) {
+        if (line.starts_with('<') || line.starts_with("====="))
+            noSection += "x\r\n";
+        else
+            noSection += line + "\r\n";
+    }
+    for (const auto &[name, bytes, error] :
+         {std::tuple{"NulByte", withNul, "Not a plant file"},
+          std::tuple{"NoSectionLine", noSection, "Not a plant file"},
+          std::tuple{"OverTheBound", oversized, "The file is too large for a plant"}}) {
+        SCOPED_TRACE(name);
+        const PlantReadResult read = Read(bytes, Language::English);
+        EXPECT_FALSE(read.Succeeded());
+        EXPECT_EQ(read.errorLine, 0);
+        EXPECT_EQ(read.error, error);
+    }
+    // One section line left in place is enough for the lines to read as a plant.
+    std::string oneSection = noSection;
+    oneSection.replace(oneSection.find("x\r\n"), 1, "<Controls>");
+    EXPECT_TRUE(Read(oneSection, Language::English).Succeeded());
+}
+
+// Every value reaches an edit, a label or a window title, none of which takes megabytes, and
+// the comment pane takes time that grows with the square of a paragraph: a line is cut to what
+// an edit holds and the title to a memory text; what was cut then saves and reads back
+// unchanged.
+TEST(PlantFile, OverlongLinesAreCutToWhatTheirWidgetsHold)
+{
+    std::vector<std::string> lines = Lines(WritePlantText(*MixedPlant(), Language::Portuguese));
+    const std::string longText(PlantTextReader::kMaxLineCharacters + 5000, 'x');
+    lines[0] = longText;
+    const auto tag = std::find(lines.begin(), lines.end(), "{P71/01} Tag:LT-104");
+    ASSERT_NE(tag, lines.end());
+    *tag = "{P71/01} Tag:" + longText;
+    const auto comment = std::find(lines.begin(), lines.end(), "Primeira linha");
+    ASSERT_NE(comment, lines.end());
+    *comment = longText;
+    std::string bytes;
+    for (const std::string &line : lines)
+        bytes += line + "\r\n";
+
+    const PlantReadResult read = Read(bytes);
+
+    ASSERT_TRUE(read.Succeeded()) << read.error;
+    EXPECT_EQ(read.plant->title, longText.substr(0, MemoryTable::kMaxTextLength));
+    EXPECT_EQ(read.plant->caption, read.plant->title);
+    const std::string &cutTag = read.plant->processes[21].TagText;
+    EXPECT_LT(cutTag.size(), PlantTextReader::kMaxLineCharacters);
+    EXPECT_TRUE(longText.starts_with(cutTag));
+    EXPECT_EQ(read.plant->comments.front(),
+              longText.substr(0, PlantTextReader::kMaxLineCharacters));
+    const std::string saved = WritePlantText(*read.plant, Language::Portuguese);
+    const PlantReadResult again = Read(saved);
+    ASSERT_TRUE(again.Succeeded()) << again.error;
+    EXPECT_TRUE(WritePlantText(*again.plant, Language::Portuguese) == saved);
+}
+
 TEST(PlantFile, PictureKeepsOnlyItsFileName)
 {
     EXPECT_EQ(PictureFileNameOf("/home/ana/plantas/caldeira.bmp"), "caldeira.bmp");
@@ -512,6 +589,197 @@ TEST(PlantFile, SavingThroughALinkReplacesItsTargetAndKeepsTheLink)
         EXPECT_EQ(error.find(".tmp"), std::string::npos) << error;
         EXPECT_EQ(ReadBytes(target), WritePlantText(*plant, Language::Portuguese));
     }
+    std::filesystem::remove_all(folder);
+}
+
+// A folder of its own per test, so parallel runs never meet.
+std::filesystem::path UniqueFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "zelvar-plantfile-XXXXXX");
+    EXPECT_NE(::mkdtemp(pattern.data()), nullptr);
+    return pattern;
+}
+
+// Everything a save could disturb in a folder: each entry's kind, link target, bytes, mode,
+// owner and group.
+std::map<std::string, std::string> FolderState(const std::filesystem::path &folder)
+{
+    std::map<std::string, std::string> state;
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) {
+        struct stat status = {};
+        ::lstat(entry.path().c_str(), &status);
+        std::string description = std::to_string(status.st_mode) + " "
+                                  + std::to_string(status.st_uid) + ":"
+                                  + std::to_string(status.st_gid) + " ";
+        if (S_ISLNK(status.st_mode))
+            description += "-> " + std::filesystem::read_symlink(entry.path()).string();
+        else if (S_ISREG(status.st_mode))
+            description += ReadBytes(entry.path());
+        state[entry.path().filename().string()] = description;
+    }
+    return state;
+}
+
+std::uintmax_t ModeOf(const std::filesystem::path &path)
+{
+    struct stat status = {};
+    ::lstat(path.c_str(), &status);
+    return status.st_mode & 07777;
+}
+
+struct WriterAttack
+{
+    const char *name;
+    // Prepares the folder; the plant file is "planta.smp" in it.
+    std::function<void(const std::filesystem::path &folder)> arrange;
+    // The temporary names the writer is given in turn; none: its own.
+    std::vector<std::string> temporaryNames;
+    bool saves;
+};
+
+void WriteFile(const std::filesystem::path &path, const std::string &bytes, unsigned mode = 0644)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+    ::chmod(path.c_str(), mode);
+}
+
+// Whatever lies at the names a save uses, the save touches the plant file and nothing else:
+// no file is overwritten through a link, no user file at a temporary name is lost, no file
+// appears where a dangling link points, and a plant nobody may write stays as it is.
+TEST(PlantFile, WriterAttacksTouchNothingButThePlantFile)
+{
+    const auto linkTo = [](const char *target, const char *name) {
+        return [target, name](const std::filesystem::path &folder) {
+            WriteFile(folder / "victim.txt", "the user's own file");
+            WriteFile(folder / "planta.smp", "an older plant");
+            std::filesystem::create_symlink(folder / target, folder / name);
+        };
+    };
+    const auto plantWithMode = [](unsigned mode) {
+        return [mode](const std::filesystem::path &folder) {
+            WriteFile(folder / "planta.smp", "an older plant", mode);
+        };
+    };
+    const std::vector<WriterAttack> attacks = {
+        {"LinkAtTheOldFixedTemporaryName", linkTo("victim.txt", "planta.smp.tmp"), {}, true},
+        {"LinkAtTheDrawnTemporaryName",
+         linkTo("victim.txt", "drawn.tmp"),
+         {"drawn.tmp", "second.tmp"},
+         true},
+        {"DanglingLinkAtTheDrawnTemporaryName",
+         linkTo("nowhere.txt", "drawn.tmp"),
+         {"drawn.tmp", "second.tmp"},
+         true},
+        {"UserFileAtTheDrawnTemporaryName",
+         [](const std::filesystem::path &folder) {
+             WriteFile(folder / "drawn.tmp", "the user's notes");
+         },
+         {"drawn.tmp", "drawn.tmp", "third.tmp"},
+         true},
+        {"DanglingLinkAtThePlantName",
+         [](const std::filesystem::path &folder) {
+             std::filesystem::create_symlink(folder / "elsewhere.smp", folder / "planta.smp");
+         },
+         {},
+         true},
+        {"PlantOfMode0600", plantWithMode(0600), {}, true},
+        {"ReadOnlyPlant", plantWithMode(0444), {}, false},
+        {"PipeAtThePlantName",
+         [](const std::filesystem::path &folder) {
+             ASSERT_EQ(::mkfifo((folder / "planta.smp").c_str(), 0644), 0);
+         },
+         {},
+         false},
+    };
+    const auto plant = MixedPlant();
+    const std::string bytes = WritePlantText(*plant, Language::Portuguese);
+    for (const WriterAttack &attack : attacks) {
+        SCOPED_TRACE(attack.name);
+        const std::filesystem::path folder = UniqueFolder();
+        attack.arrange(folder);
+        const std::string plantName = "planta.smp";
+        const std::filesystem::path path = folder / plantName;
+        const bool plantBefore
+            = std::filesystem::is_regular_file(std::filesystem::symlink_status(path));
+        const std::uintmax_t modeBefore = ModeOf(path);
+        std::map<std::string, std::string> expected = FolderState(folder);
+        std::deque<std::string> names(attack.temporaryNames.begin(), attack.temporaryNames.end());
+        TemporaryNameSource scripted;
+        if (!names.empty()) {
+            scripted = [&names] {
+                std::string next = names.front();
+                if (names.size() > 1)
+                    names.pop_front();
+                return next;
+            };
+        }
+
+        std::string error;
+        const bool saved
+            = SavePlantFile(*plant, path.string(), Language::Portuguese, error, scripted);
+
+        EXPECT_EQ(saved, attack.saves) << error;
+        std::map<std::string, std::string> after = FolderState(folder);
+        if (saved) {
+            EXPECT_EQ(ReadBytes(path), bytes);
+            EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+            if (plantBefore) {
+                EXPECT_EQ(ModeOf(path), modeBefore);
+            }
+            after.erase(plantName);
+            expected.erase(plantName);
+        } else {
+            EXPECT_EQ(error, "Não foi possível gravar " + path.string());
+        }
+        EXPECT_EQ(after, expected);
+        std::filesystem::remove_all(folder);
+    }
+}
+
+// The owner and group of a replaced plant file stay; only the superuser may give a file to
+// another owner, so only it can check this.
+TEST(PlantFile, SaveKeepsTheOwnerAndGroupOfThePlantFile)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs the superuser";
+    const std::filesystem::path folder = UniqueFolder();
+    const std::filesystem::path path = folder / "planta.smp";
+    WriteFile(path, "an older plant", 0640);
+    ASSERT_EQ(::chown(path.c_str(), 4321, 4322), 0);
+
+    std::string error;
+    ASSERT_TRUE(SavePlantFile(*MixedPlant(), path.string(), Language::Portuguese, error)) << error;
+
+    struct stat status = {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 4321u);
+    EXPECT_EQ(status.st_gid, 4322u);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    std::filesystem::remove_all(folder);
+}
+
+// A save that fails after its temporary file exists (here the file size limit stops the
+// write) leaves the folder as it found it.
+TEST(PlantFile, FailedSaveRemovesItsTemporaryFile)
+{
+    const std::filesystem::path folder = UniqueFolder();
+    const std::filesystem::path path = folder / "planta.smp";
+    WriteFile(path, "an older plant");
+    const std::map<std::string, std::string> before = FolderState(folder);
+    struct rlimit limit = {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const struct rlimit small = {100, limit.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    std::string error;
+    const bool saved = SavePlantFile(*MixedPlant(), path.string(), Language::Portuguese, error);
+
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(error, "Não foi possível gravar " + path.string());
+    EXPECT_EQ(FolderState(folder), before);
     std::filesystem::remove_all(folder);
 }
 

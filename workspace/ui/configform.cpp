@@ -1,5 +1,6 @@
 #include "workspace/ui/configform.h"
 
+#include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 #include "services/pictures.h"
 #include "services/picturewidgets.h"
@@ -113,6 +114,8 @@ TConfigForm::TConfigForm(Session &session, UserDialogs &dialogs, QWidget *mainWi
     auto *top = new QHBoxLayout;
     m_titleLabel = newLabel(this, "Label3");
     m_title = newEdit(this, QStringLiteral("Titulo"));
+    // The title is held as a memory text: the edit takes no more than the plant keeps.
+    m_title->setMaxLength(static_cast<int>(MemoryTable::kMaxTextLength));
     m_pictureLabel = newLabel(this, "Label1");
     m_pictureName = newEdit(this, QStringLiteral("Edit1"));
     m_pictureName->setReadOnly(true);

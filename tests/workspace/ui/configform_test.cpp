@@ -1,5 +1,6 @@
 #include "workspace/ui/configform.h"
 
+#include "engine/model/memorytable.h"
 #include "services/picturewidgets.h"
 #include "tests/workspace/ui/plantwindowtest.h"
 
@@ -187,6 +188,20 @@ TEST_F(ConfigFormTest, TitleBecomesTheMainCaptionAtOnce)
 
     EXPECT_EQ(plant().title, "Caldeira a gás");
     EXPECT_EQ(m_form->windowTitle(), QString::fromUtf8("Caldeira a gás"));
+}
+
+// The title is kept as a memory text; the edit shows no more than the plant keeps and saves.
+TEST_F(ConfigFormTest, TitleTakesWhatAMemoryTextHolds)
+{
+    open();
+    const QString typed(static_cast<qsizetype>(MemoryTable::kMaxTextLength) + 45, QLatin1Char('t'));
+
+    type(widget<QLineEdit>("Titulo"), typed);
+
+    const QString kept = typed.left(static_cast<qsizetype>(MemoryTable::kMaxTextLength));
+    EXPECT_EQ(widget<QLineEdit>("Titulo")->text(), kept);
+    EXPECT_EQ(QString::fromStdString(plant().title), kept);
+    EXPECT_EQ(m_form->windowTitle(), kept);
 }
 
 TEST_F(ConfigFormTest, ShapeSizeStepsShowTheirPositionAndScaleARectangle)

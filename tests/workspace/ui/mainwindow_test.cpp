@@ -2,6 +2,7 @@
 
 #include "documents/model/plantfile.h"
 #include "documents/model/plantoperations.h"
+#include "engine/model/planttextfile.h"
 #include "engine/model/signalgenerator.h"
 #include "engine/ui/controllerwindow.h"
 #include "services/session.h"
@@ -29,11 +30,21 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <random>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace zelvar {
 namespace {
@@ -669,6 +680,167 @@ TEST_F(MainWindowTest, OpeningAFolderReportsItAndKeepsThePlant)
               folder + QStringLiteral(": Não foi possível ler o arquivo"));
     EXPECT_EQ(m_session->plant().title, "Current");
     EXPECT_TRUE(m_session->CurrentPlantFile.isEmpty());
+}
+
+// Ends the test program when what it guards has not finished in time: a reader trapped by a
+// file must fail the run, not stall it.
+class Watchdog
+{
+public:
+    explicit Watchdog(std::string what)
+        : m_what(std::move(what))
+        , m_thread([this] {
+            std::unique_lock lock(m_mutex);
+            if (!m_finished.wait_for(lock, std::chrono::seconds(60), [this] { return m_done; })) {
+                std::fprintf(stderr, "hung: %s\n", m_what.c_str());
+                std::abort();
+            }
+        })
+    {}
+    ~Watchdog()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_done = true;
+        }
+        m_finished.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::string m_what;
+    std::mutex m_mutex;
+    std::condition_variable m_finished;
+    bool m_done = false;
+    std::thread m_thread;
+};
+
+// Files that once trapped the reader or opened as an empty plant with a garbage title: each
+// is refused with a message, and the unsaved plant the user had stays as it was.
+TEST_F(MainWindowTest, FilesThatAreNoPlantAreRefusedAndTheUnsavedPlantStays)
+{
+    const std::string plant = plantFileBytes("Reator").toStdString();
+    const auto bytes = [](const std::string &text) {
+        return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    const QString cannotRead = QStringLiteral("Não foi possível ler o arquivo");
+    const QString tooLarge = QStringLiteral("O arquivo é grande demais para uma planta");
+    const QString notAPlant = QStringLiteral("Não é um arquivo de planta");
+    const std::vector<std::tuple<const char *, std::function<void(const QString &)>, QString>>
+        attacks = {
+            {"Pipe",
+             [](const QString &file) {
+                 ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+             },
+             cannotRead},
+            {"LinkToTheZeroDevice",
+             [](const QString &file) {
+                 ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), file));
+             },
+             cannotRead},
+            {"TitleOf17Megabytes",
+             [&](const QString &file) {
+                 writeAll(file, bytes(std::string(17 << 20, 'T') + "\r\n" + plant));
+             },
+             tooLarge},
+            {"PlantOverTheBound",
+             [&](const QString &file) {
+                 std::string padded = plant;
+                 while (padded.size() <= kMaxPlantFileBytes)
+                     padded += std::string(1000, 'c') + "\r\n";
+                 writeAll(file, bytes(padded));
+             },
+             tooLarge},
+            {"Executable",
+             [](const QString &file) {
+                 ASSERT_TRUE(QFile::copy(QStringLiteral("/bin/true"), file));
+             },
+             notAPlant},
+            {"Utf16Plant",
+             [&](const QString &file) {
+                 const QString text = QString::fromLatin1(bytes(plant));
+                 QByteArray utf16("\xFF\xFE", 2);
+                 utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+                 writeAll(file, utf16);
+             },
+             notAPlant},
+            {"RandomBytesWithoutNul",
+             [&](const QString &file) {
+                 std::mt19937 random(11);
+                 std::string noise(200000, ' ');
+                 for (char &c : noise)
+                     c = static_cast<char>(1 + random() % 255);
+                 writeAll(file, bytes(noise));
+             },
+             notAPlant},
+            {"PlantWithANulByte",
+             [&](const QString &file) {
+                 std::string withNul = plant;
+                 withNul.insert(withNul.find("<END_COMMENTS>"), std::string("\0\r\n", 3));
+                 writeAll(file, bytes(withNul));
+             },
+             notAPlant},
+        };
+    newPlant();
+    SetTitle(m_session->plant(), "Current");
+    m_session->MarkChanged();
+    const std::string before = WritePlantText(m_session->plant(), Language::Portuguese);
+    const QString caption = m_form->windowTitle();
+    for (const auto &[name, arrange, message] : attacks) {
+        SCOPED_TRACE(name);
+        m_dialogs.errors.clear();
+        const QString file = plantFile(QString::fromLatin1(name) + QStringLiteral(".smp"));
+        arrange(file);
+        m_dialogs.openFiles = {file};
+        m_dialogs.answers = {false}; // the unsaved plant: not saved now
+
+        {
+            const Watchdog watchdog(name);
+            trigger("Abrir1");
+        }
+
+        EXPECT_EQ(m_dialogs.errors, QStringList{file + QStringLiteral(": ") + message});
+        EXPECT_TRUE(WritePlantText(m_session->plant(), Language::Portuguese) == before);
+        EXPECT_EQ(m_form->windowTitle(), caption);
+        EXPECT_TRUE(m_session->CurrentPlantFile.isEmpty());
+        EXPECT_FALSE(m_session->SavedFlag());
+        QFile::remove(file);
+    }
+}
+
+// A title line longer than a window system takes as a caption, and a comment paragraph the
+// comment pane would take minutes to lay out: the plant opens at once, the title cut as a
+// memory text is and the paragraph as a single-line edit's text.
+TEST_F(MainWindowTest, OverlongLinesOpenCutAndAtOnce)
+{
+    newPlant();
+    Plant saved;
+    SetTitle(saved, "placeholder");
+    saved.comments = {std::string(2 << 20, 'c')};
+    saved.commentDisplay = true;
+    std::string text = WritePlantText(saved, Language::Portuguese);
+    const std::string title = "Caldeira " + std::string(1 << 20, 'x');
+    text.replace(0, std::string("placeholder").size(), title);
+    const QString file = plantFile(QStringLiteral("long.smp"));
+    writeAll(file, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    m_dialogs.openFiles = {file};
+    m_form->show();
+
+    {
+        const Watchdog watchdog("overlong lines");
+        trigger("Abrir1");
+        QCoreApplication::processEvents();
+    }
+
+    ASSERT_TRUE(m_dialogs.errors.isEmpty()) << m_dialogs.errors.join('\n').toStdString();
+    const std::string &opened = m_session->plant().title;
+    EXPECT_EQ(opened.size(), MemoryTable::kMaxTextLength);
+    EXPECT_TRUE(title.starts_with(opened));
+    EXPECT_EQ(m_form->windowTitle().size(), static_cast<qsizetype>(MemoryTable::kMaxTextLength));
+    const auto *pane = widget<QTextEdit>("RichEdit1");
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->toPlainText().size(),
+              static_cast<qsizetype>(PlantTextReader::kMaxLineCharacters));
 }
 
 TEST_F(MainWindowTest, ClosingAChangedPlantAsksInPortugueseAndYesThenCancelKeepsTheWindow)
