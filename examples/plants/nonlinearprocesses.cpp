@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 
 namespace zelvar::examples {
@@ -221,6 +222,22 @@ std::array<double, 5> HoldPeakToPeak(Plant &plant)
     return range;
 }
 
+// Largest |SP - PV| of each loop over 10 min at SP 50 % with the supply pressure oscillating.
+std::array<double, 5> DisturbedDeviation(Plant &plant)
+{
+    ClickSwitch(plant, 1);
+    Scenario scenario(plant);
+    scenario.Run(kWarmUp);
+    std::array<double, 5> deviation{};
+    scenario.Run(600, [&] {
+        for (std::size_t k = 1; k <= 4; ++k) {
+            const double pv = plant.memories.Value(20 + static_cast<int>(k));
+            deviation[k] = std::max(deviation[k], std::abs(pv - 50.0));
+        }
+    });
+    return deviation;
+}
+
 ExamplePlant Make()
 {
     ExamplePlant example;
@@ -261,7 +278,8 @@ ExamplePlant Make()
             "passa {VsdStepOvershoot:0} % (windup durante a rampa); com o controle deslizante em "
             "10 %/s o sobressinal é {FastVsdStepOvershoot:1} %.",
             "Ligue a perturbação de pressão: as malhas quase lineares mantêm a vazão em cerca de "
-            "+-1 %, enquanto a malha com folga erra mais: numa Simulação Rápida com a perturbação "
+            "+-{DisturbedLinearLikeDeviation:1} %, enquanto a malha com folga erra mais "
+            "(+-{DisturbedBacklashDeviation:1} %): numa Simulação Rápida com a perturbação "
             "ligada, seu IEMA é {DisturbanceBacklashErrorRatio:1} vezes o do SIC-104. Com a "
             "perturbação ligada, rode o Registrador XY por 10 min: \"COxMV [Malha 2]\" desenha a "
             "folga e \"[Malha 1]\" a escada do agarramento."}};
@@ -283,8 +301,9 @@ ExamplePlant Make()
          "90 % it overshoots {EqualPercentageHighStepOvershoot:0} %; SIC-104, limited to 2 %/s, "
          "overshoots {VsdStepOvershoot:0} % (integral windup during the ramp); with the slider at "
          "10 %/s the overshoot is {FastVsdStepOvershoot:1} %.",
-         "Switch the pressure disturbance on: the linear-like loops keep the flow within about +-1 "
-         "%, while the backlash loop errs more: in a Fast Simulation with the disturbance on its "
+         "Switch the pressure disturbance on: the linear-like loops keep the flow within about "
+         "+-{DisturbedLinearLikeDeviation:1} %, while the backlash loop errs more "
+         "(+-{DisturbedBacklashDeviation:1} %): in a Fast Simulation with the disturbance on its "
          "IEMA is {DisturbanceBacklashErrorRatio:1} times that of SIC-104. With the disturbance "
          "on, run the XY recorder for 10 min: \"COxMV [Malha 2]\" draws the backlash loop and "
          "\"[Malha 1]\" the stick-slip staircase."}};
@@ -379,6 +398,21 @@ ExamplePlant Make()
          0.0,
          0.0,
          0.05},
+        {"DisturbedLinearLikeDeviation",
+         [](Plant &p) {
+             const std::array<double, 5> deviation = DisturbedDeviation(p);
+             return std::max(deviation[3], deviation[4]);
+         },
+         1.0,
+         0.982,
+         0.0,
+         1.5},
+        {"DisturbedBacklashDeviation",
+         [](Plant &p) { return DisturbedDeviation(p)[2]; },
+         2.5,
+         2.479,
+         1.5,
+         5.0},
     };
     return example;
 }
