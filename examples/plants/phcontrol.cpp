@@ -346,7 +346,8 @@ ExamplePlant Make()
          "em {Ph7To8T90WithoutLinearizerKc024:0} s), mas pH 11 -> 12 leva "
          "{Ph11To12T90WithoutLinearizerKc024:0} s e pH 12 -> 13 leva "
          "{Ph12To13T90WithoutLinearizerKc024:0} s.",
-         "Carga de licor +20 % (botão): a curva de titulação se desloca; desvio máximo de "
+         "Pressione \"Carga de licor\" (+10 m3/h de licor): a curva de titulação se desloca; "
+         "desvio máximo de "
          "{LiquorLoadDeviation:1} pH, de volta a 0,1 pH em {LiquorLoadRecovery:0} s."}};
     example.descriptionEnglish = {
         "Neutralisation of an acid leach liquor with lime slurry. The pH responds to the reagent "
@@ -364,7 +365,8 @@ ExamplePlant Make()
          "{Ph7To8T90WithoutLinearizerKc024:0} s), but pH 11 -> 12 takes "
          "{Ph11To12T90WithoutLinearizerKc024:0} s and pH 12 -> 13 takes "
          "{Ph12To13T90WithoutLinearizerKc024:0} s.",
-         "Liquor load +20 % (button): the titration curve shifts; largest deviation "
+         "Press \"Liquor load\" (+10 m3/h of liquor): the titration curve shifts; largest "
+         "deviation "
          "{LiquorLoadDeviation:1} pH, back within 0.1 pH after {LiquorLoadRecovery:0} s."}};
     // Without the linearizer the fast run's SP step starts a limit cycle: a sustained
     // oscillation, however its amplitude happens to settle.
