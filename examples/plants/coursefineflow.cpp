@@ -214,27 +214,6 @@ struct HoldFigures
     double period = 0.0;      // s between rises through the middle of the swing; 0 without a cycle
 };
 
-// The mean time between the rises of a sampled series through its middle, counting a rise only
-// after the series has been below the middle by a quarter of its swing.
-double CyclePeriod(const std::vector<double> &series, double low, double high)
-{
-    const double middle = (low + high) / 2.0;
-    const double margin = (high - low) / 4.0;
-    bool below = false;
-    std::vector<double> rises;
-    for (std::size_t i = 0; i < series.size(); ++i) {
-        if (series[i] < middle - margin)
-            below = true;
-        if (below && series[i] > middle + margin) {
-            below = false;
-            rises.push_back(static_cast<double>(i) * Scenario::kTimeStep);
-        }
-    }
-    if (rises.size() < 2)
-        return 0.0;
-    return (rises.back() - rises.front()) / static_cast<double>(rises.size() - 1);
-}
-
 // SP 70 %, 15 min to settle, then 15 min held.
 HoldFigures HoldAt70(Plant &plant, bool coarseOnly)
 {
@@ -255,7 +234,7 @@ HoldFigures HoldAt70(Plant &plant, bool coarseOnly)
             *high - *low,
             std::max(70.0 - *low, *high - 70.0),
             100.0 * static_cast<double>(within) / static_cast<double>(flow.size()),
-            CyclePeriod(flow, *low, *high)};
+            CyclePeriod(flow, *low, *high, Scenario::kTimeStep)};
 }
 
 ExamplePlant Make()
