@@ -475,13 +475,18 @@ struct LoadChangeFigures
     double minPressure = std::numeric_limits<double>::max();
     double minTemperature = std::numeric_limits<double>::max();
     double maxTemperature = std::numeric_limits<double>::lowest();
+    double finalPressure = 0.0;
 };
 
-LoadChangeFigures ChangeLoad(Plant &plant, double toPercent, bool threeElement)
+// With `airManual` FIC-105 (air) is put in manual first.
+LoadChangeFigures
+ChangeLoad(Plant &plant, double toPercent, bool threeElement, bool airManual = false)
 {
     Scenario scenario(plant);
     if (!threeElement)
         ClickSwitch(plant, 1);
+    if (airManual)
+        ToggleAutoManual(plant.controllers[5]);
     scenario.Run(60);
     scenario.SetSetpoint(7, toPercent);
     LoadChangeFigures figures;
@@ -495,6 +500,7 @@ LoadChangeFigures ChangeLoad(Plant &plant, double toPercent, bool threeElement)
         figures.minTemperature = std::min(figures.minTemperature, plant.memories.Value(30));
         figures.maxTemperature = std::max(figures.maxTemperature, plant.memories.Value(30));
     });
+    figures.finalPressure = plant.memories.Value(24);
     return figures;
 }
 
@@ -582,9 +588,10 @@ ExamplePlant Make()
          "-{250-LoadDownThreeElementMinLevel*5:0}/+{-250-LoadDownThreeElementMaxLevel*-5:0} mm; um "
          "elemento "
          "-{250-LoadDownSingleElementMinLevel*5:0}/+{-250-LoadDownSingleElementMaxLevel*-5:0} mm.",
-         "Coloque o FIC-105 (ar) em manual e aumente a carga: o limite cruzado segura o "
-         "combustível no ar disponível, a pressão não se recupera, mas o excesso de ar nunca fica "
-         "abaixo de 10 %."}};
+         "Coloque o FIC-105 (ar) em manual e aumente a carga (25 -> 35 t/h): o limite cruzado "
+         "segura o combustível no ar disponível, a pressão não se recupera (2000 s depois está em "
+         "{AirManualLoadUpFinalPressure*0.8:0} bar), mas o excesso de ar nunca fica abaixo de "
+         "{AirManualLoadUpMinExcessAir:0} %."}};
     example.descriptionEnglish = {
         "A drum boiler with three-element drum-level control (level master, feedwater flow slave "
         "and steam-flow feed-forward) against shrink and swell; steam pressure control setting the "
@@ -603,9 +610,10 @@ ExamplePlant Make()
          "-{250-LoadDownThreeElementMinLevel*5:0}/+{-250-LoadDownThreeElementMaxLevel*-5:0} mm; "
          "single-element "
          "-{250-LoadDownSingleElementMinLevel*5:0}/+{-250-LoadDownSingleElementMaxLevel*-5:0} mm.",
-         "Put FIC-105 (air) in manual and raise the load: the cross limit holds the fuel at the "
-         "available air, so the pressure cannot recover, but the excess air never goes below 10 "
-         "%."}};
+         "Put FIC-105 (air) in manual and raise the load (25 -> 35 t/h): the cross limit holds the "
+         "fuel at the available air, so the pressure cannot recover (2000 s later it stands at "
+         "{AirManualLoadUpFinalPressure*0.8:0} bar), but the excess air never goes below "
+         "{AirManualLoadUpMinExcessAir:0} %."}};
     // {name, measure, the design's figure, this engine's figure, low, high}
     example.checks = {
         IemaCheck("FastRunSpStepLic101Iema", 1, 0.41, 0.4064, 0.6),
@@ -646,6 +654,18 @@ ExamplePlant Make()
                   57.54,
                   41.0,
                   58.0),
+        {"AirManualLoadUpMinExcessAir",
+         [](Plant &p) { return ChangeLoad(p, 70, true, true).minExcessAir; },
+         10.0,
+         10.0,
+         9.5,
+         12.0},
+        {"AirManualLoadUpFinalPressure",
+         [](Plant &p) { return ChangeLoad(p, 70, true, true).finalPressure; },
+         12.5,
+         12.5,
+         5.0,
+         30.0},
         LoadCheck("LoadUpMinExcessAir",
                   70,
                   true,

@@ -237,6 +237,8 @@ struct LoadSwing
     double minExcessAir = std::numeric_limits<double>::max();
     double maxExcessAir = std::numeric_limits<double>::lowest();
     double smokeSeconds = 0.0;
+    double maxExcessAirOnPress = std::numeric_limits<double>::lowest();
+    double minExcessAirOnRelease = std::numeric_limits<double>::max();
     double maxExcessAirOnRelease = std::numeric_limits<double>::lowest();
     double gasSettling = 0.0; // s after the press until the gas stays within 1 % of its end
     double airSettling = 0.0;
@@ -254,8 +256,12 @@ LoadSwing SwingLoad(Plant &plant)
             const double excess = ExcessAirPercent(plant, 21, 22);
             swing.minExcessAir = std::min(swing.minExcessAir, excess);
             swing.maxExcessAir = std::max(swing.maxExcessAir, excess);
-            if (release)
+            if (release) {
+                swing.minExcessAirOnRelease = std::min(swing.minExcessAirOnRelease, excess);
                 swing.maxExcessAirOnRelease = std::max(swing.maxExcessAirOnRelease, excess);
+            } else {
+                swing.maxExcessAirOnPress = std::max(swing.maxExcessAirOnPress, excess);
+            }
             if (plant.memories.Value(45) == 0.0)
                 swing.smokeSeconds += Scenario::kTimeStep;
             gas.push_back(plant.memories.Value(21));
@@ -292,6 +298,25 @@ AcceptanceCheck SwingCheck(std::string name,
             engine,
             low,
             high};
+}
+
+// The firing demand ramped from 50 to 70 % at 0.5 %/s at rest, then two minutes more: the
+// lowest excess air.
+double SlowRampMinimumExcessAir(Plant &plant)
+{
+    Scenario scenario(plant);
+    scenario.Run(60);
+    double lowest = std::numeric_limits<double>::max();
+    const auto watch = [&] {
+        lowest = std::min(lowest, ExcessAirPercent(plant, 21, 22));
+    };
+    // 0.5 %/s is 5 of the slider's 10000 positions a step.
+    for (int position = 5005; position <= 7000; position += 5) {
+        MoveSlider(plant, 1, position);
+        scenario.Run(Scenario::kTimeStep, watch);
+    }
+    scenario.Run(120, watch);
+    return lowest;
 }
 
 ExamplePlant
@@ -335,8 +360,8 @@ ExamplePlant MakeRatio()
             "{PressSmokeSeconds:0} s.",
             "Solte o botão: o excesso de ar salta para {ReleaseMaximumExcessAir:0} % (rico em ar, "
             "ineficiente).",
-            "Rampas lentas do controle deslizante (até 0,5 %/s) mantêm o excesso de ar acima de 6 "
-            "%."}};
+            "Rampas lentas do controle deslizante poupam o excesso de ar: subindo a demanda de 50 "
+            "a 70 % a 0,5 %/s, o excesso de ar não cai abaixo de {SlowRampMinimumExcessAir:1} %."}};
     example.descriptionEnglish
         = {"Ratio control in which only the setpoints are computed from the demand (gas SP = "
            "demand, air SP = demand × ratio). Nothing protects against excess gas while the slower "
@@ -346,7 +371,8 @@ ExamplePlant MakeRatio()
             "-{0-PressMinimumExcessAir:0} % and \"SMOKE\" shows for about {PressSmokeSeconds:0} s.",
             "Release the button: the excess air jumps to {ReleaseMaximumExcessAir:0} % (air-rich, "
             "inefficient).",
-            "Slow ramps of the slider (up to 0.5 %/s) keep the excess air above 6 %."}};
+            "Slow ramps of the slider spare the excess air: raising the demand from 50 to 70 % at "
+            "0.5 %/s, the excess air falls no lower than {SlowRampMinimumExcessAir:1} %."}};
     // {name, measure, the design's figure, this engine's figure, low, high}
     example.checks = {
         SwingCheck("PressMinimumExcessAir", &LoadSwing::minExcessAir, -9.1, -9.05, -20.0, -5.0),
@@ -355,6 +381,7 @@ ExamplePlant MakeRatio()
         SwingCheck("PressAirSettling", &LoadSwing::airSettling, 12.0, 12.0, 8.0, 16.0),
         SwingCheck(
             "ReleaseMaximumExcessAir", &LoadSwing::maxExcessAirOnRelease, 33.4, 33.35, 25.0, 45.0),
+        {"SlowRampMinimumExcessAir", SlowRampMinimumExcessAir, 6.0, 6.466, 3.0, 9.0},
         {"FastRunDisturbanceGasIema",
          [](Plant &p) { return FiguresOf(FastRun(p, 3, 5)[1]).iema; },
          0.007,
@@ -394,16 +421,18 @@ ExamplePlant MakeCrossLimits()
         "Limites cruzados simples: o SP do gás é limitado por cima pelo ar medido e o SP do ar por "
         "baixo pelo gás medido. Em aumentos de carga o ar lidera, em reduções o gás lidera, e "
         "nunca há excesso de gás.",
-        {"Pressione \"+20 %\": o excesso de ar fica entre {MinimumExcessAir:0} e 19 %; o gás segue "
-         "o ar e se acomoda em cerca de {PressGasSettling:0} s, em vez de 8 s.",
+        {"Pressione \"+20 %\": o excesso de ar fica entre {MinimumExcessAir:0} e "
+         "{PressMaximumExcessAir:0} %; o gás segue o ar e se acomoda em cerca de "
+         "{PressGasSettling:0} s, em vez de {sim3a.PressGasSettling:0} s.",
          "Solte o botão: o excesso de ar sobe a {ReleaseMaximumExcessAir:0} % enquanto o ar segue "
          "o gás na descida. A proteção é de um lado só, o que motiva os limites cruzados duplos."}};
     example.descriptionEnglish
         = {"Single cross-limiting: the gas SP is limited above by the measured air, the air SP "
            "below by the measured gas. On load increases the air leads, on decreases the gas "
            "leads, and there is never excess gas.",
-           {"Press \"+20 %\": the excess air stays between {MinimumExcessAir:0} and 19 %; the gas "
-            "follows the air, settling in about {PressGasSettling:0} s instead of 8 s.",
+           {"Press \"+20 %\": the excess air stays between {MinimumExcessAir:0} and "
+            "{PressMaximumExcessAir:0} %; the gas follows the air, settling in about "
+            "{PressGasSettling:0} s instead of {sim3a.PressGasSettling:0} s.",
             "Release the button: the excess air rises to {ReleaseMaximumExcessAir:0} % while the "
             "air follows the gas down. The protection is one-sided, which motivates double cross "
             "limits."}};
@@ -412,6 +441,8 @@ ExamplePlant MakeCrossLimits()
         SwingCheck("SmokeSeconds", &LoadSwing::smokeSeconds, 0.0, 0.0, 0.0, 0.0),
         SwingCheck(
             "ReleaseMaximumExcessAir", &LoadSwing::maxExcessAirOnRelease, 41.0, 41.05, 30.0, 50.0),
+        SwingCheck(
+            "PressMaximumExcessAir", &LoadSwing::maxExcessAirOnPress, 19.0, 19.40, 15.0, 24.0),
         SwingCheck("PressGasSettling", &LoadSwing::gasSettling, 15.6, 15.6, 12.0, 20.0),
     };
     return example;
@@ -440,27 +471,35 @@ ExamplePlant MakeDoubleCrossLimits()
     example.descriptionPortuguese
         = {"Limites cruzados duplos: cada SP fica numa faixa em torno da medição do outro fluido "
            "(gás entre ar/R - 5 % e ar/R; ar entre gás×R e gás×R + 5 %). Gás e ar avançam "
-           "alternadamente, e o excesso de ar fica entre 10 % e cerca de 18 % nos dois sentidos.",
-           {"Pressione \"+20 %\": excesso de ar entre {MinimumExcessAir:0} e 13 %.",
-            "Solte o botão: entre {MinimumExcessAir:0} e {MaximumExcessAir:1} %.",
+           "alternadamente, e o excesso de ar fica entre {MinimumExcessAir:0} % e cerca de "
+           "{MaximumExcessAir:0} % nos dois sentidos.",
+           {"Pressione \"+20 %\": excesso de ar entre {MinimumExcessAir:0} e "
+            "{PressMaximumExcessAir:0} %.",
+            "Solte o botão: entre {ReleaseMinimumExcessAir:0} e {ReleaseMaximumExcessAir:1} %.",
             "O preço é a velocidade: cerca de {PressGasSettling:0} s para completar a mudança, em "
-            "vez de 12 a 16 s.",
+            "vez de {sim3a.PressAirSettling:0} a {sim3b.PressGasSettling:0} s.",
             "Experimente faixas de 2 % e de 10 % (edite FY-101 e FY-102) e veja a troca entre "
             "velocidade e precisão."}};
-    example.descriptionEnglish
-        = {"Double cross-limiting: each SP is kept inside a band around the other stream's "
-           "measurement (gas between air/R - 5 % and air/R; air between gas×R and gas×R + 5 %). "
-           "Gas and air leap-frog, and the excess air stays between 10 % and about 18 % in both "
-           "directions.",
-           {"Press \"+20 %\": excess air {MinimumExcessAir:0} to 13 %.",
-            "Release the button: {MinimumExcessAir:0} to {MaximumExcessAir:1} %.",
-            "The price is speed: about {PressGasSettling:0} s to complete the change instead of 12 "
-            "to 16 s.",
-            "Try bands of 2 % and 10 % (edit FY-101 and FY-102) and see the speed/accuracy "
-            "trade-off."}};
+    example.descriptionEnglish = {
+        "Double cross-limiting: each SP is kept inside a band around the other stream's "
+        "measurement (gas between air/R - 5 % and air/R; air between gas×R and gas×R + 5 %). "
+        "Gas and air leap-frog, and the excess air stays between {MinimumExcessAir:0} % and about "
+        "{MaximumExcessAir:0} % in both directions.",
+        {"Press \"+20 %\": excess air {MinimumExcessAir:0} to {PressMaximumExcessAir:0} %.",
+         "Release the button: {ReleaseMinimumExcessAir:0} to {ReleaseMaximumExcessAir:1} %.",
+         "The price is speed: about {PressGasSettling:0} s to complete the change instead of "
+         "{sim3a.PressAirSettling:0} to {sim3b.PressGasSettling:0} s.",
+         "Try bands of 2 % and 10 % (edit FY-101 and FY-102) and see the speed/accuracy "
+         "trade-off."}};
     example.checks = {
         SwingCheck("MinimumExcessAir", &LoadSwing::minExcessAir, 10.0, 10.0, 9.5, 20.0),
         SwingCheck("MaximumExcessAir", &LoadSwing::maxExcessAir, 17.6, 17.57, 9.5, 20.0),
+        SwingCheck(
+            "PressMaximumExcessAir", &LoadSwing::maxExcessAirOnPress, 13.0, 13.04, 11.0, 16.0),
+        SwingCheck(
+            "ReleaseMinimumExcessAir", &LoadSwing::minExcessAirOnRelease, 10.0, 10.0, 9.5, 12.0),
+        SwingCheck(
+            "ReleaseMaximumExcessAir", &LoadSwing::maxExcessAirOnRelease, 17.6, 17.57, 9.5, 20.0),
         SwingCheck("SmokeSeconds", &LoadSwing::smokeSeconds, 0.0, 0.0, 0.0, 0.0),
         SwingCheck("PressGasSettling", &LoadSwing::gasSettling, 37.0, 37.0, 25.0, 45.0),
         SwingCheck("PressAirSettling", &LoadSwing::airSettling, 34.0, 34.0, 25.0, 45.0),

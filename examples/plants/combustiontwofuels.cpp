@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace zelvar::examples {
 
@@ -373,6 +375,52 @@ double DemandRise(Plant &plant, int figure)
     return figure == 0 ? watch.minExcessAir : plant.memories.Value(figure);
 }
 
+// Where the plant comes to rest after an operator's action, in % of the maximum heat.
+struct Rest
+{
+    double wasteGas = 0.0;
+    double naturalGas = 0.0;
+    double excessAir = 0.0;
+    double cost = 0.0; // the "Custo relativo" text: the waste gas costs a quarter
+};
+
+enum class Action { None, LoadIncrease, CutReleased, DemandTo30 };
+
+Rest RestAfter(Plant &plant, Action action)
+{
+    Scenario scenario(plant);
+    if (action == Action::LoadIncrease)
+        scenario.PressButton(1);
+    if (action == Action::CutReleased) {
+        scenario.PressButton(2);
+        scenario.Run(300);
+        scenario.PressButton(2);
+    }
+    if (action == Action::DemandTo30)
+        MoveSlider(plant, 1, 3000);
+    scenario.Run(600);
+    return {plant.memories.Value(21),
+            plant.memories.Value(22),
+            ExcessAir(plant),
+            0.25 * plant.memories.Value(21) + plant.memories.Value(22)};
+}
+
+AcceptanceCheck RestCheck(std::string name,
+                          Action action,
+                          double Rest::*figure,
+                          double design,
+                          double engine,
+                          double low,
+                          double high)
+{
+    return {std::move(name),
+            [action, figure](Plant &plant) { return RestAfter(plant, action).*figure; },
+            design,
+            engine,
+            low,
+            high};
+}
+
 double FastRunIema(Plant &plant, int loop)
 {
     return FiguresOf(FastRun(plant, 3, 5)[loop]).iema;
@@ -400,32 +448,57 @@ ExamplePlant Make()
         "pedem quantidades de ar diferentes por unidade de calor (A pede 0,86 do ar de B). Limites "
         "cruzados mantêm a chama pobre durante mudanças de carga e de disponibilidade. As vazões "
         "de combustível estão em % do calor máximo, logo A % + B % = calor %.",
-        {"Com demanda 60 % e disponibilidade 40 %: A = 40, B = 20, excesso de ar 10 %, custo "
-         "relativo 30.",
-         "\"+20 %\": A fica em 40 (seu limite) e B sobe para 40; o excesso de ar fica entre "
+        {"Com demanda 60 % e disponibilidade 40 %: A = {RestWasteGas:0}, B = {RestNaturalGas:0}, "
+         "excesso de ar {RestExcessAir:0} %, custo relativo {RestCost:0}.",
+         "\"+20 %\": A fica em {LoadIncreaseWasteGas:0} (seu limite) e B sobe para "
+         "{LoadIncreaseNaturalGas:0}; o excesso de ar fica entre "
          "{LoadIncreaseMinExcessAir:1} e {LoadIncreaseMaxExcessAir:1} %; o calor acompanha a "
          "demanda.",
          "\"Corte -20 %\": A cai para {CutWasteGasFlow:0} e B sobe para {CutNaturalGasFlow:0}. O "
          "calor cai por um instante a {CutMinHeat:0} %, porque B só pode subir tão rápido quanto o "
-         "ar permite; o excesso de ar chega a {CutMaxExcessAir:0} %. Ao soltar, A volta a 40 e B a "
-         "20; o excesso de ar fica entre {RestoreMinExcessAir:1} e {RestoreMaxExcessAir:1} %.",
-         "Demanda 60 -> 30 %: B vai a 0 e A sozinho carrega a carga."}};
+         "ar permite; o excesso de ar chega a {CutMaxExcessAir:0} %. Ao soltar, A volta a "
+         "{RestoreWasteGas:0} e B a {RestoreNaturalGas:0}; o excesso de ar fica entre "
+         "{RestoreMinExcessAir:1} e {RestoreMaxExcessAir:1} %.",
+         "Demanda 60 -> 30 %: B vai a {Demand30NaturalGas:0} e A sozinho carrega a carga "
+         "(A = {Demand30WasteGas:0})."}};
     example.descriptionEnglish = {
         "A cheap waste gas (A) is preferred up to its limited availability, and natural gas (B) "
         "makes up the rest of the heat demand. The air follows the actual fuel mix: A and B need "
         "different amounts of air per unit of heat (A needs 0.86 of B's air). Cross limits keep "
         "the flame lean during load and availability changes. Fuel flows are in % of the maximum "
         "heat, so A % + B % = heat %.",
-        {"At demand 60 % and availability 40 %: A = 40, B = 20, excess air 10 %, relative cost 30.",
-         "\"+20 %\": A stays at 40 (its limit) and B rises to 40; excess air stays between "
+        {"At demand 60 % and availability 40 %: A = {RestWasteGas:0}, B = {RestNaturalGas:0}, "
+         "excess air {RestExcessAir:0} %, relative cost {RestCost:0}.",
+         "\"+20 %\": A stays at {LoadIncreaseWasteGas:0} (its limit) and B rises to "
+         "{LoadIncreaseNaturalGas:0}; excess air stays between "
          "{LoadIncreaseMinExcessAir:1} and {LoadIncreaseMaxExcessAir:1} %; the heat follows the "
          "demand.",
          "\"Cut -20 %\": A falls to {CutWasteGasFlow:0} and B rises to {CutNaturalGasFlow:0}. The "
          "heat dips briefly to {CutMinHeat:0} %, because B can only rise as fast as the air "
-         "allows; excess air peaks at {CutMaxExcessAir:0} %. On release, A returns to 40 and B to "
-         "20; excess air stays between {RestoreMinExcessAir:1} and {RestoreMaxExcessAir:1} %.",
-         "Demand 60 -> 30 %: B goes to 0 and A alone carries the load."}};
+         "allows; excess air peaks at {CutMaxExcessAir:0} %. On release, A returns to "
+         "{RestoreWasteGas:0} and B to {RestoreNaturalGas:0}; excess air stays between "
+         "{RestoreMinExcessAir:1} and {RestoreMaxExcessAir:1} %.",
+         "Demand 60 -> 30 %: B goes to {Demand30NaturalGas:0} and A alone carries the load "
+         "(A = {Demand30WasteGas:0})."}};
     example.checks = {
+        RestCheck("RestWasteGas", Action::None, &Rest::wasteGas, 40.0, 40.0, 39.5, 40.5),
+        RestCheck("RestNaturalGas", Action::None, &Rest::naturalGas, 20.0, 20.0, 19.5, 20.5),
+        RestCheck("RestExcessAir", Action::None, &Rest::excessAir, 10.0, 10.0, 9.5, 10.5),
+        RestCheck("RestCost", Action::None, &Rest::cost, 30.0, 30.0, 29.5, 30.5),
+        RestCheck(
+            "LoadIncreaseWasteGas", Action::LoadIncrease, &Rest::wasteGas, 40.0, 40.0, 39.5, 40.5),
+        RestCheck("LoadIncreaseNaturalGas",
+                  Action::LoadIncrease,
+                  &Rest::naturalGas,
+                  40.0,
+                  40.0,
+                  39.5,
+                  40.5),
+        RestCheck("RestoreWasteGas", Action::CutReleased, &Rest::wasteGas, 40.0, 40.0, 39.5, 40.5),
+        RestCheck(
+            "RestoreNaturalGas", Action::CutReleased, &Rest::naturalGas, 20.0, 20.0, 19.5, 20.5),
+        RestCheck("Demand30WasteGas", Action::DemandTo30, &Rest::wasteGas, 30.0, 30.0, 29.5, 30.5),
+        RestCheck("Demand30NaturalGas", Action::DemandTo30, &Rest::naturalGas, 0.0, 0.0, 0.0, 0.5),
         {"LoadIncreaseMinExcessAir",
          [](Plant &p) { return LoadIncrease(p, &Watch::minExcessAir); },
          9.5,

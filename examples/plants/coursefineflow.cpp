@@ -209,6 +209,9 @@ struct HoldFigures
 {
     double sd = 0.0;
     double peakToPeak = 0.0;
+    double deviation = 0.0;   // largest |SP - flow|, %
+    double withinTenth = 0.0; // % of the time with |SP - flow| <= 0.1 %
+    double period = 0.0;      // s between rises through the middle of the swing; 0 without a cycle
 };
 
 // SP 70 %, 15 min to settle, then 15 min held.
@@ -225,7 +228,13 @@ HoldFigures HoldAt70(Plant &plant, bool coarseOnly)
     std::vector<double> flow;
     scenario.Run(900, [&] { flow.push_back(plant.memories.Value(43)); });
     const auto [low, high] = std::minmax_element(flow.begin(), flow.end());
-    return {StandardDeviation(flow), *high - *low};
+    const auto within = std::count_if(
+        flow.begin(), flow.end(), [](double f) { return std::abs(f - 70.0) <= 0.1; });
+    return {StandardDeviation(flow),
+            *high - *low,
+            std::max(70.0 - *low, *high - 70.0),
+            100.0 * static_cast<double>(within) / static_cast<double>(flow.size()),
+            CyclePeriod(flow, *low, *high, Scenario::kTimeStep)};
 }
 
 ExamplePlant Make()
@@ -257,13 +266,16 @@ ExamplePlant Make()
         "grande sozinha.",
         {"Grosso-fino (M11 = 1), SP 50 -> 70 m3/h: a FV-101B satura por um instante, o ZIC-102 "
          "arrasta a válvula grande e recentra a FV-101B. Sobressinal {CoarseFineSpStepOvershoot:1} "
-         "%, t90 {CoarseFineSpStepT90:0} s. Em qualquer SP a vazão fica dentro de +-0,1 % (dp "
-         "cerca de {CoarseFineHoldSd:1} %); um raro deslize da válvula grande dá um pico de 1,4 % "
-         "que o FIC-101 remove em segundos.",
+         "%, t90 {CoarseFineSpStepT90:0} s. Com o SP parado a vazão fica dentro de +-0,1 % em "
+         "{CoarseFineHoldWithinTenth:0} % do tempo (dp cerca de {CoarseFineHoldSd:1} %); um raro "
+         "deslize da válvula grande a afasta até {CoarseFineHoldDeviation:1} % do SP, e o FIC-101 "
+         "a "
+         "traz de volta em segundos.",
          "Modo 0 (chave desligada, ZIC-102 em manual): mesmo degrau, t90 {CoarseOnlySpStepT90:0} "
          "s, mas a válvula grande com agarramento entra num ciclo-limite permanente: dp da vazão "
          "{CoarseOnlyHoldSd:2} %, {CoarseOnlyHoldPeakToPeak:1} % pico a pico, período de cerca de "
-         "10 s (começa na primeira perturbação ou mudança de SP). Numa Simulação Rápida com degrau "
+         "{CoarseOnlyHoldPeriod:0} s (começa na primeira perturbação ou mudança de SP). Numa "
+         "Simulação Rápida com degrau "
          "de SP de 10 %, o quadro \"Excursão CO\", o número de cursos completos da válvula (embora "
          "o quadro escreva \"%\" depois dele), vai de {CoarseFineFastRunTravel:2} no modo 1 a "
          "{CoarseOnlyFastRunTravel:1} no modo 0.",
@@ -277,12 +289,14 @@ ExamplePlant Make()
         "fine resolution, and a switch compares it with the big valve alone.",
         {"Coarse-fine (M11 = 1), SP 50 -> 70 m3/h: FV-101B saturates briefly, ZIC-102 drags the "
          "big valve along and re-centres FV-101B. Overshoot {CoarseFineSpStepOvershoot:1} %, t90 "
-         "{CoarseFineSpStepT90:0} s. At any SP the flow stays within +-0.1 % (sd about "
-         "{CoarseFineHoldSd:1} %); a rare slip of the big valve gives a 1.4 % blip that FIC-101 "
-         "removes in seconds.",
+         "{CoarseFineSpStepT90:0} s. At a steady SP the flow stays within +-0.1 % for "
+         "{CoarseFineHoldWithinTenth:0} % of the time (sd about {CoarseFineHoldSd:1} %); a rare "
+         "slip of the big valve takes it up to {CoarseFineHoldDeviation:1} % from the SP, and "
+         "FIC-101 brings it back in seconds.",
          "Mode 0 (switch off, ZIC-102 in manual): same SP step, t90 {CoarseOnlySpStepT90:0} s, but "
          "the sticky big valve makes a permanent stick-slip limit cycle: flow sd "
-         "{CoarseOnlyHoldSd:2} %, {CoarseOnlyHoldPeakToPeak:1} % pk-pk, period about 10 s (it "
+         "{CoarseOnlyHoldSd:2} %, {CoarseOnlyHoldPeakToPeak:1} % pk-pk, period about "
+         "{CoarseOnlyHoldPeriod:0} s (it "
          "starts at the first disturbance or SP change). In a Fast Simulation with a 10 % SP step "
          "the \"CO Travel\" box, the number of full valve strokes (though the box prints \"%\" "
          "after it), goes from {CoarseFineFastRunTravel:2} in mode 1 to "
@@ -359,6 +373,24 @@ ExamplePlant Make()
          1.268,
          1.0,
          100.0},
+        {"CoarseFineHoldDeviation",
+         [](Plant &p) { return HoldAt70(p, false).deviation; },
+         1.4,
+         0.6913,
+         0.3,
+         1.0},
+        {"CoarseFineHoldWithinTenth",
+         [](Plant &p) { return HoldAt70(p, false).withinTenth; },
+         100.0,
+         93.57,
+         85.0,
+         100.0},
+        {"CoarseOnlyHoldPeriod",
+         [](Plant &p) { return HoldAt70(p, true).period; },
+         10.0,
+         9.6,
+         8.0,
+         12.0},
     };
     return example;
 }

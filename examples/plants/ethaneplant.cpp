@@ -7,6 +7,7 @@
 #include "examples/pidpainter.h"
 #include "examples/plantbuilder.h"
 #include "examples/plants/burner.h"
+#include "examples/plants/samplestatistics.h"
 
 #include "documents/model/plantoperations.h"
 
@@ -450,6 +451,44 @@ AcceptanceCheck IemaCheck(std::string name, int loop, double design, double engi
             high};
 }
 
+// Four hours of the arrival surges after half an hour's run, with LIC-101 retuned first when a
+// Kc and a Ti are given.
+struct SurgeFigures
+{
+    double lowestLevel = 0.0;     // V-101, %
+    double highestLevel = 0.0;    // V-101, %
+    double feedOverArrival = 0.0; // standard deviation of the column feed over the arrival's
+    double temperatureDev = 0.0;  // top temperature, largest |SP - T|, % of range
+};
+
+SurgeFigures Surges(Plant &plant, const char *kc = nullptr, const char *ti = nullptr)
+{
+    if (kc != nullptr) {
+        Controller &lic = plant.controllers[1];
+        lic.EditSettings([&](ControllerSettings &settings) {
+            settings.KpText = kc;
+            settings.KiText = ti;
+        });
+        lic.ApplyControllerSettings(plant.memories, false);
+    }
+    Scenario scenario(plant);
+    scenario.Run(1800);
+    SurgeFigures figures{100.0, 0.0, 0.0, 0.0};
+    std::vector<double> arrival;
+    std::vector<double> feed;
+    scenario.Run(4 * 3600, [&] {
+        const double l = plant.memories.Value(22);
+        figures.lowestLevel = std::min(figures.lowestLevel, l);
+        figures.highestLevel = std::max(figures.highestLevel, l);
+        arrival.push_back(plant.memories.Value(21));
+        feed.push_back(plant.memories.Value(23));
+        figures.temperatureDev = std::max(
+            figures.temperatureDev, std::abs(plant.memories.Value(26) - plant.memories.Value(63)));
+    });
+    figures.feedOverArrival = StandardDeviation(feed) / StandardDeviation(arrival);
+    return figures;
+}
+
 // A step of the arrival from 50 to 65 % with the surges on.
 struct ArrivalStep
 {
@@ -573,9 +612,10 @@ ExamplePlant Make()
         "cascata com a vazão de refluxo FIC-104, com compensação direta da carga; nível do vaso de "
         "refluxo LIC-105 no destilado, com compensação direta do condensado e do refluxo; pressão "
         "de topo PIC-106 na válvula de gás de topo.",
-        {"Perturbações ligadas: o nível do V-101 passeia (cerca de 40 a 58 %), enquanto a carga da "
-         "torre varia cerca de metade (razão de desvios-padrão 0,51 a 0,60 em 4 h). A temperatura "
-         "de topo fica a poucos décimos de grau.",
+        {"Perturbações ligadas: o nível do V-101 passeia (cerca de {SurgesLowestLevel:0} a "
+         "{SurgesHighestLevel:0} % em 4 h), enquanto a carga da torre varia cerca de metade do que "
+         "varia a chegada (razão de desvios-padrão {SurgesFeedOverArrival:2}). A temperatura de "
+         "topo fica a {SurgesTemperatureDeviation:1} °C do SP.",
          "Desligue as perturbações e dê um degrau no FIC-102 (em local) de 50 para 65 %: sem "
          "compensação direta a temperatura de topo desvia "
          "{FeedStepTemperatureDeviationFeedforwardOff:2} °C (IAE {FeedStepIaeFeedforwardOff*0.5:0} "
@@ -586,17 +626,19 @@ ExamplePlant Make()
          "{ReboilerStepTemperatureDeviation:1} °C e a pressão {ReboilerStepPressureDeviation:2} "
          "bar; "
          "PIC-106 e TIC-103 se recuperam.",
-         "Sintonize o LIC-101 apertado (Kc 8, Ti 150 s): o nível do V-101 fica plano, mas cada "
-         "onda de chegada vai direto para a torre."}};
+         "Sintonize o LIC-101 apertado (Kc 8, Ti 150 s): o nível do V-101 fica quase plano (varia "
+         "{TightSurgesLevelSpread:0} % em 4 h), mas cada onda de chegada vai direto para a torre "
+         "(razão de desvios-padrão {TightSurgesFeedOverArrival:2})."}};
     example.descriptionEnglish = {
         "The largest multiloop example, with six loops: averaging level control of the feed "
         "separator V-101 (LIC-101 cascaded onto the column feed, FIC-102); top temperature TIC-103 "
         "cascaded onto the reflux flow FIC-104, with feed-forward from the column feed; "
         "reflux-drum level LIC-105 on the distillate, with feed-forward from the condensate and "
         "reflux flows; top pressure PIC-106 on the off-gas valve.",
-        {"Surges on: V-101's level wanders (about 40 to 58 %), while the column feed changes about "
-         "half as much (standard deviation ratio 0.51 to 0.60 over 4 h). The top temperature stays "
-         "within a few tenths of a degree.",
+        {"Surges on: V-101's level wanders (about {SurgesLowestLevel:0} to {SurgesHighestLevel:0} "
+         "% over 4 h), while the column feed changes about half as much as the arrival (standard "
+         "deviation ratio {SurgesFeedOverArrival:2}). The top temperature stays within "
+         "{SurgesTemperatureDeviation:1} °C of its SP.",
          "Switch the surges off and step FIC-102 (put it in local) 50 -> 65 %: with the "
          "feedforward off the top temperature deviates "
          "{FeedStepTemperatureDeviationFeedforwardOff:2} °C (IAE {FeedStepIaeFeedforwardOff*0.5:0} "
@@ -606,8 +648,9 @@ ExamplePlant Make()
          "Reboiler duty 50 -> 65 %: the temperature deviates {ReboilerStepTemperatureDeviation:1} "
          "°C and the pressure {ReboilerStepPressureDeviation:2} bar; "
          "PIC-106 and TIC-103 recover.",
-         "Retune LIC-101 tight (Kc 8, Ti 150 s): V-101's level stays flat, but every arrival surge "
-         "now goes straight into the column."}};
+         "Retune LIC-101 tight (Kc 8, Ti 150 s): V-101's level stays nearly flat (it moves "
+         "{TightSurgesLevelSpread:0} % over 4 h), but every arrival surge now goes straight into "
+         "the column (standard deviation ratio {TightSurgesFeedOverArrival:2})."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. The design gives
     // only a limit for the feed's rate of change, written here as its figure.
     example.checks = {
@@ -634,6 +677,45 @@ ExamplePlant Make()
          0.01927,
          0.0,
          0.2},
+        {"SurgesLowestLevel",
+         [](Plant &p) { return Surges(p).lowestLevel; },
+         40.0,
+         42.66,
+         35.0,
+         48.0},
+        {"SurgesHighestLevel",
+         [](Plant &p) { return Surges(p).highestLevel; },
+         58.0,
+         58.18,
+         52.0,
+         65.0},
+        {"SurgesFeedOverArrival",
+         [](Plant &p) { return Surges(p).feedOverArrival; },
+         0.55,
+         0.5532,
+         0.45,
+         0.65},
+        {"SurgesTemperatureDeviation",
+         [](Plant &p) { return Surges(p).temperatureDev * 0.5; },
+         0.3,
+         0.2975,
+         0.0,
+         0.5},
+        {"TightSurgesFeedOverArrival",
+         [](Plant &p) { return Surges(p, "8", "150").feedOverArrival; },
+         1.0,
+         1.043,
+         0.9,
+         1.2},
+        {"TightSurgesLevelSpread",
+         [](Plant &p) {
+             const SurgeFigures figures = Surges(p, "8", "150");
+             return figures.highestLevel - figures.lowestLevel;
+         },
+         4.0,
+         3.742,
+         0.0,
+         6.0},
         ArrivalCheck("ArrivalStepLevelRise", &ArrivalStep::levelRise, 9.7, 9.694, 7.0, 13.0),
         ArrivalCheck("ArrivalStepFeedRate", &ArrivalStep::feedRate, 0.05, 0.03307, 0.0, 0.05),
         ArrivalCheck("ArrivalStepTemperature", &ArrivalStep::temperatureDev, 0.36, 0.369, 0.0, 0.6),

@@ -10,7 +10,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <string>
+#include <vector>
 
 namespace zelvar::examples {
 
@@ -227,18 +229,43 @@ void Draw(PidPainter &p)
     p.Text({660, 314}, QStringLiteral("Measurement noise"));
 }
 
-// The design's step test: 60 s at rest, then "+10 % on all", sampled every 0.1 s.
+// The design's step test: 60 s at rest, then "+10 % on all", sampled every 0.1 s, with what a
+// trainee identifies from it: the two-point method (28.3 % and 63.2 % of the change) on P1 and
+// P3, the damping and natural frequency from P2's first overshoot and damped period.
 struct StepTest
 {
     double p1Final = 0.0;
+    double p1T5 = 0.0;
+    double p1T28 = 0.0;
     double p1T63 = 0.0;
+    double p1Tau = 0.0;
+    double p1DeadTime = 0.0;
     double p2PeakTime = 0.0;
     double p2Peak = 0.0;
+    double p2Final = 0.0;
+    double p2Overshoot = 0.0;    // % of the final change
+    double p2DampedPeriod = 0.0; // s between the first two peaks
+    double p2Damping = 0.0;
+    double p2NaturalFrequency = 0.0; // rad/s
     double p3Final = 0.0;
+    double p3T28 = 0.0;
     double p3T63 = 0.0;
+    double p3Tau = 0.0;
+    double p3DeadTime = 0.0;
     double p4Slope = 0.0;
     double quietBeforeStep = 0.0; // largest move of any output in the 60 s before the step
 };
+
+// Seconds after the step until a rise, sampled every step from the first step on, first
+// covers `fraction` of its final value.
+double Crossing(const std::vector<double> &rise, double fraction)
+{
+    for (std::size_t i = 0; i < rise.size(); ++i) {
+        if (rise[i] >= fraction * rise.back())
+            return static_cast<double>(i + 1) * Scenario::kTimeStep;
+    }
+    return -1.0;
+}
 
 StepTest RunStepTest(Plant &plant)
 {
@@ -256,29 +283,50 @@ StepTest RunStepTest(Plant &plant)
     scenario.PressButton(1);
     const double start = scenario.Time();
     double previous = value(46);
-    bool peaked = false;
+    bool rising = true;
+    int peaks = 0;
     double p4At100 = 0.0;
     double p4At200 = 0.0;
-    test.p1T63 = test.p3T63 = -1.0;
+    std::vector<double> p1;
+    std::vector<double> p3;
     scenario.Run(600, [&] {
         const double elapsed = scenario.Time() - start;
-        if (test.p1T63 < 0 && value(45) - rest[0] >= 0.632 * 12.0)
-            test.p1T63 = elapsed;
-        if (test.p3T63 < 0 && value(47) - rest[2] >= 0.632 * 14.0)
-            test.p3T63 = elapsed;
-        if (!peaked && value(46) < previous) {
-            peaked = true;
-            test.p2Peak = previous;
-            test.p2PeakTime = elapsed - Scenario::kTimeStep;
+        p1.push_back(value(45) - rest[0]);
+        p3.push_back(value(47) - rest[2]);
+        if (rising && value(46) < previous) {
+            ++peaks;
+            if (peaks == 1) {
+                test.p2Peak = previous;
+                test.p2PeakTime = elapsed - Scenario::kTimeStep;
+            } else if (peaks == 2) {
+                test.p2DampedPeriod = elapsed - Scenario::kTimeStep - test.p2PeakTime;
+            }
         }
+        rising = value(46) >= previous;
         previous = value(46);
         if (std::abs(elapsed - 100.0) < Scenario::kTimeStep / 2)
             p4At100 = value(48);
         if (std::abs(elapsed - 200.0) < Scenario::kTimeStep / 2)
             p4At200 = value(48);
     });
-    test.p1Final = value(45) - rest[0];
-    test.p3Final = value(47) - rest[2];
+    test.p1Final = p1.back();
+    test.p1T5 = Crossing(p1, 0.05);
+    test.p1T28 = Crossing(p1, 0.283);
+    test.p1T63 = Crossing(p1, 0.632);
+    test.p1Tau = 1.5 * (test.p1T63 - test.p1T28);
+    test.p1DeadTime = test.p1T63 - test.p1Tau;
+    test.p2Final = value(46) - rest[1];
+    test.p2Overshoot = (test.p2Peak - rest[1] - test.p2Final) / test.p2Final * 100.0;
+    const double decay = std::log(test.p2Overshoot / 100.0);
+    test.p2Damping = -decay / std::sqrt(std::numbers::pi * std::numbers::pi + decay * decay);
+    test.p2NaturalFrequency
+        = 2.0 * std::numbers::pi
+          / (test.p2DampedPeriod * std::sqrt(1.0 - test.p2Damping * test.p2Damping));
+    test.p3Final = p3.back();
+    test.p3T28 = Crossing(p3, 0.283);
+    test.p3T63 = Crossing(p3, 0.632);
+    test.p3Tau = 1.5 * (test.p3T63 - test.p3T28);
+    test.p3DeadTime = test.p3T63 - test.p3Tau;
     test.p4Slope = (p4At200 - p4At100) / 100.0;
     return test;
 }
@@ -316,38 +364,44 @@ ExamplePlant Make()
            "Apply steps with the sliders or the \"Step\" button and identify the parameters "
            "(gain, time constants, dead time, damping). Use the fast simulation with data "
            "archiving to collect the records."};
-    example.descriptionPortuguese
-        = {"Quatro processos em malha aberta, de estruturas diferentes, para exercícios de "
-           "identificação por degrau. Pressione \"Degrau\" (+10 % em todas as entradas) e registre "
-           "as respostas com os registradores, ou melhor, com uma simulação rápida de 30 min com "
-           "\"Armazenar Dados\": o arquivo .txd guarda todas as memórias uma vez por segundo, "
-           "mesmo sem controladores.",
-           {"P1: variação final +{P1FinalChange:0} %; 5 % da variação em 5,5 s, 28,3 % em 12,5 s, "
-            "63,2 % em {P1T63:1} s. Identifique K = 1,2, tempo morto de cerca de 4,1 s e constante "
-            "de tempo de cerca de 25 s (0,1 s é o atraso de um passo do bloco de entrada).",
-            "P2: variação final +8 %; primeiro pico em {P2FirstPeakTime:1} s com 36 % de "
-            "sobressinal, período amortecido de 31,4 s. Identifique o amortecimento 0,31 e a "
-            "frequência natural 0,21 rad/s.",
-            "P3: variação final +{P3FinalChange:0} %; 28 % em 21,7 s e 63 % em {P3T63:1} s. O "
-            "método dos dois pontos dá um modelo de primeira ordem com constante de tempo 20 s e "
-            "tempo morto 15 s: uma ordem alta aproximada por tempo morto. A estrutura verdadeira "
-            "são quatro atrasos de 8 s.",
-            "P4: a saída sobe em rampa de {P4Slope:1} %/s para cada +10 % na entrada. Solte o "
-            "botão para parar a rampa; ela para em 0 ou 100 % (saturação).",
-            "Ligue o ruído (±0,5 %), repita os degraus e compare as estimativas."}};
+    example.descriptionPortuguese = {
+        "Quatro processos em malha aberta, de estruturas diferentes, para exercícios de "
+        "identificação por degrau. Pressione \"Degrau\" (+10 % em todas as entradas) e registre "
+        "as respostas com os registradores, ou melhor, com uma simulação rápida de 30 min com "
+        "\"Armazenar Dados\": o arquivo .txd guarda todas as memórias uma vez por segundo, "
+        "mesmo sem controladores.",
+        {"P1: variação final +{P1FinalChange:0} %; 5 % da variação em {P1T5:1} s, 28,3 % em "
+         "{P1T28:1} s, 63,2 % em {P1T63:1} s. Identifique K = {P1FinalChange*0.1:1}, tempo morto "
+         "de cerca de {P1DeadTime:1} s e constante de tempo de cerca de {P1Tau:0} s (0,1 s é o "
+         "atraso de um passo do bloco de entrada).",
+         "P2: variação final +{P2FinalChange:0} %; primeiro pico em {P2FirstPeakTime:1} s com "
+         "{P2Overshoot:0} % de sobressinal, período amortecido de {P2DampedPeriod:1} s. "
+         "Identifique o amortecimento {P2Damping:2} e a frequência natural "
+         "{P2NaturalFrequency:2} rad/s.",
+         "P3: variação final +{P3FinalChange:0} %; 28 % em {P3T28:1} s e 63 % em {P3T63:1} s. "
+         "O método dos dois pontos dá um modelo de primeira ordem com constante de tempo "
+         "{P3Tau:0} s e tempo morto {P3DeadTime:0} s: uma ordem alta aproximada por tempo morto. A "
+         "estrutura verdadeira "
+         "são quatro atrasos de 8 s.",
+         "P4: a saída sobe em rampa de {P4Slope:1} %/s para cada +10 % na entrada. Solte o "
+         "botão para parar a rampa; ela para em 0 ou 100 % (saturação).",
+         "Ligue o ruído (±0,5 %), repita os degraus e compare as estimativas."}};
     example.descriptionEnglish = {
         "Four open-loop processes with different structures, for step-test identification "
         "exercises. Press \"Step\" (+10 % on every input) and record the responses with the "
         "recorders, or better with a 30-min fast run with \"Armazenar Dados\" on: the .txd file "
         "holds every memory once per second, even without controllers.",
-        {"P1: +{P1FinalChange:0} % final change; 5 % of the change at 5.5 s, 28.3 % at 12.5 s, "
-         "63.2 % at {P1T63:1} s. Identify K = 1.2, a dead time of about 4.1 s and a time constant "
-         "of about 25 s (0.1 s is the one-step delay of the input block).",
-         "P2: +8 % final change; first peak at {P2FirstPeakTime:1} s with 36 % overshoot, damped "
-         "period 31.4 s. Identify a damping ratio of 0.31 and a natural frequency of 0.21 rad/s.",
-         "P3: +{P3FinalChange:0} % final change; 28 % at 21.7 s and 63 % at {P3T63:1} s. The "
-         "two-point method gives a first-order model with a 20 s time constant and a 15 s dead "
-         "time: high order approximated by dead time. The true structure is four lags of 8 s.",
+        {"P1: +{P1FinalChange:0} % final change; 5 % of the change at {P1T5:1} s, 28.3 % at "
+         "{P1T28:1} s, 63.2 % at {P1T63:1} s. Identify K = {P1FinalChange*0.1:1}, a dead time of "
+         "about {P1DeadTime:1} s and a time constant of about {P1Tau:0} s (0.1 s is the one-step "
+         "delay of the input block).",
+         "P2: +{P2FinalChange:0} % final change; first peak at {P2FirstPeakTime:1} s with "
+         "{P2Overshoot:0} % overshoot, damped period {P2DampedPeriod:1} s. Identify a damping "
+         "ratio of {P2Damping:2} and a natural frequency of {P2NaturalFrequency:2} rad/s.",
+         "P3: +{P3FinalChange:0} % final change; 28 % at {P3T28:1} s and 63 % at {P3T63:1} s. "
+         "The two-point method gives a first-order model with a {P3Tau:0} s time constant and a "
+         "{P3DeadTime:0} s dead time: high order approximated by dead time. The true structure is "
+         "four lags of 8 s.",
          "P4: the output ramps at {P4Slope:1} %/s per +10 % of input. Release the button to stop "
          "the ramp; it stops at 0 or 100 % (saturation).",
          "Switch the noise on (±0.5 %), repeat the steps and compare the estimates."}};
@@ -359,6 +413,18 @@ ExamplePlant Make()
         Check("P3FinalChange", &StepTest::p3Final, 14.0, 14.0, 13.95, 14.05),
         Check("P3T63", &StepTest::p3T63, 35.0, 35.0, 34.5, 35.5),
         Check("P4Slope", &StepTest::p4Slope, 0.100, 0.100, 0.098, 0.102),
+        Check("P1T5", &StepTest::p1T5, 5.5, 5.5, 5.0, 6.0),
+        Check("P1T28", &StepTest::p1T28, 12.5, 12.5, 12.0, 13.0),
+        Check("P1Tau", &StepTest::p1Tau, 25.0, 25.05, 24.0, 26.0),
+        Check("P1DeadTime", &StepTest::p1DeadTime, 4.1, 4.15, 3.6, 4.6),
+        Check("P2FinalChange", &StepTest::p2Final, 8.0, 8.0, 7.95, 8.05),
+        Check("P2Overshoot", &StepTest::p2Overshoot, 36.0, 35.97, 33.0, 39.0),
+        Check("P2DampedPeriod", &StepTest::p2DampedPeriod, 31.4, 31.6, 30.5, 32.5),
+        Check("P2Damping", &StepTest::p2Damping, 0.31, 0.3095, 0.29, 0.33),
+        Check("P2NaturalFrequency", &StepTest::p2NaturalFrequency, 0.21, 0.2091, 0.20, 0.22),
+        Check("P3T28", &StepTest::p3T28, 21.7, 21.7, 21.2, 22.2),
+        Check("P3Tau", &StepTest::p3Tau, 20.0, 19.95, 19.0, 21.0),
+        Check("P3DeadTime", &StepTest::p3DeadTime, 15.0, 15.05, 14.0, 16.0),
         Check("QuietBeforeStep", &StepTest::quietBeforeStep, 0.0, 0.0, 0.0, 1e-9),
     };
     return example;

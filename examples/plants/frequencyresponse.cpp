@@ -247,6 +247,7 @@ struct Response
     double ratio = 0.0;
     double lagDegrees = 0.0;
     double pvAmplitude = 0.0;
+    double coAmplitude = 0.0;
 };
 
 Response DriveLoop(Plant &plant, double period, Drive drive)
@@ -266,19 +267,21 @@ Response DriveLoop(Plant &plant, double period, Drive drive)
     std::vector<double> t;
     std::vector<double> pv;
     std::vector<double> input;
+    std::vector<double> co;
     scenario.Run(length, [&] {
         if (scenario.Time() <= length - 4.0 * shownPeriod)
             return;
         t.push_back(scenario.Time());
         pv.push_back(plant.memories.Value(21));
         input.push_back(plant.memories.Value(setpoint ? 61 : 82));
+        co.push_back(plant.memories.Value(1));
     });
     const double w = 2.0 * std::numbers::pi / shownPeriod;
     const Sine out = FitSine(t, pv, w);
     const Sine in = FitSine(t, input, w);
     double lag = (in.phase - out.phase) * 180.0 / std::numbers::pi;
     lag = std::fmod(lag + 720.0, 360.0);
-    return {out.amplitude / in.amplitude, lag, out.amplitude};
+    return {out.amplitude / in.amplitude, lag, out.amplitude, FitSine(t, co, w).amplitude};
 }
 
 double SetpointRatio(Plant &plant, double period)
@@ -289,6 +292,11 @@ double SetpointRatio(Plant &plant, double period)
 double SetpointLag(Plant &plant, double period)
 {
     return DriveLoop(plant, period, Drive::Setpoint).lagDegrees;
+}
+
+double SetpointCoAmplitude(Plant &plant, double period)
+{
+    return DriveLoop(plant, period, Drive::Setpoint).coAmplitude;
 }
 
 // The disturbance's PV amplitude with feedback, then with the loop left in manual.
@@ -306,6 +314,23 @@ double LocalFastRunIema(Plant &plant)
     plant.controllers[1].local = true;
     plant.controllers[1].Setpoint = 50.0;
     return FiguresOf(FastRun(plant, 2, 10)[1]).iema;
+}
+
+// FIC-101 retuned, brought to rest in local at SP 50 % with both sines off, then stepped to 60 %.
+double RetunedSpStepOvershoot(Plant &plant, const char *kc, const char *ti)
+{
+    ClickSwitch(plant, 1);
+    Controller &fic = plant.controllers[1];
+    fic.local = true;
+    fic.Setpoint = 50.0;
+    fic.EditSettings([&](ControllerSettings &settings) {
+        settings.KpText = kc;
+        settings.KiText = ti;
+    });
+    fic.ApplyControllerSettings(plant.memories, false);
+    Scenario scenario(plant);
+    scenario.Run(300);
+    return SetpointStep(scenario, 1, 60, 120, 0.2).overshoot;
 }
 
 ExamplePlant Make()
@@ -339,15 +364,19 @@ ExamplePlant Make()
          "{SpPeriod30Ratio:2} / {SpPeriod60Ratio:2} / {SpPeriod120Ratio:2} / {SpPeriod300Ratio:2} "
          "e defasagem {SpPeriod10Lag:0}° / {SpPeriod20Lag:0}° / {SpPeriod30Lag:0}° / "
          "{SpPeriod60Lag:0}° / {SpPeriod120Lag:0}° / {SpPeriod300Lag:0}° para períodos de 10 / 20 "
-         "/ 30 / 60 / 120 / 300 s; amplitude da CO 16 / 20 / 16 / 11,5 / 10,4 / 10,1 %.",
+         "/ 30 / 60 / 120 / 300 s; amplitude da CO "
+         "{SpPeriod10CoAmplitude:1} / {SpPeriod20CoAmplitude:1} / {SpPeriod30CoAmplitude:1} / "
+         "{SpPeriod60CoAmplitude:1} / {SpPeriod120CoAmplitude:1} / {SpPeriod300CoAmplitude:1} %.",
          "Só o distúrbio (±10 % na válvula): amplitude da PV em malha fechada sobre a de malha "
          "aberta {Disturbance10ClosedOverOpen:2} / {Disturbance20ClosedOverOpen:2} / "
          "{Disturbance30ClosedOverOpen:2} / {Disturbance60ClosedOverOpen:2} / "
          "{Disturbance120ClosedOverOpen:2} / {Disturbance300ClosedOverOpen:2} para os mesmos "
          "períodos. A realimentação amplifica distúrbios mais rápidos que cerca de 30 s e atenua "
          "os lentos (efeito colchão d'água).",
-         "Ressintonize (Kc 0,6 / Ti 10 s: sem sobressinal, banda mais estreita; Kc 2 / Ti 4 s: 52 "
-         "% de sobressinal ao degrau de SP, pico maior) e veja a banda e o pico mudarem.",
+         "Ressintonize (Kc 0,6 / Ti 10 s: sobressinal {Kc06Ti10SpStepOvershoot:0} %, banda mais "
+         "estreita; Kc 2 / Ti 4 s: "
+         "{Kc2Ti4SpStepOvershoot:0} % de sobressinal ao degrau de SP, pico maior) e veja a banda e "
+         "o pico mudarem.",
          "No Registrador XY (X = M61, Y = M21) a elipse se abre à medida que o período diminui."}};
     example.descriptionEnglish = {
         "A flow loop driven by a sinusoidal remote setpoint and/or a sinusoidal load disturbance "
@@ -358,15 +387,19 @@ ExamplePlant Make()
          "{SpPeriod30Ratio:2} / {SpPeriod60Ratio:2} / {SpPeriod120Ratio:2} / {SpPeriod300Ratio:2} "
          "and phase lag {SpPeriod10Lag:0}° / {SpPeriod20Lag:0}° / {SpPeriod30Lag:0}° / "
          "{SpPeriod60Lag:0}° / {SpPeriod120Lag:0}° / {SpPeriod300Lag:0}° for periods of 10 / 20 / "
-         "30 / 60 / 120 / 300 s; CO amplitude 16 / 20 / 16 / 11.5 / 10.4 / 10.1 %.",
+         "30 / 60 / 120 / 300 s; CO amplitude "
+         "{SpPeriod10CoAmplitude:1} / {SpPeriod20CoAmplitude:1} / {SpPeriod30CoAmplitude:1} / "
+         "{SpPeriod60CoAmplitude:1} / {SpPeriod120CoAmplitude:1} / {SpPeriod300CoAmplitude:1} %.",
          "Disturbance only (±10 % at the valve): closed-loop over open-loop PV amplitude "
          "{Disturbance10ClosedOverOpen:2} / {Disturbance20ClosedOverOpen:2} / "
          "{Disturbance30ClosedOverOpen:2} / {Disturbance60ClosedOverOpen:2} / "
          "{Disturbance120ClosedOverOpen:2} / {Disturbance300ClosedOverOpen:2} for the same "
          "periods. Feedback amplifies disturbances faster than about 30 s and attenuates slow ones "
          "(the waterbed effect).",
-         "Retune (Kc 0.6 / Ti 10 s: no overshoot, narrower bandwidth; Kc 2 / Ti 4 s: 52 % SP "
-         "overshoot, a higher peak) and watch the bandwidth and the peak move.",
+         "Retune (Kc 0.6 / Ti 10 s: {Kc06Ti10SpStepOvershoot:0} % overshoot, narrower bandwidth; "
+         "Kc 2 / Ti 4 s: "
+         "{Kc2Ti4SpStepOvershoot:0} % SP overshoot, a higher peak) and watch the bandwidth and the "
+         "peak move.",
          "With the XY recorder (X = M61, Y = M21) the ellipse opens as the period shortens."}};
     // The periods are the slider's nearest steps: 59.99, 20.00 and 10.01 s, 299.99 s.
     example.checks = {
@@ -454,6 +487,54 @@ ExamplePlant Make()
          1.40,
          1.56},
         {"LocalFastRunSpStepIema", LocalFastRunIema, 0.031, 0.031, 0.0, 0.06},
+        {"SpPeriod10CoAmplitude",
+         [](Plant &p) { return SetpointCoAmplitude(p, 10.0); },
+         16,
+         16.31,
+         14.7,
+         17.9},
+        {"SpPeriod20CoAmplitude",
+         [](Plant &p) { return SetpointCoAmplitude(p, 20.0); },
+         20,
+         20.32,
+         18.3,
+         22.4},
+        {"SpPeriod30CoAmplitude",
+         [](Plant &p) { return SetpointCoAmplitude(p, 30.0); },
+         16,
+         15.98,
+         14.4,
+         17.6},
+        {"SpPeriod60CoAmplitude",
+         [](Plant &p) { return SetpointCoAmplitude(p, 60.0); },
+         11.5,
+         11.5,
+         10.3,
+         12.7},
+        {"SpPeriod120CoAmplitude",
+         [](Plant &p) { return SetpointCoAmplitude(p, 120.0); },
+         10.4,
+         10.36,
+         9.3,
+         11.4},
+        {"SpPeriod300CoAmplitude",
+         [](Plant &p) { return SetpointCoAmplitude(p, 300.0); },
+         10.1,
+         10.06,
+         9.1,
+         11.1},
+        {"Kc06Ti10SpStepOvershoot",
+         [](Plant &p) { return RetunedSpStepOvershoot(p, "0.6", "10"); },
+         0.0,
+         0.0,
+         0.0,
+         1.0},
+        {"Kc2Ti4SpStepOvershoot",
+         [](Plant &p) { return RetunedSpStepOvershoot(p, "2", "4"); },
+         52.0,
+         51.67,
+         40.0,
+         65.0},
     };
     return example;
 }

@@ -137,8 +137,9 @@ ExamplePlant Make()
            "pressão do gás antes que cheguem à temperatura. O distúrbio da porta, que entra na "
            "malha externa, não é ajudado.",
            {"Queda de pressão do gás (botão 2): o escravo restabelece a vazão em poucos segundos e "
-            "a temperatura se move só -{GasPressureDropDeviation*6:1} °C (IAE 97 °C·s), contra "
-            "-{sim12.GasPressureDropDeviation*6:0} °C / 2182 °C·s no \"Forno Tubular\".",
+            "a temperatura se move só -{GasPressureDropDeviation*6:1} °C (IAE "
+            "{GasPressureDropIae*6:0} °C·s), contra -{sim12.GasPressureDropDeviation*6:0} °C / "
+            "{sim12.GasPressureDropIae*6:0} °C·s no \"Forno Tubular\".",
             "Porta aberta: -{400-DoorOpenedMinimum*6:0} °C, quase como no \"Forno Tubular\". O "
             "escravo não ajuda com um distúrbio que não passa por ele.",
             "SP 400 -> 420 °C: sobressinal {SpStepOvershoot:0} %, t90 {SpStepT90:0} s.",
@@ -150,8 +151,9 @@ ExamplePlant Make()
            "pressure disturbances before they reach the temperature. The door disturbance, which "
            "enters at the outer loop, is not helped.",
            {"Gas pressure drop (button 2): the slave restores the fuel flow in a few seconds, and "
-            "the temperature moves only -{GasPressureDropDeviation*6:1} °C (IAE 97 °C·s), against "
-            "-{sim12.GasPressureDropDeviation*6:0} °C / 2182 °C·s in \"Furnace Temperature\".",
+            "the temperature moves only -{GasPressureDropDeviation*6:1} °C (IAE "
+            "{GasPressureDropIae*6:0} °C·s), against -{sim12.GasPressureDropDeviation*6:0} °C / "
+            "{sim12.GasPressureDropIae*6:0} °C·s in \"Furnace Temperature\".",
             "Door opened: -{400-DoorOpenedMinimum*6:0} °C, about as in \"Furnace Temperature\". "
             "The slave cannot help with a disturbance that does not pass through it.",
             "SP 400 -> 420 °C: overshoot {SpStepOvershoot:0} %, t90 {SpStepT90:0} s.",
@@ -199,6 +201,7 @@ ExamplePlant Make()
          0.2649,
          0.0,
          0.5},
+        {"GasPressureDropIae", [](Plant &p) { return Upset(p, 2).iae; }, 16.2, 16.14, 10.0, 25.0},
         {"DoorOpenedMinimum",
          [](Plant &p) { return Upset(p, 1).minPv; },
          61.93,

@@ -205,9 +205,43 @@ LoadResponse InletStep(Plant &plant, bool feedforward)
         scenario, 1, [&] { scenario.PressButton(1); }, 400, 0.5);
 }
 
+// The move of the steam valve in the first step after the inlet step, with the feed-forward on:
+// the PV has not moved yet, so it is the feed-forward's alone.
+double InletStepValveJump(Plant &plant)
+{
+    Scenario scenario(plant);
+    scenario.Run(300);
+    const double before = plant.memories.Value(1);
+    scenario.PressButton(1);
+    scenario.Run(Scenario::kTimeStep);
+    return plant.memories.Value(1) - before;
+}
+
+// 2 % of a 10 °C step, in % of the 0-150 °C range.
+constexpr double kSettlingBand = 0.2 / kDegreesPerPercent;
+
+// SP 90 -> 100 °C at rest with the feed-forward on, settling within `band` % of range.
+double SpStep(Plant &plant, double StepResponse::*figure, double band)
+{
+    Scenario scenario(plant);
+    scenario.Run(300);
+    return SetpointStep(scenario, 1, 100.0 / kDegreesPerPercent, 200, band).*figure;
+}
+
 double InletStepIae(Plant &plant, bool feedforward)
 {
     return InletStep(plant, feedforward).iae * kDegreesPerPercent;
+}
+
+// The IAE of the inlet step without the feed-forward over the IAE with it, both from one plant:
+// the step with it, the button released and the plant at rest again, then the step without.
+double InletStepFeedforwardIaeGain(Plant &plant)
+{
+    const double with = InletStepIae(plant, true);
+    Scenario scenario(plant);
+    scenario.PressButton(1);
+    scenario.Run(900);
+    return InletStepIae(plant, false) / with;
 }
 
 ExamplePlant Make()
@@ -230,27 +264,33 @@ ExamplePlant Make()
         = {"Controle da temperatura de saída de um aquecedor a vapor. Uma compensação direta "
            "estática a partir da temperatura de chegada medida, que pode ser desligada, está "
            "escrita na expressão FF (bias dinâmico) do controlador.",
-           {"Compensação ligada, SP 90 -> 100 °C: sobressinal 5,4 %, t90 23 s, acomodado em 43 s.",
+           {"Compensação ligada, SP 90 -> 100 °C: sobressinal {SpStepOvershoot:1} %, t90 "
+            "{SpStepT90:0} s, acomodado (2 % do degrau) em {SpStepSettling:0} s.",
             "Pressione \"Degrau Tin\" (-10 °C) com a compensação DESLIGADA: a saída cai "
             "{0-InletStepWithoutFeedforwardMinimum:1} °C; IAE {InletStepWithoutFeedforwardIae:0} "
             "°C·s.",
-            "O mesmo com a compensação LIGADA: a válvula abre de imediato +8,3 %; o desvio da "
+            "O mesmo com a compensação LIGADA: a válvula abre de imediato +{InletStepValveJump:1} "
+            "%; o desvio da "
             "saída fica em "
             "-{0-InletStepWithFeedforwardMinimum:1}/+{InletStepWithFeedforwardDeviation:1} °C; IAE "
-            "{InletStepWithFeedforwardIae:0} °C·s (3 vezes melhor). O erro que resta vem das "
+            "{InletStepWithFeedforwardIae:0} °C·s ({InletStepFeedforwardIaeGain:0} vezes melhor). "
+            "O erro que resta vem das "
             "dinâmicas diferentes dos dois caminhos (a chegada tem 8 s de tempo morto, o vapor só "
             "2 s): é a deixa para discutir a compensação dinâmica (avanço-atraso)."}};
     example.descriptionEnglish
         = {"Steam heater outlet-temperature control. A static feed-forward from the measured inlet "
            "temperature, switchable, is written in the controller's FF (dynamic bias) expression.",
-           {"FF on, SP 90 -> 100 °C: overshoot 5.4 %, t90 23 s, settled in 43 s.",
+           {"FF on, SP 90 -> 100 °C: overshoot {SpStepOvershoot:1} %, t90 {SpStepT90:0} s, settled "
+            "(2 % of the step) in {SpStepSettling:0} s.",
             "Press \"Tin step\" (-10 °C) with FF OFF: the outlet drops "
             "{0-InletStepWithoutFeedforwardMinimum:1} °C; IAE {InletStepWithoutFeedforwardIae:0} "
             "°C·s.",
-            "Same with FF ON: the valve moves at once by +8.3 %; the outlet deviation is "
+            "Same with FF ON: the valve moves at once by +{InletStepValveJump:1} %; the outlet "
+            "deviation is "
             "-{0-InletStepWithFeedforwardMinimum:1}/+{InletStepWithFeedforwardDeviation:1} °C; IAE "
             "{InletStepWithFeedforwardIae:0} "
-            "°C·s (3 times better). The remaining error comes from the different dynamics of the "
+            "°C·s ({InletStepFeedforwardIaeGain:0} times better). The remaining error comes from "
+            "the different dynamics of the "
             "two paths (the inlet effect has 8 s dead time, the steam only 2 s): the cue to "
             "discuss dynamic (lead-lag) compensation."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. Temperatures in
@@ -268,6 +308,26 @@ ExamplePlant Make()
          0.0,
          0.0,
          0.1},
+        {"InletStepValveJump", InletStepValveJump, 8.3, 8.333, 8.0, 8.7},
+        {"SpStepOvershoot",
+         [](Plant &p) { return SpStep(p, &StepResponse::overshoot, 0.2); },
+         5.4,
+         5.402,
+         3.0,
+         8.0},
+        {"SpStepT90",
+         [](Plant &p) { return SpStep(p, &StepResponse::t90, 0.2); },
+         23.0,
+         22.7,
+         18.0,
+         28.0},
+        {"SpStepSettling",
+         [](Plant &p) { return SpStep(p, &StepResponse::settling, kSettlingBand); },
+         43.0,
+         42.6,
+         35.0,
+         55.0},
+        {"InletStepFeedforwardIaeGain", InletStepFeedforwardIaeGain, 3.0, 3.054, 2.0, 4.0},
         {"InletStepWithoutFeedforwardIae",
          [](Plant &p) { return InletStepIae(p, false); },
          146.0,

@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
+#include <vector>
 
 namespace zelvar::examples {
 
@@ -221,6 +223,60 @@ std::array<double, 5> HoldPeakToPeak(Plant &plant)
     return range;
 }
 
+// The period of the stiction loop's limit cycle over 10 min at SP 50 %.
+double StictionPeriod(Plant &plant)
+{
+    Scenario scenario(plant);
+    scenario.Run(kWarmUp);
+    std::vector<double> flow;
+    scenario.Run(600, [&] { flow.push_back(plant.memories.Value(21)); });
+    const auto [low, high] = std::minmax_element(flow.begin(), flow.end());
+    return CyclePeriod(flow, *low, *high, Scenario::kTimeStep);
+}
+
+// The stiction loop with its integral action taken away (Ti 0) after the warm-up: where it
+// stands 5 min later (|SP - PV|) and how far it still moves over the next 2 min.
+struct StoppedCycle
+{
+    double offset = 0.0;
+    double peakToPeak = 0.0;
+};
+
+StoppedCycle StictionWithoutIntegral(Plant &plant)
+{
+    Scenario scenario(plant);
+    scenario.Run(kWarmUp);
+    Controller &fic = plant.controllers[1];
+    fic.EditSettings([](ControllerSettings &settings) { settings.KiText = "0"; });
+    fic.ApplyControllerSettings(plant.memories, false);
+    scenario.Run(300);
+    StoppedCycle stopped{std::abs(50.0 - plant.memories.Value(21)), 0.0};
+    double low = plant.memories.Value(21);
+    double high = low;
+    scenario.Run(120, [&] {
+        low = std::min(low, plant.memories.Value(21));
+        high = std::max(high, plant.memories.Value(21));
+    });
+    stopped.peakToPeak = high - low;
+    return stopped;
+}
+
+// Largest |SP - PV| of each loop over 10 min at SP 50 % with the supply pressure oscillating.
+std::array<double, 5> DisturbedDeviation(Plant &plant)
+{
+    ClickSwitch(plant, 1);
+    Scenario scenario(plant);
+    scenario.Run(kWarmUp);
+    std::array<double, 5> deviation{};
+    scenario.Run(600, [&] {
+        for (std::size_t k = 1; k <= 4; ++k) {
+            const double pv = plant.memories.Value(20 + static_cast<int>(k));
+            deviation[k] = std::max(deviation[k], std::abs(pv - 50.0));
+        }
+    });
+    return deviation;
+}
+
 ExamplePlant Make()
 {
     ExamplePlant example;
@@ -247,9 +303,12 @@ ExamplePlant Make()
            "aceleração. Veja a assinatura típica de cada uma: ciclo-limite, zona morta, "
            "dificuldade de ganho variável e sobressinal por windup.",
            {"Observe o FIC-101 com SP constante: um ciclo-limite de {HoldStictionPeakToPeak:1} % "
-            "pico a pico, período de cerca de 12 s; o CO em dente de serra é a assinatura clássica "
+            "pico a pico, período de cerca de {HoldStictionPeriod:0} s; o CO em dente de serra é a "
+            "assinatura clássica "
             "do agarramento. Tire a ação integral (Ti = 0) ou ponha a malha em manual: o ciclo "
-            "para, deixando um desvio de 1 a 1,5 % (onde a válvula grudou). Na Simulação Rápida "
+            "para, deixando um desvio que depende de onde a válvula grudou "
+            "({StictionOffsetWithoutIntegral:1} "
+            "% 5 min depois de Ti = 0). Na Simulação Rápida "
             "(degrau de SP de 10 %) o quadro \"Excursão CO\" do FIC-101 mostra "
             "{FastRunStictionTravel:1}: o número de cursos completos da válvula em 30 min, embora "
             "o quadro escreva \"%\" depois dele.",
@@ -261,7 +320,8 @@ ExamplePlant Make()
             "passa {VsdStepOvershoot:0} % (windup durante a rampa); com o controle deslizante em "
             "10 %/s o sobressinal é {FastVsdStepOvershoot:1} %.",
             "Ligue a perturbação de pressão: as malhas quase lineares mantêm a vazão em cerca de "
-            "+-1 %, enquanto a malha com folga erra mais: numa Simulação Rápida com a perturbação "
+            "+-{DisturbedLinearLikeDeviation:1} %, enquanto a malha com folga erra mais "
+            "(+-{DisturbedBacklashDeviation:1} %): numa Simulação Rápida com a perturbação "
             "ligada, seu IEMA é {DisturbanceBacklashErrorRatio:1} vezes o do SIC-104. Com a "
             "perturbação ligada, rode o Registrador XY por 10 min: \"COxMV [Malha 2]\" desenha a "
             "folga e \"[Malha 1]\" a escada do agarramento."}};
@@ -271,9 +331,11 @@ ExamplePlant Make()
         "opening) and a variable-speed pump with an acceleration ramp. See the typical signature "
         "of each: a limit cycle, a dead zone, gain scheduling trouble, and windup overshoot.",
         {"Watch FIC-101 at constant SP: a stick-slip limit cycle of {HoldStictionPeakToPeak:1} % "
-         "pk-pk, period about 12 s; the saw-tooth CO is the classic stiction signature. Remove the "
+         "pk-pk, period about {HoldStictionPeriod:0} s; the saw-tooth CO is the classic stiction "
+         "signature. Remove the "
          "integral action (Ti = 0), or put the loop in manual: the cycle stops, leaving an offset "
-         "of about 1-1.5 % (wherever the valve stuck). In the Fast Simulation (10 % SP step) "
+         "that depends on where the valve stuck ({StictionOffsetWithoutIntegral:1} % 5 min after "
+         "Ti = 0). In the Fast Simulation (10 % SP step) "
          "FIC-101's \"CO Travel\" box shows {FastRunStictionTravel:1}: the number of full valve "
          "strokes in 30 min, though the box prints \"%\" after it.",
          "SP 50 -> 60 % on all four loops: FIC-102 (backlash) overshoots {BacklashStepOvershoot:0} "
@@ -283,8 +345,9 @@ ExamplePlant Make()
          "90 % it overshoots {EqualPercentageHighStepOvershoot:0} %; SIC-104, limited to 2 %/s, "
          "overshoots {VsdStepOvershoot:0} % (integral windup during the ramp); with the slider at "
          "10 %/s the overshoot is {FastVsdStepOvershoot:1} %.",
-         "Switch the pressure disturbance on: the linear-like loops keep the flow within about +-1 "
-         "%, while the backlash loop errs more: in a Fast Simulation with the disturbance on its "
+         "Switch the pressure disturbance on: the linear-like loops keep the flow within about "
+         "+-{DisturbedLinearLikeDeviation:1} %, while the backlash loop errs more "
+         "(+-{DisturbedBacklashDeviation:1} %): in a Fast Simulation with the disturbance on its "
          "IEMA is {DisturbanceBacklashErrorRatio:1} times that of SIC-104. With the disturbance "
          "on, run the XY recorder for 10 min: \"COxMV [Malha 2]\" draws the backlash loop and "
          "\"[Malha 1]\" the stick-slip staircase."}};
@@ -379,6 +442,34 @@ ExamplePlant Make()
          0.0,
          0.0,
          0.05},
+        {"HoldStictionPeriod", StictionPeriod, 12.0, 11.58, 10.0, 14.0},
+        {"StictionOffsetWithoutIntegral",
+         [](Plant &p) { return StictionWithoutIntegral(p).offset; },
+         1.25,
+         1.558,
+         0.5,
+         2.5},
+        {"StictionPeakToPeakWithoutIntegral",
+         [](Plant &p) { return StictionWithoutIntegral(p).peakToPeak; },
+         0.0,
+         0.0,
+         0.0,
+         0.01},
+        {"DisturbedLinearLikeDeviation",
+         [](Plant &p) {
+             const std::array<double, 5> deviation = DisturbedDeviation(p);
+             return std::max(deviation[3], deviation[4]);
+         },
+         1.0,
+         0.982,
+         0.0,
+         1.5},
+        {"DisturbedBacklashDeviation",
+         [](Plant &p) { return DisturbedDeviation(p)[2]; },
+         2.5,
+         2.479,
+         1.5,
+         5.0},
     };
     return example;
 }

@@ -311,6 +311,39 @@ double LinearizedOutput(Plant &plant, double output)
     return plant.memories.Value(13);
 }
 
+// The steady pH's slope against AIC-101's output held in manual, in % of pH range per % of
+// output, between `co` and co + 1 % (with the linearizer in the path or past it).
+double SteadyPhSlope(Plant &plant, bool linearizer, double co)
+{
+    if (!linearizer)
+        ClickSwitch(plant, 1);
+    Controller &aic = plant.controllers[1];
+    aic.automatic = false;
+    Scenario scenario(plant);
+    const int pv = aic.pvMemory;
+    aic.co = co;
+    scenario.Run(900);
+    const double from = plant.memories.Value(pv);
+    aic.co = co + 1.0;
+    scenario.Run(900);
+    return plant.memories.Value(pv) - from;
+}
+
+// The titration curve's gain at pH 7 over its gain at the ends, through the raw output.
+double TitrationGainRatio(Plant &plant)
+{
+    const double middle = SteadyPhSlope(plant, false, 49.5);
+    ClickSwitch(plant, 1); // back on, so that the next measure turns it off again
+    return middle / SteadyPhSlope(plant, false, 0.0);
+}
+
+// The loop's gain at pH 7 without the linearizer over its gain with it.
+double LinearizerGainRatio(Plant &plant)
+{
+    const double with = SteadyPhSlope(plant, true, 49.5);
+    return SteadyPhSlope(plant, false, 49.5) / with;
+}
+
 ExamplePlant Make()
 {
     ExamplePlant example;
@@ -332,39 +365,45 @@ ExamplePlant Make()
            "loop oscillate; compare the response at different pH values."};
     example.descriptionPortuguese = {
         "Neutralização de um licor ácido de lixiviação com leite de cal. O pH responde ao reagente "
-        "por uma curva de titulação em S: o ganho em pH 7 é cerca de 130 vezes o ganho nos "
+        "por uma curva de titulação em S: o ganho em pH 7 é cerca de {TitrationGainRatio:0} vezes "
+        "o ganho nos "
         "extremos. O linearizador inverte essa curva na saída do controlador, e uma só sintonia "
         "serve para qualquer pH. A saída do AIC-101 passa a ser o \"pH desejado\" em %.",
         {"Linearizador ligado: pH 7 -> 8 com {Ph7To8Overshoot:0} % de sobressinal e 90 % em "
          "{Ph7To8T90:0} s; pH 11 -> 12 com {Ph11To12Overshoot:0} % de sobressinal e 90 % em "
          "{Ph11To12T90:0} s. A resposta é quase a mesma em toda a faixa.",
          "Desligue o linearizador com a mesma sintonia e mude o SP para pH 8 (ou pressione o botão "
-         "de carga): o ganho da malha em pH 7 fica cerca de 5 vezes maior e o pH oscila entre "
+         "de carga): o ganho da malha em pH 7 fica cerca de {LinearizerGainRatio:0} vezes maior e "
+         "o pH oscila entre "
          "cerca de {LimitCycleLowestPh:1} e {LimitCycleHighestPh:1}, o ciclo limite clássico do "
          "pH. Em repouso nada acontece até algo mover a malha.",
          "Sem o linearizador, ressintonize para pH 7 (Kc cerca de 0,24): pH 7 -> 8 fica bom (90 % "
          "em {Ph7To8T90WithoutLinearizerKc024:0} s), mas pH 11 -> 12 leva "
          "{Ph11To12T90WithoutLinearizerKc024:0} s e pH 12 -> 13 leva "
          "{Ph12To13T90WithoutLinearizerKc024:0} s.",
-         "Carga de licor +20 % (botão): a curva de titulação se desloca; desvio máximo de "
+         "Pressione \"Carga de licor\" (+10 m3/h de licor): a curva de titulação se desloca; "
+         "desvio máximo de "
          "{LiquorLoadDeviation:1} pH, de volta a 0,1 pH em {LiquorLoadRecovery:0} s."}};
     example.descriptionEnglish = {
         "Neutralisation of an acid leach liquor with lime slurry. The pH responds to the reagent "
-        "along an S-shaped titration curve: the gain at pH 7 is about 130 times the gain at the "
+        "along an S-shaped titration curve: the gain at pH 7 is about {TitrationGainRatio:0} times "
+        "the gain at the "
         "ends. The characterizer (linearizer) inverts that curve on the controller output, so that "
         "one tuning works at any pH. The AIC-101 output then means \"desired pH\" in %.",
         {"Characterizer on: pH 7 -> 8 with {Ph7To8Overshoot:0} % overshoot and 90 % in "
          "{Ph7To8T90:0} s; pH 11 -> 12 with {Ph11To12Overshoot:0} % overshoot and 90 % in "
          "{Ph11To12T90:0} s. The response looks nearly the same everywhere.",
          "Switch the characterizer off with the same tuning, then move the SP to pH 8 (or press "
-         "the load button): the loop gain at pH 7 is about 5 times higher, and the pH oscillates "
+         "the load button): the loop gain at pH 7 is about {LinearizerGainRatio:0} times higher, "
+         "and the pH oscillates "
          "between about {LimitCycleLowestPh:1} and {LimitCycleHighestPh:1}, the classic pH limit "
          "cycle. At rest nothing happens until something moves the loop.",
          "Without the characterizer, retune for pH 7 (Kc about 0.24): pH 7 -> 8 is fine (90 % in "
          "{Ph7To8T90WithoutLinearizerKc024:0} s), but pH 11 -> 12 takes "
          "{Ph11To12T90WithoutLinearizerKc024:0} s and pH 12 -> 13 takes "
          "{Ph12To13T90WithoutLinearizerKc024:0} s.",
-         "Liquor load +20 % (button): the titration curve shifts; largest deviation "
+         "Press \"Liquor load\" (+10 m3/h of liquor): the titration curve shifts; largest "
+         "deviation "
          "{LiquorLoadDeviation:1} pH, back within 0.1 pH after {LiquorLoadRecovery:0} s."}};
     // Without the linearizer the fast run's SP step starts a limit cycle: a sustained
     // oscillation, however its amplitude happens to settle.
@@ -443,6 +482,8 @@ ExamplePlant Make()
          341.2,
          240.0,
          480.0},
+        {"TitrationGainRatio", TitrationGainRatio, 130.0, 128.6, 110.0, 150.0},
+        {"LinearizerGainRatio", LinearizerGainRatio, 5.0, 4.282, 3.5, 5.5},
         {"LinearizerAt50",
          [](Plant &p) { return LinearizedOutput(p, 50.0); },
          50.0,

@@ -213,6 +213,31 @@ double ExtraInflow(Plant &plant, double LoadResponse::*figure)
            .*figure;
 }
 
+// Inflow slider moved to 20 m3/h and the loop left to settle for 30 min.
+void AtLowInflow(Scenario &scenario)
+{
+    MoveSlider(scenario.plant(), 1, 2000);
+    scenario.Run(1800);
+}
+
+// The pump's speed (LIC-101's output) at rest at 20 m3/h inflow.
+double LowInflowSpeed(Plant &plant)
+{
+    Scenario scenario(plant);
+    AtLowInflow(scenario);
+    return plant.memories.Value(1);
+}
+
+double LowInflowExtraInflowLevelRise(Plant &plant)
+{
+    Scenario scenario(plant);
+    AtLowInflow(scenario);
+    return LoadChange(
+               scenario, 1, [&] { scenario.PressButton(1); }, 1200, 1.0)
+               .maxPv
+           - 50.0;
+}
+
 ExamplePlant Make()
 {
     ExamplePlant example;
@@ -246,8 +271,9 @@ ExamplePlant Make()
          "{ExtraInflowIae:0} %·s.",
          "Reduza a rampa para 0,3 %/s: o mesmo degrau de SP tem {SlowRampSpStepOvershoot:0} % de "
          "sobressinal (windup contra a rampa). Com 0 (sem limite): {NoRampSpStepOvershoot:0} %.",
-         "Vazão de entrada 20 m3/h: a bomba gira a 47 %, onde seu ganho é a metade, e a malha fica "
-         "mais lenta (+20 m3/h dá +4,9 % de nível)."}};
+         "Vazão de entrada 20 m3/h: a bomba gira a {LowInflowSpeed:0} %, onde seu ganho é menor, e "
+         "a malha fica mais lenta: +20 m3/h dá +{LowInflowExtraInflowLevelRise:1} % de nível, "
+         "contra +{ExtraInflowLevelRise:1} % a 50 m3/h."}};
     example.descriptionEnglish = {
         "Level control of an integrating process (a tank) by a pump with a variable-speed drive. "
         "The drive is nonlinear in two ways: its flow-vs-speed curve against static head, and its "
@@ -262,8 +288,9 @@ ExamplePlant Make()
          "{ExtraInflowRecovery:0} s; IAE {ExtraInflowIae:0} %·s.",
          "Cut the ramp to 0.3 %/s: the same SP step overshoots {SlowRampSpStepOvershoot:0} % "
          "(windup against the ramp). Set it to 0 (no limit): {NoRampSpStepOvershoot:0} %.",
-         "Inflow 20 m3/h: the pump runs at 47 % speed where its gain is half, so the loop is "
-         "slower (+20 m3/h gives +4.9 % level)."}};
+         "Inflow 20 m3/h: the pump runs at {LowInflowSpeed:0} % speed where its gain is lower, so "
+         "the loop is slower: +20 m3/h gives +{LowInflowExtraInflowLevelRise:1} % level, against "
+         "+{ExtraInflowLevelRise:1} % at 50 m3/h."}};
     // With the SP factor at 0.5 the step barely overshoots and settles sooner, though it rises
     // more slowly.
     example.checks = {
@@ -357,6 +384,8 @@ ExamplePlant Make()
          265.5,
          0.0,
          400.0},
+        {"LowInflowSpeed", LowInflowSpeed, 47.0, 47.23, 45.0, 49.5},
+        {"LowInflowExtraInflowLevelRise", LowInflowExtraInflowLevelRise, 4.9, 4.886, 3.5, 6.5},
     };
     return example;
 }

@@ -246,6 +246,15 @@ struct MeasuredStep
     double t90 = 0.0;        // s until the measurement first covers 90 % of the step
 };
 
+// The predictor switched off and WIC-101 retuned to the stable Kc 0.3.
+void WithoutPredictorRetuned(Plant &plant)
+{
+    ClickSwitch(plant, 1);
+    Controller &wic = plant.controllers[1];
+    wic.EditSettings([](ControllerSettings &settings) { settings.KpText = "0.3"; });
+    wic.ApplyControllerSettings(plant.memories, false);
+}
+
 MeasuredStep StepMeasured(Plant &plant, bool predictor, double seconds)
 {
     if (!predictor)
@@ -287,13 +296,33 @@ MeasuredStep ModelMismatch(Plant &plant, int slider, int position)
 // retuned to Kc 0.3 first.
 double FastRunIema(Plant &plant, bool predictor)
 {
-    if (!predictor) {
-        ClickSwitch(plant, 1);
-        Controller &wic = plant.controllers[1];
-        wic.EditSettings([](ControllerSettings &settings) { settings.KpText = "0.3"; });
-        wic.ApplyControllerSettings(plant.memories, false);
-    }
+    if (!predictor)
+        WithoutPredictorRetuned(plant);
     return FiguresOf(FastRun(plant, 2, 10)[1]).iema;
+}
+
+// "Consistência" pressed at rest, the measured basis weight watched for 20 min.
+struct ConsistencyFigures
+{
+    double deviation = 0.0; // largest |SP - measured|, % of range
+    double iae = 0.0;       // %·s
+};
+
+ConsistencyFigures ConsistencyStep(Plant &plant, bool predictor)
+{
+    if (!predictor)
+        WithoutPredictorRetuned(plant);
+    Scenario scenario(plant);
+    scenario.Run(600.0);
+    const double setpoint = plant.controllers[1].Setpoint;
+    scenario.PressButton(1);
+    ConsistencyFigures figures;
+    scenario.Run(1200.0, [&] {
+        const double error = std::abs(setpoint - plant.memories.Value(41));
+        figures.deviation = std::max(figures.deviation, error);
+        figures.iae += error * Scenario::kTimeStep;
+    });
+    return figures;
 }
 
 ExamplePlant Make()
@@ -328,13 +357,17 @@ ExamplePlant Make()
          "Desligue o preditor com a mesma sintonia e mude o SP (ou pressione \"Consistência\"): a "
          "oscilação cresce até um ciclo limite de ±{PredictorOffPeakToPeak*0.5:0} %. Em repouso "
          "nada acontece até algo mover a malha. Ressintonize para Kc 0,3, Ti 30 s: estável, mas "
-         "IAE 1350 %·s e 90 % em 194 s.",
+         "IAE {RetunedWithoutPredictorIae:0} %·s e 90 % em {RetunedWithoutPredictorT90:0} s.",
          "Erros de modelo: tempo morto do modelo 48 s dá {ShortModelDeadTimeOvershoot:0} % de "
          "sobressinal, 72 s dá {LongModelDeadTimeOvershoot:0} %; ganho do modelo 0,64 dá "
          "{LowModelGainOvershoot:0} % de sobressinal, ganho 1,0 deixa a malha lenta (90 % em "
          "{HighModelGainT90:0} s). Um tempo morto curto demais é pior que um longo demais.",
-         "Consistência +5 %: o preditor não vence o atraso para distúrbios. O desvio máximo é 4,4 "
-         "% nas duas estruturas, mas a recuperação é mais rápida (IAE 394 contra 664 %·s)."}};
+         "Consistência +5 %: o preditor não vence o atraso para distúrbios. O desvio máximo é "
+         "quase "
+         "o mesmo nas duas estruturas ({ConsistencyDeviation:1} % com o preditor, "
+         "{ConsistencyDeviationWithoutPredictorKc03:1} % sem ele e Kc 0,3), mas a recuperação é "
+         "mais rápida (IAE em 20 min {ConsistencyIae:0} contra "
+         "{ConsistencyIaeWithoutPredictorKc03:0} %·s)."}};
     example.descriptionEnglish = {
         "Basis-weight control on a paper machine: the scanner sees a change of the stock valve "
         "only after 60 s of transport delay (a dead time of two time constants). A Smith predictor "
@@ -347,14 +380,18 @@ ExamplePlant Make()
          "Switch the predictor off with the same tuning, then change the SP (or press "
          "\"Consistency\"): the oscillation grows into a limit cycle of "
          "±{PredictorOffPeakToPeak*0.5:0} %. At rest nothing happens until something moves the "
-         "loop. Retune to Kc 0.3, Ti 30 s: stable, but IAE 1350 %·s and 90 % in 194 s.",
+         "loop. Retune to Kc 0.3, Ti 30 s: stable, but IAE {RetunedWithoutPredictorIae:0} %·s and "
+         "90 "
+         "% in {RetunedWithoutPredictorT90:0} s.",
          "Mismatch: a model dead time of 48 s gives {ShortModelDeadTimeOvershoot:0} % overshoot, "
          "72 s gives {LongModelDeadTimeOvershoot:0} %; a model gain of 0.64 gives "
          "{LowModelGainOvershoot:0} % overshoot, 1.0 a sluggish loop (90 % in {HighModelGainT90:0} "
          "s). A dead time that is too short is worse than one that is too long.",
          "Consistency +5 %: the predictor cannot beat the delay for disturbances. The largest "
-         "deviation is 4.4 % in both structures, though recovery is faster (IAE 394 against 664 "
-         "%·s)."}};
+         "deviation is nearly the same in both structures ({ConsistencyDeviation:1} % with the "
+         "predictor, {ConsistencyDeviationWithoutPredictorKc03:1} % without it at Kc 0.3), though "
+         "recovery is faster (IAE over 20 min {ConsistencyIae:0} against "
+         "{ConsistencyIaeWithoutPredictorKc03:0} %·s)."}};
     // With a perfect model the measured IAE is exactly the delay times the step plus the
     // delay-free loop's Ti·Δr/(Kc·K) = 30·10/(2·0.8).
     example.checks = {
@@ -406,6 +443,48 @@ ExamplePlant Make()
          57.29,
          20.0,
          100.0},
+        {"RetunedWithoutPredictorIae",
+         [](Plant &p) {
+             WithoutPredictorRetuned(p);
+             return StepMeasured(p, true, 1200.0).iae;
+         },
+         1350.0,
+         1349.4,
+         1200.0,
+         1500.0},
+        {"RetunedWithoutPredictorT90",
+         [](Plant &p) {
+             WithoutPredictorRetuned(p);
+             return StepMeasured(p, true, 1200.0).t90;
+         },
+         194.0,
+         194.3,
+         170.0,
+         220.0},
+        {"ConsistencyDeviation",
+         [](Plant &p) { return ConsistencyStep(p, true).deviation; },
+         4.4,
+         4.380,
+         3.8,
+         5.0},
+        {"ConsistencyDeviationWithoutPredictorKc03",
+         [](Plant &p) { return ConsistencyStep(p, false).deviation; },
+         4.4,
+         4.491,
+         3.8,
+         5.2},
+        {"ConsistencyIae",
+         [](Plant &p) { return ConsistencyStep(p, true).iae; },
+         394.0,
+         393.75,
+         340.0,
+         450.0},
+        {"ConsistencyIaeWithoutPredictorKc03",
+         [](Plant &p) { return ConsistencyStep(p, false).iae; },
+         664.0,
+         664.4,
+         580.0,
+         750.0},
         {"FastRunSpStepIema",
          [](Plant &p) { return FastRunIema(p, true); },
          0.102,
