@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace zelvar {
 
@@ -90,6 +91,8 @@ PerformanceChart::PerformanceChart(const QString &objectName, QWidget *parent)
         m_traces[i] = new ChartPoints(
             chart, m_bottomAxis, m_leftAxis, {ChartPointsStyle::Kind::Line, traces[i].second, 2});
     }
+    // The view made a chart of its own, which it gives up without deleting.
+    std::unique_ptr<QChart> madeByTheView(this->chart());
     setChart(chart);
     setRenderHint(QPainter::Antialiasing, false);
     rescale();
