@@ -550,6 +550,11 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
     settle(300);
     dialogs.ShootNext(outFolder, QStringLiteral("dialog-current-folder-over-list") + suffix);
     form.findChild<QAction *>(QStringLiteral("Pastacorrente1"))->trigger();
+    // The list would cover the configuration window, and the click that raises it.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != &form && window->isVisible())
+            window->close();
+    }
     form.findChild<QAction *>(QStringLiteral("Configurao2"))->trigger();
     settle(300);
     session.MarkChanged();
