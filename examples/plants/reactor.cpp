@@ -211,21 +211,35 @@ void Build(PlantBuilder &b)
             .left = 100,
             .top = 40});
 
+    // The liquid in the level glass beside the vessel, its full height the vessel's straight
+    // side: 1.64 px per percent.
     b.Shape(1,
             {.circle = false,
              .memory = 22,
-             .size = 60,
-             .width = 55,
+             .size = 82,
+             .width = 18,
              .colour1 = kColourBlue,
              .colour2 = kColourBlue,
-             .left = 530,
-             .top = 250});
+             .left = 324,
+             .top = 208});
 }
 
 void Draw(PidPainter &p)
 {
     QPainter &g = p.painter();
     DrawJacketedReactor(p, QRectF(380, 140, 220, 300), QStringLiteral("R-101"));
+
+    // The level glass on the vessel's straight side, through the jacket, ticked every 25 %.
+    g.setPen(QPen(PidPainter::kInk, 2));
+    g.drawLine(QPointF(344, 214), QPointF(382, 214));
+    g.drawLine(QPointF(344, 366), QPointF(382, 366));
+    g.setPen(QPen(PidPainter::kInk, 1.5));
+    g.setBrush(Qt::white);
+    g.drawRect(QRectF(322, 206, 22, 168));
+    for (int percent = 0; percent <= 100; percent += 25) {
+        const double y = 372 - 1.64 * percent;
+        g.drawLine(QPointF(314, y), QPointF(322, y));
+    }
 
     // Feed from the left through its flow loop.
     p.ProcessLine({{40, 180}, {380, 180}}, true);
