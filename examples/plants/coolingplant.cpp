@@ -221,12 +221,12 @@ void Build(PlantBuilder &b)
     b.Shape(1,
             {.circle = false,
              .memory = 24,
-             .size = 25,
+             .size = 22,
              .width = 14,
              .colour1 = kColourBlue,
              .colour2 = kColourBlue,
              .left = 573,
-             .top = 415});
+             .top = 423});
 }
 
 void Draw(PidPainter &p)

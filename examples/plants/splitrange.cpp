@@ -36,7 +36,7 @@ void Build(PlantBuilder &b)
              .expression = "(M01-50)*2",
              .high = "100",
              .low = "0",
-             .left = 152,
+             .left = 140,
              .top = 120});
     b.Block(2,
             {.tag = "TY-101B",

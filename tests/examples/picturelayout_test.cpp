@@ -1,6 +1,8 @@
 // Every example plant's picture as a trainee sees it, in both languages: no tag cut by its icon,
 // no icon or label over another or over a drawn line or text, nothing drawn across a written
 // text, everything inside the picture.
+#include "documents/model/plantpicture.h"
+#include "documents/model/slotindex.h"
 #include "examples/example.h"
 #include "examples/generator.h"
 #include "examples/pidpainter.h"
@@ -176,6 +178,28 @@ TEST_P(ExamplePictureTest, NothingIsDrawnAcrossAWrittenText)
     for (const QRectF &area : painter.TextAreas())
         EXPECT_EQ(InkIn(withoutTexts, area), 0)
             << "the text at " << area.x() << ", " << area.y() << " is crossed";
+}
+
+// A bar moves with its memory: from empty to full it must stay on clear ground, not only at the
+// value the plant opened with.
+TEST_P(ExamplePictureTest, EveryBarStaysClearOverItsWholeTravel)
+{
+    const QImage background = BackgroundPicture(*example);
+    const std::vector<Shown> shown = ShownObjects(opened->view());
+    for (int k = 1; k <= 5; ++k) {
+        const AnimatedShape &shape = opened->plant().shapes[Index(k)];
+        if (!shape.shown || shape.kind != 1)
+            continue;
+        const auto full = AppearanceOf(shape, 100.0);
+        ASSERT_TRUE(full.has_value());
+        const QRect travel(full->left, full->top, full->width, full->height);
+        EXPECT_EQ(InkIn(background, travel), 0) << "Shape" << k << " full covers ink";
+        const QString self = QStringLiteral("Shape%1").arg(k);
+        for (const Shown &other : shown) {
+            EXPECT_TRUE(other.name == self || !travel.intersects(other.area))
+                << "Shape" << k << " full covers " << other.name.toStdString();
+        }
+    }
 }
 
 TEST_P(ExamplePictureTest, SliderNamesStayClearOfTheirValues)
