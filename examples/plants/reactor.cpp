@@ -240,6 +240,7 @@ void Draw(PidPainter &p)
         const double y = 372 - 1.64 * percent;
         g.drawLine(QPointF(314, y), QPointF(322, y));
     }
+    p.Text({312, 200}, QStringLiteral("LG-102"), false, 8);
 
     // Feed from the left through its flow loop.
     p.ProcessLine({{40, 180}, {380, 180}}, true);
