@@ -135,7 +135,7 @@ struct ShapeSetup
 {
     bool circle = true;
     int memory = 0;
-    int size = 50; // a circle's height; a rectangle's height for 100 %
+    int size = 50; // a circle's height; a rectangle's height at 50 %, twice that full
     int width = 50;
     PlantColour colour1 = kColourRed;
     PlantColour colour2 = kColourLime;
