@@ -5,7 +5,6 @@
 #include <QFile>
 
 #include <cmath>
-#include <cstdio>
 #include <stdexcept>
 
 namespace zelvar::examples {
@@ -18,9 +17,7 @@ std::string Figure(double value, int decimals, Language language)
     // A figure that rounds to zero carries no sign.
     if (std::round(std::abs(value) * scale) == 0.0)
         value = 0.0;
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string figure = text;
+    std::string figure = FormatFixed(value, 0, decimals);
     if (language == Language::Portuguese) {
         for (char &c : figure)
             c = c == '.' ? ',' : c;

@@ -19,10 +19,9 @@ Scale TableScale(const MemoryTable &memories, int k)
 {
     if (!MemoryTable::IsMemory(k))
         return {};
-    const auto i = static_cast<std::size_t>(k);
-    return {ParseNumber(memories.MemoryUEMin[i]).value,
-            ParseNumber(memories.MemoryUEMax[i]).value,
-            memories.MemoryUnit[i]};
+    return {memories.RangeLow(k),
+            memories.RangeHigh(k),
+            memories.MemoryUnit[static_cast<std::size_t>(k)]};
 }
 
 // The scale the memory's percent is of.
@@ -36,7 +35,7 @@ Scale TrueScale(const Plant &plant, int k)
 
 std::string Describe(const Scale &scale)
 {
-    return std::to_string(scale.low) + ".." + std::to_string(scale.high) + " " + scale.unit;
+    return FormatFixed(scale.low, 0, 2) + ".." + FormatFixed(scale.high, 0, 2) + " " + scale.unit;
 }
 
 } // namespace

@@ -681,20 +681,20 @@ PlantReadResult ReadPlantFile(const std::string &path, PlantReadOptions options)
         return result;
     }
     struct stat opened = {};
-    bool read = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
+    bool ok = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
     std::string bytes;
     std::array<char, 65536> buffer = {};
-    while (read && bytes.size() <= kMaxPlantFileBytes) {
+    while (ok && bytes.size() <= kMaxPlantFileBytes) {
         const ssize_t got = ::read(fd, buffer.data(), buffer.size());
         if (got < 0 && errno == EINTR)
             continue;
-        read = got >= 0;
+        ok = got >= 0;
         if (got <= 0)
             break;
         bytes.append(buffer.data(), static_cast<std::size_t>(got));
     }
     ::close(fd);
-    if (!read) {
+    if (!ok) {
         result.error = CannotReadMessage(language);
         return result;
     }
@@ -798,8 +798,13 @@ bool SavePlantFile(const Plant &plant,
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = (folder / (temporaryNames ? temporaryNames() : UnpredictableName(plantName)))
-                        .string();
+        try {
+            temporary
+                = (folder / (temporaryNames ? temporaryNames() : UnpredictableName(plantName)))
+                      .string();
+        } catch (const std::exception &) { // the system's random source may be unavailable
+            return fail();
+        }
         fd = ::open(temporary.c_str(),
                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                     target.exists ? 0600 : 0666);

@@ -295,6 +295,9 @@ void PerformanceChart::rescale()
 
 void PerformanceChart::showRanges(AxisRange bottom, AxisRange left)
 {
+    // A glide already on its way there goes on rather than starting over.
+    if (Gliding() && bottom == m_bottomRange && left == m_leftRange)
+        return;
     m_bottomRange = bottom;
     m_leftRange = left;
     if (m_glide)

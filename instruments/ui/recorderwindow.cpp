@@ -66,28 +66,6 @@ void placeOnLine(QLabel *label, int x, int y, bool rightAligned)
         rightAligned ? x - width : x, y - label->height() / 2, width, label->height());
 }
 
-// A scale text too wide for its place ("40000.0", "Nm3/h") takes a smaller font rather than lose
-// its first characters; room is the width its text may take.
-void fitToWidth(QWidget *widget, const QString &text, int room)
-{
-    QFont font = widget->parentWidget()->font();
-    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 6.0)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    if (widget->font() != font)
-        widget->setFont(font);
-}
-
-// A frameless edit keeps two pixels of margin each side of its text.
-void fitToWidth(QLineEdit *edit)
-{
-    fitToWidth(edit, edit->text(), edit->contentsRect().width() - 4);
-}
-
-void fitToWidth(QLabel *label)
-{
-    fitToWidth(label, label->text(), label->contentsRect().width());
-}
-
 std::filesystem::path workingFolder()
 {
     return std::filesystem::path(QFile::encodeName(QDir::currentPath()).toStdString());
@@ -549,7 +527,6 @@ void TRegistrForm::showObject()
     showChecked(m_usarUE, trend.UsarUE);
     showChecked(m_escalaAuto, trend.EscalaAuto);
     showText(m_label1, model->Label1);
-    fitToWidth(m_label1);
 
     // The caption stays the window's own until a tag or description names it.
     if (model->Caption == "Registrador")
@@ -602,12 +579,8 @@ void TRegistrForm::showScale()
     showText(m_eInfText, trend.eInfText);
     for (int j = 9; j >= 1; --j)
         showText(m_scaleLabels[static_cast<std::size_t>(9 - j)], trend.ScaleLabel(j));
-    // The column widens for long bounds; what still does not fit takes a smaller font.
+    // The column widens for long bounds and units.
     fitScaleColumn();
-    fitToWidth(m_eSupText);
-    fitToWidth(m_eInfText);
-    for (QLabel *label : m_scaleLabels)
-        fitToWidth(label);
     m_image1->update();
 }
 
