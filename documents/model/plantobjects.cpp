@@ -68,6 +68,10 @@ void CreateObject(Plant &plant, ObjectPool pool, int slot)
     case ObjectPool::Controllers:
         plant.controllers[slot] = Controller(slot);
         plant.controllers.present[Index(slot)] = true;
+        // It runs its window's defaults from the first step, taken over as a record's are, so
+        // what runs, what the record writes and what reopens are one configuration.
+        plant.controllers[slot].ApplyControllerSettings(
+            plant.memories, false, TakeOver::EachValidPart);
         break;
     case ObjectPool::Processes:
         plant.processes[slot] = ProcessModel(slot);

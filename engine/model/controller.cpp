@@ -269,11 +269,11 @@ void Controller::Step(EnginePlant &plant, const StepContext &context)
     }
     pv = LimitFinite(pv, 0.0, 100.0);
     Setpoint = LimitFinite(Setpoint, 0.0, 100.0);
-    if (m_primeAfterLoad) {
+    if (m_primeFirstStep) {
         previousFilteredPv = pv;
         filteredPv = pv;
         previousError = error;
-        m_primeAfterLoad = false;
+        m_primeFirstStep = false;
     }
 
     if (s.DCHK && derivativeOnPv) {

@@ -163,8 +163,9 @@ public:
 
     // After a read from a file: the file keeps no filtered PV and only two decimals of the
     // last error, so the first step starts both from the present PV and error, and a loop
-    // saved at rest takes no derivative kick.
-    void PrimeAfterLoad() { m_primeAfterLoad = true; }
+    // saved at rest takes no derivative kick. A new controller's first step starts so too,
+    // having no history of its own, and runs as its saved and reopened copy would.
+    void PrimeAfterLoad() { m_primeFirstStep = true; }
 
     // Starts the trend archive "<tag>_<n>.txt" in the folder; empty or the message to show.
     std::string StartTrendArchive(const std::filesystem::path &folder, Language language);
@@ -179,7 +180,7 @@ private:
     ControllerSettings m_applied;
     CompiledExpression m_feedForward{"50"};
     bool m_settingsTakenOver = false;
-    bool m_primeAfterLoad = false;
+    bool m_primeFirstStep = true;
 };
 
 void StepController(Controller &controller, EnginePlant &plant, const StepContext &context);

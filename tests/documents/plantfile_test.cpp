@@ -523,6 +523,61 @@ TEST(PlantFile, FilesThatExposedFaultsReadAndSaveStably)
     EXPECT_EQ(rejected.plant->blocks[24].FunctionText.Text(), "");
 }
 
+// Regression: a controller ticked into a plant ran with no gain, no reset time and no output
+// limit while its record wrote the defaults its window shows, and one whose first Apply was
+// refused ran with the derivative on the error while it reopened with it on the PV.
+TEST(PlantFile, AControllerTickedIntoAnExampleRunsAsItReopens)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(ControllerSettings &)> edit; // applied once when given
+    };
+    const std::vector<Case> cases = {
+        {"never applied", nullptr},
+        {"first Apply refused",
+         [](ControllerSettings &s) {
+             s.KpText = "abc";
+             s.KdText = "1";
+         }},
+    };
+    const std::filesystem::path example
+        = std::filesystem::path(ZELVAR_SOURCE_DIR)
+          / "resources/examples/basic flow loop/basic flow loop.smp";
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const PlantReadResult opened = ReadPlantFile(example.string(), Language::Portuguese);
+        ASSERT_TRUE(opened.Succeeded()) << opened.error;
+        Plant &running = *opened.plant;
+        SetInventoryChecked(running, ObjectPool::Controllers, 2, true);
+        Controller &pid2 = running.controllers[2];
+        if (c.edit) {
+            pid2.EditSettings(c.edit);
+            ASSERT_EQ(pid2.ApplyControllerSettings(running.memories, true),
+                      std::vector<std::string>{"Controlador 2: Kp inválido"});
+        }
+        TypeSetpointText(pid2, "100");
+        EnterSetpointText(pid2);
+        ToggleAutoManual(pid2);
+        ASSERT_EQ(pid2.Setpoint, 100.0);
+
+        PlantReadOptions options;
+        options.previous = &running;
+        const PlantReadResult reopened
+            = ReadPlantText(WritePlantText(running, Language::Portuguese), options);
+        ASSERT_TRUE(reopened.Succeeded()) << reopened.error;
+        StepContext context;
+        for (int step = 0; step < 100; ++step) {
+            StepPlant(running, context);
+            StepPlant(*reopened.plant, context);
+            ASSERT_EQ(running.memories.Value(2), reopened.plant->memories.Value(2))
+                << "CO at step " << step;
+        }
+        // The setpoint far above the flow drives the output to its upper limit.
+        EXPECT_EQ(running.memories.Value(2), 100.0);
+    }
+}
+
 TEST(PlantFile, SaveIsAtomicAndReportsFailure)
 {
     const std::filesystem::path folder

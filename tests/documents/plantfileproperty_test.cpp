@@ -225,31 +225,44 @@ private:
             s.FFwSelect = Chance(30);
             s.FFwEquation = Chance(80) ? "M21*0.5" : Entered();
         };
-        // One Apply that takes everything, then edits that Apply may reject.
-        controller.EditSettings(edit);
-        controller.EditSettings([](ControllerSettings &s) {
-            if (s.TagText.empty())
-                s.TagText = "T";
-            if (s.VariavelSelect < 0)
-                s.VariavelSelect = 0;
-            s.FFwEquation = "M21*0.5";
-            for (std::string *number : {&s.KpText,
-                                        &s.KiText,
-                                        &s.KdText,
-                                        &s.aText,
-                                        &s.tfText,
-                                        &s.BiasText,
-                                        &s.COminText,
-                                        &s.COmaxText}) {
-                if (ParseNumber(*number).errorPosition != 0 || number->empty())
-                    *number = "1";
-            }
-        });
-        controller.ApplyControllerSettings(p.memories, false);
-        // Then an Apply that any entry may make fail, the feed-forward equation included.
-        if (Chance(60)) {
+        // Some controllers are never applied and some have their first Apply refused (they run
+        // their window's defaults); the others get one Apply that takes everything, then edits
+        // that Apply may reject.
+        const int start = Below(10);
+        if (start < 2) {
+            if (Chance(50))
+                controller.EditSettings(edit);
+        } else if (start < 4) {
             controller.EditSettings(edit);
+            if (Chance(50))
+                controller.EditSettings([](ControllerSettings &s) { s.KpText = "abc"; });
             controller.ApplyControllerSettings(p.memories, false);
+        } else {
+            controller.EditSettings(edit);
+            controller.EditSettings([](ControllerSettings &s) {
+                if (s.TagText.empty())
+                    s.TagText = "T";
+                if (s.VariavelSelect < 0)
+                    s.VariavelSelect = 0;
+                s.FFwEquation = "M21*0.5";
+                for (std::string *number : {&s.KpText,
+                                            &s.KiText,
+                                            &s.KdText,
+                                            &s.aText,
+                                            &s.tfText,
+                                            &s.BiasText,
+                                            &s.COminText,
+                                            &s.COmaxText}) {
+                    if (ParseNumber(*number).errorPosition != 0 || number->empty())
+                        *number = "1";
+                }
+            });
+            controller.ApplyControllerSettings(p.memories, false);
+            // Then an Apply that any entry may make fail, the feed-forward equation included.
+            if (Chance(60)) {
+                controller.EditSettings(edit);
+                controller.ApplyControllerSettings(p.memories, false);
+            }
         }
         // Remote needs a remote setpoint ticked; Apply brings any other back to local.
         controller.local = !controller.Settings().CheckSPR || Chance(50);

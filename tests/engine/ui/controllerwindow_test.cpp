@@ -104,7 +104,8 @@ TEST_F(ControllerWindowTest, TickShowsLiveValuesAndLayoutButtonsFoldTheWindow)
     ASSERT_FALSE(widget<QStackedWidget>("RightArea")->isHidden());
     plant().memories.SetValue(1, 40);
     m_session->Timer1Timer();
-    EXPECT_EQ(edit("PVText")->text(), QStringLiteral("40"));
+    // A new controller shows its PV with the decimals of its scale, as it does once reopened.
+    EXPECT_EQ(edit("PVText")->text(), QStringLiteral("40.0"));
     EXPECT_EQ(widget<QProgressBar>("VariavelBar")->value(), 80);
 
     click("TrendButton");
@@ -161,7 +162,8 @@ TEST_F(ControllerWindowTest, EnglishTextsAndFollowingThePlant)
     open(2);
     activate();
     EXPECT_EQ(widget<QPushButton>("Button2")->text(), QStringLiteral("Send"));
-    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Controller"));
+    // A new controller runs under its default tag in either language, as it reopens.
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("PID2"));
 
     auto loaded = std::make_unique<Plant>();
     SetInventoryChecked(*loaded, ObjectPool::Controllers, 2, true);
