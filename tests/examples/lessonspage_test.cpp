@@ -1,5 +1,6 @@
 // The page "Vídeo Aulas" opens: a guided walkthrough of three lessons in each language, each
-// with its steps and pictures of the program in that language, every picture beside the page.
+// with its steps and pictures of the program in that language, every picture beside the page and
+// taken by the screenshot program that follows the lessons' steps.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,11 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <utility>
 
 namespace {
 
 const QString kPage = QStringLiteral(ZELVAR_SOURCE_DIR "/resources/help/video_aulas/index.html");
+const QString kScreenshots = QStringLiteral(ZELVAR_SOURCE_DIR "/scripts/screenshots.cpp");
 
 QString Read(const QString &path)
 {
@@ -38,6 +41,9 @@ TEST(LessonsPage, WalksThroughThreeLessonsWithPicturesInEachLanguage)
 {
     const QString page = Read(kPage);
     ASSERT_FALSE(page.isEmpty()) << kPage.toStdString();
+    const QString screenshots = Read(kScreenshots);
+    ASSERT_FALSE(screenshots.isEmpty()) << kScreenshots.toStdString();
+    QStringList named;
     for (const auto &[language, suffix] :
          {std::pair{"pt-BR", "-pt.png"}, std::pair{"en", "-en.png"}}) {
         const QStringList sections = Elements(
@@ -51,13 +57,23 @@ TEST(LessonsPage, WalksThroughThreeLessonsWithPicturesInEachLanguage)
             int pictures = 0;
             for (auto match = image.globalMatch(lesson); match.hasNext(); ++pictures) {
                 const QString source = match.next().captured(1);
+                named << source;
                 EXPECT_TRUE(source.endsWith(QLatin1String(suffix))) << source.toStdString();
                 EXPECT_TRUE(QFileInfo(QFileInfo(kPage).dir().filePath(source)).isFile())
                     << source.toStdString() << " is missing";
+                // A picture the script does not take cannot show what the steps give.
+                const QString shot = source.chopped(static_cast<int>(std::strlen(suffix)));
+                EXPECT_TRUE(
+                    screenshots.contains(QStringLiteral("QStringLiteral(\"%1\")").arg(shot)))
+                    << shot.toStdString() << " is not taken by the screenshot program";
             }
             EXPECT_GE(pictures, 1) << language;
         }
     }
+    // A picture left beside the page that the page no longer shows is one nobody retakes.
+    for (const QString &file :
+         QFileInfo(kPage).dir().entryList({QStringLiteral("*.png")}, QDir::Files))
+        EXPECT_TRUE(named.contains(file)) << file.toStdString() << " is not on the page";
 }
 
 } // namespace
