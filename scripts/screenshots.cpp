@@ -426,10 +426,14 @@ void walkThroughBuilding(zelvar::TForm1 &form,
     settle(300);
     zelvar::TConfigForm *config = form.configForm();
     auto *notebook = config->findChild<QTabWidget *>(QStringLiteral("NoteBook1"));
-    for (const auto &[page, box] :
-         {std::pair{2, "CheckBox21"}, std::pair{3, "CheckBox11"}, std::pair{0, "CheckBox1"}}) {
-        notebook->setCurrentIndex(page);
-        clickIn(config, box);
+    // Process 1, recorder 1, controller 1, each ticked on the page that holds its box.
+    for (const char *name : {"CheckBox21", "CheckBox11", "CheckBox1"}) {
+        auto *box = config->findChild<QCheckBox *>(QString::fromLatin1(name));
+        for (int page = 0; page < notebook->count(); ++page) {
+            if (notebook->widget(page)->isAncestorOf(box))
+                notebook->setCurrentIndex(page);
+        }
+        box->click();
     }
     shoot(outFolder, QStringLiteral("lesson2-config") + suffix);
     clickIn(config, "SairButton");
