@@ -3,14 +3,15 @@
 // box, the seven pages of the configuration window, a plant picture with objects, the windows of
 // its objects and of the menu bar, the questions and dialogs in front of the stay-on-top windows
 // (the first-run question over the splash, "Pasta corrente..." over the variable list, the save
-// question of "Novo" over the configuration window, after a click on that window), then example
-// plants opened from the gallery and run for some minutes of plant time (the main window of
-// three examples, a faceplate after an SP step, a recorder, a fast run with its indices and an
-// XY sweep), in both languages.
+// question of "Novo" over the configuration window, after a click on that window), then the
+// three lessons of the walkthrough page, step by step as their text reads (the basic flow loop
+// operated, a loop built from a new plant, a recorder, a fast run and an XY sweep), then example
+// plants opened from the gallery, in both languages.
 // Built and run by scripts/screenshots.
 #include "documents/model/plantoperations.h"
 #include "services/picturewidgets.h"
 #include "services/session.h"
+#include "services/uitext.h"
 #include "services/userdialogs.h"
 #include "workspace/ui/configform.h"
 #include "workspace/ui/examplecatalog.h"
@@ -342,16 +343,196 @@ bool openExample(zelvar::TForm1 &form, zelvar::Session &session, const char *pic
     return !session.CurrentPlantFile.isEmpty() && session.CurrentPlantFile != before;
 }
 
+// Text typed into an edit as a user types it, Enter included.
+void typeInto(QWidget *window, const char *name, const QString &text, bool enter = false)
+{
+    auto *edit = window->findChild<QLineEdit *>(QString::fromLatin1(name));
+    if (edit == nullptr)
+        return;
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+    if (enter) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(edit, &press);
+    }
+}
+
+// An item picked from a list, as a user picks it.
+void chooseIn(QWidget *window, const char *name, int index)
+{
+    if (auto *list = window->findChild<QComboBox *>(QString::fromLatin1(name))) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+}
+
+void clickIn(QWidget *window, const char *name)
+{
+    if (auto *button = window->findChild<QAbstractButton *>(QString::fromLatin1(name)))
+        button->click();
+}
+
+// The window an icon of the picture opens.
+QWidget *openIcon(zelvar::TForm1 &form, const char *icon)
+{
+    auto *button = form.findChild<QAbstractButton *>(QString::fromLatin1(icon));
+    if (button == nullptr)
+        return nullptr;
+    button->click();
+    settle(300);
+    QWidget *window = QApplication::activeWindow();
+    return window != &form ? window : nullptr;
+}
+
+// The walkthrough's first lesson as its text reads: the gallery at start (pictured by run), the
+// basic flow loop opened from it, an SP typed on its controller's faceplate.
+void walkThroughFirstSteps(zelvar::TForm1 &form,
+                           zelvar::Session &session,
+                           const QString &outFolder,
+                           const QString &suffix)
+{
+    closeToolWindows(form);
+    if (!openExample(form, session, "sim18"))
+        return;
+    tick(session, 600);
+    shoot(outFolder, QStringLiteral("example-sim18") + suffix);
+    if (QWidget *faceplate = openIcon(form, "Control1")) {
+        typeInto(faceplate, "SPText", QStringLiteral("72"), true);
+        tick(session, 250);
+        shoot(outFolder, QStringLiteral("example-faceplate") + suffix);
+        // Then to manual, the output moved by hand.
+        clickIn(faceplate, "AutoManualBTN");
+        for (int press = 0; press < 5; ++press)
+            clickIn(faceplate, "IncrementaSaida");
+        tick(session, 50);
+    }
+    closeToolWindows(form);
+}
+
+// The second lesson as its text reads: a new plant, a controller, a process and a recorder
+// ticked on the configuration window, the loop closed and named on their own windows.
+void walkThroughBuilding(zelvar::TForm1 &form,
+                         zelvar::Session &session,
+                         const QString &outFolder,
+                         const QString &suffix)
+{
+    closeToolWindows(form);
+    session.MarkSaved();
+    form.findChild<QAction *>(QStringLiteral("Novo1"))->trigger();
+    shoot(outFolder, QStringLiteral("lesson2-new") + suffix);
+
+    form.findChild<QAction *>(QStringLiteral("Configurao2"))->trigger();
+    settle(300);
+    zelvar::TConfigForm *config = form.configForm();
+    auto *notebook = config->findChild<QTabWidget *>(QStringLiteral("NoteBook1"));
+    // Process 1, recorder 1, controller 1, each ticked on the page that holds its box.
+    for (const char *name : {"CheckBox21", "CheckBox11", "CheckBox1"}) {
+        auto *box = config->findChild<QCheckBox *>(QString::fromLatin1(name));
+        for (int page = 0; page < notebook->count(); ++page) {
+            if (notebook->widget(page)->isAncestorOf(box))
+                notebook->setCurrentIndex(page);
+        }
+        box->click();
+    }
+    shoot(outFolder, QStringLiteral("lesson2-config") + suffix);
+    clickIn(config, "SairButton");
+    tick(session, 50);
+    shoot(outFolder, QStringLiteral("lesson2-icons") + suffix);
+
+    if (QWidget *process = openIcon(form, "Proce1")) {
+        typeInto(process, "TagText", QStringLiteral("FT-101"));
+        typeInto(process, "DescricaoText", trText(session.language(), "Vazão", "Flow"));
+        clickIn(process, "btnatualiza");
+        tick(session, 20);
+        shoot(outFolder, QStringLiteral("lesson2-process") + suffix);
+    }
+    closeToolWindows(form);
+    if (QWidget *recorder = openIcon(form, "Reg1")) {
+        chooseIn(recorder, "Variavel3Select", 0);
+        chooseIn(recorder, "Variavel1Select", 20);
+        typeInto(recorder, "TagText", QStringLiteral("FR-101"));
+    }
+    closeToolWindows(form);
+    if (QWidget *faceplate = openIcon(form, "Control1")) {
+        clickIn(faceplate, "ConfigBTN");
+        typeInto(faceplate, "TagText", QStringLiteral("FIC-101"));
+        chooseIn(faceplate, "VariavelSelect", 20);
+        clickIn(faceplate, "btnatualiza");
+        clickIn(faceplate, "AutoManualBTN");
+        typeInto(faceplate, "SPText", QStringLiteral("60"), true);
+        tick(session, 300);
+        shoot(outFolder, QStringLiteral("lesson2-controller") + suffix);
+    }
+    closeToolWindows(form);
+    if (openIcon(form, "Reg1") != nullptr)
+        shoot(outFolder, QStringLiteral("lesson2-recorder") + suffix);
+    closeToolWindows(form);
+    session.MarkSaved();
+}
+
+// The third lesson as its text reads, on the basic flow loop opened anew: the disturbance and
+// the recorder that shows it, a fast run with an SP step, then an XY sweep started, with the
+// simulation paused, right after the disturbance is taken back.
+void walkThroughComparing(zelvar::TForm1 &form,
+                          zelvar::Session &session,
+                          const QString &outFolder,
+                          const QString &suffix)
+{
+    closeToolWindows(form);
+    if (!openExample(form, session, "sim18"))
+        return;
+    tick(session, 100);
+    pressPushButton1(form);
+    tick(session, 300);
+    if (openIcon(form, "Reg1") != nullptr)
+        shoot(outFolder, QStringLiteral("example-recorder") + suffix);
+    closeToolWindows(form);
+
+    form.findChild<QAction *>(QStringLiteral("Dese1"))->trigger();
+    settle(300);
+    if (QWidget *fastRun = shownWindowWith(QStringLiteral("FastSimulation"))) {
+        chooseIn(fastRun, "JanelaComboBox", 0);
+        chooseIn(fastRun, "TACombo", 0);
+        chooseIn(fastRun, "SinalTesteCombo", 2);
+        if (auto *archive = fastRun->findChild<QCheckBox *>(QStringLiteral("CheckArquivar")))
+            if (archive->isChecked())
+                archive->click();
+        clickIn(fastRun, "BTNSimular");
+        settle(800);
+        shoot(outFolder, QStringLiteral("example-fastrun") + suffix);
+    }
+    closeToolWindows(form);
+
+    // The fast run leaves the simulation running; the lesson pauses it from the menu.
+    session.SetRunning(true);
+    form.findChild<QAction *>(QStringLiteral("PausarSimulao2"))->trigger();
+    pressPushButton1(form);
+    form.findChild<QAction *>(QStringLiteral("RegistradorXY1"))->trigger();
+    settle(300);
+    if (QWidget *xy = shownWindowWith(QStringLiteral("RegXY"))) {
+        clickIn(xy, "SpeedButton4");
+        chooseIn(xy, "Presets", 1);
+        chooseIn(xy, "JanelaComboBox", 0);
+        clickIn(xy, "Button1");
+        settle(800);
+        shoot(outFolder, QStringLiteral("example-xy") + suffix);
+    }
+    closeToolWindows(form);
+    form.findChild<QAction *>(QStringLiteral("PausarSimulao2"))->trigger();
+    session.MarkSaved();
+}
+
 void shootExamples(zelvar::TForm1 &form,
                    zelvar::Session &session,
                    const QString &outFolder,
                    const QString &suffix)
 {
     closeToolWindows(form);
-    // The main window of three examples of different kinds, as far as they are built.
+    // The main window of two more examples of other kinds, as far as they are built.
     int shown = 0;
-    for (const char *picture : {"sim18", "sim1", "sim16", "sim11", "sim5", "sim4", "sim13"}) {
-        if (shown == 3 || !openExample(form, session, picture))
+    for (const char *picture : {"sim1", "sim16", "sim11", "sim5", "sim4", "sim13"}) {
+        if (shown == 2 || !openExample(form, session, picture))
             continue;
         tick(session, 600);
         shoot(outFolder, QStringLiteral("example-") + QString::fromLatin1(picture) + suffix);
@@ -365,67 +546,6 @@ void shootExamples(zelvar::TForm1 &form,
         tick(session, 20);
         shoot(outFolder, QStringLiteral("gallery-") + QString::fromStdString(picture) + suffix);
     }
-
-    // The basic flow loop: an SP step on its faceplate, its recorder, a fast run, an XY sweep.
-    if (!openExample(form, session, "sim18"))
-        return;
-    tick(session, 300);
-    if (auto *icon = form.findChild<QAbstractButton *>(QStringLiteral("Control1"))) {
-        icon->click();
-        settle(300);
-        if (auto *sp
-            = QApplication::activeWindow()->findChild<QLineEdit *>(QStringLiteral("SPText"))) {
-            sp->selectAll();
-            sp->insert(QStringLiteral("72"));
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-            QCoreApplication::sendEvent(sp, &press);
-        }
-        tick(session, 250);
-        shoot(outFolder, QStringLiteral("example-faceplate") + suffix);
-        closeToolWindows(form);
-    }
-    if (auto *icon = form.findChild<QAbstractButton *>(QStringLiteral("Reg1"))) {
-        icon->click();
-        tick(session, 150);
-        pressPushButton1(form);
-        tick(session, 300);
-        shoot(outFolder, QStringLiteral("example-recorder") + suffix);
-        closeToolWindows(form);
-    }
-    const auto choose = [](QWidget *window, const char *name, int index) {
-        if (auto *list = window->findChild<QComboBox *>(QString::fromLatin1(name))) {
-            list->setCurrentIndex(index);
-            emit list->activated(index);
-        }
-    };
-    form.findChild<QAction *>(QStringLiteral("Dese1"))->trigger();
-    settle(300);
-    if (QWidget *fastRun = shownWindowWith(QStringLiteral("FastSimulation"))) {
-        choose(fastRun, "JanelaComboBox", 0);
-        choose(fastRun, "TACombo", 0);
-        choose(fastRun, "SinalTesteCombo", 2);
-        if (auto *archive = fastRun->findChild<QCheckBox *>(QStringLiteral("CheckArquivar")))
-            if (archive->isChecked())
-                archive->click();
-        if (auto *run = fastRun->findChild<QPushButton *>(QStringLiteral("BTNSimular")))
-            run->click();
-        settle(800);
-        shoot(outFolder, QStringLiteral("example-fastrun") + suffix);
-    }
-    closeToolWindows(form);
-    form.findChild<QAction *>(QStringLiteral("RegistradorXY1"))->trigger();
-    settle(300);
-    if (QWidget *xy = shownWindowWith(QStringLiteral("RegXY"))) {
-        // CO against PV while the loop takes the pressure's return to normal.
-        pressPushButton1(form);
-        choose(xy, "Presets", 1);
-        choose(xy, "JanelaComboBox", 0);
-        if (auto *sweep = xy->findChild<QPushButton *>(QStringLiteral("Button1")))
-            sweep->click();
-        settle(800);
-        shoot(outFolder, QStringLiteral("example-xy") + suffix);
-    }
-    closeToolWindows(form);
     session.MarkSaved();
 }
 
@@ -567,6 +687,9 @@ void run(const QString &startFolder, const QString &outFolder, const QString &su
             window->close();
     }
     session.MarkSaved();
+    walkThroughFirstSteps(form, session, outFolder, suffix);
+    walkThroughBuilding(form, session, outFolder, suffix);
+    walkThroughComparing(form, session, outFolder, suffix);
     shootExamples(form, session, outFolder, suffix);
     QDir::setCurrent(startFolder);
 }
