@@ -366,7 +366,9 @@ ExamplePlant Make()
         "Neutralização de um licor ácido de lixiviação com leite de cal. O pH responde ao reagente "
         "por uma curva de titulação em S: o ganho em pH 7 é cerca de {TitrationGainRatio:0} vezes "
         "o ganho nos "
-        "extremos. O linearizador inverte essa curva na saída do controlador, e uma só sintonia "
+        "extremos (em manual, sem linearizador: pH assentado para +1 % de saída a partir de 49,5 "
+        "% contra a partir de 0 %). O linearizador inverte essa curva na saída do controlador, e "
+        "uma só sintonia "
         "serve para qualquer pH. A saída do AIC-101 passa a ser o \"pH desejado\" em %.",
         {"Linearizador ligado, do pH 7 em que o exemplo abre: pH 7 -> 8 com {Ph7To8Overshoot:0} % "
          "de sobressinal e 90 % em "
@@ -375,7 +377,8 @@ ExamplePlant Make()
          "{Ph11To12T90:0} s. A resposta é quase a mesma em toda a faixa.",
          "Desligue o linearizador com a mesma sintonia e mude o SP para pH 8: o ganho da malha em "
          "pH "
-         "7 fica cerca de {LinearizerGainRatio:0} vezes maior e, uns 30 min depois, com o ciclo "
+         "7 fica cerca de {LinearizerGainRatio:0} vezes maior (em manual, +1 % de saída a partir "
+         "de 49,5 %, sem e com o linearizador) e, uns 30 min depois, com o ciclo "
          "crescido, o pH oscila entre "
          "cerca de {LimitCycleLowestPh:1} e {LimitCycleHighestPh:1}, o ciclo limite clássico do "
          "pH. Em repouso nada acontece até algo mover a malha.",
@@ -392,7 +395,9 @@ ExamplePlant Make()
         "Neutralisation of an acid leach liquor with lime slurry. The pH responds to the reagent "
         "along an S-shaped titration curve: the gain at pH 7 is about {TitrationGainRatio:0} times "
         "the gain at the "
-        "ends. The characterizer (linearizer) inverts that curve on the controller output, so that "
+        "ends (in manual, characterizer off: the settled pH for +1 % of output from 49.5 % "
+        "against from 0 %). The characterizer (linearizer) inverts that curve on the controller "
+        "output, so that "
         "one tuning works at any pH. The AIC-101 output then means \"desired pH\" in %.",
         {"Characterizer on, from the pH 7 the example opens at: pH 7 -> 8 with {Ph7To8Overshoot:0} "
          "% overshoot and 90 % in "
@@ -401,7 +406,8 @@ ExamplePlant Make()
          "{Ph11To12T90:0} s. The response looks nearly the same everywhere.",
          "Switch the characterizer off with the same tuning, then move the SP to pH 8: the loop "
          "gain at "
-         "pH 7 is about {LinearizerGainRatio:0} times higher, and some 30 min later, once the "
+         "pH 7 is about {LinearizerGainRatio:0} times higher (in manual, +1 % of output from "
+         "49.5 %, without and with the characterizer), and some 30 min later, once the "
          "cycle has grown, the pH oscillates "
 
          "between about {LimitCycleLowestPh:1} and {LimitCycleHighestPh:1}, the classic pH limit "
