@@ -92,8 +92,6 @@ LoadResponse LoadChange(
 
 LoopCharts FastRun(Plant &plant, int testSignal, int amplitude)
 {
-    Scenario warmUp(plant);
-    warmUp.Run(600.0);
     StandardRandomSource random(41);
     StepContext context;
     context.random = &random;

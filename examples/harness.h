@@ -59,9 +59,9 @@ struct LoadResponse
 LoadResponse LoadChange(
     Scenario &scenario, int loop, const std::function<void()> &act, double seconds, double band);
 
-// The fast run of the gallery's convention: 10 min of plant time first, then "30 min" at
-// "100 ms" with the test signal (2 SP step, 3 disturbance step, 1 none) and its amplitude,
-// normalised. Returns the charts of every loop.
+// The fast run as a trainee starts it on the plant as it stands: "30 min" at "100 ms" with the
+// test signal (2 SP step, 3 disturbance step, 1 none) and its amplitude, normalised. Returns the
+// charts of every loop.
 LoopCharts FastRun(Plant &plant, int testSignal, int amplitude);
 
 // A loop's fast-run figures from its chart, with the full precision the index boxes round.

@@ -99,7 +99,7 @@ void Draw(PidPainter &p)
     p.Label({800, 420}, QStringLiteral("Para consumo"), QStringLiteral("To users"));
 }
 
-// The figures of the loop after the gallery's warm-up of 300 s, with FIC-101 retuned first when
+// The figures of the loop as it opens, with FIC-101 retuned first when
 // a Kc or a Ti is given.
 double SpStep(Plant &plant,
               double StepResponse::*figure,
@@ -115,14 +115,12 @@ double SpStep(Plant &plant,
     });
     fic.ApplyControllerSettings(plant.memories, false);
     Scenario scenario(plant);
-    scenario.Run(300);
     return SetpointStep(scenario, 1, 60, 120, 0.2).*figure;
 }
 
 double PressureDrop(Plant &plant, double LoadResponse::*figure)
 {
     Scenario scenario(plant);
-    scenario.Run(300);
     return LoadChange(
                scenario, 1, [&] { scenario.PressButton(1); }, 120, 0.5)
            .*figure;

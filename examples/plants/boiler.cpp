@@ -487,7 +487,6 @@ ChangeLoad(Plant &plant, double toPercent, bool threeElement, bool airManual = f
         ClickSwitch(plant, 1);
     if (airManual)
         ToggleAutoManual(plant.controllers[5]);
-    scenario.Run(60);
     scenario.SetSetpoint(7, toPercent);
     LoadChangeFigures figures;
     scenario.Run(2000, [&] {

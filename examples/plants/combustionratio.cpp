@@ -247,7 +247,6 @@ struct LoadSwing
 LoadSwing SwingLoad(Plant &plant)
 {
     Scenario scenario(plant);
-    scenario.Run(60);
     LoadSwing swing;
     const auto watch = [&](bool release) {
         std::vector<double> gas;
@@ -305,7 +304,6 @@ AcceptanceCheck SwingCheck(std::string name,
 double SlowRampMinimumExcessAir(Plant &plant)
 {
     Scenario scenario(plant);
-    scenario.Run(60);
     double lowest = std::numeric_limits<double>::max();
     const auto watch = [&] {
         lowest = std::min(lowest, ExcessAirPercent(plant, 21, 22));

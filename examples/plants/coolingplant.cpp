@@ -302,7 +302,6 @@ void Draw(PidPainter &p)
 std::array<double, 3> HotGasStep(Plant &plant)
 {
     Scenario scenario(plant);
-    scenario.Run(300);
     MoveSlider(plant, 1, 7500);
     std::array<double, 3> largest{};
     const std::array<int, 3> memories{22, 24, 23};
@@ -315,11 +314,10 @@ std::array<double, 3> HotGasStep(Plant &plant)
     return largest;
 }
 
-// Loop `loop` stepped to `to` % after 5 min at rest, watched for 15 min.
+// Loop `loop` stepped to `to` % as the plant opens, watched for 15 min.
 double SpStep(Plant &plant, int loop, double to, double StepResponse::*figure)
 {
     Scenario scenario(plant);
-    scenario.Run(300);
     return SetpointStep(scenario, loop, to, 900, 0.5).*figure;
 }
 

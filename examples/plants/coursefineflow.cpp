@@ -264,19 +264,24 @@ ExamplePlant Make()
         "controlador lento de posição de válvula, mantém a pequena perto do meio do curso. O "
         "resultado é grande rangeabilidade com resolução fina; uma chave compara com a válvula "
         "grande sozinha.",
-        {"Grosso-fino (M11 = 1), SP 50 -> 70 m3/h: a FV-101B satura por um instante, o ZIC-102 "
+        {"Grosso-fino (M11 = 1): abra o exemplo, espere 10 min e leve o SP de 50 a 70 m3/h: a "
+         "FV-101B satura por um instante, o ZIC-102 "
          "arrasta a válvula grande e recentra a FV-101B. Sobressinal {CoarseFineSpStepOvershoot:1} "
-         "%, t90 {CoarseFineSpStepT90:0} s. Com o SP parado a vazão fica dentro de +-0,1 % em "
+         "%, t90 {CoarseFineSpStepT90:0} s. Com o SP parado (15 a 30 min depois do degrau) a vazão "
+         "fica dentro "
+         "de +-0,1 % em "
          "{CoarseFineHoldWithinTenth:0} % do tempo (dp cerca de {CoarseFineHoldSd:1} %); um raro "
          "deslize da válvula grande a afasta até {CoarseFineHoldDeviation:1} % do SP, e o FIC-101 "
          "a "
          "traz de volta em segundos.",
-         "Modo 0 (chave desligada, ZIC-102 em manual): mesmo degrau, t90 {CoarseOnlySpStepT90:0} "
+         "Modo 0 (10 min depois de abrir, desligue a chave, ZIC-102 em manual, espere mais 10 "
+         "min): mesmo degrau, t90 {CoarseOnlySpStepT90:0} "
          "s, mas a válvula grande com agarramento entra num ciclo-limite permanente: dp da vazão "
          "{CoarseOnlyHoldSd:2} %, {CoarseOnlyHoldPeakToPeak:1} % pico a pico, período de cerca de "
          "{CoarseOnlyHoldPeriod:0} s (começa na primeira perturbação ou mudança de SP). Numa "
          "Simulação Rápida com degrau "
-         "de SP de 10 %, o quadro \"Excursão CO\", o número de cursos completos da válvula (embora "
+         "de SP de 10 %, rodada logo ao abrir (ou logo ao passar ao modo 0), o quadro \"Excursão "
+         "CO\", o número de cursos completos da válvula (embora "
          "o quadro escreva \"%\" depois dele), vai de {CoarseFineFastRunTravel:2} no modo 1 a "
          "{CoarseOnlyFastRunTravel:1} no modo 0.",
          "Ponha o ZIC-102 em manual no modo 1 e mude o SP em +-15 m3/h: a FV-101B satura e o SP "
@@ -287,36 +292,41 @@ ExamplePlant Make()
         "control. A big main valve with stiction and backlash, driven by a slow valve-position "
         "controller, keeps the small valve near mid-stroke. The result is wide rangeability and "
         "fine resolution, and a switch compares it with the big valve alone.",
-        {"Coarse-fine (M11 = 1), SP 50 -> 70 m3/h: FV-101B saturates briefly, ZIC-102 drags the "
+        {"Coarse-fine (M11 = 1): open the example, wait 10 min and move the SP 50 -> 70 m3/h: "
+         "FV-101B saturates briefly, ZIC-102 drags the "
          "big valve along and re-centres FV-101B. Overshoot {CoarseFineSpStepOvershoot:1} %, t90 "
-         "{CoarseFineSpStepT90:0} s. At a steady SP the flow stays within +-0.1 % for "
+         "{CoarseFineSpStepT90:0} s. At a steady SP (15 to 30 min after the step) the flow stays "
+         "within +-0.1 % "
+         "for "
          "{CoarseFineHoldWithinTenth:0} % of the time (sd about {CoarseFineHoldSd:1} %); a rare "
          "slip of the big valve takes it up to {CoarseFineHoldDeviation:1} % from the SP, and "
          "FIC-101 brings it back in seconds.",
-         "Mode 0 (switch off, ZIC-102 in manual): same SP step, t90 {CoarseOnlySpStepT90:0} s, but "
+         "Mode 0 (10 min after opening, switch off, ZIC-102 in manual, wait 10 min more): same "
+         "SP step, t90 {CoarseOnlySpStepT90:0} s, but "
          "the sticky big valve makes a permanent stick-slip limit cycle: flow sd "
          "{CoarseOnlyHoldSd:2} %, {CoarseOnlyHoldPeakToPeak:1} % pk-pk, period about "
          "{CoarseOnlyHoldPeriod:0} s (it "
-         "starts at the first disturbance or SP change). In a Fast Simulation with a 10 % SP step "
-         "the \"CO Travel\" box, the number of full valve strokes (though the box prints \"%\" "
+         "starts at the first disturbance or SP change). In a Fast Simulation with a 10 % SP step, "
+         "run as soon as the example opens (or as soon as mode 0 is set), the \"CO Travel\" box, "
+         "the number of full valve strokes (though the box prints \"%\" "
          "after it), goes from {CoarseFineFastRunTravel:2} in mode 1 to "
          "{CoarseOnlyFastRunTravel:1} in mode 0.",
          "Put ZIC-102 in manual in mode 1 and move the SP by +-15 m3/h: FV-101B saturates and the "
          "SP cannot be reached. Without mid-ranging, a small precise valve has no rangeability."}};
     // Where the stick-slip cycle stands when the step comes decides the coarse-fine figures
-    // (IEMA 0.050 against the design's 0.042, CO travel 1.02 against 1.1); the big valve alone
-    // travels a little more than in the design (16.0 against 14.8).
+    // (IEMA 0.036 against the design's 0.042, CO travel 0.95 against 1.1); the big valve alone
+    // travels a little more than in the design (16.4 against 14.8).
     example.checks = {
         {"CoarseFineFastRunIema",
          [](Plant &p) { return FastRunFigure(p, false, &FastRunFigures::iema); },
          0.042,
-         0.0496,
+         0.03614,
          0.0,
          0.07},
         {"CoarseFineFastRunTravel",
          [](Plant &p) { return FastRunTravel(p, false); },
          1.1,
-         1.019,
+         0.9473,
          0.0,
          3.0},
         {"CoarseFineFastRunEndError",
@@ -328,13 +338,13 @@ ExamplePlant Make()
         {"CoarseOnlyFastRunIema",
          [](Plant &p) { return FastRunFigure(p, true, &FastRunFigures::iema); },
          0.35,
-         0.3816,
+         0.3912,
          0.25,
          10.0},
         {"CoarseOnlyFastRunTravel",
          [](Plant &p) { return FastRunTravel(p, true); },
          14.8,
-         16.04,
+         16.42,
          8.0,
          100.0},
         {"CoarseFineSpStepOvershoot",

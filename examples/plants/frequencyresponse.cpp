@@ -368,12 +368,15 @@ ExamplePlant Make()
          "{SpPeriod10CoAmplitude:1} / {SpPeriod20CoAmplitude:1} / {SpPeriod30CoAmplitude:1} / "
          "{SpPeriod60CoAmplitude:1} / {SpPeriod120CoAmplitude:1} / {SpPeriod300CoAmplitude:1} %.",
          "Só o distúrbio (±10 % na válvula): amplitude da PV em malha fechada sobre a de malha "
-         "aberta {Disturbance10ClosedOverOpen:2} / {Disturbance20ClosedOverOpen:2} / "
+         "aberta (a mesma senoide com o FIC-101 em manual) {Disturbance10ClosedOverOpen:2} / "
+         "{Disturbance20ClosedOverOpen:2} / "
          "{Disturbance30ClosedOverOpen:2} / {Disturbance60ClosedOverOpen:2} / "
          "{Disturbance120ClosedOverOpen:2} / {Disturbance300ClosedOverOpen:2} para os mesmos "
          "períodos. A realimentação amplifica distúrbios mais rápidos que cerca de 30 s e atenua "
          "os lentos (efeito colchão d'água).",
-         "Ressintonize (Kc 0,6 / Ti 10 s: sobressinal {Kc06Ti10SpStepOvershoot:0} %, banda mais "
+         "Ressintonize (desligue as senoides, FIC-101 em local com SP 50 %, novos Kc e Ti, espere "
+         "5 min e leve o SP a 60 %; Kc 0,6 / Ti 10 s: sobressinal {Kc06Ti10SpStepOvershoot:0} %, "
+         "banda mais "
          "estreita; Kc 2 / Ti 4 s: "
          "{Kc2Ti4SpStepOvershoot:0} % de sobressinal ao degrau de SP, pico maior) e veja a banda e "
          "o pico mudarem.",
@@ -390,13 +393,16 @@ ExamplePlant Make()
          "30 / 60 / 120 / 300 s; CO amplitude "
          "{SpPeriod10CoAmplitude:1} / {SpPeriod20CoAmplitude:1} / {SpPeriod30CoAmplitude:1} / "
          "{SpPeriod60CoAmplitude:1} / {SpPeriod120CoAmplitude:1} / {SpPeriod300CoAmplitude:1} %.",
-         "Disturbance only (±10 % at the valve): closed-loop over open-loop PV amplitude "
-         "{Disturbance10ClosedOverOpen:2} / {Disturbance20ClosedOverOpen:2} / "
+         "Disturbance only (±10 % at the valve): closed-loop over open-loop PV amplitude (the same "
+         "sine with FIC-101 in manual) {Disturbance10ClosedOverOpen:2} / "
+         "{Disturbance20ClosedOverOpen:2} / "
          "{Disturbance30ClosedOverOpen:2} / {Disturbance60ClosedOverOpen:2} / "
          "{Disturbance120ClosedOverOpen:2} / {Disturbance300ClosedOverOpen:2} for the same "
          "periods. Feedback amplifies disturbances faster than about 30 s and attenuates slow ones "
          "(the waterbed effect).",
-         "Retune (Kc 0.6 / Ti 10 s: {Kc06Ti10SpStepOvershoot:0} % overshoot, narrower bandwidth; "
+         "Retune (switch both sines off, FIC-101 in local at SP 50 %, the new Kc and Ti, wait 5 "
+         "min and move the SP to 60 %; Kc 0.6 / Ti 10 s: {Kc06Ti10SpStepOvershoot:0} % overshoot, "
+         "narrower bandwidth; "
          "Kc 2 / Ti 4 s: "
          "{Kc2Ti4SpStepOvershoot:0} % SP overshoot, a higher peak) and watch the bandwidth and the "
          "peak move.",
@@ -486,7 +492,7 @@ ExamplePlant Make()
          1.487,
          1.40,
          1.56},
-        {"LocalFastRunSpStepIema", LocalFastRunIema, 0.031, 0.031, 0.0, 0.06},
+        {"LocalFastRunSpStepIema", LocalFastRunIema, 0.031, 0.03872, 0.0, 0.06},
         {"SpPeriod10CoAmplitude",
          [](Plant &p) { return SetpointCoAmplitude(p, 10.0); },
          16,

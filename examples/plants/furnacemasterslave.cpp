@@ -94,11 +94,10 @@ void Draw(PidPainter &p)
     p.Label({270, 100}, QStringLiteral("SP remoto"), QStringLiteral("remote SP"));
 }
 
-// SP 400 -> 420 °C on the master after the warm-up.
+// SP 400 -> 420 °C on the master.
 double SpStep(Plant &plant, double StepResponse::*figure)
 {
     Scenario scenario(plant);
-    scenario.Run(300);
     return SetpointStep(scenario, 1, 70.0, 900, 0.5).*figure;
 }
 
@@ -107,7 +106,6 @@ double SpStep(Plant &plant, double StepResponse::*figure)
 LoadResponse Upset(Plant &plant, int button)
 {
     Scenario scenario(plant);
-    scenario.Run(300);
     return LoadChange(
         scenario, 1, [&] { scenario.PressButton(button); }, 1500, 0.5);
 }

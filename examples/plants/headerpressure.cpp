@@ -199,9 +199,6 @@ void Draw(PidPainter &p)
     p.Label({40, 553}, QStringLiteral("Cálculos"), QStringLiteral("Calculations"));
 }
 
-// The gallery's convention: ten minutes of plant time after opening before anything is done.
-constexpr double kWarmUp = 600;
-
 struct Consumer4Figures
 {
     double minPressure = 0.0;
@@ -216,7 +213,6 @@ struct Consumer4Figures
 Consumer4Figures Consumer4On(Plant &plant, std::initializer_list<int> manualLoops, double watch)
 {
     Scenario scenario(plant);
-    scenario.Run(kWarmUp);
     for (int loop : manualLoops)
         ToggleAutoManual(plant.controllers[loop]);
     const double start = scenario.Time();
@@ -247,7 +243,6 @@ struct SetpointStepFigures
 SetpointStepFigures Fic101Step(Plant &plant)
 {
     Scenario scenario(plant);
-    scenario.Run(kWarmUp);
     SetpointStepFigures figures{plant.memories.Value(21), 0.0};
     scenario.SetSetpoint(2, 70);
     scenario.Run(300, [&] {

@@ -200,7 +200,6 @@ LoadResponse InletStep(Plant &plant, bool feedforward)
     Scenario scenario(plant);
     if (!feedforward)
         ClickSwitch(plant, 1);
-    scenario.Run(300);
     return LoadChange(
         scenario, 1, [&] { scenario.PressButton(1); }, 400, 0.5);
 }
@@ -210,7 +209,6 @@ LoadResponse InletStep(Plant &plant, bool feedforward)
 double InletStepValveJump(Plant &plant)
 {
     Scenario scenario(plant);
-    scenario.Run(300);
     const double before = plant.memories.Value(1);
     scenario.PressButton(1);
     scenario.Run(Scenario::kTimeStep);
@@ -224,7 +222,6 @@ constexpr double kSettlingBand = 0.2 / kDegreesPerPercent;
 double SpStep(Plant &plant, double StepResponse::*figure, double band)
 {
     Scenario scenario(plant);
-    scenario.Run(300);
     return SetpointStep(scenario, 1, 100.0 / kDegreesPerPercent, 200, band).*figure;
 }
 

@@ -159,7 +159,8 @@ void Draw(PidPainter &p)
     }
 }
 
-constexpr double kWarmUp = 600;
+// How long a loop is left at its starting SP before a step from it.
+constexpr double kSettle = 600;
 
 double FastRunIema(Plant &plant, int loop)
 {
@@ -199,7 +200,7 @@ double LoopStep(Plant &plant,
         MoveSlider(plant, 1, rampPosition);
     Scenario scenario(plant);
     scenario.SetSetpoint(loop, from);
-    scenario.Run(kWarmUp);
+    scenario.Run(kSettle);
     return SetpointStep(scenario, loop, to, 120, 0.2).*figure;
 }
 
@@ -207,7 +208,6 @@ double LoopStep(Plant &plant,
 std::array<double, 5> HoldPeakToPeak(Plant &plant)
 {
     Scenario scenario(plant);
-    scenario.Run(kWarmUp);
     std::array<double, 5> low{100, 100, 100, 100, 100};
     std::array<double, 5> high{};
     scenario.Run(600, [&] {
@@ -227,14 +227,13 @@ std::array<double, 5> HoldPeakToPeak(Plant &plant)
 double StictionPeriod(Plant &plant)
 {
     Scenario scenario(plant);
-    scenario.Run(kWarmUp);
     std::vector<double> flow;
     scenario.Run(600, [&] { flow.push_back(plant.memories.Value(21)); });
     const auto [low, high] = std::minmax_element(flow.begin(), flow.end());
     return CyclePeriod(flow, *low, *high, Scenario::kTimeStep);
 }
 
-// The stiction loop with its integral action taken away (Ti 0) after the warm-up: where it
+// The stiction loop with its integral action taken away (Ti 0) as it opens: where it
 // stands 5 min later (|SP - PV|) and how far it still moves over the next 2 min.
 struct StoppedCycle
 {
@@ -245,7 +244,6 @@ struct StoppedCycle
 StoppedCycle StictionWithoutIntegral(Plant &plant)
 {
     Scenario scenario(plant);
-    scenario.Run(kWarmUp);
     Controller &fic = plant.controllers[1];
     fic.EditSettings([](ControllerSettings &settings) { settings.KiText = "0"; });
     fic.ApplyControllerSettings(plant.memories, false);
@@ -266,7 +264,6 @@ std::array<double, 5> DisturbedDeviation(Plant &plant)
 {
     ClickSwitch(plant, 1);
     Scenario scenario(plant);
-    scenario.Run(kWarmUp);
     std::array<double, 5> deviation{};
     scenario.Run(600, [&] {
         for (std::size_t k = 1; k <= 4; ++k) {
@@ -314,15 +311,18 @@ ExamplePlant Make()
             "o quadro escreva \"%\" depois dele.",
             "SP 50 -> 60 % nas quatro malhas: o FIC-102 (folga) passa {BacklashStepOvershoot:0} % "
             "e acomoda em {BacklashStepSettling:0} s; o FIC-103 passa "
-            "{EqualPercentageStepOvershoot:0} %, mas de 15 -> 25 % é lento (sobressinal "
+            "{EqualPercentageStepOvershoot:0} %, mas de 15 -> 25 % (10 min em 15 %, depois 25 %) é "
+            "lento (sobressinal "
             "{EqualPercentageLowStepOvershoot:0} %, t90 {EqualPercentageLowStepT90:1} s) e de 80 "
-            "-> 90 % passa {EqualPercentageHighStepOvershoot:0} %; o SIC-104, limitado a 2 %/s, "
+            "-> 90 % (partindo de 10 min em 80 %) passa {EqualPercentageHighStepOvershoot:0} %; o "
+            "SIC-104, limitado a 2 %/s, "
             "passa {VsdStepOvershoot:0} % (windup durante a rampa); com o controle deslizante em "
             "10 %/s o sobressinal é {FastVsdStepOvershoot:1} %.",
             "Ligue a perturbação de pressão: as malhas quase lineares mantêm a vazão em cerca de "
             "+-{DisturbedLinearLikeDeviation:1} %, enquanto a malha com folga erra mais "
             "(+-{DisturbedBacklashDeviation:1} %): numa Simulação Rápida com a perturbação "
-            "ligada, seu IEMA é {DisturbanceBacklashErrorRatio:1} vezes o do SIC-104. Com a "
+            "ligada (sinal de teste \"Degrau no SP\", amplitude 10 %), seu IEMA é "
+            "{DisturbanceBacklashErrorRatio:1} vezes o do SIC-104. Com a "
             "perturbação ligada, rode o Registrador XY por 10 min: \"COxMV [Malha 2]\" desenha a "
             "folga e \"[Malha 1]\" a escada do agarramento."}};
     example.descriptionEnglish = {
@@ -340,15 +340,18 @@ ExamplePlant Make()
          "strokes in 30 min, though the box prints \"%\" after it.",
          "SP 50 -> 60 % on all four loops: FIC-102 (backlash) overshoots {BacklashStepOvershoot:0} "
          "% and settles in {BacklashStepSettling:0} s; FIC-103 overshoots "
-         "{EqualPercentageStepOvershoot:0} %, but at 15 -> 25 % it is sluggish (overshoot "
+         "{EqualPercentageStepOvershoot:0} %, but at 15 -> 25 % (10 min at 15 %, then 25 %) it is "
+         "sluggish (overshoot "
          "{EqualPercentageLowStepOvershoot:0} %, t90 {EqualPercentageLowStepT90:1} s) and at 80 -> "
-         "90 % it overshoots {EqualPercentageHighStepOvershoot:0} %; SIC-104, limited to 2 %/s, "
+         "90 % (after 10 min at 80 %) it overshoots {EqualPercentageHighStepOvershoot:0} %; "
+         "SIC-104, limited to 2 %/s, "
          "overshoots {VsdStepOvershoot:0} % (integral windup during the ramp); with the slider at "
          "10 %/s the overshoot is {FastVsdStepOvershoot:1} %.",
          "Switch the pressure disturbance on: the linear-like loops keep the flow within about "
          "+-{DisturbedLinearLikeDeviation:1} %, while the backlash loop errs more "
-         "(+-{DisturbedBacklashDeviation:1} %): in a Fast Simulation with the disturbance on its "
-         "IEMA is {DisturbanceBacklashErrorRatio:1} times that of SIC-104. With the disturbance "
+         "(+-{DisturbedBacklashDeviation:1} %): in a Fast Simulation with the disturbance on (test "
+         "signal \"SP step change\", amplitude 10 %) its IEMA is {DisturbanceBacklashErrorRatio:1} "
+         "times that of SIC-104. With the disturbance "
          "on, run the XY recorder for 10 min: \"COxMV [Malha 2]\" draws the backlash loop and "
          "\"[Malha 1]\" the stick-slip staircase."}};
     example.checks = {
@@ -356,7 +359,7 @@ ExamplePlant Make()
         {"FastRunStictionTravel",
          [](Plant &p) { return FastRunSeries(p, 1, CoTravel); },
          11.7,
-         11.70,
+         11.69,
          5.0,
          100.0},
         {"FastRunBacklashIema",
@@ -439,14 +442,14 @@ ExamplePlant Make()
              return std::max({range[2], range[3], range[4]});
          },
          0.0,
-         0.0,
+         0.002559,
          0.0,
          0.05},
         {"HoldStictionPeriod", StictionPeriod, 12.0, 11.58, 10.0, 14.0},
         {"StictionOffsetWithoutIntegral",
          [](Plant &p) { return StictionWithoutIntegral(p).offset; },
          1.25,
-         1.558,
+         1.870,
          0.5,
          2.5},
         {"StictionPeakToPeakWithoutIntegral",

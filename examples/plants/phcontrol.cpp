@@ -291,7 +291,6 @@ std::pair<double, double> LimitCycle(Plant &plant)
 double LiquorLoad(Plant &plant, bool recovery)
 {
     Scenario scenario(plant);
-    scenario.Run(600);
     const double setpoint = plant.controllers[1].Setpoint;
     const LoadResponse response = LoadChange(
         scenario, 1, [&] { scenario.PressButton(1); }, 1800, 0.1 * 100.0 / 14.0);
@@ -367,18 +366,26 @@ ExamplePlant Make()
         "Neutralização de um licor ácido de lixiviação com leite de cal. O pH responde ao reagente "
         "por uma curva de titulação em S: o ganho em pH 7 é cerca de {TitrationGainRatio:0} vezes "
         "o ganho nos "
-        "extremos. O linearizador inverte essa curva na saída do controlador, e uma só sintonia "
+        "extremos (em manual, sem linearizador: pH assentado para +1 % de saída a partir de 49,5 "
+        "% contra a partir de 0 %). O linearizador inverte essa curva na saída do controlador, e "
+        "uma só sintonia "
         "serve para qualquer pH. A saída do AIC-101 passa a ser o \"pH desejado\" em %.",
-        {"Linearizador ligado: pH 7 -> 8 com {Ph7To8Overshoot:0} % de sobressinal e 90 % em "
-         "{Ph7To8T90:0} s; pH 11 -> 12 com {Ph11To12Overshoot:0} % de sobressinal e 90 % em "
+        {"Linearizador ligado, do pH 7 em que o exemplo abre: pH 7 -> 8 com {Ph7To8Overshoot:0} % "
+         "de sobressinal e 90 % em "
+         "{Ph7To8T90:0} s; com o SP em pH 11 e o pH assentado, 11 -> 12 com {Ph11To12Overshoot:0} "
+         "% de sobressinal e 90 % em "
          "{Ph11To12T90:0} s. A resposta é quase a mesma em toda a faixa.",
-         "Desligue o linearizador com a mesma sintonia e mude o SP para pH 8 (ou pressione o botão "
-         "de carga): o ganho da malha em pH 7 fica cerca de {LinearizerGainRatio:0} vezes maior e "
-         "o pH oscila entre "
+         "Desligue o linearizador com a mesma sintonia e mude o SP para pH 8: o ganho da malha em "
+         "pH "
+         "7 fica cerca de {LinearizerGainRatio:0} vezes maior (em manual, +1 % de saída a partir "
+         "de 49,5 %, sem e com o linearizador) e, uns 30 min depois, com o ciclo "
+         "crescido, o pH oscila entre "
          "cerca de {LimitCycleLowestPh:1} e {LimitCycleHighestPh:1}, o ciclo limite clássico do "
          "pH. Em repouso nada acontece até algo mover a malha.",
-         "Sem o linearizador, ressintonize para pH 7 (Kc cerca de 0,24): pH 7 -> 8 fica bom (90 % "
-         "em {Ph7To8T90WithoutLinearizerKc024:0} s), mas pH 11 -> 12 leva "
+         "Reabra o exemplo, desligue o linearizador, ressintonize para pH 7 (Kc cerca de 0,24) e "
+         "espere o pH assentar: pH 7 -> 8 fica bom (90 % "
+         "em {Ph7To8T90WithoutLinearizerKc024:0} s), mas, partindo de cada SP com o pH assentado, "
+         "pH 11 -> 12 leva "
          "{Ph11To12T90WithoutLinearizerKc024:0} s e pH 12 -> 13 leva "
          "{Ph12To13T90WithoutLinearizerKc024:0} s.",
          "Pressione \"Carga de licor\" (+10 m3/h de licor): a curva de titulação se desloca; "
@@ -388,18 +395,28 @@ ExamplePlant Make()
         "Neutralisation of an acid leach liquor with lime slurry. The pH responds to the reagent "
         "along an S-shaped titration curve: the gain at pH 7 is about {TitrationGainRatio:0} times "
         "the gain at the "
-        "ends. The characterizer (linearizer) inverts that curve on the controller output, so that "
+        "ends (in manual, characterizer off: the settled pH for +1 % of output from 49.5 % "
+        "against from 0 %). The characterizer (linearizer) inverts that curve on the controller "
+        "output, so that "
         "one tuning works at any pH. The AIC-101 output then means \"desired pH\" in %.",
-        {"Characterizer on: pH 7 -> 8 with {Ph7To8Overshoot:0} % overshoot and 90 % in "
-         "{Ph7To8T90:0} s; pH 11 -> 12 with {Ph11To12Overshoot:0} % overshoot and 90 % in "
+        {"Characterizer on, from the pH 7 the example opens at: pH 7 -> 8 with {Ph7To8Overshoot:0} "
+         "% overshoot and 90 % in "
+         "{Ph7To8T90:0} s; with the SP at pH 11 and the pH settled, 11 -> 12 with "
+         "{Ph11To12Overshoot:0} % overshoot and 90 % in "
          "{Ph11To12T90:0} s. The response looks nearly the same everywhere.",
-         "Switch the characterizer off with the same tuning, then move the SP to pH 8 (or press "
-         "the load button): the loop gain at pH 7 is about {LinearizerGainRatio:0} times higher, "
-         "and the pH oscillates "
+         "Switch the characterizer off with the same tuning, then move the SP to pH 8: the loop "
+         "gain at "
+         "pH 7 is about {LinearizerGainRatio:0} times higher (in manual, +1 % of output from "
+         "49.5 %, without and with the characterizer), and some 30 min later, once the "
+         "cycle has grown, the pH oscillates "
+
          "between about {LimitCycleLowestPh:1} and {LimitCycleHighestPh:1}, the classic pH limit "
          "cycle. At rest nothing happens until something moves the loop.",
-         "Without the characterizer, retune for pH 7 (Kc about 0.24): pH 7 -> 8 is fine (90 % in "
-         "{Ph7To8T90WithoutLinearizerKc024:0} s), but pH 11 -> 12 takes "
+         "Reopen the example, switch the characterizer off, retune for pH 7 (Kc about 0.24) and "
+         "wait for the pH to settle: pH 7 -> 8 is fine (90 % in "
+         "{Ph7To8T90WithoutLinearizerKc024:0} s), but, starting each from the pH settled at its "
+         "SP, pH 11 -> 12 takes "
+
          "{Ph11To12T90WithoutLinearizerKc024:0} s and pH 12 -> 13 takes "
          "{Ph12To13T90WithoutLinearizerKc024:0} s.",
          "Press \"Liquor load\" (+10 m3/h of liquor): the titration curve shifts; largest "

@@ -294,11 +294,10 @@ void Draw(PidPainter &p)
     p.Label({250, 532}, QStringLiteral("Cálculos"), QStringLiteral("Calculations"));
 }
 
-// Loop `loop` stepped to `to` % after 5 min at rest, watched for 15 min.
+// Loop `loop` stepped to `to` % as the plant opens, watched for 15 min.
 double SpStep(Plant &plant, int loop, double to, double StepResponse::*figure)
 {
     Scenario scenario(plant);
-    scenario.Run(300);
     return SetpointStep(scenario, loop, to, 900, 0.5).*figure;
 }
 
@@ -309,7 +308,6 @@ double FeedStepIae(Plant &plant, bool feedforward, bool deviation = false)
     Scenario scenario(plant);
     if (!feedforward)
         ClickSwitch(plant, 1);
-    scenario.Run(300);
     scenario.SetSetpoint(1, 70);
     double iae = 0.0;
     double largest = 0.0;
@@ -455,7 +453,6 @@ ExamplePlant Make()
         {"CoolingWaterPressureDropDeviation",
          [](Plant &p) {
              Scenario scenario(p);
-             scenario.Run(300);
              MoveSlider(p, 1, 3000);
              double largest = 0.0;
              scenario.Run(

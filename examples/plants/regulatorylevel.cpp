@@ -180,34 +180,35 @@ void Draw(PidPainter &p)
     p.Label({40, 553}, QStringLiteral("Cálculos"), QStringLiteral("Calculations"));
 }
 
-constexpr double kWarmUp = 600;
+// Changing the SP factor in automatic moves the output, and the level needs this long to return.
+constexpr double kSpFactorWait = 600;
 
 double FastRunFigure(Plant &plant, int testSignal, double FastRunFigures::*figure)
 {
     return FiguresOf(FastRun(plant, testSignal, 10)[1]).*figure;
 }
 
-// SP 2.0 -> 2.4 m (50 -> 60 %) after the warm-up, settling within 2 % of the step; with the SP
-// factor `a` and the drive's ramp slider (position of 10000) when given.
+// SP 2.0 -> 2.4 m (50 -> 60 %), settling within 2 % of the step; with the SP factor `a` applied
+// first and the level left 10 min to come back, as the lesson asks, and the drive's ramp slider
+// (position of 10000) moved first when given.
 double
 SpStep(Plant &plant, double StepResponse::*figure, const char *a = nullptr, int rampPosition = -1)
 {
+    Scenario scenario(plant);
     if (a != nullptr) {
         Controller &lic = plant.controllers[1];
         lic.EditSettings([&](ControllerSettings &settings) { settings.aText = a; });
         lic.ApplyControllerSettings(plant.memories, false);
+        scenario.Run(kSpFactorWait);
     }
     if (rampPosition >= 0)
         MoveSlider(plant, 2, rampPosition);
-    Scenario scenario(plant);
-    scenario.Run(kWarmUp);
     return SetpointStep(scenario, 1, 60, 2400, 0.2).*figure;
 }
 
 double ExtraInflow(Plant &plant, double LoadResponse::*figure)
 {
     Scenario scenario(plant);
-    scenario.Run(kWarmUp);
     return LoadChange(
                scenario, 1, [&] { scenario.PressButton(1); }, 1200, 1.0)
            .*figure;
@@ -262,8 +263,10 @@ ExamplePlant Make()
         "altura estática e a rampa de aceleração. Aprenda a sintonia PI de processos integradores "
         "e o efeito da rampa.",
         {"SP 2,0 -> 2,4 m: sobressinal {SpStepOvershoot:0} %, t90 {SpStepT90:0} s, acomodação (2 "
-         "%) {SpStepSettling:0} s, típico do PI em processo integrador. Com Fator SP a = 0,5 o "
-         "sobressinal quase some ({SpFactorHalfOvershoot:1} %) e a acomodação vem antes "
+         "%) {SpStepSettling:0} s, típico do PI em processo integrador. Reabra o exemplo, ponha "
+         "Fator SP a = 0,5, Atualizar, "
+         "espere uns 10 min o nível voltar a 2,0 m e repita o degrau: o sobressinal quase some "
+         "({SpFactorHalfOvershoot:1} %) e a acomodação vem antes "
          "({SpFactorHalfSettling:0} s), mas a subida é mais lenta (t90 {SpFactorHalfT90:0} s; IE = "
          "Ti·(1-a)·Dr).",
          "Entrada extra +20 m3/h: o nível sobe só {ExtraInflowLevelRise:1} % "
@@ -279,8 +282,11 @@ ExamplePlant Make()
         "The drive is nonlinear in two ways: its flow-vs-speed curve against static head, and its "
         "acceleration ramp. Learn PI tuning for integrating processes and the effect of the ramp.",
         {"SP 2.0 -> 2.4 m: {SpStepOvershoot:0} % overshoot, t90 {SpStepT90:0} s, settling (2 %) "
-         "{SpStepSettling:0} s, typical of PI on an integrating process. With setpoint weight a = "
-         "0.5 the overshoot all but goes ({SpFactorHalfOvershoot:1} %) and settling comes sooner "
+         "{SpStepSettling:0} s, typical of PI on an integrating process. Reopen the example, set "
+         "setpoint "
+         "weight a = 0.5, Atualizar, wait about 10 min for the level to return to 2.0 m and repeat "
+         "the step: the overshoot all but goes ({SpFactorHalfOvershoot:1} %) and settling comes "
+         "sooner "
          "({SpFactorHalfSettling:0} s), but the rise is slower (t90 {SpFactorHalfT90:0} s; IE = "
          "Ti·(1-a)·Dr).",
          "Extra inflow +20 m3/h: the level rises only {ExtraInflowLevelRise:1} % "

@@ -313,7 +313,6 @@ ConsistencyFigures ConsistencyStep(Plant &plant, bool predictor)
     if (!predictor)
         WithoutPredictorRetuned(plant);
     Scenario scenario(plant);
-    scenario.Run(600.0);
     const double setpoint = plant.controllers[1].Setpoint;
     scenario.PressButton(1);
     ConsistencyFigures figures;
@@ -354,11 +353,14 @@ ExamplePlant Make()
         {"Preditor ligado, SP 80 -> 88 g/m2: nada acontece por 60 s; depois vem a resposta sem "
          "atraso, sem sobressinal, 90 % em {PredictorOnT90:0} s. IAE = atraso x degrau + IAE sem "
          "atraso = 600 + 187,5 = 787,5 %·s; medido, {PredictorOnMeasuredIae:1} %·s.",
-         "Desligue o preditor com a mesma sintonia e mude o SP (ou pressione \"Consistência\"): a "
-         "oscilação cresce até um ciclo limite de ±{PredictorOffPeakToPeak*0.5:0} %. Em repouso "
-         "nada acontece até algo mover a malha. Ressintonize para Kc 0,3, Ti 30 s: estável, mas "
+         "Desligue o preditor com a mesma sintonia e mude o SP de 80 para 88 g/m2: a oscilação "
+         "cresce e, de 15 min em diante, é um ciclo limite de ±{PredictorOffPeakToPeak*0.5:0} %. "
+         "Em repouso nada acontece até algo mover a malha. Reabra o exemplo, desligue o preditor, "
+         "ressintonize para Kc 0,3, Ti 30 s e repita o degrau: estável, mas "
          "IAE {RetunedWithoutPredictorIae:0} %·s e 90 % em {RetunedWithoutPredictorT90:0} s.",
-         "Erros de modelo: tempo morto do modelo 48 s dá {ShortModelDeadTimeOvershoot:0} % de "
+         "Erros de modelo (reabra o exemplo, mova o controle deslizante, espere uns 30 min e dê o "
+         "degrau 80 -> 88 g/m2): tempo morto do modelo 48 s dá {ShortModelDeadTimeOvershoot:0} % "
+         "de "
          "sobressinal, 72 s dá {LongModelDeadTimeOvershoot:0} %; ganho do modelo 0,64 dá "
          "{LowModelGainOvershoot:0} % de sobressinal, ganho 1,0 deixa a malha lenta (90 % em "
          "{HighModelGainT90:0} s). Um tempo morto curto demais é pior que um longo demais.",
@@ -377,13 +379,15 @@ ExamplePlant Make()
         {"Predictor on, SP 80 -> 88 g/m2: nothing happens for 60 s, then the delay-free response, "
          "with no overshoot, 90 % in {PredictorOnT90:0} s. IAE = delay x step + delay-free IAE = "
          "600 + 187.5 = 787.5 %·s; measured, {PredictorOnMeasuredIae:1} %·s.",
-         "Switch the predictor off with the same tuning, then change the SP (or press "
-         "\"Consistency\"): the oscillation grows into a limit cycle of "
+         "Switch the predictor off with the same tuning, then change the SP from 80 to 88 g/m2: "
+         "the oscillation grows and, from 15 min on, is a limit cycle of "
          "±{PredictorOffPeakToPeak*0.5:0} %. At rest nothing happens until something moves the "
-         "loop. Retune to Kc 0.3, Ti 30 s: stable, but IAE {RetunedWithoutPredictorIae:0} %·s and "
+         "loop. Reopen the example, switch the predictor off, retune to Kc 0.3, Ti 30 s and "
+         "repeat the step: stable, but IAE {RetunedWithoutPredictorIae:0} %·s and "
          "90 "
          "% in {RetunedWithoutPredictorT90:0} s.",
-         "Mismatch: a model dead time of 48 s gives {ShortModelDeadTimeOvershoot:0} % overshoot, "
+         "Mismatch (reopen the example, move the slider, wait some 30 min and step the SP 80 -> "
+         "88 g/m2): a model dead time of 48 s gives {ShortModelDeadTimeOvershoot:0} % overshoot, "
          "72 s gives {LongModelDeadTimeOvershoot:0} %; a model gain of 0.64 gives "
          "{LowModelGainOvershoot:0} % overshoot, 1.0 a sluggish loop (90 % in {HighModelGainT90:0} "
          "s). A dead time that is too short is worse than one that is too long.",

@@ -299,29 +299,35 @@ ExamplePlant Make()
         "resfriamento (água) por dois blocos de divisão de faixa. Abaixo de 50 % da saída ele "
         "resfria; acima de 50 %, aquece. Como o calor de reação varia, o ponto de operação passa "
         "de uma válvula para a outra.",
-        {"Mova o calor de reação devagar de 20 para 80 %: a saída cruza 50 %, a válvula de vapor "
+        {"Leve o calor de reação a 20 %, espere uns 50 min a planta assentar e mova-o devagar "
+         "até 80 % (uns 20 min, 0,05 %/s): a saída cruza 50 %, a válvula de vapor "
          "fecha e a de água abre; a temperatura fica dentro de {HeatRampMaxDeviation:1} °C.",
          "SP 80 -> 90 °C com 50 % de calor de reação: sobressinal {SpStepOvershoot:0} %, t90 "
-         "{SpStepT90:0} s. Com 80 % (lado do resfriamento) a malha é um pouco mais rápida e tem "
+         "{SpStepT90:0} s. Com 80 % (lado do resfriamento; leve o calor a 80 % e espere uns 50 min "
+         "antes do degrau) a malha é um pouco mais rápida e tem "
          "mais sobressinal ({CoolingSideSpStepOvershoot:0} %), porque o resfriamento tem o ganho "
          "maior (0,6 × 2 contra 0,5 × 2): a razão típica para reajustar os pontos de divisão.",
-         "Pico de reação com 80 % de calor (o +30 % é cortado em 100 % pelo limite do QY-100, "
+         "Pico de reação com 80 % de calor, depois de uns 50 min nele (o +30 % é cortado em 100 % "
+         "pelo limite do QY-100, "
          "portanto +20 %): a temperatura sobe {SurgeTemperatureRise:1} °C; IAE {SurgeIae:0} "
          "°C·s."}};
-    example.descriptionEnglish
-        = {"One temperature controller drives a heating (steam) valve and a cooling (water) valve "
-           "through two split-range blocks. Below 50 % output it cools; above 50 % it heats. "
-           "Because the reaction heat varies, the operating point moves between the two valves.",
-           {"Move the reaction heat slowly from 20 to 80 %: the output crosses 50 %, the steam "
-            "valve closes and the water valve opens; the temperature stays within "
-            "{HeatRampMaxDeviation:1} °C.",
-            "SP 80 -> 90 °C at 50 % reaction heat: overshoot {SpStepOvershoot:0} %, t90 "
-            "{SpStepT90:0} s. At 80 % reaction heat (cooling side) the loop is slightly faster and "
-            "overshoots more ({CoolingSideSpStepOvershoot:0} %), because the cooling side has the "
-            "higher gain (0.6 × 2 vs 0.5 × 2): the typical reason to re-scale split points.",
-            "Reaction surge at 80 % reaction heat (the +30 % is cut to 100 % by QY-100's limit, so "
-            "effectively +20 %): the temperature rises {SurgeTemperatureRise:1} °C; IAE "
-            "{SurgeIae:0} °C·s."}};
+    example.descriptionEnglish = {
+        "One temperature controller drives a heating (steam) valve and a cooling (water) valve "
+        "through two split-range blocks. Below 50 % output it cools; above 50 % it heats. "
+        "Because the reaction heat varies, the operating point moves between the two valves.",
+        {"Set the reaction heat to 20 %, wait some 50 min for the plant to settle, then move "
+         "it slowly to 80 % (some 20 min, 0.05 %/s): the output crosses 50 %, the steam "
+         "valve closes and the water valve opens; the temperature stays within "
+         "{HeatRampMaxDeviation:1} °C.",
+         "SP 80 -> 90 °C at 50 % reaction heat: overshoot {SpStepOvershoot:0} %, t90 "
+         "{SpStepT90:0} s. At 80 % reaction heat (cooling side; set it and wait some 50 min before "
+         "the step) the loop is slightly faster and "
+         "overshoots more ({CoolingSideSpStepOvershoot:0} %), because the cooling side has the "
+         "higher gain (0.6 × 2 vs 0.5 × 2): the typical reason to re-scale split points.",
+         "Reaction surge at 80 % reaction heat, after some 50 min there (the +30 % is cut to 100 % "
+         "by QY-100's limit, so "
+         "effectively +20 %): the temperature rises {SurgeTemperatureRise:1} °C; IAE "
+         "{SurgeIae:0} °C·s."}};
     // {name, measure, the design's figure, this engine's figure, low, high}. The fast-run
     // disturbance IEM is the identity -A·Ti/(Kc·W) = -10·100/(2·1800).
     example.checks = {
