@@ -13,6 +13,7 @@ constexpr int kLineCount = 9;
 constexpr int kWidth = 2;
 // How far a label may stand from its line, as a part of the span.
 constexpr double kReadingTolerance = 0.005;
+constexpr double kMostDecimals = 40.0;
 
 bool ReadsEveryLine(const std::array<double, kLineCount> &values,
                     const std::array<std::string, kLineCount> &texts,
@@ -53,8 +54,9 @@ std::array<std::string, 9> GridLineLabels(double bottom, double top)
     }
     // With these decimals a label is off by half a unit of its last place at most, within the
     // tolerance, and neighbours a tenth of the span apart differ: the search ends here.
-    const int enough = std::clamp(
-        static_cast<int>(std::ceil(std::log10(0.5 / (kReadingTolerance * size)))), 0, 40);
+    // Clamped before the conversion: a span next to nothing asks for endless decimals.
+    const int enough = static_cast<int>(
+        std::clamp(std::ceil(std::log10(0.5 / (kReadingTolerance * size))), 0.0, kMostDecimals));
     // A slack for the arithmetic of the values themselves.
     const double tolerance = kReadingTolerance * size * (1.0 + 1e-9);
     for (int decimals = 0; decimals < enough; ++decimals) {

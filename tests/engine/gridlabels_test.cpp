@@ -69,5 +69,11 @@ TEST(GridLineLabels, AScaleWithoutSpanIsWrittenWithoutDecimals)
     EXPECT_EQ(GridLineLabels(0.0, std::nan("")).front(), GridLineLabels(0.0, 0.0).front());
 }
 
+TEST(GridLineLabels, ASpanNextToNothingStopsAtFortyDecimals)
+{
+    // A reading within 0.5 % of such a span would take endless decimals.
+    EXPECT_EQ(GridLineLabels(0.0, 1e-310).back(), "0." + std::string(40, '0'));
+}
+
 } // namespace
 } // namespace zelvar
