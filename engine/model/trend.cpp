@@ -1,6 +1,7 @@
 #include "engine/model/trend.h"
 
 #include "engine/model/filename.h"
+#include "engine/model/gridlabels.h"
 #include "engine/model/numbertext.h"
 
 #include <algorithm>
@@ -27,8 +28,7 @@ std::uint8_t PercentToPoint(double percent)
 Trend::Trend(ReadoutFormat readoutFormat)
     : m_readoutFormat(readoutFormat)
 {
-    for (int j = 1; j <= 9; ++j)
-        m_scaleLabels[static_cast<std::size_t>(j)] = FormatFixed(10.0 * j, 2, 0);
+    SetScaleLabels(0.0, 100.0);
     ResetReadouts("Ponto ", ":");
 }
 
@@ -153,12 +153,16 @@ void Trend::RedrawUpperTraces(double bottomPercent, double topPercent)
     }
 }
 
+void Trend::SetScaleLabels(double bottom, double top)
+{
+    const std::array<std::string, 9> labels = GridLineLabels(bottom, top);
+    std::copy(labels.begin(), labels.end(), m_scaleLabels.begin() + 1);
+}
+
 void Trend::UpdateScaleLabels(double begin, double end)
 {
     // m_scaleTop and m_scaleBottom arrive in engineering units and leave in percent.
-    for (int j = 9; j >= 1; --j)
-        m_scaleLabels[static_cast<std::size_t>(j)]
-            = FormatFixed(m_scaleBottom + (m_scaleTop - m_scaleBottom) / 10.0 * j, 2, 0);
+    SetScaleLabels(m_scaleBottom, m_scaleTop);
     const double span = end - begin;
     const auto toPercent = [&](double x) {
         if (span == 0.0)

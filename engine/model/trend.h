@@ -160,6 +160,8 @@ public:
 private:
     double StripPosition(double value) const;
     void RedrawUpperTraces(double bottomPercent, double topPercent);
+    // The grid labels of a scale in engineering units.
+    void SetScaleLabels(double bottom, double top);
     void UpdateScaleLabels(double begin, double end);
     void AppendArchiveNumber(double x);
     void FailArchive(std::string message);

@@ -663,7 +663,8 @@ void TAboutBox::PtsPagChange(int index)
 
 void TAboutBox::SelPageChanging(bool forward)
 {
-    // The upper chart decides; the lower one moves by the same step from its own page.
+    // The upper chart decides; the lower one moves by the same step from its own page, as far
+    // as its own pages go.
     const int loop = currentLoop();
     PerformanceChart *upperChart = chart(loop, true);
     PerformanceChart *lowerChart = chart(loop, false);

@@ -192,14 +192,12 @@ void PerformanceChart::SetBottomLabelsWithThreeDecimalsAtMost()
 void PerformanceChart::SetMaxPointsPerPage(int points)
 {
     m_pointsPerPage = std::max(1, points);
-    // Larger pages may leave fewer pages than the one shown.
-    m_page = std::min(m_page, NumPages());
     rescale();
 }
 
 void PerformanceChart::SetPage(int page)
 {
-    m_page = std::max(1, page);
+    m_page = page;
     rescale();
 }
 
@@ -256,6 +254,9 @@ void PerformanceChart::mouseReleaseEvent(QMouseEvent *event)
 
 void PerformanceChart::rescale()
 {
+    // Fewer points or larger pages may leave fewer pages than the one shown; the chart goes
+    // back to its last page rather than show an empty one.
+    m_page = std::clamp(m_page, 1, NumPages());
     const int count = Count();
     AxisRange bottom = m_bottomRange;
     if (m_bottomAutomatic) {

@@ -27,7 +27,8 @@ struct AxisRange
 // page or keeps a range it was given (a zoom, a copied zoom, the 0-100 % scale). Points go in
 // all at once and are drawn as whole pictures (a four-hour run holds 144 000 points a trace);
 // the toolkit's series stay empty and only carry the zoom. Paging shows MaxPointsPerPage points
-// at a time, pages counting from 1; a new page size brings the page back within the pages.
+// at a time, pages counting from 1; the page stays within the pages whatever changes them (new
+// points, fewer points, a new page size), and a page asked for past them shows the last one.
 // A chart whose zoom is animated glides its axes to each new range: the axes then show the
 // ranges in between for a moment, while BottomRange and LeftRange already hold the new ones.
 class PerformanceChart : public QChartView

@@ -189,6 +189,21 @@ TEST(Trend, FullRangeRedrawsFromTheHistories)
     EXPECT_DOUBLE_EQ(trend.ScaleTop(), 100.0);
 }
 
+TEST(Trend, GridLabelsOfASmallScaleTakeTheDecimalsTheyNeed)
+{
+    // Regression: a 0-4 m level read "0 1 1 2 2 2 3 3 4", on the full range and when typed.
+    Trend trend;
+    trend.ApplySettingsScale(0.0, 4.0);
+    EXPECT_EQ(trend.ScaleLabel(1), "0.4");
+    EXPECT_EQ(trend.ScaleLabel(5), "2.0");
+    EXPECT_EQ(trend.ScaleLabel(9), "3.6");
+    trend.eSupText = "3";
+    trend.eInfText = "1";
+    ASSERT_TRUE(trend.ApplyManualScale(0.0, 4.0));
+    EXPECT_EQ(trend.ScaleLabel(1), "1.2");
+    EXPECT_EQ(trend.ScaleLabel(9), "2.8");
+}
+
 TEST(Trend, ManualScaleLabelsTheGridBetweenTheTypedBounds)
 {
     Trend trend;

@@ -205,6 +205,17 @@ TEST_F(RecorderTest, EnterTakesTypedBoundsAndUnticksAuto)
     EXPECT_EQ(NewestPoint(0), 100);
 }
 
+TEST_F(RecorderTest, ScaleLabelsOfASmallRangeTellTheirLinesApart)
+{
+    // Regression: a 0-14 pH pen labelled its grid "1 3 4 6 7 8 10 11 13".
+    plant.memories.MemoryUEMax[23] = "14";
+    Pens(22, -1, -1);
+    ApplyRecorderSettings(recorder, plant.memories);
+    EXPECT_EQ(recorder.trend.ScaleLabel(1), "1.4");
+    EXPECT_EQ(recorder.trend.ScaleLabel(3), "4.2");
+    EXPECT_EQ(recorder.trend.ScaleLabel(9), "12.6");
+}
+
 TEST_F(RecorderTest, Pen3OnAControllerOutputPairsTheLoop)
 {
     // loop 3 with and without its controller, a renamed pen 2, not a controller output

@@ -29,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -81,6 +82,18 @@ protected:
         return widget<PerformanceChart>(chart)->Trace(series)->Count();
     }
     QString text(const char *box) const { return widget<QLineEdit>(box)->text(); }
+    // A performance file of the working folder through a loader's list and button; the first
+    // of the list when no name is given.
+    void loadHistory(const char *listName, const char *button, const QString &file = {})
+    {
+        auto *list = widget<QComboBox>(listName);
+        QFocusEvent enter(QEvent::FocusIn);
+        QApplication::sendEvent(list, &enter);
+        const int index = file.isEmpty() ? 0 : list->findText(file);
+        ASSERT_GE(index, 0) << file.toStdString();
+        choose(list, index);
+        widget<QPushButton>(button)->click();
+    }
     // A mouse zoom dragged over the chart's plot, from near its top left corner to its centre.
     static void dragZoom(PerformanceChart *chart)
     {
@@ -282,6 +295,8 @@ TEST_F(FastSimulationWindowTest, PagingFollowsPointsPerPageAndCoTracesCanBeHidde
 {
     open();
     simulate();
+    // The run's history below, so the lower chart has the pages to follow the upper one.
+    loadHistory("ComboBox1", "BTNCarregar");
     choose(widget<QComboBox>("PtsPag"), 0); // 900 points: 1800 samples make two pages
     auto *chart = widget<PerformanceChart>("ChartM1");
     EXPECT_EQ(chart->NumPages(), 2);
@@ -300,6 +315,64 @@ TEST_F(FastSimulationWindowTest, PagingFollowsPointsPerPageAndCoTracesCanBeHidde
     widget<QCheckBox>("CheckBox1")->click();
     EXPECT_EQ(points("ChartM1", 2), 0);
     EXPECT_EQ(points("ChartM1", 0), 1800);
+}
+
+// Regression: after paging far into a four-hour run, a shorter run or history left both charts
+// of the loop on a page past their points, empty, with the bottom axis at 13500.
+TEST_F(FastSimulationWindowTest, LessDataBringsThePageBackToTheLastOneWithPoints)
+{
+    const auto run = [&](int length) {
+        choose(widget<QComboBox>("JanelaComboBox"), length);
+        simulate();
+        return widget<QComboBox>("ComboBox2")->currentText().chopped(4);
+    };
+    open();
+    const QString shortRun = run(0); // 30 min, 1800 samples
+    struct Shrink
+    {
+        const char *what;
+        const char *shrunkChart;
+        std::function<void()> act;
+    };
+    const auto shorterRun = [&] {
+        run(0);
+    };
+    const auto shorterHistoryAbove = [&] {
+        loadHistory("ComboBox2", "Button1", shortRun);
+    };
+    const auto shorterHistoryBelow = [&] {
+        loadHistory("ComboBox1", "BTNCarregar", shortRun);
+    };
+    const Shrink shrinks[] = {{"a shorter run", "ChartM1", shorterRun},
+                              {"a shorter history above", "ChartM1", shorterHistoryAbove},
+                              {"a shorter history below", "ChartH1", shorterHistoryBelow}};
+    for (const Shrink &shrink : shrinks) {
+        SCOPED_TRACE(shrink.what);
+        open();
+        auto *upper = widget<PerformanceChart>("ChartM1");
+        auto *lower = widget<PerformanceChart>("ChartH1");
+        // Four hours in both charts at "15 min" a page, paged to the last of 16 pages.
+        loadHistory("ComboBox1", "BTNCarregar", run(3));
+        choose(widget<QComboBox>("PtsPag"), 0);
+        for (int page = 1; page < 16; ++page)
+            widget<QToolButton>("SelPageForward")->click();
+        ASSERT_EQ(upper->Page(), 16);
+        ASSERT_EQ(lower->Page(), 16);
+
+        shrink.act();
+        letGlidesEnd();
+        for (const PerformanceChart *chart : {upper, lower}) {
+            SCOPED_TRACE(chart->objectName().toStdString());
+            EXPECT_LE(chart->Page(), chart->NumPages());
+            // The bottom axis shows points of the chart.
+            EXPECT_LT(chart->BottomAxis()->min(), chart->Count());
+            EXPECT_GT(chart->BottomAxis()->max(), chart->BottomAxis()->min());
+        }
+        const auto *shrunk = widget<PerformanceChart>(shrink.shrunkChart);
+        EXPECT_EQ(shrunk->Count(), 1800);
+        EXPECT_EQ(shrunk->Page(), 2);
+        EXPECT_EQ(shrunk->BottomAxis()->min(), 900.0);
+    }
 }
 
 TEST_F(FastSimulationWindowTest, ADraggedZoomIsCopiedToTheTwinAndDisarms)

@@ -120,5 +120,25 @@ TEST_F(AnimatedPerformanceChart, ANewRangeInTheMiddleOfAGlideGlidesOnFromWhereTh
     EXPECT_EQ(m_chart.BottomAxis()->max(), 899.0);
 }
 
+TEST_F(AnimatedPerformanceChart, ThePageStaysWithinThePagesWhateverChangesThem)
+{
+    // Regression: fewer points left the chart on a page past them, empty.
+    m_chart.SetMaxPointsPerPage(900);
+    m_chart.SetPage(20);
+    EXPECT_EQ(m_chart.Page(), 16);
+    EXPECT_EQ(m_chart.BottomRange(), (AxisRange{13500.0, 14399.0}));
+    LoopSeries shorter;
+    shorter.PV.assign(1000, 50.0);
+    m_chart.SetPoints(shorter);
+    EXPECT_EQ(m_chart.Page(), 2);
+    EXPECT_EQ(m_chart.BottomRange(), (AxisRange{900.0, 999.0}));
+    m_chart.SetPoints({});
+    EXPECT_EQ(m_chart.Page(), 1);
+    m_chart.SetPage(0);
+    EXPECT_EQ(m_chart.Page(), 1);
+    glideToTheEnd();
+    expectShowingItsRanges();
+}
+
 } // namespace
 } // namespace zelvar
