@@ -106,19 +106,108 @@ void showText(QLabel *label, const std::string &text)
         label->setText(shown);
 }
 
-void CentreBelowMainMenu(QWidget *window)
+namespace {
+
+const char *const kKeptClear = "keptClear";
+// Room left between a window and a control it keeps clear of.
+constexpr int kClearance = 6;
+
+} // namespace
+
+void MarkKeptClear(QWidget *control)
+{
+    control->setProperty(kKeptClear, true);
+}
+
+std::vector<QRect> KeptClearAreas(const QWidget *within)
+{
+    std::vector<QRect> areas;
+    for (const QWidget *control : within->findChildren<QWidget *>()) {
+        if (control->property(kKeptClear).toBool() && control->isVisibleTo(within))
+            areas.emplace_back(control->mapTo(within, QPoint(0, 0)), control->size());
+    }
+    return areas;
+}
+
+QSize ReckonedFrame(const QWidget *window)
+{
+    const QSize frame = window->frameGeometry().size();
+    if (frame != window->size())
+        return frame;
+    // A usual title bar and a thin border.
+    return window->size() + QSize(8, 34);
+}
+
+QPoint OpeningPlace(const QSize &size,
+                    const QSize &frame,
+                    const QRect &screen,
+                    int top,
+                    const std::vector<QRect> &keepClear)
+{
+    QPoint centred = screen.center() - QRect(QPoint(0, 0), size).center();
+    centred.setY(std::max(centred.y(), top));
+    std::vector<QRect> kept;
+    for (const QRect &area : keepClear)
+        kept.push_back(area.adjusted(-kClearance, -kClearance, kClearance, kClearance));
+    const auto clear = [&](const QPoint &place) {
+        const QRect covered(place, frame);
+        return std::none_of(
+            kept.begin(), kept.end(), [&](const QRect &area) { return covered.intersects(area); });
+    };
+    if (clear(centred))
+        return centred;
+    // The nearest clear place has each coordinate either the centred one or one at which the
+    // window touches a kept area or the screen's edge.
+    const int lowestX = screen.left();
+    const int highestX = screen.right() + 1 - frame.width();
+    const int lowestY = std::max(screen.top(), top);
+    const int highestY = screen.bottom() + 1 - frame.height();
+    if (highestX < lowestX || highestY < lowestY)
+        return centred;
+    std::vector<int> xs{centred.x(), lowestX, highestX};
+    std::vector<int> ys{centred.y(), lowestY, highestY};
+    for (const QRect &area : kept) {
+        xs.push_back(area.right() + 1);
+        xs.push_back(area.left() - frame.width());
+        ys.push_back(area.bottom() + 1);
+        ys.push_back(area.top() - frame.height());
+    }
+    std::optional<QPoint> best;
+    qint64 bestDistance = 0;
+    for (const int x : xs) {
+        for (const int y : ys) {
+            const QPoint place(std::clamp(x, lowestX, highestX), std::clamp(y, lowestY, highestY));
+            const QPoint shift = place - centred;
+            const qint64 distance = qint64(shift.x()) * shift.x() + qint64(shift.y()) * shift.y();
+            if ((!best || distance < bestDistance) && clear(place)) {
+                best = place;
+                bestDistance = distance;
+            }
+        }
+    }
+    return best.value_or(centred);
+}
+
+void PlaceBelowMainMenu(QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (screen == nullptr)
         return;
-    QPoint place = screen->availableGeometry().center() - window->rect().center();
+    int top = screen->availableGeometry().top();
+    std::vector<QRect> keepClear;
     const QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (owner != nullptr) {
+        const QPoint origin = owner->mapToGlobal(QPoint(0, 0));
+        for (const QRect &area : KeptClearAreas(owner))
+            keepClear.push_back(area.translated(origin));
+    }
     if (const auto *main = qobject_cast<const QMainWindow *>(owner)) {
         // The frame's top is the window's place, so a frame that starts here leaves it free.
         if (const QWidget *menu = main->menuWidget(); menu != nullptr && menu->isVisible())
-            place.setY(std::max(place.y(), menu->mapToGlobal(QPoint(0, menu->height())).y()));
+            top = std::max(top, menu->mapToGlobal(QPoint(0, menu->height())).y());
     }
-    window->move(place);
+    window->move(OpeningPlace(
+        window->size(), ReckonedFrame(window), screen->availableGeometry(), top, keepClear));
 }
 
 void showChecked(QAbstractButton *box, bool checked)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <string>
@@ -52,10 +55,30 @@ int FitScaleColumn(QWidget *panel,
 // rather than at the next event round, so the window fits before it is next drawn.
 void RelayoutNow(QWidget *changed);
 
-// A tool window of the size it opens with, centred on its screen but never higher than the
-// bottom of its owner's main menu: the tool windows stay on top, and a menu they cover cannot
-// be used.
-void CentreBelowMainMenu(QWidget *window);
+// The controls a tool window should leave free when it opens (push buttons, switches, sliders
+// of the plant picture): marked once when they are made, found in whichever window holds them.
+void MarkKeptClear(QWidget *control);
+// The shown marked controls inside `within`, in its coordinates.
+std::vector<QRect> KeptClearAreas(const QWidget *within);
+
+// The size a window takes on the screen with its frame. Before the window manager has framed
+// it, the frame is not known yet: a usual title bar and border are reckoned with.
+QSize ReckonedFrame(const QWidget *window);
+
+// Where a tool window first opens: centred on the screen's free area but never above `top`
+// (the bottom of its owner's main menu, which it would make unusable, as tool windows stay on
+// top). When that would cover one of `keepClear`, it goes to the nearest place on the screen
+// that covers none of them by a small margin; when there is none, it stays centred. size: what
+// it is centred by; frame: what it covers (ReckonedFrame).
+QPoint OpeningPlace(const QSize &size,
+                    const QSize &frame,
+                    const QRect &screen,
+                    int top,
+                    const std::vector<QRect> &keepClear);
+
+// A tool window of the size it opens with placed by OpeningPlace on its screen, below its
+// owner's main menu and clear of the controls marked in its owner.
+void PlaceBelowMainMenu(QWidget *window);
 
 // The progress of long work that runs without yielding (a batch run, a sweep, a read): the gauge
 // takes every value, but the picture is painted at most every 40 ms and at the end, so that

@@ -146,7 +146,7 @@ TDialogos::TDialogos(Session &session, QWidget *parent, UserDialogs *dialogs)
     showGrid(Grid::ControlSignals);
 
     resize(kWindowWidth, kWindowHeight);
-    CentreBelowMainMenu(this);
+    PlaceBelowMainMenu(this);
 }
 
 TDialogos::~TDialogos() = default;

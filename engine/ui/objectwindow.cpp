@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -132,9 +133,14 @@ bool ObjectWindow::event(QEvent *event)
 
 void ObjectWindow::showEvent(QShowEvent *event)
 {
-    // Placed as it first shows, at the size it shows with; later it opens where it was left.
+    // Placed as it first shows, at the size it takes once active (a recorder folds its settings
+    // away then), which follows at once; later it opens where it was left.
     if (!m_placed && !event->spontaneous()) {
-        CentreBelowMainMenu(this);
+        if (!leaveIfRemoved())
+            FormActivate();
+        if (layout() != nullptr)
+            layout()->activate();
+        PlaceBelowMainMenu(this);
         m_placed = true;
     }
     QWidget::showEvent(event);

@@ -1,6 +1,8 @@
 // Resposta em Frequência | Frequency Response: a flow loop driven by a sinusoidal remote
 // setpoint and a sinusoidal valve disturbance whose periods the sliders set, to read amplitude
 // ratios and phase lags and to see feedback amplify disturbances near 20-30 s.
+#include "examples/plants/frequencyresponse.h"
+
 #include "examples/example.h"
 #include "examples/harness.h"
 #include "examples/pidpainter.h"
@@ -12,6 +14,8 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace zelvar::examples {
@@ -114,43 +118,106 @@ void Build(PlantBuilder &b)
             .top = 290});
 }
 
-// Bode-style sketch, left empty for the trainee: amplitude ratio against period on a
-// logarithmic axis from 5 to 400 s.
-void DrawBodeSketch(PidPainter &p)
+// The chart's plot: periods from 5 to 400 s on a logarithmic axis, ratios from 0 to 1.6.
+const QRectF kPlot(110, 395, 600, 140);
+
+} // namespace
+
+const QColor kSetpointRatioColour(0x1f, 0x4e, 0xc8);
+const QColor kDisturbanceRatioColour(0xc8, 0x2a, 0x1f);
+
+QPointF AmplitudeRatioAt(double periodSeconds, double ratio)
+{
+    const double low = std::log10(5.0);
+    const double high = std::log10(400.0);
+    return {kPlot.left() + (std::log10(periodSeconds) - low) / (high - low) * kPlot.width(),
+            kPlot.bottom() - ratio / 1.6 * kPlot.height()};
+}
+
+namespace {
+
+// The figure of the check with that name; the chart draws what the lesson states.
+double Figure(const std::vector<AcceptanceCheck> &checks, const std::string &name)
+{
+    for (const AcceptanceCheck &check : checks) {
+        if (check.name == name)
+            return check.engine;
+    }
+    throw std::runtime_error("the chart has no check " + name);
+}
+
+// The periods the lesson measures, in seconds.
+constexpr std::array<int, 6> kPeriods{10, 20, 30, 60, 120, 300};
+
+// The amplitude ratios the lesson gives, so the trainee can set his own readings beside them.
+void DrawAmplitudeRatios(PidPainter &p, const std::vector<AcceptanceCheck> &checks)
 {
     const QRectF frame(40, 345, 720, 230);
     QPainter &painter = p.painter();
     painter.setPen(QPen(PidPainter::kInk, 1.5));
     painter.setBrush(Qt::white);
     painter.drawRect(frame);
-    const QRectF plot(110, 395, 600, 140);
-    const double low = std::log10(5.0);
-    const double high = std::log10(400.0);
-    painter.setPen(QPen(QColor(0xc8, 0xce, 0xd4), 1, Qt::DotLine));
-    for (const double period : {10.0, 20.0, 30.0, 60.0, 120.0, 300.0}) {
-        const double x = plot.left() + (std::log10(period) - low) / (high - low) * plot.width();
-        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        p.Text({x - 9, plot.bottom() + 16}, QString::number(period), false, 8);
-        painter.setPen(QPen(QColor(0xc8, 0xce, 0xd4), 1, Qt::DotLine));
+    const QRectF &plot = kPlot;
+    const auto x = [](double period) {
+        return AmplitudeRatioAt(period, 0.0).x();
+    };
+    const auto y = [](double ratio) {
+        return AmplitudeRatioAt(5.0, ratio).y();
+    };
+    const QPen grid(QColor(0xc8, 0xce, 0xd4), 1, Qt::DotLine);
+    for (const int period : kPeriods) {
+        painter.setPen(grid);
+        painter.drawLine(QPointF(x(period), plot.top()), QPointF(x(period), plot.bottom()));
+        p.Text({x(period) - 9, plot.bottom() + 16}, QString::number(period), false, 8);
     }
-    for (int i = 0; i <= 4; ++i) {
-        const double ratio = 0.4 * i;
-        const double y = plot.bottom() - ratio / 1.6 * plot.height();
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        p.Text({plot.left() - 30, y + 4}, QString::number(ratio, 'f', 1), false, 8);
-        painter.setPen(QPen(QColor(0xc8, 0xce, 0xd4), 1, Qt::DotLine));
+    for (const double ratio : {0.0, 0.5, 1.0, 1.5}) {
+        // Above 1 the loop amplifies: that line is drawn firmer.
+        painter.setPen(ratio == 1.0 ? QPen(QColor(0x90, 0x98, 0xa0), 1, Qt::DashLine) : grid);
+        painter.drawLine(QPointF(plot.left(), y(ratio)), QPointF(plot.right(), y(ratio)));
+        p.Text({plot.left() - 30, y(ratio) + 4}, QString::number(ratio, 'f', 1), false, 8);
     }
     painter.setPen(QPen(PidPainter::kInk, 1.5));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
+
+    struct Curve
+    {
+        QColor colour;
+        const char *checkName; // with %1 for the period
+        QString legend;
+    };
+    const Curve curves[] = {
+        {kSetpointRatioColour, "SpPeriod%1Ratio", QStringLiteral("PV/SP: seno no SP | sine on SP")},
+        {kDisturbanceRatioColour,
+         "Disturbance%1ClosedOverOpen",
+         QStringLiteral("PV fechada/aberta: seno na válvula | closed/open loop: valve sine")},
+    };
+    // The legend runs under the title, an entry a curve.
+    QPointF entry(frame.left() + 12, frame.top() + 36);
+    for (const Curve &curve : curves) {
+        QPolygonF points;
+        for (const int period : kPeriods) {
+            const QString name = QString::fromLatin1(curve.checkName).arg(period);
+            points << AmplitudeRatioAt(period, Figure(checks, name.toStdString()));
+        }
+        painter.setPen(QPen(curve.colour, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(points);
+        painter.setBrush(curve.colour);
+        for (const QPointF &point : points)
+            painter.drawEllipse(point, 3, 3);
+        painter.drawLine(entry, entry + QPointF(18, 0));
+        p.Text(entry + QPointF(24, 4), curve.legend, false, 8);
+        entry += QPointF(210, 0);
+    }
     p.Text({frame.left() + 12, frame.top() + 20},
-           QStringLiteral("Razão de amplitudes x período | Amplitude ratio vs period"),
+           QStringLiteral("Razão de amplitudes x período, valores da lição | Amplitude ratio vs "
+                          "period, the lesson's figures"),
            true);
     p.Label({plot.left() + 220, plot.bottom() + 34},
             QStringLiteral("Período (s)"),
             QStringLiteral("Period (s)"),
             8);
-    p.Text({frame.left() + 8, plot.top() - 6}, QStringLiteral("PV/SP, PV/dist."), false, 8);
 }
 
 // A sine generator drawn as a box with a wave in it.
@@ -174,8 +241,9 @@ void SineGenerator(PidPainter &p, const QRectF &box)
     painter.drawPath(wave);
 }
 
-void Draw(PidPainter &p)
+void Draw(PidPainter &p, const std::vector<AcceptanceCheck> &checks)
 {
+    DrawAmplitudeRatios(p, checks);
     p.ProcessLine({{40, 210}, {860, 210}}, true);
     p.Pump({110, 210}, 30);
     p.Text({85, 262}, QStringLiteral("P-101"), true);
@@ -200,7 +268,6 @@ void Draw(PidPainter &p)
     p.SignalLine({{480, 260}, {480, 240}, {780, 240}, {780, 140}, {732, 140}});
     p.Text({202, 54}, QStringLiteral("SP"), true, 8);
     p.Text({420, 316}, QStringLiteral("distúrbio | disturbance"), false, 8);
-    DrawBodeSketch(p);
 }
 
 // Amplitude and phase (rad) of the sine of angular frequency w that fits y(t) best, with an
@@ -338,7 +405,6 @@ ExamplePlant Make()
     ExamplePlant example;
     example.picture = "sim19";
     example.build = Build;
-    example.drawBackground = Draw;
     // Twenty periods of the SP sine: the file is written where the sine's phase, which restarts
     // at its midpoint when a newly started program opens the plant, is back at its start.
     example.warmUpSeconds = 1199.8;
@@ -541,6 +607,9 @@ ExamplePlant Make()
          51.67,
          40.0,
          65.0},
+    };
+    example.drawBackground = [checks = example.checks](PidPainter &p) {
+        Draw(p, checks);
     };
     return example;
 }

@@ -117,7 +117,7 @@ TRegXY::TRegXY(Session &session, QWidget *parent, UserDialogs *)
     });
 
     setFixedSize(kWindowWidth, kWindowHeight);
-    CentreBelowMainMenu(this);
+    PlaceBelowMainMenu(this);
 }
 
 TRegXY::~TRegXY() = default;

@@ -10,6 +10,7 @@
 #include "services/picturewidgets.h"
 #include "services/session.h"
 #include "services/uitext.h"
+#include "services/widgethelpers.h"
 #include "workspace/ui/plantfilenames.h"
 
 #include <QAction>
@@ -181,6 +182,8 @@ void PlantView::buildPicture()
         QPalette palette = back->palette();
         palette.setColor(QPalette::Window, QColor(0xdb, 0xe5, 0xee));
         back->setPalette(palette);
+        // The group's frame holds the name, the value and the bar.
+        MarkKeptClear(back);
         // A plain font: the group widens with the name (showSliders).
         auto *label = named(new ClickableLabel(this), QStringLiteral("TrackLabel") + number(k));
         // Eight points keep a name within those seven pixels a character.
@@ -224,6 +227,7 @@ void PlantView::buildPicture()
     m_panel = named(new ClickableGroupBox(this), QStringLiteral("PainelComando"));
     m_panel->setGeometry(16, 120, kPanelWidth, 169);
     m_panel->hide();
+    MarkKeptClear(m_panel);
     connect(m_panel, &ClickableGroupBox::clicked, this, [this] {
         if (m_moveMode->isChecked())
             select(102);
@@ -267,6 +271,7 @@ void PlantView::buildPicture()
                 LoadPicture(QStringLiteral("pictures/chaves/chave%1p%2.png").arg(s).arg(p)));
             picture->resize(kSwitchSize, kSwitchSize);
             picture->setToolTip(outputHint(10 + s));
+            MarkKeptClear(picture);
             picture->hide();
             connect(picture, &ClickableLabel::clicked, this, [this, s] { switchClicked(s); });
             m_switchPictures[Index(s)][Index(p)] = picture;
