@@ -10,6 +10,7 @@
 #include "services/helpsite.h"
 #include "services/pictures.h"
 #include "services/session.h"
+#include "services/toolwindows.h"
 #include "services/uitext.h"
 #include "services/userdialogs.h"
 #include "services/widgethelpers.h"
@@ -416,18 +417,14 @@ void TForm1::showToolWindow(QPointer<QWidget> &window, const std::function<QWidg
 {
     if (window.isNull())
         window = make();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowToolWindow(window);
 }
 
 void TForm1::showConfigForm()
 {
     m_configForm->RefreshObjectCaptions();
     m_configForm->SelectFirstPage();
-    m_configForm->show();
-    m_configForm->raise();
-    m_configForm->activateWindow();
+    ShowToolWindow(m_configForm);
 }
 
 // ---- Start-up ----------------------------------------------------------------------------
