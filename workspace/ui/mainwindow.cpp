@@ -132,7 +132,7 @@ TForm1::TForm1(Session &session, UserDialogs &dialogs, QWidget *parent)
     resize(1260, 760);
 
     // The splash first, so it is drawn while the rest is built.
-    m_splash = new SplashWindow(SplashWindow::Role::Splash);
+    m_splash = new SplashWindow(SplashWindow::Role::Splash, m_session.language());
     m_splash->ShowAndUpdate();
     m_splash->Timer1()->start();
     connect(m_splash, &SplashWindow::splashTimeElapsed, this, &TForm1::FinishStartUp);
@@ -732,8 +732,7 @@ void TForm1::PausarSimulao2Click()
 
 void TForm1::Sobre3Click()
 {
-    auto *about = new SplashWindow(SplashWindow::Role::About,
-                                   trText(m_session.language(), "Sobre", "About"));
+    auto *about = new SplashWindow(SplashWindow::Role::About, m_session.language());
     about->ShowAndUpdate();
 }
 
