@@ -1,5 +1,7 @@
 #include "services/modalwindows.h"
 
+#include "services/applicationfilter.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
@@ -96,12 +98,7 @@ private:
 
 void KeepModalWindowsInFront()
 {
-    static QPointer<ModalFront> front;
-    QCoreApplication *application = QCoreApplication::instance();
-    if (front || !application)
-        return;
-    front = new ModalFront(application);
-    application->installEventFilter(front);
+    InstallApplicationFilterOnce<ModalFront>();
 }
 
 } // namespace zelvar

@@ -1,6 +1,7 @@
 #include "services/singlelineedits.h"
 
 #include "engine/model/textlines.h"
+#include "services/applicationfilter.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -68,12 +69,7 @@ private:
 
 void GuardSingleLineEdits()
 {
-    static QPointer<SingleLineGuard> guard;
-    QCoreApplication *application = QCoreApplication::instance();
-    if (guard || !application)
-        return;
-    guard = new SingleLineGuard(application);
-    application->installEventFilter(guard);
+    InstallApplicationFilterOnce<SingleLineGuard>();
 }
 
 } // namespace zelvar

@@ -4,18 +4,23 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 namespace zelvar {
 
-// Every label (a wrapped one word by word), check box, radio button, edit and group-box title in
-// sight shows its whole text at the size the window gives it: nothing is cut at the right or
-// the bottom.
+// Every label (a wrapped one word by word), check box, radio button, push button, edit, read-only
+// memo (word by word, with no scroll bar to reach the rest) and group-box title in sight shows its
+// whole text
+// at the size the window gives it: nothing is cut at the right or the bottom.
 inline void ExpectWholeTexts(const QWidget *window)
 {
     const auto check
@@ -58,6 +63,20 @@ inline void ExpectWholeTexts(const QWidget *window)
             const auto *button = static_cast<const QAbstractButton *>(widget);
             if (!button->text().isEmpty())
                 check(button, button->text(), button->minimumSizeHint(), button->size());
+        } else if (const auto *push = qobject_cast<const QPushButton *>(widget)) {
+            if (push->text().isEmpty())
+                continue;
+            // The text is drawn inside the style's frame.
+            const int inner
+                = 2 * push->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, push);
+            const int icon = push->icon().isNull() ? 0 : push->iconSize().width() + 4;
+            QString shown = push->text();
+            shown.remove(QLatin1Char('&'));
+            check(push,
+                  push->text(),
+                  QSize(push->fontMetrics().horizontalAdvance(shown) + icon + inner,
+                        push->fontMetrics().height()),
+                  push->size());
         } else if (const auto *edit = qobject_cast<const QLineEdit *>(widget)) {
             if (edit->text().isEmpty())
                 continue;
@@ -68,6 +87,15 @@ inline void ExpectWholeTexts(const QWidget *window)
                   edit->text(),
                   QSize(edit->fontMetrics().horizontalAdvance(edit->text()), 0),
                   QSize(room, 1));
+        } else if (const auto *memo = qobject_cast<const QPlainTextEdit *>(widget)) {
+            const QString text = memo->toPlainText();
+            if (text.isEmpty())
+                continue;
+            const int margin = static_cast<int>(memo->document()->documentMargin());
+            const QSize room = memo->viewport()->size() - QSize(2 * margin, 2 * margin);
+            const QRect needed = memo->fontMetrics().boundingRect(
+                QRect(0, 0, room.width(), INT_MAX), Qt::TextWordWrap, text);
+            check(memo, text, needed.size(), room);
         } else if (const auto *box = qobject_cast<const QGroupBox *>(widget)) {
             if (!box->title().isEmpty())
                 check(box,

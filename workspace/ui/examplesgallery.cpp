@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace zelvar {
 
 namespace {
@@ -16,10 +18,36 @@ namespace {
 constexpr int kPictureLefts[2] = {240, 808};
 constexpr int kRowTops[2] = {24, 256};
 constexpr int kTextWidth = 216;
+constexpr int kTitleHeight = 44;
+constexpr int kTitlePoints = 11;
+constexpr int kSmallestTitlePoints = 8;
 
 QString objectNameOf(const ExampleEntry &entry, const char *suffix)
 {
     return toQString(entry.picture) + QLatin1String(suffix);
+}
+
+// A title shows whole, with no word broken: in the largest bold font down to the smallest that
+// fits its box, and one that fits at no size grows its box upwards to the height it needs.
+void fitTitle(QLabel *title, const QString &text)
+{
+    title->setText(text);
+    const QStringList words = text.split(QLatin1Char(' '));
+    QFont font = title->font();
+    font.setBold(true);
+    for (int points = kTitlePoints; points >= kSmallestTitlePoints; --points) {
+        font.setPointSize(points);
+        title->setFont(font);
+        const QFontMetrics metrics(font);
+        int widestWord = 0;
+        for (const QString &word : words)
+            widestWord = std::max(widestWord, metrics.horizontalAdvance(word));
+        if (widestWord <= kTextWidth && title->heightForWidth(kTextWidth) <= kTitleHeight)
+            break;
+    }
+    const int bottom = title->geometry().bottom();
+    const int height = std::max(kTitleHeight, title->heightForWidth(kTextWidth));
+    title->setGeometry(title->x(), bottom + 1 - height, kTextWidth, height);
 }
 
 } // namespace
@@ -32,7 +60,7 @@ ExamplesGallery::ExamplesGallery(QWidget *parent)
     setDocumentMode(false);
     setStyleSheet(QStringLiteral(
         "QWidget#GalleryPage { background: #fbfcfd; }"
-        "QLabel[role=\"title\"] { color: #1d3f66; font-weight: bold; font-size: 11pt; }"
+        "QLabel[role=\"title\"] { color: #1d3f66; }"
         "QPlainTextEdit { background: transparent; color: #3b4652; border: none; }"
         "QToolButton { border: 1px solid #c9d3dd; border-radius: 3px; background: white; }"
         "QToolButton:hover { border: 2px solid #2f7fc1; }"));
@@ -58,7 +86,7 @@ ExamplesGallery::ExamplesGallery(QWidget *parent)
         title->setObjectName(objectNameOf(entry, "Title"));
         title->setProperty("role", QStringLiteral("title"));
         title->setWordWrap(true);
-        title->setGeometry(textLeft, top, kTextWidth, 44);
+        title->setGeometry(textLeft, top, kTextWidth, kTitleHeight);
         title->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 
         auto *description = new QPlainTextEdit(page);
@@ -92,7 +120,7 @@ void ExamplesGallery::SetLanguage(Language language)
     }
     for (const ExampleEntry &entry : ExampleEntries()) {
         if (auto *title = findChild<QLabel *>(objectNameOf(entry, "Title")))
-            title->setText(trText(language, entry.titlePortuguese, entry.titleEnglish));
+            fitTitle(title, trText(language, entry.titlePortuguese, entry.titleEnglish));
         if (auto *description = findChild<QPlainTextEdit *>(objectNameOf(entry, "Description"))) {
             description->setPlainText(
                 trText(language, entry.descriptionPortuguese, entry.descriptionEnglish));

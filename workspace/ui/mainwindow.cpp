@@ -10,6 +10,7 @@
 #include "services/helpsite.h"
 #include "services/pictures.h"
 #include "services/session.h"
+#include "services/toolwindows.h"
 #include "services/uitext.h"
 #include "services/userdialogs.h"
 #include "services/widgethelpers.h"
@@ -131,7 +132,7 @@ TForm1::TForm1(Session &session, UserDialogs &dialogs, QWidget *parent)
     resize(1260, 760);
 
     // The splash first, so it is drawn while the rest is built.
-    m_splash = new SplashWindow(SplashWindow::Role::Splash);
+    m_splash = new SplashWindow(SplashWindow::Role::Splash, m_session.language());
     m_splash->ShowAndUpdate();
     m_splash->Timer1()->start();
     connect(m_splash, &SplashWindow::splashTimeElapsed, this, &TForm1::FinishStartUp);
@@ -416,18 +417,14 @@ void TForm1::showToolWindow(QPointer<QWidget> &window, const std::function<QWidg
 {
     if (window.isNull())
         window = make();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowToolWindow(window);
 }
 
 void TForm1::showConfigForm()
 {
     m_configForm->RefreshObjectCaptions();
     m_configForm->SelectFirstPage();
-    m_configForm->show();
-    m_configForm->raise();
-    m_configForm->activateWindow();
+    ShowToolWindow(m_configForm);
 }
 
 // ---- Start-up ----------------------------------------------------------------------------
@@ -735,8 +732,7 @@ void TForm1::PausarSimulao2Click()
 
 void TForm1::Sobre3Click()
 {
-    auto *about = new SplashWindow(SplashWindow::Role::About,
-                                   trText(m_session.language(), "Sobre", "About"));
+    auto *about = new SplashWindow(SplashWindow::Role::About, m_session.language());
     about->ShowAndUpdate();
 }
 

@@ -9,6 +9,7 @@
 #include "services/pictures.h"
 #include "services/picturewidgets.h"
 #include "services/session.h"
+#include "services/toolwindows.h"
 #include "services/uitext.h"
 #include "services/widgethelpers.h"
 #include "workspace/ui/plantfilenames.h"
@@ -475,14 +476,13 @@ void PlantView::openObject(ObjectPool pool, int slot)
             *window = new TForm2(m_session, slot, owner, &m_dialogs);
             break;
         }
-    } else if (pool == ObjectPool::Recorders && (*window)->isVisible()) {
-        // A recorder's icon shows and hides its window in turn.
+    } else if (pool == ObjectPool::Recorders && (*window)->isVisible()
+               && !(*window)->isMinimized()) {
+        // A recorder's icon shows and hides its window in turn; a minimised one comes back.
         (*window)->hide();
         return;
     }
-    (*window)->show();
-    (*window)->raise();
-    (*window)->activateWindow();
+    ShowToolWindow(*window);
 }
 
 void PlantView::deleteObject(ObjectPool pool, int slot)

@@ -1,6 +1,7 @@
 #include "workspace/ui/splashwindow.h"
 
 #include "services/pictures.h"
+#include "services/uitext.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,7 +11,7 @@
 
 namespace zelvar {
 
-SplashWindow::SplashWindow(Role role, const QString &title, QWidget *parent)
+SplashWindow::SplashWindow(Role role, Language language, QWidget *parent)
     : QWidget(parent,
               role == Role::Splash
                   ? Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
@@ -19,7 +20,8 @@ SplashWindow::SplashWindow(Role role, const QString &title, QWidget *parent)
 {
     setObjectName(role == Role::Splash ? QStringLiteral("Splash") : QStringLiteral("AboutBox"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(title);
+    if (role == Role::About)
+        setWindowTitle(trText(language, "Sobre", "About"));
     setFixedSize(kWidth, kHeight);
 
     m_picture = new QLabel(this);
@@ -28,7 +30,7 @@ SplashWindow::SplashWindow(Role role, const QString &title, QWidget *parent)
     m_picture->setPixmap(LoadPicture(QStringLiteral("pictures/splash.png")));
     m_picture->setScaledContents(true);
 
-    m_closeButton = new QPushButton(QStringLiteral("Fechar"), this);
+    m_closeButton = new QPushButton(trText(language, "Fechar", "Close"), this);
     m_closeButton->setObjectName(QStringLiteral("BotaoFechar"));
     m_closeButton->setGeometry(kWidth - 104, kHeight - 44, 88, 30);
     m_closeButton->setVisible(role == Role::About);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/model/language.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -9,7 +11,8 @@ class QTimer;
 namespace zelvar {
 
 // The picture window of 602 by 452 pixels, on top: the splash at start-up (borderless, its
-// one-shot Timer1 ends the start-up) and the about box (with its "Fechar" button).
+// one-shot Timer1 ends the start-up) and the about box (with its close button). Its texts are those
+// of the language in force when it is made.
 class SplashWindow : public QWidget
 {
     Q_OBJECT
@@ -21,7 +24,7 @@ public:
     static constexpr int kHeight = 452;
     static constexpr int kSplashMs = 3000;
 
-    explicit SplashWindow(Role role, const QString &title = {}, QWidget *parent = nullptr);
+    SplashWindow(Role role, Language language, QWidget *parent = nullptr);
 
     // Shows the window and draws it at once, before the caller goes on.
     void ShowAndUpdate();

@@ -7,6 +7,7 @@
 #include "engine/ui/controllerwindow.h"
 #include "services/session.h"
 #include "tests/services/scripteddialogs.h"
+#include "tests/services/wholetexts.h"
 #include "workspace/ui/examplecatalog.h"
 #include "workspace/ui/splashwindow.h"
 
@@ -982,6 +983,54 @@ TEST_F(MainWindowTest, CurrentFolderIsTheChosenFilesFolderAndBecomesTheWorkingFo
     trigger("Abrir1");
     EXPECT_EQ(m_dialogs.openRequests.back().folder, work);
 }
+
+class InEachLanguage : public MainWindowTest, public ::testing::WithParamInterface<Language>
+{
+protected:
+    SplashWindow *aboutBox() const
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QStringLiteral("AboutBox") && window->isVisible())
+                return qobject_cast<SplashWindow *>(window);
+        }
+        return nullptr;
+    }
+};
+
+// In English the about box's button read "Fechar".
+TEST_P(InEachLanguage, AboutBoxButtonReadsTheLanguagesWordWhole)
+{
+    startIn(GetParam());
+    trigger("Sobre3");
+
+    SplashWindow *about = aboutBox();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->BotaoFechar()->text(),
+              GetParam() == Language::English ? QStringLiteral("Close") : QStringLiteral("Fechar"));
+    ExpectWholeTexts(about);
+    about->BotaoFechar()->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// "Furnace Temperature(Master-Slave)" took three lines in a box of two, its first line cut off.
+TEST_P(InEachLanguage, GalleryShowsEveryTitleAndDescriptionWhole)
+{
+    startIn(GetParam());
+    m_form->show();
+    auto *gallery = widget<QTabWidget>("TabbedNotebook1");
+    for (int tab = 0; tab < gallery->count(); ++tab) {
+        SCOPED_TRACE(gallery->tabText(tab).toStdString());
+        gallery->setCurrentIndex(tab);
+        ExpectWholeTexts(gallery);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow,
+                         InEachLanguage,
+                         ::testing::Values(Language::Portuguese, Language::English),
+                         [](const auto &info) {
+                             return info.param == Language::English ? "English" : "Portuguese";
+                         });
 
 TEST_F(MainWindowTest, AboutBoxShowsThePictureAndClosesWithItsButton)
 {

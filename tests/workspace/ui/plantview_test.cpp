@@ -8,6 +8,7 @@
 #include "services/picturewidgets.h"
 #include "tests/workspace/ui/plantwindowtest.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -17,9 +18,11 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 
 namespace zelvar {
@@ -303,6 +306,70 @@ TEST_F(PlantViewTest, ToolWindowsOpenClearOfTheMainMenu)
         ++checked;
     }
     EXPECT_EQ(checked, 8);
+}
+
+// A window manager minimises a window together with the ones it is transient for: minimising
+// one tool window hid every window of the program. And a tool window the user had minimised
+// stayed away when its icon or command asked for it again.
+TEST_F(PlantViewTest, EveryToolWindowMinimisesAloneAndComesBackWhenAskedFor)
+{
+    place({"CheckBox11", "CheckBox1", "CheckBox21", "CheckBox31", "CheckBox46"});
+    const std::pair<const char *, std::function<void()>> windows[] = {
+        {"RecorderSlot1",
+         [this] {
+             widget<QToolButton>("Reg1")->click();
+         }},
+        {"ControllerSlot1",
+         [this] {
+             widget<QToolButton>("Control1")->click();
+         }},
+        {"ProcessSlot1",
+         [this] {
+             widget<QToolButton>("Proce1")->click();
+         }},
+        {"BlockSlot1",
+         [this] {
+             widget<QToolButton>("Bloc1")->click();
+         }},
+        {"AnimatedTextSlot1",
+         [this] {
+             emit widget<ClickableLabel>("Texto1")->clicked();
+         }},
+        {"ConfigForm",
+         [this] {
+             action("Configurao2")->trigger();
+         }},
+        {"ParmForm",
+         [this] {
+             action("Configurao1")->trigger();
+         }},
+        {"Dialogos",
+         [this] {
+             action("Variveis1")->trigger();
+         }},
+        {"RegXY",
+         [this] {
+             action("RegistradorXY1")->trigger();
+         }},
+    };
+    for (const auto &[name, open] : windows) {
+        SCOPED_TRACE(name);
+        open();
+        QWidget *window = nullptr;
+        for (QWidget *candidate : QApplication::topLevelWidgets()) {
+            if (candidate->objectName() == QLatin1String(name))
+                window = candidate;
+        }
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->isVisible());
+        ASSERT_NE(window->windowHandle(), nullptr);
+        EXPECT_EQ(window->windowHandle()->transientParent(), nullptr);
+
+        window->setWindowState(window->windowState() | Qt::WindowMinimized);
+        open();
+        EXPECT_FALSE(window->isMinimized());
+        EXPECT_TRUE(window->isVisible());
+    }
 }
 
 TEST_F(PlantViewTest, SwitchClickFlipsItsMemoryAndItsPicture)
