@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace zelvar::examples {
 
@@ -60,9 +61,20 @@ LoadResponse LoadChange(
     Scenario &scenario, int loop, const std::function<void()> &act, double seconds, double band);
 
 // The fast run as a trainee starts it on the plant as it stands: "30 min" at "100 ms" with the
-// test signal (2 SP step, 3 disturbance step, 1 none) and its amplitude, normalised. Returns the
-// charts of every loop.
-LoopCharts FastRun(Plant &plant, int testSignal, int amplitude);
+// test signal (2 SP step, 3 disturbance step, 1 none) and its amplitude, normalised, its noise
+// drawn from the seed. Returns the charts of every loop.
+LoopCharts FastRun(Plant &plant, int testSignal, int amplitude, std::uint32_t seed = 41);
+
+// A fresh copy of the plant as it stands, through the plant file as the program's save and open
+// would make it, for figures that need the same start more than once.
+std::unique_ptr<Plant> CopyOf(const Plant &plant);
+
+// The program seeds the noise afresh at every run, so a figure that rests on the noise is what
+// a trainee meets on average: the mean of `measure` over kNoiseSeeds seeds, each on its own
+// copy of the plant as it stands (measure acts on the copy and hands the seed to its run).
+inline constexpr int kNoiseSeeds = 20;
+double MeanOverNoiseSeeds(const Plant &plant,
+                          const std::function<double(Plant &, std::uint32_t seed)> &measure);
 
 // A loop's fast-run figures from its chart, with the full precision the index boxes round.
 struct FastRunFigures

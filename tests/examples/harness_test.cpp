@@ -5,9 +5,11 @@
 #include "examples/example.h"
 #include "examples/generator.h"
 #include "examples/harness.h"
+#include "instruments/model/loopindices.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -43,6 +45,67 @@ TEST(FastRunTest, StartsFromThePlantAsItStands)
     EXPECT_NEAR(charts[1].CO.front(), outputBefore, kOutputTolerance);
     EXPECT_GT(charts[1].CO.back(), outputBefore + 5.0) << "the run saw no answer to the press";
 }
+
+TEST(CopyOfTest, RunsExactlyAsThePlantItCopies)
+{
+    std::unique_ptr<Plant> plant = OpenCommitted("sim12");
+    ASSERT_NE(plant, nullptr);
+    const std::unique_ptr<Plant> copy = CopyOf(*plant);
+
+    const LoopCharts original = FastRun(*plant, 2, 10, 7);
+    const LoopCharts copied = FastRun(*copy, 2, 10, 7);
+
+    EXPECT_EQ(copied[1].PV, original[1].PV);
+    EXPECT_EQ(copied[1].CO, original[1].CO);
+}
+
+struct NoisyFigureRow
+{
+    const char *name; // the furnace's check
+    int filterPosition;
+    int amplitude;
+    std::size_t index; // of the fast run's index texts
+    double tolerance;  // about three standard errors of the difference of two means
+};
+
+class NoisyFigureTest : public ::testing::TestWithParam<NoisyFigureRow>
+{
+};
+
+// Regression: a figure resting on the measurement noise came from one fixed seed, while the
+// program draws a new one at every run, so the lesson stated one run's figure as the rule.
+TEST_P(NoisyFigureTest, IsWhatManyRunsGiveOnAverage)
+{
+    constexpr int kOtherRuns = 60;
+    const NoisyFigureRow row = GetParam();
+    const ExamplePlant *furnace = FindExample("sim12");
+    ASSERT_NE(furnace, nullptr);
+    const AcceptanceCheck *check = nullptr;
+    for (const AcceptanceCheck &candidate : furnace->checks)
+        check = candidate.name == row.name ? &candidate : check;
+    ASSERT_NE(check, nullptr);
+
+    double sum = 0.0;
+    for (int run = 0; run < kOtherRuns; ++run) {
+        std::unique_ptr<Plant> plant = OpenCommitted("sim12");
+        ASSERT_NE(plant, nullptr);
+        MoveSlider(*plant, 1, row.filterPosition);
+        const LoopCharts charts
+            = FastRun(*plant, 2, row.amplitude, static_cast<std::uint32_t>(1000 + run));
+        sum += std::stod(CalcLoopIndices(charts[1].PV, charts[1].SP, charts[1].CO)[row.index]);
+    }
+    std::unique_ptr<Plant> plant = OpenCommitted("sim12");
+    ASSERT_NE(plant, nullptr);
+
+    EXPECT_NEAR(check->measure(*plant), sum / kOtherRuns, row.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Furnace,
+    NoisyFigureTest,
+    ::testing::Values(NoisyFigureRow{"FastRunOutputDeviationFilter3s", 1500, 0, 4, 0.1},
+                      NoisyFigureRow{"FastRunSpStepSaturationFilter0s", 0, 10, 5, 0.5}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 
