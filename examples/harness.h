@@ -69,9 +69,10 @@ LoopCharts FastRun(Plant &plant, int testSignal, int amplitude, std::uint32_t se
 // would make it, for figures that need the same start more than once.
 std::unique_ptr<Plant> CopyOf(const Plant &plant);
 
-// The program seeds the noise afresh at every run, so a figure that rests on the noise is what
-// a trainee meets on average: the mean of `measure` over kNoiseSeeds seeds, each on its own
-// copy of the plant as it stands (measure acts on the copy and hands the seed to its run).
+// The program's noise comes from one source seeded at start-up, so every opening and every run
+// draws other numbers: a figure that rests on the noise is what a trainee meets on average, the
+// mean of `measure` over kNoiseSeeds seeds, each on its own copy of the plant as it stands
+// (measure acts on the copy and hands the seed to its run or scenario).
 inline constexpr int kNoiseSeeds = 20;
 double MeanOverNoiseSeeds(const Plant &plant,
                           const std::function<double(Plant &, std::uint32_t seed)> &measure);
