@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -115,6 +116,23 @@ std::unique_ptr<Plant> CopyOf(const Plant &plant)
     if (!copy.Succeeded())
         throw std::runtime_error("the plant does not read back: " + copy.error);
     return std::move(copy.plant);
+}
+
+std::array<double, 2> RangeOverMoments(const Plant &plant,
+                                       double from,
+                                       double to,
+                                       double every,
+                                       const std::function<double(Plant &, double moment)> &measure)
+{
+    std::array<double, 2> range{std::numeric_limits<double>::max(),
+                                std::numeric_limits<double>::lowest()};
+    const auto moments = static_cast<int>(std::nearbyint((to - from) / every));
+    for (int i = 0; i <= moments; ++i) {
+        const double figure = measure(*CopyOf(plant), from + i * every);
+        range[0] = std::min(range[0], figure);
+        range[1] = std::max(range[1], figure);
+    }
+    return range;
 }
 
 double MeanOverNoiseSeeds(const Plant &plant,

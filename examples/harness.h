@@ -4,6 +4,7 @@
 #include "engine/model/randomsource.h"
 #include "instruments/model/fastsimulation.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -68,6 +69,17 @@ LoopCharts FastRun(Plant &plant, int testSignal, int amplitude, std::uint32_t se
 // A fresh copy of the plant as it stands, through the plant file as the program's save and open
 // would make it, for figures that need the same start more than once.
 std::unique_ptr<Plant> CopyOf(const Plant &plant);
+
+// Where a figure hangs on the moment of the operator's action (the phase of a cycle a valve's
+// stick-slip keeps up), the smallest and the largest of `measure` over moments `from` to `to` s
+// after opening, `every` s apart, each on its own copy of the plant (measure runs the copy for
+// the moment, then acts).
+std::array<double, 2>
+RangeOverMoments(const Plant &plant,
+                 double from,
+                 double to,
+                 double every,
+                 const std::function<double(Plant &, double moment)> &measure);
 
 // The program's noise comes from one source seeded at start-up, so every opening and every run
 // draws other numbers: a figure that rests on the noise is what a trainee meets on average, the

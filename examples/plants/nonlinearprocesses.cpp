@@ -264,13 +264,9 @@ StoppedCycle StictionWithoutIntegral(Plant &plant, double after = 0.0)
 // the largest offset over two cycles of moments, half a second apart.
 std::array<double, 2> StictionOffsetRange(const Plant &plant)
 {
-    std::array<double, 2> range{100.0, 0.0};
-    for (int half = 0; half <= 48; ++half) {
-        const double offset = StictionWithoutIntegral(*CopyOf(plant), half * 0.5).offset;
-        range[0] = std::min(range[0], offset);
-        range[1] = std::max(range[1], offset);
-    }
-    return range;
+    return RangeOverMoments(plant, 0.0, 24.0, 0.5, [](Plant &run, double moment) {
+        return StictionWithoutIntegral(run, moment).offset;
+    });
 }
 
 // Largest |SP - PV| of each loop over 10 min at SP 50 % with the supply pressure oscillating.

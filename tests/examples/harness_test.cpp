@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -59,6 +60,27 @@ TEST(CopyOfTest, RunsExactlyAsThePlantItCopies)
 
     EXPECT_EQ(copied[1].PV, original[1].PV);
     EXPECT_EQ(copied[1].CO, original[1].CO);
+}
+
+TEST(RangeOverMomentsTest, TakesEveryMomentFromItsOwnCopyOfThePlantAsItOpens)
+{
+    std::unique_ptr<Plant> plant = OpenCommitted("sim17");
+    ASSERT_NE(plant, nullptr);
+    ASSERT_NE(plant->memories.Value(11), 0.0) << "the mode switch opens on";
+
+    // Each call turns the mode switch off on its copy; a shared plant would show it off next.
+    const std::array<double, 2> switchSeen
+        = RangeOverMoments(*plant, 0.0, 2.0, 0.5, [](Plant &run, double) {
+              const double seen = run.memories.Value(11);
+              ClickSwitch(run, 1);
+              return seen;
+          });
+    const std::array<double, 2> moments = RangeOverMoments(
+        *plant, 300.0, 720.0, 10.0, [](Plant &, double moment) { return moment; });
+
+    EXPECT_EQ(switchSeen[0], plant->memories.Value(11));
+    EXPECT_EQ(moments[0], 300.0);
+    EXPECT_EQ(moments[1], 720.0);
 }
 
 // Index `index` of the furnace's fast-run texts with the filter slider at `position`.
