@@ -2,11 +2,15 @@
 
 #include "instruments/model/loopindices.h"
 
+#include "documents/model/plantfile.h"
 #include "documents/model/plantoperations.h"
 #include "engine/model/steporder.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <string>
 
 namespace zelvar::examples {
 
@@ -90,9 +94,9 @@ LoadResponse LoadChange(
     return response;
 }
 
-LoopCharts FastRun(Plant &plant, int testSignal, int amplitude)
+LoopCharts FastRun(Plant &plant, int testSignal, int amplitude, std::uint32_t seed)
 {
-    StandardRandomSource random(41);
+    StandardRandomSource random(seed);
     StepContext context;
     context.random = &random;
     FastRunOptions options;
@@ -103,6 +107,41 @@ LoopCharts FastRun(Plant &plant, int testSignal, int amplitude)
     PerformanceTables tables;
     RunFastSimulation(plant, context, 1800, 0.1, options, charts, tables, nullptr);
     return charts;
+}
+
+std::unique_ptr<Plant> CopyOf(const Plant &plant)
+{
+    // The checks open their plants in Portuguese.
+    PlantReadResult copy = ReadPlantText(WritePlantText(plant, Language::Portuguese), {});
+    if (!copy.Succeeded())
+        throw std::runtime_error("the plant does not read back: " + copy.error);
+    return std::move(copy.plant);
+}
+
+std::array<double, 2> RangeOverMoments(const Plant &plant,
+                                       double from,
+                                       double to,
+                                       double every,
+                                       const std::function<double(Plant &, double moment)> &measure)
+{
+    std::array<double, 2> range{std::numeric_limits<double>::max(),
+                                std::numeric_limits<double>::lowest()};
+    const auto moments = static_cast<int>(std::nearbyint((to - from) / every));
+    for (int i = 0; i <= moments; ++i) {
+        const double figure = measure(*CopyOf(plant), from + i * every);
+        range[0] = std::min(range[0], figure);
+        range[1] = std::max(range[1], figure);
+    }
+    return range;
+}
+
+double MeanOverNoiseSeeds(const Plant &plant,
+                          const std::function<double(Plant &, std::uint32_t seed)> &measure)
+{
+    double sum = 0.0;
+    for (int seed = 1; seed <= kNoiseSeeds; ++seed)
+        sum += measure(*CopyOf(plant), static_cast<std::uint32_t>(seed));
+    return sum / kNoiseSeeds;
 }
 
 FastRunFigures FiguresOf(const LoopSeries &series)

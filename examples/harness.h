@@ -4,8 +4,10 @@
 #include "engine/model/randomsource.h"
 #include "instruments/model/fastsimulation.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace zelvar::examples {
 
@@ -60,9 +62,32 @@ LoadResponse LoadChange(
     Scenario &scenario, int loop, const std::function<void()> &act, double seconds, double band);
 
 // The fast run as a trainee starts it on the plant as it stands: "30 min" at "100 ms" with the
-// test signal (2 SP step, 3 disturbance step, 1 none) and its amplitude, normalised. Returns the
-// charts of every loop.
-LoopCharts FastRun(Plant &plant, int testSignal, int amplitude);
+// test signal (2 SP step, 3 disturbance step, 1 none) and its amplitude, normalised, its noise
+// drawn from the seed. Returns the charts of every loop.
+LoopCharts FastRun(Plant &plant, int testSignal, int amplitude, std::uint32_t seed = 41);
+
+// A fresh copy of the plant as it stands, through the plant file as the program's save and open
+// would make it, for figures that need the same start more than once.
+std::unique_ptr<Plant> CopyOf(const Plant &plant);
+
+// Where a figure hangs on the moment of the operator's action (the phase of a cycle a valve's
+// stick-slip keeps up), the smallest and the largest of `measure` over moments `from` to `to` s
+// after opening, `every` s apart, each on its own copy of the plant (measure runs the copy for
+// the moment, then acts).
+std::array<double, 2>
+RangeOverMoments(const Plant &plant,
+                 double from,
+                 double to,
+                 double every,
+                 const std::function<double(Plant &, double moment)> &measure);
+
+// The program's noise comes from one source seeded at start-up, so every opening and every run
+// draws other numbers: a figure that rests on the noise is what a trainee meets on average, the
+// mean of `measure` over kNoiseSeeds seeds, each on its own copy of the plant as it stands
+// (measure acts on the copy and hands the seed to its run or scenario).
+inline constexpr int kNoiseSeeds = 20;
+double MeanOverNoiseSeeds(const Plant &plant,
+                          const std::function<double(Plant &, std::uint32_t seed)> &measure);
 
 // A loop's fast-run figures from its chart, with the full precision the index boxes round.
 struct FastRunFigures

@@ -154,7 +154,8 @@ ExamplePlant Make()
             "%·s (= Ti·10/(Kc·K) = 3,5·10/0,8).",
             "Pressione \"Perturbação\" (5 -> 3 bar): a vazão cai de imediato "
             "{50-PressureDropMinimumPv:1} % ({60-PressureDropMinimumPv*1.2:1} m3/h; o ganho age "
-            "instantaneamente), volta a 0,5 % do SP em {PressureDropRecovery:1} s, IAE "
+            "instantaneamente), volta a menos de 0,5 % da faixa (0,6 m3/h) do SP em "
+            "{PressureDropRecovery:1} s, IAE "
             "{PressureDropIae:0} %·s, e a "
             "FV-101 se acomoda em {PressureDropFinalOutput:1} %.",
             "Experimente Kc 1,6: mais rápido (t90 {Kc16SpStepT90:1} s), porém "
@@ -170,7 +171,8 @@ ExamplePlant Make()
             "Ti·10/(Kc·K) = 3.5·10/0.8).",
             "Press \"Disturbance\" (5 -> 3 bar): the flow drops at once by "
             "{50-PressureDropMinimumPv:1} % ({60-PressureDropMinimumPv*1.2:1} m3/h; the gain acts "
-            "instantly), is back within 0.5 % of the SP in {PressureDropRecovery:1} s, IAE "
+            "instantly), is back within 0.5 % of range (0.6 m3/h) of the SP in "
+            "{PressureDropRecovery:1} s, IAE "
             "{PressureDropIae:0} %·s, "
             "and FV-101 settles at {PressureDropFinalOutput:1} %.",
             "Try Kc 1.6: faster (t90 {Kc16SpStepT90:1} s), but {Kc16SpStepOvershoot:0} % "

@@ -352,8 +352,9 @@ ExamplePlant MakeRatio()
         = {"Controle de razão em que apenas os SPs são calculados a partir da demanda (SP do gás = "
            "demanda, SP do ar = demanda × relação). Nada protege contra o excesso de gás enquanto "
            "a malha de ar, mais lenta, se ajusta.",
-           {"Pressione \"+20 %\": o gás atinge a nova vazão em cerca de {PressGasSettling:0} s, o "
-            "ar precisa de cerca de {PressAirSettling:0} s; enquanto isso o excesso de ar cai a "
+           {"Pressione \"+20 %\": o gás fica a menos de 1 % da faixa da nova vazão em cerca de "
+            "{PressGasSettling:0} s, o ar em cerca de {PressAirSettling:0} s; enquanto isso o "
+            "excesso de ar cai a "
             "-{0-PressMinimumExcessAir:0} % e \"FUMAÇA\" aparece por cerca de "
             "{PressSmokeSeconds:0} s.",
             "Solte o botão: o excesso de ar salta para {ReleaseMaximumExcessAir:0} % (rico em ar, "
@@ -364,8 +365,9 @@ ExamplePlant MakeRatio()
         = {"Ratio control in which only the setpoints are computed from the demand (gas SP = "
            "demand, air SP = demand × ratio). Nothing protects against excess gas while the slower "
            "air loop catches up.",
-           {"Press \"+20 %\": the gas reaches its new flow in about {PressGasSettling:0} s, the "
-            "air needs about {PressAirSettling:0} s; meanwhile the excess air falls to "
+           {"Press \"+20 %\": the gas gets within 1 % of range of its new flow in about "
+            "{PressGasSettling:0} s, the air in about {PressAirSettling:0} s; meanwhile the excess "
+            "air falls to "
             "-{0-PressMinimumExcessAir:0} % and \"SMOKE\" shows for about {PressSmokeSeconds:0} s.",
             "Release the button: the excess air jumps to {ReleaseMaximumExcessAir:0} % (air-rich, "
             "inefficient).",
@@ -420,20 +422,20 @@ ExamplePlant MakeCrossLimits()
         "baixo pelo gás medido. Em aumentos de carga o ar lidera, em reduções o gás lidera, e "
         "nunca há excesso de gás.",
         {"Pressione \"+20 %\": o excesso de ar fica entre {MinimumExcessAir:0} e "
-         "{PressMaximumExcessAir:0} %; o gás segue o ar e se acomoda em cerca de "
-         "{PressGasSettling:0} s, em vez de {sim3a.PressGasSettling:0} s.",
+         "{PressMaximumExcessAir:0} %; o gás segue o ar e se acomoda (a menos de 1 % da faixa da "
+         "nova vazão) em cerca de {PressGasSettling:0} s, em vez de {sim3a.PressGasSettling:0} s.",
          "Solte o botão: o excesso de ar sobe a {ReleaseMaximumExcessAir:0} % enquanto o ar segue "
          "o gás na descida. A proteção é de um lado só, o que motiva os limites cruzados duplos."}};
-    example.descriptionEnglish
-        = {"Single cross-limiting: the gas SP is limited above by the measured air, the air SP "
-           "below by the measured gas. On load increases the air leads, on decreases the gas "
-           "leads, and there is never excess gas.",
-           {"Press \"+20 %\": the excess air stays between {MinimumExcessAir:0} and "
-            "{PressMaximumExcessAir:0} %; the gas follows the air, settling in about "
-            "{PressGasSettling:0} s instead of {sim3a.PressGasSettling:0} s.",
-            "Release the button: the excess air rises to {ReleaseMaximumExcessAir:0} % while the "
-            "air follows the gas down. The protection is one-sided, which motivates double cross "
-            "limits."}};
+    example.descriptionEnglish = {
+        "Single cross-limiting: the gas SP is limited above by the measured air, the air SP "
+        "below by the measured gas. On load increases the air leads, on decreases the gas "
+        "leads, and there is never excess gas.",
+        {"Press \"+20 %\": the excess air stays between {MinimumExcessAir:0} and "
+         "{PressMaximumExcessAir:0} %; the gas follows the air, settling (within 1 % of range of "
+         "its new flow) in about {PressGasSettling:0} s instead of {sim3a.PressGasSettling:0} s.",
+         "Release the button: the excess air rises to {ReleaseMaximumExcessAir:0} % while the "
+         "air follows the gas down. The protection is one-sided, which motivates double cross "
+         "limits."}};
     example.checks = {
         SwingCheck("MinimumExcessAir", &LoadSwing::minExcessAir, 9.8, 9.846, 9.5, 12.0),
         SwingCheck("SmokeSeconds", &LoadSwing::smokeSeconds, 0.0, 0.0, 0.0, 0.0),
@@ -466,18 +468,19 @@ ExamplePlant MakeDoubleCrossLimits()
         = {"Double cross limits: each setpoint is kept inside a band around the other stream's "
            "measured flow. Excess air stays near its target on both load increases and "
            "decreases, at the price of a slower load change."};
-    example.descriptionPortuguese
-        = {"Limites cruzados duplos: cada SP fica numa faixa em torno da medição do outro fluido "
-           "(gás entre ar/R - 5 % e ar/R; ar entre gás×R e gás×R + 5 %). Gás e ar avançam "
-           "alternadamente, e o excesso de ar fica entre {MinimumExcessAir:0} % e cerca de "
-           "{MaximumExcessAir:0} % nos dois sentidos.",
-           {"Pressione \"+20 %\": excesso de ar entre {MinimumExcessAir:0} e "
-            "{PressMaximumExcessAir:0} %.",
-            "Solte o botão: entre {ReleaseMinimumExcessAir:0} e {ReleaseMaximumExcessAir:1} %.",
-            "O preço é a velocidade: cerca de {PressGasSettling:0} s para completar a mudança, em "
-            "vez de {sim3a.PressAirSettling:0} a {sim3b.PressGasSettling:0} s.",
-            "Experimente faixas de 2 % e de 10 % (edite FY-101 e FY-102) e veja a troca entre "
-            "velocidade e precisão."}};
+    example.descriptionPortuguese = {
+        "Limites cruzados duplos: cada SP fica numa faixa em torno da medição do outro fluido "
+        "(gás entre ar/R - 5 % e ar/R; ar entre gás×R e gás×R + 5 %). Gás e ar avançam "
+        "alternadamente, e o excesso de ar fica entre {MinimumExcessAir:0} % e cerca de "
+        "{MaximumExcessAir:0} % nos dois sentidos.",
+        {"Pressione \"+20 %\": excesso de ar entre {MinimumExcessAir:0} e "
+         "{PressMaximumExcessAir:0} %.",
+         "Solte o botão: entre {ReleaseMinimumExcessAir:0} e {ReleaseMaximumExcessAir:1} %.",
+         "O preço é a velocidade: cerca de {PressGasSettling:0} s para o gás ficar a menos de 1 % "
+         "da faixa da nova vazão, em vez de {sim3a.PressAirSettling:0} a "
+         "{sim3b.PressGasSettling:0} s.",
+         "Experimente faixas de 2 % e de 10 % (edite FY-101 e FY-102) e veja a troca entre "
+         "velocidade e precisão."}};
     example.descriptionEnglish = {
         "Double cross-limiting: each SP is kept inside a band around the other stream's "
         "measurement (gas between air/R - 5 % and air/R; air between gas×R and gas×R + 5 %). "
@@ -485,7 +488,8 @@ ExamplePlant MakeDoubleCrossLimits()
         "{MaximumExcessAir:0} % in both directions.",
         {"Press \"+20 %\": excess air {MinimumExcessAir:0} to {PressMaximumExcessAir:0} %.",
          "Release the button: {ReleaseMinimumExcessAir:0} to {ReleaseMaximumExcessAir:1} %.",
-         "The price is speed: about {PressGasSettling:0} s to complete the change instead of "
+         "The price is speed: about {PressGasSettling:0} s for the gas to get within 1 % of range "
+         "of its new flow, instead of "
          "{sim3a.PressAirSettling:0} to {sim3b.PressGasSettling:0} s.",
          "Try bands of 2 % and 10 % (edit FY-101 and FY-102) and see the speed/accuracy "
          "trade-off."}};

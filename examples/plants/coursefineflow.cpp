@@ -10,7 +10,9 @@
 #include "examples/plants/samplestatistics.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace zelvar::examples {
@@ -193,11 +195,11 @@ double FastRunTravel(Plant &plant, bool coarseOnly)
     return CoTravel(FastRun(plant, 2, 10)[1]);
 }
 
-// SP 50 -> 70 % after 10 min at rest (and 10 more in mode 0).
-double SpStep(Plant &plant, bool coarseOnly, double StepResponse::*figure)
+// SP 50 -> 70 % after `wait` s at rest (and 10 more min in mode 0).
+double SpStep(Plant &plant, bool coarseOnly, double StepResponse::*figure, double wait = 600.0)
 {
     Scenario scenario(plant);
-    scenario.Run(600);
+    scenario.Run(wait);
     if (coarseOnly) {
         CoarseValveOnly(plant);
         scenario.Run(600);
@@ -214,11 +216,11 @@ struct HoldFigures
     double period = 0.0;      // s between rises through the middle of the swing; 0 without a cycle
 };
 
-// SP 70 %, 15 min to settle, then 15 min held.
-HoldFigures HoldAt70(Plant &plant, bool coarseOnly)
+// SP 70 % after `wait` s at rest, 15 min to settle, then 15 min held.
+HoldFigures HoldAt70(Plant &plant, bool coarseOnly, double wait = 600.0)
 {
     Scenario scenario(plant);
-    scenario.Run(600);
+    scenario.Run(wait);
     if (coarseOnly) {
         CoarseValveOnly(plant);
         scenario.Run(600);
@@ -235,6 +237,29 @@ HoldFigures HoldAt70(Plant &plant, bool coarseOnly)
             std::max(70.0 - *low, *high - 70.0),
             100.0 * static_cast<double>(within) / static_cast<double>(flow.size()),
             CyclePeriod(flow, *low, *high, Scenario::kTimeStep)};
+}
+
+// The big valve slips on a slow cycle of some 7 min, so the coarse-fine step's answer hangs on
+// the moment of the step: the extremes of a figure over one cycle of moments from 5 min on.
+std::array<double, 2> OverSlipCycle(const Plant &plant,
+                                    double every,
+                                    const std::function<double(Plant &, double wait)> &figure)
+{
+    return RangeOverMoments(plant, 300.0, 720.0, every, figure);
+}
+
+double T90OverSlipCycle(const Plant &plant, std::size_t extreme)
+{
+    return OverSlipCycle(plant, 10.0, [](Plant &run, double wait) {
+        return SpStep(run, false, &StepResponse::t90, wait);
+    })[extreme];
+}
+
+double WithinTenthOverSlipCycle(const Plant &plant, std::size_t extreme)
+{
+    return OverSlipCycle(plant, 20.0, [](Plant &run, double wait) {
+        return HoldAt70(run, false, wait).withinTenth;
+    })[extreme];
 }
 
 ExamplePlant Make()
@@ -267,10 +292,14 @@ ExamplePlant Make()
         {"Grosso-fino (M11 = 1): abra o exemplo, espere 10 min e leve o SP de 50 a 70 m3/h: a "
          "FV-101B satura por um instante, o ZIC-102 "
          "arrasta a válvula grande e recentra a FV-101B. Sobressinal {CoarseFineSpStepOvershoot:1} "
-         "%, t90 {CoarseFineSpStepT90:0} s. Com o SP parado (15 a 30 min depois do degrau) a vazão "
-         "fica dentro "
-         "de +-0,1 % em "
-         "{CoarseFineHoldWithinTenth:0} % do tempo (dp cerca de {CoarseFineHoldSd:1} %); um raro "
+         "%, t90 {CoarseFineSpStepT90:0} s. A válvula grande escorrega num ciclo lento (uns 7 "
+         "min), "
+         "e a resposta depende do momento do degrau nele: com o degrau entre 5 e 12 min depois de "
+         "abrir, o t90 fica entre {CoarseFineSpStepT90Shortest:0} e "
+         "{CoarseFineSpStepT90Longest:0} s. Com o SP parado (15 a 30 min depois do degrau) a "
+         "vazão fica dentro de +-0,1 % em {CoarseFineHoldWithinTenth:0} % do tempo (entre "
+         "{CoarseFineHoldWithinTenthLowest:0} e {CoarseFineHoldWithinTenthHighest:0} % conforme "
+         "o momento do degrau; dp cerca de {CoarseFineHoldSd:1} %); um raro "
          "deslize da válvula grande a afasta até {CoarseFineHoldDeviation:1} % do SP, e o FIC-101 "
          "a "
          "traz de volta em segundos.",
@@ -295,10 +324,13 @@ ExamplePlant Make()
         {"Coarse-fine (M11 = 1): open the example, wait 10 min and move the SP 50 -> 70 m3/h: "
          "FV-101B saturates briefly, ZIC-102 drags the "
          "big valve along and re-centres FV-101B. Overshoot {CoarseFineSpStepOvershoot:1} %, t90 "
-         "{CoarseFineSpStepT90:0} s. At a steady SP (15 to 30 min after the step) the flow stays "
-         "within +-0.1 % "
-         "for "
-         "{CoarseFineHoldWithinTenth:0} % of the time (sd about {CoarseFineHoldSd:1} %); a rare "
+         "{CoarseFineSpStepT90:0} s. The big valve slips on a slow cycle (some 7 min), and the "
+         "answer depends on the moment of the step in it: with the step between 5 and 12 min "
+         "after opening, the t90 lies between {CoarseFineSpStepT90Shortest:0} and "
+         "{CoarseFineSpStepT90Longest:0} s. At a steady SP (15 to 30 min after the step) the flow "
+         "stays within +-0.1 % for {CoarseFineHoldWithinTenth:0} % of the time (between "
+         "{CoarseFineHoldWithinTenthLowest:0} and {CoarseFineHoldWithinTenthHighest:0} % "
+         "depending on the moment of the step; sd about {CoarseFineHoldSd:1} %); a rare "
          "slip of the big valve takes it up to {CoarseFineHoldDeviation:1} % from the SP, and "
          "FIC-101 brings it back in seconds.",
          "Mode 0 (10 min after opening, switch off, ZIC-102 in manual, wait 10 min more): same "
@@ -359,6 +391,18 @@ ExamplePlant Make()
          12.8,
          8.0,
          20.0},
+        {"CoarseFineSpStepT90Shortest",
+         [](Plant &p) { return T90OverSlipCycle(p, 0); },
+         10.0,
+         10.4,
+         5.0,
+         20.0},
+        {"CoarseFineSpStepT90Longest",
+         [](Plant &p) { return T90OverSlipCycle(p, 1); },
+         28.0,
+         28.3,
+         15.0,
+         40.0},
         {"CoarseOnlySpStepT90",
          [](Plant &p) { return SpStep(p, true, &StepResponse::t90); },
          5.0,
@@ -394,6 +438,18 @@ ExamplePlant Make()
          100.0,
          93.57,
          85.0,
+         100.0},
+        {"CoarseFineHoldWithinTenthLowest",
+         [](Plant &p) { return WithinTenthOverSlipCycle(p, 0); },
+         91.0,
+         90.86,
+         80.0,
+         100.0},
+        {"CoarseFineHoldWithinTenthHighest",
+         [](Plant &p) { return WithinTenthOverSlipCycle(p, 1); },
+         100.0,
+         100.0,
+         90.0,
          100.0},
         {"CoarseOnlyHoldPeriod",
          [](Plant &p) { return HoldAt70(p, true).period; },

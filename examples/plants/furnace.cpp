@@ -127,24 +127,26 @@ void Draw(PidPainter &p)
 }
 
 // A button pressed at rest with the noise off: the true outlet temperature M41, which the
-// filter would otherwise smooth.
+// filter would otherwise smooth, and its IAE over the first `iaeWindow` s.
 struct TrueTemperature
 {
     double minimum = 100.0;
     double iae = 0.0;
 };
 
-TrueTemperature WithoutNoise(Plant &plant, int button)
+TrueTemperature WithoutNoise(Plant &plant, int button, double iaeWindow = 1500.0)
 {
     Scenario scenario(plant);
     ClickSwitch(plant, 1);
     scenario.Run(300);
     scenario.PressButton(button);
+    const double pressed = scenario.Time();
     TrueTemperature figures;
     scenario.Run(1500, [&] {
         const double t = plant.memories.Value(41);
         figures.minimum = std::min(figures.minimum, t);
-        figures.iae += std::abs(kFurnaceSetpoint - t) * Scenario::kTimeStep;
+        if (scenario.Time() - pressed <= iaeWindow)
+            figures.iae += std::abs(kFurnaceSetpoint - t) * Scenario::kTimeStep;
     });
     return figures;
 }
@@ -189,19 +191,24 @@ double OutputSpread(Plant &plant, double seconds)
     return std::sqrt(sum / static_cast<double>(outputs.size() - 1));
 }
 
-// Index `which` of the fast run's seven index texts (SP +amplitude), read as a number.
+// Index `which` of the fast run's seven index texts (SP +amplitude), read as a number; with the
+// noise on, the mean over the seeds a trainee's runs draw.
 double FastRunIndex(Plant &plant, bool noise, double filterSeconds, int amplitude, int which)
 {
-    if (!noise)
-        ClickSwitch(plant, 1);
-    MoveSlider(plant, 1, static_cast<int>(std::nearbyint(filterSeconds / 20.0 * 10000.0)));
-    const LoopCharts charts = FastRun(plant, 2, amplitude);
-    const LoopSeries &loop = charts[1];
-    if (which == 0)
-        return FiguresOf(loop).iema;
-    if (which == 1)
-        return std::abs(FiguresOf(loop).endError);
-    return std::stod(CalcLoopIndices(loop.PV, loop.SP, loop.CO)[static_cast<std::size_t>(which)]);
+    const auto index = [=](Plant &run, std::uint32_t seed) {
+        if (!noise)
+            ClickSwitch(run, 1);
+        MoveSlider(run, 1, static_cast<int>(std::nearbyint(filterSeconds / 20.0 * 10000.0)));
+        const LoopCharts charts = FastRun(run, 2, amplitude, seed);
+        const LoopSeries &loop = charts[1];
+        if (which == 0)
+            return FiguresOf(loop).iema;
+        if (which == 1)
+            return std::abs(FiguresOf(loop).endError);
+        return std::stod(
+            CalcLoopIndices(loop.PV, loop.SP, loop.CO)[static_cast<std::size_t>(which)]);
+    };
+    return noise ? MeanOverNoiseSeeds(plant, index) : index(plant, 41);
 }
 
 ExamplePlant Make()
@@ -232,18 +239,21 @@ ExamplePlant Make()
         {"Ruído desligado (chave), SP 400 -> 420 °C: sobressinal {SpStepOvershoot:0} %, t90 "
          "{SpStepT90:0} s.",
          "Ruído desligado, 5 min de espera, porta aberta: a temperatura real (M41) tem pico de "
-         "-{400-DoorOpenedMinimum*6:0} °C; IAE {DoorOpenedIae*6:0} °C·s (= "
+         "-{400-DoorOpenedMinimum*6:0} °C; IAE nos primeiros 5 min {DoorOpenedIae*6:0} °C·s (= "
          "ΔCO·Ti/Kc × 6 °C/%).",
          "Do mesmo modo, queda de pressão do gás: temperatura real -{GasPressureDropDeviation*6:0} "
          "°C.",
          "Ruído ligado, filtro 0 s: a derivada amplifica o ruído de ±3 °C. A saída salta e fica "
-         "saturada em 0/100 % {FastRunSpStepSaturationFilter0s:0} % do tempo (quadro \"Saturação "
-         "CO\" da Simulação Rápida com degrau de SP de 10 %), e a temperatura real oscila alguns "
+         "saturada em 0/100 % cerca de {FastRunSpStepSaturationFilter0s:0} % do tempo (quadro "
+         "\"Saturação "
+         "CO\" da Simulação Rápida com degrau de SP de 10 %; cada corrida sorteia outro ruído), e "
+         "a temperatura real oscila alguns "
          "°C.",
-         "Com o SP parado, o desvio padrão da saída é {NoiseOutputSpreadFilter1s:1} % com filtro "
+         "Reabra o exemplo (ruído ligado, SP parado), mova o filtro e tome o desvio padrão da "
+         "saída nos 10 min seguintes: {NoiseOutputSpreadFilter1s:1} % com filtro "
          "de 1 s, {NoiseOutputSpreadFilter3s:1} % com 3 s e {NoiseOutputSpreadFilter10s:1} % com "
          "10 s. O quadro \"Desvio Pad. CO\" da Simulação Rápida mostra três desvios padrão: "
-         "{FastRunOutputDeviationFilter3s:1} % com filtro de 3 s numa corrida sem degrau "
+         "cerca de {FastRunOutputDeviationFilter3s:1} % com filtro de 3 s numa corrida sem degrau "
          "(amplitude 0). Mas com filtro de 10 s o degrau de SP passa a ter "
          "{SpStepOvershootFilter10s:0} % de sobressinal: o atraso do filtro está dentro da malha.",
          "Use PI (Kc 1,8, Ti 60 s, Td 0): a saída fica calma mesmo sem filtro (desvio padrão "
@@ -263,18 +273,22 @@ ExamplePlant Make()
            {"Noise off (switch), SP 400 -> 420 °C: overshoot {SpStepOvershoot:0} %, t90 "
             "{SpStepT90:0} s.",
             "Noise off, 5 min of waiting, door opened: the true temperature (M41) peaks at "
-            "-{400-DoorOpenedMinimum*6:0} °C; IAE {DoorOpenedIae*6:0} °C·s (= "
+            "-{400-DoorOpenedMinimum*6:0} °C; IAE over the first 5 min {DoorOpenedIae*6:0} °C·s (= "
             "ΔCO·Ti/Kc × 6 °C/%).",
             "The same way, gas pressure drop: true temperature -{GasPressureDropDeviation*6:0} "
             "°C.",
             "Noise on, filter 0 s: the derivative amplifies the ±3 °C noise. The output jumps "
-            "around and is saturated at 0/100 % {FastRunSpStepSaturationFilter0s:0} % of the time "
-            "(the \"CO Saturation Index\" box of a Fast Simulation with a 10 % SP step), and the "
+            "around and is saturated at 0/100 % about {FastRunSpStepSaturationFilter0s:0} % of the "
+            "time "
+            "(the \"CO Saturation Index\" box of a Fast Simulation with a 10 % SP step; each run "
+            "draws other noise), and the "
             "true temperature wanders by a few °C.",
-            "At a steady SP the output's standard deviation is {NoiseOutputSpreadFilter1s:1} % "
+            "Reopen the example (noise on, SP steady), move the filter slider and take the "
+            "output's standard deviation over the next 10 min: {NoiseOutputSpreadFilter1s:1} % "
             "with a 1 s filter, {NoiseOutputSpreadFilter3s:1} % with 3 s and "
             "{NoiseOutputSpreadFilter10s:1} % with 10 s. The Fast Simulation's \"CO Standard "
-            "Deviation\" box shows three standard deviations: {FastRunOutputDeviationFilter3s:1} % "
+            "Deviation\" box shows three standard deviations: about "
+            "{FastRunOutputDeviationFilter3s:1} % "
             "with a 3 s filter in a run without a step (step size 0). But with a 10 s filter the "
             "SP step overshoots {SpStepOvershootFilter10s:0} %: the filter lag is inside the loop.",
             "Set PI (Kc 1.8, Ti 60 s, Td 0): the output is quiet even without a filter (standard "
@@ -304,7 +318,7 @@ ExamplePlant Make()
         {"FastRunSpStepIemaFilter3s",
          [](Plant &p) { return FastRunIndex(p, true, 3, 10, 0); },
          0.273,
-         0.2734,
+         0.2724,
          0.0,
          0.4},
         {"FastRunSpStepSaturationFilter3s",
@@ -316,13 +330,13 @@ ExamplePlant Make()
         {"FastRunSpStepSaturationFilter0s",
          [](Plant &p) { return FastRunIndex(p, true, 0, 10, 5); },
          79.0,
-         80.67,
+         80.07,
          50.0,
          100.0},
         {"FastRunSpStepOutputDeviationFilter0s",
          [](Plant &p) { return FastRunIndex(p, true, 0, 10, 4); },
          138.0,
-         139.1,
+         139.3,
          100.0,
          1000.0},
         {"SpStepOvershoot",
@@ -359,7 +373,7 @@ ExamplePlant Make()
          60.5,
          66.67},
         {"DoorOpenedIae",
-         [](Plant &p) { return WithoutNoise(p, 1).iae; },
+         [](Plant &p) { return WithoutNoise(p, 1, 300.0).iae; },
          222.0,
          222.2,
          207.0,
@@ -397,7 +411,7 @@ ExamplePlant Make()
         {"FastRunOutputDeviationFilter3s",
          [](Plant &p) { return FastRunIndex(p, true, 3, 0, 4); },
          7.3,
-         7.53,
+         7.288,
          5.0,
          10.0},
         {"PiNoiseOutputSpreadFilter0s",

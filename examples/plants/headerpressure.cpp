@@ -291,26 +291,27 @@ ExamplePlant Make()
            "pressure with the supply valve, which decouples the consumers from each other. Switch "
            "\"Consumer 4\" on with PIC-100 in automatic and in manual, and compare the flows of "
            "consumers 2 and 3."};
-    example.descriptionPortuguese
-        = {"Header de ar comprimido com controle apertado de pressão (PIC-100 na válvula de "
-           "suprimento) e três malhas de vazão de consumidores. Uma mudança de carga em um "
-           "consumidor, ou um consumidor liga/desliga não medido, quase não perturba os outros. "
-           "Sem a malha de pressão, os consumidores interagem através do header.",
-           {"Tudo em automático, pressione \"Consumidor 4\": o header cai "
-            "{6-Consumer4MinimumPressure*0.1:2} bar (-{60-Consumer4MinimumPressure:1} %), volta a "
-            "0,1 bar em {Consumer4PressureRoughRecovery:0} s e a 0,02 bar em "
-            "{Consumer4PressureRecovery:0} s; os consumidores 2 e 3 mudam no máximo "
-            "{Consumer4OtherConsumerMove:2} %.",
-            "PIC-100 em manual, FICs em automático, mesmo botão: a pressão cai "
-            "{6-PicManualPressure*0.1:2} bar até um novo equilíbrio de {PicManualPressure*0.1:2} "
-            "bar. As malhas de vazão abrem suas válvulas e removem a autorregulação do header; as "
-            "vazões se mantêm, mas só até as válvulas saturarem.",
-            "Tudo em manual: a pressão cai apenas {6-AllManualPressure*0.1:2} bar, mas a vazão de "
-            "cada consumidor cai {50-AllManualConsumer2:1} %. É essa interação que uma malha de "
-            "pressão apertada remove.",
-            "Tudo em automático, SP do FIC-101 500 -> 700 Nm3/h: o header cai "
-            "{6-Fic101StepMinimumPressure*0.1:2} bar e os outros consumidores mudam no máximo "
-            "{Fic101StepOtherConsumerMove:1} %."}};
+    example.descriptionPortuguese = {
+        "Header de ar comprimido com controle apertado de pressão (PIC-100 na válvula de "
+        "suprimento) e três malhas de vazão de consumidores. Uma mudança de carga em um "
+        "consumidor, ou um consumidor liga/desliga não medido, quase não perturba os outros. "
+        "Sem a malha de pressão, os consumidores interagem através do header.",
+        {"Tudo em automático, pressione \"Consumidor 4\": o header cai "
+         "{6-Consumer4MinimumPressure*0.1:2} bar (-{60-Consumer4MinimumPressure:1} %), volta a "
+         "0,1 bar em {Consumer4PressureRoughRecovery:0} s e a 0,02 bar em "
+         "{Consumer4PressureRecovery:0} s; os consumidores 2 e 3 mudam no máximo "
+         "{Consumer4OtherConsumerMove:2} %.",
+         "PIC-100 em manual, FICs em automático, mesmo botão: a pressão cai "
+         "{6-PicManualPressure*0.1:2} bar até um novo equilíbrio de {PicManualPressure*0.1:2} "
+         "bar. As malhas de vazão abrem suas válvulas e removem a autorregulação do header; as "
+         "vazões se mantêm, mas só até as válvulas saturarem.",
+         "Tudo em manual: a pressão cai apenas {6-AllManualPressure*0.1:2} bar, mas a vazão de "
+         "cada consumidor cai {500-AllManualConsumer2*10:0} Nm3/h ({50-AllManualConsumer2:1} % da "
+         "faixa). É essa interação que uma malha de "
+         "pressão apertada remove.",
+         "Tudo em automático, SP do FIC-101 500 -> 700 Nm3/h: o header cai "
+         "{6-Fic101StepMinimumPressure*0.1:2} bar e os outros consumidores mudam no máximo "
+         "{Fic101StepOtherConsumerMove:1} %."}};
     example.descriptionEnglish
         = {"A compressed-air header with tight pressure control (PIC-100 on the supply valve) and "
            "three consumer flow loops. A load change at one consumer, or an unmeasured on/off "
@@ -326,7 +327,8 @@ ExamplePlant Make()
             "bar. The consumer flow loops open their valves and remove the header's "
             "self-regulation; the flows are held, but only until the valves saturate.",
             "Everything in manual: the pressure falls only {6-AllManualPressure*0.1:2} bar, but "
-            "every consumer flow drops by {50-AllManualConsumer2:1} %. That is the interaction a "
+            "every consumer flow drops by {500-AllManualConsumer2*10:0} Nm3/h "
+            "({50-AllManualConsumer2:1} % of range). That is the interaction a "
             "tight header pressure loop removes.",
             "All in auto, FIC-101 SP 500 -> 700 Nm3/h: the header dips "
             "{6-Fic101StepMinimumPressure*0.1:2} bar and the other consumers move by at most "

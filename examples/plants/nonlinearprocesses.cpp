@@ -233,7 +233,7 @@ double StictionPeriod(Plant &plant)
     return CyclePeriod(flow, *low, *high, Scenario::kTimeStep);
 }
 
-// The stiction loop with its integral action taken away (Ti 0) as it opens: where it
+// The stiction loop with its integral action taken away (Ti 0) `after` s from opening: where it
 // stands 5 min later (|SP - PV|) and how far it still moves over the next 2 min.
 struct StoppedCycle
 {
@@ -241,9 +241,10 @@ struct StoppedCycle
     double peakToPeak = 0.0;
 };
 
-StoppedCycle StictionWithoutIntegral(Plant &plant)
+StoppedCycle StictionWithoutIntegral(Plant &plant, double after = 0.0)
 {
     Scenario scenario(plant);
+    scenario.Run(after);
     Controller &fic = plant.controllers[1];
     fic.EditSettings([](ControllerSettings &settings) { settings.KiText = "0"; });
     fic.ApplyControllerSettings(plant.memories, false);
@@ -257,6 +258,15 @@ StoppedCycle StictionWithoutIntegral(Plant &plant)
     });
     stopped.peakToPeak = high - low;
     return stopped;
+}
+
+// Where the valve sticks depends on the moment in the cycle that Ti 0 is set: the smallest and
+// the largest offset over two cycles of moments, half a second apart.
+std::array<double, 2> StictionOffsetRange(const Plant &plant)
+{
+    return RangeOverMoments(plant, 0.0, 24.0, 0.5, [](Plant &run, double moment) {
+        return StictionWithoutIntegral(run, moment).offset;
+    });
 }
 
 // Largest |SP - PV| of each loop over 10 min at SP 50 % with the supply pressure oscillating.
@@ -293,38 +303,39 @@ ExamplePlant Make()
            "acceleration ramp (SIC-104). Watch the stiction limit cycle, the backlash dead zone, "
            "the varying valve gain and the overshoot caused by the ramp. Use the XY recorder "
            "(COxMV) to see each actuator's characteristic."};
-    example.descriptionPortuguese
-        = {"Quatro malhas de vazão idênticas lado a lado, cada uma com uma não linearidade: "
-           "válvula com agarramento, válvula com folga (histerese), válvula de igual porcentagem "
-           "(o ganho varia com a abertura) e bomba com variador de velocidade com rampa de "
-           "aceleração. Veja a assinatura típica de cada uma: ciclo-limite, zona morta, "
-           "dificuldade de ganho variável e sobressinal por windup.",
-           {"Observe o FIC-101 com SP constante: um ciclo-limite de {HoldStictionPeakToPeak:1} % "
-            "pico a pico, período de cerca de {HoldStictionPeriod:0} s; o CO em dente de serra é a "
-            "assinatura clássica "
-            "do agarramento. Tire a ação integral (Ti = 0) ou ponha a malha em manual: o ciclo "
-            "para, deixando um desvio que depende de onde a válvula grudou "
-            "({StictionOffsetWithoutIntegral:1} "
-            "% 5 min depois de Ti = 0). Na Simulação Rápida "
-            "(degrau de SP de 10 %) o quadro \"Excursão CO\" do FIC-101 mostra "
-            "{FastRunStictionTravel:1}: o número de cursos completos da válvula em 30 min, embora "
-            "o quadro escreva \"%\" depois dele.",
-            "SP 50 -> 60 % nas quatro malhas: o FIC-102 (folga) passa {BacklashStepOvershoot:0} % "
-            "e acomoda em {BacklashStepSettling:0} s; o FIC-103 passa "
-            "{EqualPercentageStepOvershoot:0} %, mas de 15 -> 25 % (10 min em 15 %, depois 25 %) é "
-            "lento (sobressinal "
-            "{EqualPercentageLowStepOvershoot:0} %, t90 {EqualPercentageLowStepT90:1} s) e de 80 "
-            "-> 90 % (partindo de 10 min em 80 %) passa {EqualPercentageHighStepOvershoot:0} %; o "
-            "SIC-104, limitado a 2 %/s, "
-            "passa {VsdStepOvershoot:0} % (windup durante a rampa); com o controle deslizante em "
-            "10 %/s o sobressinal é {FastVsdStepOvershoot:1} %.",
-            "Ligue a perturbação de pressão: as malhas quase lineares mantêm a vazão em cerca de "
-            "+-{DisturbedLinearLikeDeviation:1} %, enquanto a malha com folga erra mais "
-            "(+-{DisturbedBacklashDeviation:1} %): numa Simulação Rápida com a perturbação "
-            "ligada (sinal de teste \"Degrau no SP\", amplitude 10 %), seu IEMA é "
-            "{DisturbanceBacklashErrorRatio:1} vezes o do SIC-104. Com a "
-            "perturbação ligada, rode o Registrador XY por 10 min: \"COxMV [Malha 2]\" desenha a "
-            "folga e \"[Malha 1]\" a escada do agarramento."}};
+    example.descriptionPortuguese = {
+        "Quatro malhas de vazão idênticas lado a lado, cada uma com uma não linearidade: "
+        "válvula com agarramento, válvula com folga (histerese), válvula de igual porcentagem "
+        "(o ganho varia com a abertura) e bomba com variador de velocidade com rampa de "
+        "aceleração. Veja a assinatura típica de cada uma: ciclo-limite, zona morta, "
+        "dificuldade de ganho variável e sobressinal por windup.",
+        {"Observe o FIC-101 com SP constante: um ciclo-limite de {HoldStictionPeakToPeak:1} % "
+         "pico a pico, período de cerca de {HoldStictionPeriod:0} s; o CO em dente de serra é a "
+         "assinatura clássica "
+         "do agarramento. Tire a ação integral (Ti = 0) ou ponha a malha em manual: o ciclo "
+         "para, deixando um desvio que depende de onde a válvula grudou: 5 min depois de Ti = 0, "
+         "entre cerca de {StictionOffsetSmallest:1} e {StictionOffsetLargest:1} %, conforme o "
+         "momento do ciclo em que se zera Ti ({StictionOffsetWithoutIntegral:1} % com Ti = 0 "
+         "logo ao abrir). Na Simulação Rápida "
+         "(degrau de SP de 10 %) o quadro \"Excursão CO\" do FIC-101 mostra "
+         "{FastRunStictionTravel:1}: o número de cursos completos da válvula em 30 min, embora "
+         "o quadro escreva \"%\" depois dele.",
+         "SP 50 -> 60 % nas quatro malhas: o FIC-102 (folga) passa {BacklashStepOvershoot:0} % "
+         "e acomoda em {BacklashStepSettling:0} s; o FIC-103 passa "
+         "{EqualPercentageStepOvershoot:0} %, mas de 15 -> 25 % (10 min em 15 %, depois 25 %) é "
+         "lento (sobressinal "
+         "{EqualPercentageLowStepOvershoot:0} %, t90 {EqualPercentageLowStepT90:1} s) e de 80 "
+         "-> 90 % (partindo de 10 min em 80 %) passa {EqualPercentageHighStepOvershoot:0} %; o "
+         "SIC-104, limitado a 2 %/s, "
+         "passa {VsdStepOvershoot:0} % (windup durante a rampa); com o controle deslizante em "
+         "10 %/s o sobressinal é {FastVsdStepOvershoot:1} %.",
+         "Ligue a perturbação de pressão: as malhas quase lineares mantêm a vazão em cerca de "
+         "+-{DisturbedLinearLikeDeviation:1} %, enquanto a malha com folga erra mais "
+         "(+-{DisturbedBacklashDeviation:1} %): numa Simulação Rápida com a perturbação "
+         "ligada (sinal de teste \"Degrau no SP\", amplitude 10 %), seu IEMA é "
+         "{DisturbanceBacklashErrorRatio:1} vezes o do SIC-104. Com a "
+         "perturbação ligada, rode o Registrador XY por 10 min: \"COxMV [Malha 2]\" desenha a "
+         "folga e \"[Malha 1]\" a escada do agarramento."}};
     example.descriptionEnglish = {
         "Four identical flow loops side by side, each with one nonlinearity: a valve with "
         "stiction, a valve with backlash (hysteresis), an equal-percentage valve (gain varies with "
@@ -334,8 +345,10 @@ ExamplePlant Make()
          "pk-pk, period about {HoldStictionPeriod:0} s; the saw-tooth CO is the classic stiction "
          "signature. Remove the "
          "integral action (Ti = 0), or put the loop in manual: the cycle stops, leaving an offset "
-         "that depends on where the valve stuck ({StictionOffsetWithoutIntegral:1} % 5 min after "
-         "Ti = 0). In the Fast Simulation (10 % SP step) "
+         "that depends on where the valve stuck: 5 min after Ti = 0, between about "
+         "{StictionOffsetSmallest:1} and {StictionOffsetLargest:1} %, depending on the moment in "
+         "the cycle that Ti is zeroed ({StictionOffsetWithoutIntegral:1} % with Ti = 0 set as the "
+         "example opens). In the Fast Simulation (10 % SP step) "
          "FIC-101's \"CO Travel\" box shows {FastRunStictionTravel:1}: the number of full valve "
          "strokes in 30 min, though the box prints \"%\" after it.",
          "SP 50 -> 60 % on all four loops: FIC-102 (backlash) overshoots {BacklashStepOvershoot:0} "
@@ -451,6 +464,18 @@ ExamplePlant Make()
          1.25,
          1.870,
          0.5,
+         2.5},
+        {"StictionOffsetSmallest",
+         [](Plant &p) { return StictionOffsetRange(p)[0]; },
+         1.0,
+         0.9729,
+         0.5,
+         1.5},
+        {"StictionOffsetLargest",
+         [](Plant &p) { return StictionOffsetRange(p)[1]; },
+         1.9,
+         1.896,
+         1.5,
          2.5},
         {"StictionPeakToPeakWithoutIntegral",
          [](Plant &p) { return StictionWithoutIntegral(p).peakToPeak; },

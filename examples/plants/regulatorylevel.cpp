@@ -274,8 +274,9 @@ ExamplePlant Make()
          "{ExtraInflowIae:0} %·s.",
          "Reduza a rampa para 0,3 %/s: o mesmo degrau de SP tem {SlowRampSpStepOvershoot:0} % de "
          "sobressinal (windup contra a rampa). Com 0 (sem limite): {NoRampSpStepOvershoot:0} %.",
-         "Vazão de entrada 20 m3/h: a bomba gira a {LowInflowSpeed:0} %, onde seu ganho é menor, e "
-         "a malha fica mais lenta: +20 m3/h dá +{LowInflowExtraInflowLevelRise:1} % de nível, "
+         "Reabra, ponha a \"Vazão de entrada\" em 20 m3/h e espere uns 30 min: a bomba gira a "
+         "{LowInflowSpeed:0} %, onde seu ganho é menor, e a malha fica mais lenta: a \"Entrada "
+         "extra\" (+20 m3/h) dá +{LowInflowExtraInflowLevelRise:1} % de nível, "
          "contra +{ExtraInflowLevelRise:1} % a 50 m3/h."}};
     example.descriptionEnglish = {
         "Level control of an integrating process (a tank) by a pump with a variable-speed drive. "
@@ -294,8 +295,9 @@ ExamplePlant Make()
          "{ExtraInflowRecovery:0} s; IAE {ExtraInflowIae:0} %·s.",
          "Cut the ramp to 0.3 %/s: the same SP step overshoots {SlowRampSpStepOvershoot:0} % "
          "(windup against the ramp). Set it to 0 (no limit): {NoRampSpStepOvershoot:0} %.",
-         "Inflow 20 m3/h: the pump runs at {LowInflowSpeed:0} % speed where its gain is lower, so "
-         "the loop is slower: +20 m3/h gives +{LowInflowExtraInflowLevelRise:1} % level, against "
+         "Reopen, set the \"Inflow\" to 20 m3/h and wait some 30 min: the pump runs at "
+         "{LowInflowSpeed:0} % speed where its gain is lower, so the loop is slower: the \"Extra "
+         "inflow\" (+20 m3/h) gives +{LowInflowExtraInflowLevelRise:1} % level, against "
          "+{ExtraInflowLevelRise:1} % at 50 m3/h."}};
     // With the SP factor at 0.5 the step barely overshoots and settles sooner, though it rises
     // more slowly.
