@@ -134,8 +134,8 @@ bool ApplyTextSettings(AnimatedText &text, const MemoryTable &memories, TakeOver
 
     const ParsedNumber high = ParseNumber(text.Edit1);
     const ParsedNumber low = ParseNumber(text.Edit4);
-    const bool rangeValid
-        = high.errorPosition == 0 && low.errorPosition == 0 && !(high.value < low.value);
+    const bool rangeValid = high.errorPosition == 0 && low.errorPosition == 0
+                            && !(high.value < low.value) && IsShowableRange(low.value, high.value);
     if (rangeValid) {
         text.rangeHigh = high.value;
         text.rangeLow = low.value;

@@ -319,6 +319,27 @@ TEST(PlantFile, UnitLinesFillEmptyFieldsWithDefaults)
     EXPECT_EQ(read.plant->memories.MemoryLSE[20], "100.00");
 }
 
+TEST(PlantFile, UnitLinesWithARangeTooLargeToShowOpenWithTheDefaultRange)
+{
+    // Such ranges were once accepted by the variable list; their plants still open.
+    std::vector<std::string> lines = Lines(WritePlantText(Plant(), Language::Portuguese));
+    lines[8] = "M20:kg/h;-1e308;1e308;-5;5;";
+    lines[9] = "M21:m;-1e300;1e300;0;1;";
+    std::string bytes;
+    for (const std::string &line : lines)
+        bytes += line + "\r\n";
+    const PlantReadResult read = Read(bytes);
+    ASSERT_TRUE(read.Succeeded()) << read.error;
+    const MemoryTable &m = read.plant->memories;
+    EXPECT_EQ(m.MemoryUnit[20], "kg/h");
+    EXPECT_EQ(m.MemoryUEMin[20], "0.00");
+    EXPECT_EQ(m.MemoryUEMax[20], "100.00");
+    EXPECT_EQ(m.MemoryLIE[20], "-5");
+    EXPECT_EQ(m.MemoryLSE[20], "5");
+    EXPECT_EQ(m.MemoryUEMin[21], "-1e300");
+    EXPECT_EQ(m.MemoryUEMax[21], "1e300");
+}
+
 TEST(PlantFile, SliderValueLandsOnItsGrid)
 {
     Plant plant;
