@@ -5,6 +5,7 @@
 #include "instruments/model/recorder.h"
 #include "services/modalwindows.h"
 #include "services/singlelineedits.h"
+#include "services/windowsonscreen.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -22,6 +23,7 @@ Session::Session(const QString &startFolder, QObject *parent)
     m_plant->memories.SetStartupDefaults();
     GuardSingleLineEdits();
     KeepModalWindowsInFront();
+    KeepWindowsOnScreen();
     m_context.random = &m_random;
     m_tick.TimerIntervalMs = kTimerIntervalMs;
     m_tick.RefreshDisplay = [this] {

@@ -1,6 +1,8 @@
 #include "services/widgethelpers.h"
 
+#include "engine/model/memorytable.h"
 #include "services/uitext.h"
+#include "services/windowsonscreen.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -90,6 +92,40 @@ void RelayoutNow(QWidget *changed)
         inner->layout()->activate();
 }
 
+QString WrappableText(const QString &text)
+{
+    // Longer than any word of a sentence; a file name or a pasted string is longer.
+    constexpr qsizetype kLongWord = 30;
+    constexpr QChar kBreak(0x200B);
+    QString wrappable;
+    wrappable.reserve(text.size());
+    qsizetype wordStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !text.at(i).isSpace())
+            continue;
+        const QStringView word = QStringView(text).mid(wordStart, i - wordStart);
+        if (word.size() <= kLongWord) {
+            wrappable += word;
+        } else {
+            for (qsizetype at = 0; at < word.size(); ++at) {
+                wrappable += word.at(at);
+                // Never between the halves of a character outside the basic plane.
+                if (at + 1 < word.size() && !word.at(at).isHighSurrogate())
+                    wrappable += kBreak;
+            }
+        }
+        if (i < text.size())
+            wrappable += text.at(i);
+        wordStart = i + 1;
+    }
+    return wrappable;
+}
+
+void BoundToMemoryText(QLineEdit *edit)
+{
+    edit->setMaxLength(static_cast<int>(MemoryTable::kMaxTextLength));
+}
+
 void showText(QLineEdit *edit, const std::string &text)
 {
     const QString shown = toQString(text);
@@ -111,14 +147,19 @@ void CentreBelowMainMenu(QWidget *window)
     const QScreen *screen = window->screen();
     if (screen == nullptr)
         return;
-    QPoint place = screen->availableGeometry().center() - window->rect().center();
+    QRect area = screen->availableGeometry();
+    QPoint place = area.center() - window->rect().center();
     const QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
     if (const auto *main = qobject_cast<const QMainWindow *>(owner)) {
         // The frame's top is the window's place, so a frame that starts here leaves it free.
-        if (const QWidget *menu = main->menuWidget(); menu != nullptr && menu->isVisible())
-            place.setY(std::max(place.y(), menu->mapToGlobal(QPoint(0, menu->height())).y()));
+        if (const QWidget *menu = main->menuWidget(); menu != nullptr && menu->isVisible()) {
+            const int menuBottom = menu->mapToGlobal(QPoint(0, menu->height())).y();
+            place.setY(std::max(place.y(), menuBottom));
+            area.setTop(std::max(area.top(), menuBottom));
+        }
     }
     window->move(place);
+    KeepWithinArea(window, area);
 }
 
 void showChecked(QAbstractButton *box, bool checked)

@@ -601,8 +601,8 @@ QWidget *TControlador::buildConfigurationPanel()
     };
 
     m_groupBox1 = newGroup("GroupBox1", "Identificação");
-    m_tagText = newEdit(m_groupBox1, "TagText");
-    m_descricao = newEdit(m_groupBox1, "Descricao");
+    m_tagText = newTextEdit(m_groupBox1, "TagText");
+    m_descricao = newTextEdit(m_groupBox1, "Descricao");
     auto *identification = new QGridLayout(m_groupBox1);
     compact(identification);
     identification->addWidget(newLabel(m_groupBox1, "TagLabel", "Tag"), 0, 0);

@@ -2,6 +2,7 @@
 
 #include "engine/model/engineplant.h"
 #include "engine/model/expression.h"
+#include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 #include "instruments/model/memorylist.h"
@@ -235,7 +236,8 @@ void SaveTextSection(const AnimatedText &text, PlantTextWriter &writer)
 void LoadTextSection(AnimatedText &text, PlantTextReader &reader, Language language)
 {
     reader.SkipLine();
-    text.DescricaoText = std::string(PickLanguage(reader.ReadValue(12), language));
+    // The description comes back as its edit holds it.
+    text.DescricaoText = LimitMemoryText(PickLanguage(reader.ReadValue(12), language));
     text.FuncaoTr = std::string(PickLanguage(reader.ReadValue(14), language));
     text.SetDecimals(ParseInteger(reader.ReadValue(22)).value);
     text.Unidade = reader.ReadValue(15);

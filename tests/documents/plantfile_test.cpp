@@ -463,6 +463,70 @@ TEST(PlantFile, OverlongLinesAreCutToWhatTheirWidgetsHold)
     EXPECT_TRUE(WritePlantText(*again.plant, Language::Portuguese) == saved);
 }
 
+// A tag or a description longer than its edit holds made the object's window as wide as its
+// title and its save wrote more than the window showed: each comes back as its edit holds it.
+TEST(PlantFile, TagsAndDescriptionsAreCutToWhatAMemoryTextKeeps)
+{
+    const std::vector<std::string> lines
+        = Lines(WritePlantText(*MixedPlant(), Language::Portuguese));
+    const std::string longText(5000, 'd');
+    const std::string kept = longText.substr(0, MemoryTable::kMaxTextLength);
+    using Field = std::function<std::string(const Plant &)>;
+    const std::vector<std::tuple<const char *, Field>> rows = {
+        {"{C03/01} Tag:",
+         [](const Plant &p) {
+             return p.controllers[3].Settings().TagText;
+         }},
+        {"{C03/02} Desc:",
+         [](const Plant &p) {
+             return p.controllers[3].Settings().Descricao;
+         }},
+        {"{P71/01} Tag:",
+         [](const Plant &p) {
+             return p.processes[21].TagText;
+         }},
+        {"{P71/02} Desc:",
+         [](const Plant &p) {
+             return p.processes[21].DescricaoText;
+         }},
+        {"{B78/01} Tag:",
+         [](const Plant &p) {
+             return p.blocks[24].TagText;
+         }},
+        {"{B78/02} Desc:",
+         [](const Plant &p) {
+             return p.blocks[24].DescricaoText;
+         }},
+        {"{R/01} Tag:",
+         [](const Plant &p) {
+             return p.recorders[1].Settings().TagText;
+         }},
+        {"{R/02} Desc:",
+         [](const Plant &p) {
+             return p.recorders[1].Settings().DescricaoText;
+         }},
+        {"{T/01} Desc:",
+         [](const Plant &p) {
+             return p.animatedTexts[1].DescricaoText;
+         }},
+    };
+    for (const auto &[prefix, field] : rows) {
+        SCOPED_TRACE(prefix);
+        std::vector<std::string> edited = lines;
+        const auto line = std::find_if(edited.begin(), edited.end(), [&](const std::string &l) {
+            return l.starts_with(prefix);
+        });
+        ASSERT_NE(line, edited.end());
+        *line = prefix + longText;
+        std::string bytes;
+        for (const std::string &each : edited)
+            bytes += each + "\r\n";
+        const PlantReadResult result = Read(bytes);
+        ASSERT_TRUE(result.Succeeded()) << result.error;
+        EXPECT_EQ(field(*result.plant), kept);
+    }
+}
+
 TEST(PlantFile, PictureKeepsOnlyItsFileName)
 {
     EXPECT_EQ(PictureFileNameOf("/home/ana/plantas/caldeira.bmp"), "caldeira.bmp");

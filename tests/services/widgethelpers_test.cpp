@@ -48,6 +48,17 @@ TEST_F(CentreBelowMainMenuTest, AWindowAsTallAsTheScreenStartsBelowTheMenu)
     EXPECT_EQ(tool.frameGeometry().center().x(), screen.center().x());
 }
 
+TEST_F(CentreBelowMainMenuTest, AWindowTallerThanTheRoomBelowTheMenuShrinksToIt)
+{
+    // Its bottom row of buttons went past the screen's edge.
+    QWidget tool(&m_main, Qt::Tool | Qt::WindowStaysOnTopHint);
+    const QRect screen = m_main.screen()->availableGeometry();
+    tool.resize(300, screen.height() + 200);
+    CentreBelowMainMenu(&tool);
+    EXPECT_EQ(tool.frameGeometry().top(), menuBottom());
+    EXPECT_EQ(tool.frameGeometry().bottom(), screen.bottom());
+}
+
 TEST_F(CentreBelowMainMenuTest, AWindowWithoutAMainWindowIsCentredOnly)
 {
     QWidget tool(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);

@@ -1,0 +1,96 @@
+#include "services/windowsonscreen.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMainWindow>
+#include <QPointer>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace zelvar {
+
+namespace {
+
+bool isPlacedWindow(const QWidget *widget)
+{
+    if (widget == nullptr || !widget->isWindow())
+        return false;
+    switch (widget->windowType()) {
+    case Qt::Window:
+    case Qt::Dialog:
+    case Qt::Tool:
+    case Qt::SplashScreen:
+        break;
+    default:
+        return false; // menus, lists, tool tips: the toolkit places them itself
+    }
+    return !(widget->windowState()
+             & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+}
+
+class OnScreenGuard : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (m_placing || (type != QEvent::Show && type != QEvent::Resize))
+            return false;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        // The main window opens maximised and is then the user's to size.
+        if (!isPlacedWindow(widget) || !widget->isVisible() || qobject_cast<QMainWindow *>(widget))
+            return false;
+        // Placing resizes, which comes back here.
+        m_placing = true;
+        KeepWithinScreen(widget);
+        m_placing = false;
+        return false;
+    }
+
+private:
+    bool m_placing = false;
+};
+
+} // namespace
+
+void KeepWithinArea(QWidget *window, const QRect &area)
+{
+    if (!isPlacedWindow(window) || area.isEmpty())
+        return;
+    // The window manager's frame, known once the window has been shown.
+    const QSize decoration = window->frameGeometry().size() - window->size();
+    const QSize room = area.size() - decoration;
+    const QSize fitted = window->size().boundedTo(room).expandedTo(window->minimumSize());
+    if (fitted != window->size())
+        window->resize(fitted);
+    const QRect frame = window->frameGeometry();
+    const QPoint place(
+        std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
+        std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    if (place != frame.topLeft())
+        window->move(place);
+}
+
+void KeepWithinScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen())
+        KeepWithinArea(window, screen->availableGeometry());
+}
+
+void KeepWindowsOnScreen()
+{
+    static QPointer<OnScreenGuard> guard;
+    QCoreApplication *application = QCoreApplication::instance();
+    if (guard || !application)
+        return;
+    guard = new OnScreenGuard(application);
+    application->installEventFilter(guard);
+}
+
+} // namespace zelvar
