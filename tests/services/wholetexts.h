@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -13,9 +14,9 @@
 
 namespace zelvar {
 
-// Every label (a wrapped one word by word), check box, radio button, edit and group-box title in
-// sight shows its whole text at the size the window gives it: nothing is cut at the right or
-// the bottom.
+// Every label (a wrapped one word by word, a long word at its break opportunities), check box,
+// radio button, edit and group-box title in sight shows its whole text at the size the window gives
+// it: nothing is cut at the right or the bottom.
 inline void ExpectWholeTexts(const QWidget *window)
 {
     const auto check
@@ -42,7 +43,9 @@ inline void ExpectWholeTexts(const QWidget *window)
             const QSize room = label->contentsRect().size();
             if (label->wordWrap()) {
                 int widestWord = 0;
-                for (const QString &word : label->text().split(QLatin1Char(' ')))
+                // Blanks and the invisible break opportunities of long words end a word.
+                static const QRegularExpression kBreaks(QString::fromUtf8("[ \u200B]"));
+                for (const QString &word : label->text().split(kBreaks))
                     widestWord = std::max(widestWord, label->fontMetrics().horizontalAdvance(word));
                 check(label,
                       label->text(),

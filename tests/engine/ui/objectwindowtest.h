@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 
 namespace zelvar {
@@ -74,12 +75,13 @@ protected:
     void type(const char *name, const char *text) { typeInto(edit(name), QString::fromUtf8(text)); }
 
     // The window and its buttons lie within the screen, so the mouse reaches them.
-    void expectWithinScreen() const
+    void expectWithinScreen(std::initializer_list<const char *> buttons
+                            = {"btnatualiza", "SairButton"}) const
     {
         const QRect screen = m_window->screen()->availableGeometry();
         EXPECT_TRUE(screen.contains(m_window->frameGeometry()))
             << m_window->frameGeometry().width() << " x " << m_window->frameGeometry().height();
-        for (const char *name : {"btnatualiza", "SairButton"}) {
+        for (const char *name : buttons) {
             const QWidget *button = widget<QWidget>(name);
             EXPECT_TRUE(screen.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
                 << name;
