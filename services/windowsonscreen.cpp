@@ -40,7 +40,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        if (m_placing || (type != QEvent::Show && type != QEvent::Resize))
+        // What the window system reports (a mapping, the user's own resizing) is its business;
+        // while it reparents a window the reported place is not yet the one on the screen.
+        if (m_placing || (type != QEvent::Show && type != QEvent::Resize) || event->spontaneous())
             return false;
         auto *widget = qobject_cast<QWidget *>(watched);
         // The main window opens maximised and is then the user's to size.
