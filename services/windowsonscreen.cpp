@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace zelvar {
 
@@ -29,6 +30,28 @@ bool isPlacedWindow(const QWidget *widget)
     }
     return !(widget->windowState()
              & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+}
+
+// The window manager's frame around a window, known once the window has been mapped; before
+// that, a shown owner's is the best guess, as the window manager frames them alike.
+QSize decorationOf(const QWidget *window)
+{
+    const auto known = [](const QWidget *framed) -> std::optional<QSize> {
+        const QSize frame = framed->frameGeometry().size() - framed->size();
+        if (frame.isNull() || frame.width() < 0 || frame.height() < 0)
+            return std::nullopt;
+        return frame;
+    };
+    if (const std::optional<QSize> own = known(window))
+        return *own;
+    for (const QWidget *owner = window->parentWidget(); owner != nullptr;
+         owner = owner->window()->parentWidget()) {
+        if (!owner->window()->isVisible())
+            continue;
+        if (const std::optional<QSize> framed = known(owner->window()))
+            return *framed;
+    }
+    return {0, 0};
 }
 
 class OnScreenGuard : public QObject
@@ -65,13 +88,12 @@ void KeepWithinArea(QWidget *window, const QRect &area)
 {
     if (!isPlacedWindow(window) || area.isEmpty())
         return;
-    // The window manager's frame, known once the window has been shown.
-    const QSize decoration = window->frameGeometry().size() - window->size();
+    const QSize decoration = decorationOf(window);
     const QSize room = area.size() - decoration;
     const QSize fitted = window->size().boundedTo(room).expandedTo(window->minimumSize());
     if (fitted != window->size())
         window->resize(fitted);
-    const QRect frame = window->frameGeometry();
+    const QRect frame(window->pos(), window->size() + decoration);
     const QPoint place(
         std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
         std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));

@@ -55,6 +55,8 @@ TEST_F(CentreBelowMainMenuTest, AWindowTallerThanTheRoomBelowTheMenuShrinksToIt)
     const QRect screen = m_main.screen()->availableGeometry();
     tool.resize(300, screen.height() + 200);
     CentreBelowMainMenu(&tool);
+    // Framed like its owner once shown.
+    tool.show();
     EXPECT_EQ(tool.frameGeometry().top(), menuBottom());
     EXPECT_EQ(tool.frameGeometry().bottom(), screen.bottom());
 }

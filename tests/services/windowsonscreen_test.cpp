@@ -73,6 +73,20 @@ TEST(KeepWindowsOnScreen, AWindowShowsAndGrowsWithinTheScreen)
     EXPECT_EQ(window.width(), 600);
 }
 
+TEST(KeepWindowsOnScreen, AWindowNotYetShownMakesRoomForTheFrameItsOwnerHas)
+{
+    // Placed before the window manager framed it, a window's title bar pushed its bottom off.
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    QWidget owner;
+    owner.show();
+    const QSize frame = owner.frameGeometry().size() - owner.size();
+    ASSERT_FALSE(frame.isNull());
+    QWidget tool(&owner, Qt::Tool);
+    tool.resize(300, screen.height());
+    KeepWithinScreen(&tool);
+    EXPECT_EQ(tool.height() + frame.height(), screen.height());
+}
+
 TEST(KeepWindowsOnScreen, MenusAndMaximisedWindowsAreLeftAlone)
 {
     KeepWindowsOnScreen();
