@@ -53,7 +53,7 @@ private:
         if (shownOn == nullptr || !layout() || !layout()->hasHeightForWidth())
             return;
         const QRect area = shownOn->availableGeometry();
-        const QSize decoration = frameGeometry().size() - size();
+        const QSize decoration = FrameDecoration(this);
         const int widest = area.width() - decoration.width();
         const int tallest = area.height() - decoration.height();
         constexpr int kWidthStep = 40;

@@ -32,28 +32,6 @@ bool isPlacedWindow(const QWidget *widget)
              & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
 }
 
-// The window manager's frame around a window, known once the window has been mapped; before
-// that, a shown owner's is the best guess, as the window manager frames them alike.
-QSize decorationOf(const QWidget *window)
-{
-    const auto known = [](const QWidget *framed) -> std::optional<QSize> {
-        const QSize frame = framed->frameGeometry().size() - framed->size();
-        if (frame.isNull() || frame.width() < 0 || frame.height() < 0)
-            return std::nullopt;
-        return frame;
-    };
-    if (const std::optional<QSize> own = known(window))
-        return *own;
-    for (const QWidget *owner = window->parentWidget(); owner != nullptr;
-         owner = owner->window()->parentWidget()) {
-        if (!owner->window()->isVisible())
-            continue;
-        if (const std::optional<QSize> framed = known(owner->window()))
-            return *framed;
-    }
-    return {0, 0};
-}
-
 class OnScreenGuard : public QObject
 {
 public:
@@ -84,11 +62,31 @@ private:
 
 } // namespace
 
+QSize FrameDecoration(const QWidget *window)
+{
+    const auto known = [](const QWidget *framed) -> std::optional<QSize> {
+        const QSize frame = framed->frameGeometry().size() - framed->size();
+        if (frame.isNull() || frame.width() < 0 || frame.height() < 0)
+            return std::nullopt;
+        return frame;
+    };
+    if (const std::optional<QSize> own = known(window))
+        return *own;
+    for (const QWidget *owner = window->parentWidget(); owner != nullptr;
+         owner = owner->window()->parentWidget()) {
+        if (!owner->window()->isVisible())
+            continue;
+        if (const std::optional<QSize> framed = known(owner->window()))
+            return *framed;
+    }
+    return {0, 0};
+}
+
 void KeepWithinArea(QWidget *window, const QRect &area)
 {
     if (!isPlacedWindow(window) || area.isEmpty())
         return;
-    const QSize decoration = decorationOf(window);
+    const QSize decoration = FrameDecoration(window);
     const QSize room = area.size() - decoration;
     const QSize fitted = window->size().boundedTo(room).expandedTo(window->minimumSize());
     if (fitted != window->size())

@@ -1,9 +1,15 @@
 #pragma once
 
 class QRect;
+class QSize;
 class QWidget;
 
 namespace zelvar {
+
+// What the window manager's frame adds to a window's size, known once the window has been
+// mapped; before that, a shown owner's is the best guess, as the window manager frames them
+// alike.
+QSize FrameDecoration(const QWidget *window);
 
 // Keeps a window within an area of the screen (by default the whole available area of its
 // screen): larger than the area, it shrinks as far as its minimum size lets it; reaching past an
