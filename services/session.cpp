@@ -6,6 +6,7 @@
 #include "services/modalwindows.h"
 #include "services/singlelineedits.h"
 #include "services/toolwindows.h"
+#include "services/windowsonscreen.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -24,6 +25,7 @@ Session::Session(const QString &startFolder, QObject *parent)
     GuardSingleLineEdits();
     KeepModalWindowsInFront();
     MinimiseToolWindowsAlone();
+    KeepWindowsOnScreen();
     m_context.random = &m_random;
     m_tick.TimerIntervalMs = kTimerIntervalMs;
     m_tick.RefreshDisplay = [this] {

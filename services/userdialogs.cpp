@@ -1,11 +1,18 @@
 #include "services/userdialogs.h"
 
+#include "services/widgethelpers.h"
+#include "services/windowsonscreen.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace zelvar {
 
@@ -24,12 +31,55 @@ int runInFront(QDialog &dialog, QWidget *parent)
     return dialog.exec();
 }
 
+// The toolkit's box wraps its text to a width of its own and lets what does not fit run past the
+// screen's bottom. Once it has sized itself, this one widens until the wrapped text fits the
+// screen's height, and stays within the screen.
+class ScreenMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        fitToScreen();
+    }
+
+private:
+    void fitToScreen()
+    {
+        const QScreen *shownOn = screen();
+        if (shownOn == nullptr || !layout() || !layout()->hasHeightForWidth())
+            return;
+        const QRect area = shownOn->availableGeometry();
+        const QSize decoration = FrameDecoration(this);
+        const int widest = area.width() - decoration.width();
+        const int tallest = area.height() - decoration.height();
+        constexpr int kWidthStep = 40;
+        int width = this->width();
+        int height = heightForWidth(width);
+        while (height > tallest && width < widest) {
+            width = std::min(widest, width + kWidthStep);
+            height = heightForWidth(width);
+        }
+        if (width != this->width() || height > tallest) {
+            const QPoint centre = frameGeometry().center();
+            setFixedSize(width, std::min(height, tallest));
+            QRect frame = frameGeometry();
+            frame.moveCenter(centre);
+            move(frame.topLeft());
+        }
+        KeepWithinScreen(this);
+    }
+};
+
 QMessageBox::StandardButton runMessageBox(QWidget *parent,
                                           QMessageBox::Icon icon,
                                           const QString &text,
                                           QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(icon, windowTitle(), text, buttons);
+    ScreenMessageBox box(icon, windowTitle(), WrappableText(text), buttons);
     return static_cast<QMessageBox::StandardButton>(runInFront(box, parent));
 }
 

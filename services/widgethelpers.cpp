@@ -1,6 +1,8 @@
 #include "services/widgethelpers.h"
 
+#include "engine/model/memorytable.h"
 #include "services/uitext.h"
+#include "services/windowsonscreen.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -90,6 +92,40 @@ void RelayoutNow(QWidget *changed)
         inner->layout()->activate();
 }
 
+QString WrappableText(const QString &text)
+{
+    // Longer than any word of a sentence; a file name or a pasted string is longer.
+    constexpr qsizetype kLongWord = 30;
+    constexpr QChar kBreak(0x200B);
+    QString wrappable;
+    wrappable.reserve(text.size());
+    qsizetype wordStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !text.at(i).isSpace())
+            continue;
+        const QStringView word = QStringView(text).mid(wordStart, i - wordStart);
+        if (word.size() <= kLongWord) {
+            wrappable += word;
+        } else {
+            for (qsizetype at = 0; at < word.size(); ++at) {
+                wrappable += word.at(at);
+                // Never between the halves of a character outside the basic plane.
+                if (at + 1 < word.size() && !word.at(at).isHighSurrogate())
+                    wrappable += kBreak;
+            }
+        }
+        if (i < text.size())
+            wrappable += text.at(i);
+        wordStart = i + 1;
+    }
+    return wrappable;
+}
+
+void BoundToMemoryText(QLineEdit *edit)
+{
+    edit->setMaxLength(static_cast<int>(MemoryTable::kMaxTextLength));
+}
+
 void showText(QLineEdit *edit, const std::string &text)
 {
     const QString shown = toQString(text);
@@ -131,11 +167,9 @@ std::vector<QRect> KeptClearAreas(const QWidget *within)
 
 QSize ReckonedFrame(const QWidget *window)
 {
-    const QSize frame = window->frameGeometry().size();
-    if (frame != window->size())
-        return frame;
-    // A usual title bar and a thin border.
-    return window->size() + QSize(8, 34);
+    const QSize decoration = FrameDecoration(window);
+    // Nothing framed yet to learn from: a usual title bar and a thin border.
+    return window->size() + (decoration.isNull() ? QSize(8, 34) : decoration);
 }
 
 QPoint OpeningPlace(const QSize &size,
@@ -193,21 +227,25 @@ void PlaceBelowMainMenu(QWidget *window)
     const QScreen *screen = window->screen();
     if (screen == nullptr)
         return;
-    int top = screen->availableGeometry().top();
+    QRect area = screen->availableGeometry();
     std::vector<QRect> keepClear;
     const QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
     if (owner != nullptr) {
         const QPoint origin = owner->mapToGlobal(QPoint(0, 0));
-        for (const QRect &area : KeptClearAreas(owner))
-            keepClear.push_back(area.translated(origin));
+        for (const QRect &control : KeptClearAreas(owner))
+            keepClear.push_back(control.translated(origin));
     }
     if (const auto *main = qobject_cast<const QMainWindow *>(owner)) {
         // The frame's top is the window's place, so a frame that starts here leaves it free.
         if (const QWidget *menu = main->menuWidget(); menu != nullptr && menu->isVisible())
-            top = std::max(top, menu->mapToGlobal(QPoint(0, menu->height())).y());
+            area.setTop(std::max(area.top(), menu->mapToGlobal(QPoint(0, menu->height())).y()));
     }
+    // A window too large for the room below the menu shrinks to it first, so that it is placed
+    // at the size it keeps.
+    KeepWithinArea(window, area);
     window->move(OpeningPlace(
-        window->size(), ReckonedFrame(window), screen->availableGeometry(), top, keepClear));
+        window->size(), ReckonedFrame(window), screen->availableGeometry(), area.top(), keepClear));
+    KeepWithinArea(window, area);
 }
 
 void showChecked(QAbstractButton *box, bool checked)

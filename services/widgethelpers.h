@@ -30,6 +30,15 @@ template<typename Widget> Widget *named(Widget *widget, const char *objectName)
     return named(widget, QString::fromLatin1(objectName));
 }
 
+// A free text that ends up in a window title or a memory text (a tag, a description) is
+// bounded, as it is typed or pasted, to the 255 characters a memory text keeps.
+void BoundToMemoryText(QLineEdit *edit);
+
+// The text with a break opportunity (an invisible zero-width space) after every character of
+// each word too long for a line, so that a wrapped label breaks a long file name as it breaks
+// the words around it rather than run past its edge.
+QString WrappableText(const QString &text);
+
 // text: UTF-8.
 QLabel *newLabel(QWidget *parent, const char *objectName, const char *text);
 
@@ -77,7 +86,8 @@ QPoint OpeningPlace(const QSize &size,
                     const std::vector<QRect> &keepClear);
 
 // A tool window of the size it opens with placed by OpeningPlace on its screen, below its
-// owner's main menu and clear of the controls marked in its owner.
+// owner's main menu and clear of the controls marked in its owner. A window too large for the
+// room below the menu shrinks to it as far as it can.
 void PlaceBelowMainMenu(QWidget *window);
 
 // The progress of long work that runs without yielding (a batch run, a sweep, a read): the gauge

@@ -99,6 +99,12 @@ void ReadUnitLine(MemoryTable &memories, int k, const std::string &line)
     memories.MemoryUEMax[i] = orDefault(field(), "100.00");
     memories.MemoryLIE[i] = orDefault(field(), "0.00");
     memories.MemoryLSE[i] = orDefault(field(), "100.00");
+    // A range no instrument can show (typed before such ranges were refused, or edited by
+    // hand) opens as the default one rather than keep the plant from opening.
+    if (!IsShowableRange(memories.RangeLow(k), memories.RangeHigh(k))) {
+        memories.MemoryUEMin[i] = "0.00";
+        memories.MemoryUEMax[i] = "100.00";
+    }
 }
 
 void WriteSliders(const Plant &plant, PlantTextWriter &writer)

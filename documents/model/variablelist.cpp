@@ -307,6 +307,16 @@ VariableList::EnterResult VariableList::PressEnter(Grid grid, Plant &plant, Lang
             state.editing = false;
             return result;
         }
+        const double low = column == 3 ? value.value : other;
+        const double high = column == 3 ? other : value.value;
+        if (!IsShowableRange(low, high)) {
+            result.message = Tr(language,
+                                "A faixa é grande demais para ser exibida.",
+                                "The range is too large to be shown.");
+            RestoreEditedCell(grid);
+            state.editing = false;
+            return result;
+        }
         if (column == 3) {
             m.MemoryUEMin[i] = bound;
             m.MemoryLIE[i] = bound;

@@ -50,6 +50,7 @@ public:
     {
         auto *editor = new QLineEdit(parent);
         editor->setFrame(false);
+        BoundToMemoryText(editor);
         const int row = index.row();
         const int column = index.column();
         connect(editor, &QLineEdit::textEdited, editor, [this, row, column](const QString &text) {

@@ -1,6 +1,7 @@
 #include "engine/model/calculationblock.h"
 
 #include "engine/model/engineplant.h"
+#include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 
@@ -146,8 +147,10 @@ void SaveBlockSection(const CalculationBlock &block,
 void LoadBlockSection(CalculationBlock &block, PlantTextReader &reader, Language language)
 {
     reader.SkipLine();
-    block.TagText = std::string(PickLanguage(reader.ReadValue(PrefixLength(0)), language));
-    block.DescricaoText = std::string(PickLanguage(reader.ReadValue(PrefixLength(1)), language));
+    // Tag and description come back as their edits hold them.
+    block.TagText = LimitMemoryText(PickLanguage(reader.ReadValue(PrefixLength(0)), language));
+    block.DescricaoText
+        = LimitMemoryText(PickLanguage(reader.ReadValue(PrefixLength(1)), language));
     block.FuncaoTr = reader.ReadValue(PrefixLength(2));
     block.LimSupText = reader.ReadValue(PrefixLength(3));
     block.LimInfText = reader.ReadValue(PrefixLength(4));

@@ -1,6 +1,7 @@
 #include "engine/model/controllerrecord.h"
 
 #include "engine/model/controller.h"
+#include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 
@@ -142,8 +143,9 @@ void LoadControllerSection(Controller &controller, PlantTextReader &reader, Lang
     reader.SkipLine();
     RecordLines lines(reader);
     ControllerSettings read = controller.Settings();
-    read.TagText = std::string(PickLanguage(lines.Next(), language));
-    read.Descricao = std::string(PickLanguage(lines.Next(), language));
+    // Tag and description come back as their edits hold them.
+    read.TagText = LimitMemoryText(PickLanguage(lines.Next(), language));
+    read.Descricao = LimitMemoryText(PickLanguage(lines.Next(), language));
     read.KpText = lines.Next();
     read.KiText = lines.Next();
     read.KdText = lines.Next();

@@ -71,6 +71,14 @@ double EngineeringFromPercent(double low, double high, double percent)
     return (high - low) * percent / 100.0 + low;
 }
 
+bool IsShowableRange(double low, double high)
+{
+    // The span times a percent overflows before the division does, so the ends are checked
+    // through the conversion itself.
+    return std::isfinite(high - low) && std::isfinite(EngineeringFromPercent(low, high, 0.0))
+           && std::isfinite(EngineeringFromPercent(low, high, 100.0));
+}
+
 double MemoryTable::EngineeringValue(int k) const
 {
     return EngineeringFromPercent(RangeLow(k), RangeHigh(k), Value(k));

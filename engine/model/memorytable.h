@@ -9,6 +9,11 @@ namespace zelvar {
 // A value in percent of a range, in the range's units: (high - low) x percent / 100 + low.
 double EngineeringFromPercent(double low, double high, double percent);
 
+// Whether the instruments can show a range: its span and its values from 0 to 100 percent are
+// finite numbers. Ends near the largest double overflow there (-1e308 to 1e308 has no finite
+// span), and every reading, scale label and typed setpoint of the range would be lost.
+bool IsShowableRange(double low, double high);
+
 // The signal bus: memories M1 to M99, each a value in percent of its engineering range with
 // five texts (unit, range low and high, lower and upper alarm limit), plus 124 descriptions of
 // which 101 to 124 name the actuator positions of process slots 1 to 24.

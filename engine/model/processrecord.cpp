@@ -140,9 +140,10 @@ void SaveProcessSection(const ProcessModel &process,
 void LoadProcessSection(ProcessModel &process, PlantTextReader &reader, Language language)
 {
     reader.SkipLine();
-    process.TagText = std::string(PickLanguage(reader.ReadValue(PrefixLength(kTag)), language));
+    // Tag and description come back as their edits hold them.
+    process.TagText = LimitMemoryText(PickLanguage(reader.ReadValue(PrefixLength(kTag)), language));
     process.DescricaoText
-        = std::string(PickLanguage(reader.ReadValue(PrefixLength(kDescription)), language));
+        = LimitMemoryText(PickLanguage(reader.ReadValue(PrefixLength(kDescription)), language));
     process.EntradaSelect = ReadListPosition(reader, kInputList, MemoryTable::kMemoryCount);
     process.LText.SetText(reader.ReadValue(PrefixLength(kTau1)));
     process.Ctext.SetText(reader.ReadValue(PrefixLength(kTau2)));

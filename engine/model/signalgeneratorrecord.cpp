@@ -1,5 +1,6 @@
 #include "engine/model/signalgeneratorrecord.h"
 
+#include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 #include "engine/model/signalgenerator.h"
@@ -74,7 +75,8 @@ void LoadSignalGeneratorSection(SignalGenerator &generator,
             = n <= 82 ? StrictInteger(kindText, kConstant) : ParseInteger(kindText).value;
         generator.SelectKind(n, kind);
         // A Desc that holds the row's parameter runs as it stands: it is no text to translate.
-        const std::string desc = reader.ReadValue(kPrefixLength);
+        // It comes back as its edit holds it.
+        const std::string desc = LimitMemoryText(reader.ReadValue(kPrefixLength));
         generator.SetText(n,
                           SignalText::Desc,
                           SignalGenerator::DescIsParameter(n, generator.Row(n).Tipo)

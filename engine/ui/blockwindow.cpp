@@ -48,13 +48,13 @@ void TBloco::build()
     addHeader(column);
 
     auto *fields = new QGridLayout;
-    m_tagText = newEdit(this, "TagText");
+    m_tagText = newTextEdit(this, "TagText");
     m_label1 = newLabel(this, "Label1", "=");
     m_label6 = newLabel(this, "Label6", "0.00");
     QFont bold = m_label6->font();
     bold.setBold(true);
     m_label6->setFont(bold);
-    m_descricaoText = newEdit(this, "DescricaoText");
+    m_descricaoText = newTextEdit(this, "DescricaoText");
     m_label2 = newLabel(this, "Label2", "Função");
     m_funcaoTr = newEdit(this, "FuncaoTr", "Expressão matemática do cálculo");
     auto *output = new QHBoxLayout;

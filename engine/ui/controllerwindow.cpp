@@ -601,8 +601,8 @@ QWidget *TControlador::buildConfigurationPanel()
     };
 
     m_groupBox1 = newGroup("GroupBox1", "Identificação");
-    m_tagText = newEdit(m_groupBox1, "TagText");
-    m_descricao = newEdit(m_groupBox1, "Descricao");
+    m_tagText = newTextEdit(m_groupBox1, "TagText");
+    m_descricao = newTextEdit(m_groupBox1, "Descricao");
     auto *identification = new QGridLayout(m_groupBox1);
     compact(identification);
     identification->addWidget(newLabel(m_groupBox1, "TagLabel", "Tag"), 0, 0);
@@ -1068,8 +1068,10 @@ void TControlador::showOperator()
     if (!model)
         return;
     const ControllerFaceplate &f = model->faceplate;
-    if (m_descricaoText->text() != toQString(f.DescricaoText)) {
-        showText(m_descricaoText, f.DescricaoText);
+    // A long word (a pasted name) breaks where the column ends, like the words around it.
+    if (const QString title = WrappableText(toQString(f.DescricaoText));
+        m_descricaoText->text() != title) {
+        m_descricaoText->setText(title);
         // The column's width is fixed: a long title grows downwards.
         const auto *panel1 = static_cast<const QFrame *>(m_descricaoText->parentWidget());
         const int titleWidth = kFaceplateColumnWidth - 2 * panel1->frameWidth() - 4;

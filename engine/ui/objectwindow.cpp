@@ -2,6 +2,7 @@
 
 #include "engine/model/numbertext.h"
 #include "engine/ui/objecthelp.h"
+#include "services/elidedlabel.h"
 #include "services/session.h"
 #include "services/uitext.h"
 #include "services/userdialogs.h"
@@ -70,7 +71,8 @@ void ObjectWindow::addHeader(QVBoxLayout *column)
     auto *panel1 = named(new QFrame(this), "Panel1");
     panel1->setFrameShape(QFrame::StyledPanel);
     auto *panelRow = new QHBoxLayout(panel1);
-    m_label9 = newLabel(panel1, "Label9", "");
+    // The title takes the window's width, never sets it.
+    m_label9 = named(new ElidedLabel(panel1), "Label9");
     panelRow->addWidget(m_label9);
     column->addWidget(panel1);
 }
@@ -152,6 +154,13 @@ QLineEdit *ObjectWindow::newEdit(QWidget *parent, const char *objectName, const 
     auto *edit = named(new QLineEdit(parent), objectName);
     if (hint)
         edit->setToolTip(QString::fromUtf8(hint));
+    return edit;
+}
+
+QLineEdit *ObjectWindow::newTextEdit(QWidget *parent, const char *objectName)
+{
+    QLineEdit *edit = newEdit(parent, objectName);
+    BoundToMemoryText(edit);
     return edit;
 }
 

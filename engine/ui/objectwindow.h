@@ -73,6 +73,8 @@ protected:
 
     // hint: the tool tip, if any.
     static QLineEdit *newEdit(QWidget *parent, const char *objectName, const char *hint = nullptr);
+    // A tag or a description, bounded to what a memory text keeps.
+    static QLineEdit *newTextEdit(QWidget *parent, const char *objectName);
 
 private:
     // Declared before m_dialogs, which may refer to it.

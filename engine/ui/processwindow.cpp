@@ -92,8 +92,8 @@ void TProcesso::build()
     m_label9->setFont(bold);
 
     auto *fields = new QGridLayout;
-    m_tagText = newEdit(this, "TagText");
-    m_descricaoText = newEdit(this, "DescricaoText");
+    m_tagText = newTextEdit(this, "TagText");
+    m_descricaoText = newTextEdit(this, "DescricaoText");
     m_label8 = newLabel(this, "Label8", "Entrada:");
     m_entradaSelect = named(new QComboBox(this), "EntradaSelect");
     for (int k = 1; k <= MemoryTable::kMemoryCount; ++k)

@@ -227,6 +227,8 @@ QLineEdit *TParmForm::newRowEdit(int n, const char *part, SignalText which)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(rowName(n, part));
+    if (which == SignalText::Desc)
+        BoundToMemoryText(edit);
     connect(edit, &QLineEdit::textEdited, this, [this, n, which](const QString &text) {
         textEdited(n, which, text);
     });

@@ -2,6 +2,7 @@
 
 #include "engine/model/engineplant.h"
 #include "engine/model/expression.h"
+#include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 #include "instruments/model/memorylist.h"
@@ -134,8 +135,8 @@ bool ApplyTextSettings(AnimatedText &text, const MemoryTable &memories, TakeOver
 
     const ParsedNumber high = ParseNumber(text.Edit1);
     const ParsedNumber low = ParseNumber(text.Edit4);
-    const bool rangeValid
-        = high.errorPosition == 0 && low.errorPosition == 0 && !(high.value < low.value);
+    const bool rangeValid = high.errorPosition == 0 && low.errorPosition == 0
+                            && !(high.value < low.value) && IsShowableRange(low.value, high.value);
     if (rangeValid) {
         text.rangeHigh = high.value;
         text.rangeLow = low.value;
@@ -235,7 +236,8 @@ void SaveTextSection(const AnimatedText &text, PlantTextWriter &writer)
 void LoadTextSection(AnimatedText &text, PlantTextReader &reader, Language language)
 {
     reader.SkipLine();
-    text.DescricaoText = std::string(PickLanguage(reader.ReadValue(12), language));
+    // The description comes back as its edit holds it.
+    text.DescricaoText = LimitMemoryText(PickLanguage(reader.ReadValue(12), language));
     text.FuncaoTr = std::string(PickLanguage(reader.ReadValue(14), language));
     text.SetDecimals(ParseInteger(reader.ReadValue(22)).value);
     text.Unidade = reader.ReadValue(15);

@@ -1,6 +1,7 @@
 #include "instruments/model/recorder.h"
 
 #include "engine/model/engineplant.h"
+#include "engine/model/memorytable.h"
 #include "engine/model/numbertext.h"
 #include "engine/model/planttextfile.h"
 #include "instruments/model/memorylist.h"
@@ -250,8 +251,9 @@ void LoadRecorderSection(Recorder &recorder, PlantTextReader &reader, Language l
     };
     reader.SkipLine();
     RecorderSettings loaded;
-    loaded.TagText = text(11);
-    loaded.DescricaoText = text(12);
+    // Tag and description come back as their edits hold them.
+    loaded.TagText = LimitMemoryText(text(11));
+    loaded.DescricaoText = LimitMemoryText(text(12));
     loaded.Variavel1Select = ListPosition(reader.ReadInteger(22), kLastPen1Position);
     loaded.Edit1 = text(17);
     loaded.Variavel2Select = ListPosition(reader.ReadInteger(22), kNoneListPosition);

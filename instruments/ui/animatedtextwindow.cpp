@@ -141,7 +141,7 @@ void TForm2::build()
 
     auto *description = new QHBoxLayout;
     m_label2 = newLabel(this, "Label2", "Descrição:");
-    m_descricaoText = newEdit(this, "DescricaoText");
+    m_descricaoText = newTextEdit(this, "DescricaoText");
     description->addWidget(m_label2);
     description->addWidget(m_descricaoText, 1);
     column->addLayout(description);

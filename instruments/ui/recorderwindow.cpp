@@ -339,9 +339,9 @@ QWidget *TRegistrForm::buildSettings()
     m_settings->setFrameShape(QFrame::StyledPanel);
     auto *grid = new QGridLayout(m_settings);
     m_label12 = newLabel(m_settings, "Label12", "Tag");
-    m_tagText = newEdit(m_settings, "TagText");
+    m_tagText = newTextEdit(m_settings, "TagText");
     m_label13 = newLabel(m_settings, "Label13", "   Descrição");
-    m_descricaoText = newEdit(m_settings, "DescricaoText");
+    m_descricaoText = newTextEdit(m_settings, "DescricaoText");
     grid->addWidget(m_label12, 0, 0);
     grid->addWidget(m_tagText, 0, 1);
     grid->addWidget(m_label13, 1, 0);

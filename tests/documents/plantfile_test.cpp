@@ -319,6 +319,27 @@ TEST(PlantFile, UnitLinesFillEmptyFieldsWithDefaults)
     EXPECT_EQ(read.plant->memories.MemoryLSE[20], "100.00");
 }
 
+TEST(PlantFile, UnitLinesWithARangeTooLargeToShowOpenWithTheDefaultRange)
+{
+    // Such ranges were once accepted by the variable list; their plants still open.
+    std::vector<std::string> lines = Lines(WritePlantText(Plant(), Language::Portuguese));
+    lines[8] = "M20:kg/h;-1e308;1e308;-5;5;";
+    lines[9] = "M21:m;-1e300;1e300;0;1;";
+    std::string bytes;
+    for (const std::string &line : lines)
+        bytes += line + "\r\n";
+    const PlantReadResult read = Read(bytes);
+    ASSERT_TRUE(read.Succeeded()) << read.error;
+    const MemoryTable &m = read.plant->memories;
+    EXPECT_EQ(m.MemoryUnit[20], "kg/h");
+    EXPECT_EQ(m.MemoryUEMin[20], "0.00");
+    EXPECT_EQ(m.MemoryUEMax[20], "100.00");
+    EXPECT_EQ(m.MemoryLIE[20], "-5");
+    EXPECT_EQ(m.MemoryLSE[20], "5");
+    EXPECT_EQ(m.MemoryUEMin[21], "-1e300");
+    EXPECT_EQ(m.MemoryUEMax[21], "1e300");
+}
+
 TEST(PlantFile, SliderValueLandsOnItsGrid)
 {
     Plant plant;
@@ -440,6 +461,70 @@ TEST(PlantFile, OverlongLinesAreCutToWhatTheirWidgetsHold)
     const PlantReadResult again = Read(saved);
     ASSERT_TRUE(again.Succeeded()) << again.error;
     EXPECT_TRUE(WritePlantText(*again.plant, Language::Portuguese) == saved);
+}
+
+// A tag or a description longer than its edit holds made the object's window as wide as its
+// title and its save wrote more than the window showed: each comes back as its edit holds it.
+TEST(PlantFile, TagsAndDescriptionsAreCutToWhatAMemoryTextKeeps)
+{
+    const std::vector<std::string> lines
+        = Lines(WritePlantText(*MixedPlant(), Language::Portuguese));
+    const std::string longText(5000, 'd');
+    const std::string kept = longText.substr(0, MemoryTable::kMaxTextLength);
+    using Field = std::function<std::string(const Plant &)>;
+    const std::vector<std::tuple<const char *, Field>> rows = {
+        {"{C03/01} Tag:",
+         [](const Plant &p) {
+             return p.controllers[3].Settings().TagText;
+         }},
+        {"{C03/02} Desc:",
+         [](const Plant &p) {
+             return p.controllers[3].Settings().Descricao;
+         }},
+        {"{P71/01} Tag:",
+         [](const Plant &p) {
+             return p.processes[21].TagText;
+         }},
+        {"{P71/02} Desc:",
+         [](const Plant &p) {
+             return p.processes[21].DescricaoText;
+         }},
+        {"{B78/01} Tag:",
+         [](const Plant &p) {
+             return p.blocks[24].TagText;
+         }},
+        {"{B78/02} Desc:",
+         [](const Plant &p) {
+             return p.blocks[24].DescricaoText;
+         }},
+        {"{R/01} Tag:",
+         [](const Plant &p) {
+             return p.recorders[1].Settings().TagText;
+         }},
+        {"{R/02} Desc:",
+         [](const Plant &p) {
+             return p.recorders[1].Settings().DescricaoText;
+         }},
+        {"{T/01} Desc:",
+         [](const Plant &p) {
+             return p.animatedTexts[1].DescricaoText;
+         }},
+    };
+    for (const auto &[prefix, field] : rows) {
+        SCOPED_TRACE(prefix);
+        std::vector<std::string> edited = lines;
+        const auto line = std::find_if(edited.begin(), edited.end(), [&](const std::string &l) {
+            return l.starts_with(prefix);
+        });
+        ASSERT_NE(line, edited.end());
+        *line = prefix + longText;
+        std::string bytes;
+        for (const std::string &each : edited)
+            bytes += each + "\r\n";
+        const PlantReadResult result = Read(bytes);
+        ASSERT_TRUE(result.Succeeded()) << result.error;
+        EXPECT_EQ(field(*result.plant), kept);
+    }
 }
 
 TEST(PlantFile, PictureKeepsOnlyItsFileName)

@@ -95,6 +95,46 @@ TEST_F(VariableListTest, RangeBoundsAreCheckedAsNumbersAgainstTheOtherBound)
     EXPECT_FALSE(Type(Grid::ControlSignals, 1, 3, "abc").stored);
 }
 
+TEST_F(VariableListTest, RangesTooLargeToShowAreRefusedWithAMessage)
+{
+    // Ends near the largest number made every reading and typed setpoint of a loop useless.
+    const struct
+    {
+        const char *name;
+        const char *low;  // typed first, when given
+        const char *high; // then typed
+        int refusedColumn;
+    } rows[] = {
+        {"low alone", "-1e308", nullptr, 3},
+        {"high alone", nullptr, "1e308", 4},
+        {"beyond the largest number", nullptr, "1e999", 4},
+        {"each end fine, the span too wide", "-1e306", "1e306", 4},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        plant = Plant();
+        list.Refresh(plant);
+        VariableList::EnterResult result;
+        if (row.low)
+            result = Type(Grid::ProcessVariables, 1, 3, row.low);
+        if (row.high) {
+            if (row.low) {
+                ASSERT_TRUE(result.stored);
+            }
+            result = Type(Grid::ProcessVariables, 1, 4, row.high);
+        }
+        EXPECT_FALSE(result.stored);
+        EXPECT_EQ(result.message, "A faixa é grande demais para ser exibida.");
+        EXPECT_EQ(list.Cell(Grid::ProcessVariables, 1, row.refusedColumn),
+                  row.refusedColumn == 3 ? "0.00" : "100.00");
+        EXPECT_TRUE(IsShowableRange(plant.memories.RangeLow(21), plant.memories.RangeHigh(21)));
+    }
+    list.SelectCell(Grid::ProcessVariables, 2, 4);
+    list.SetEditText(Grid::ProcessVariables, 2, 4, "1e308");
+    EXPECT_EQ(list.PressEnter(Grid::ProcessVariables, plant, Language::English).message,
+              "The range is too large to be shown.");
+}
+
 TEST_F(VariableListTest, SemicolonsAreRefusedWithAMessage)
 {
     const auto result = Type(Grid::ProcessVariables, 3, 2, "kg;h");

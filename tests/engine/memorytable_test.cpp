@@ -76,6 +76,31 @@ TEST(MemoryTable, EngineeringValueFollowsTheRangeTexts)
     EXPECT_DOUBLE_EQ(table.EngineeringValue(21), 150.0);
 }
 
+TEST(MemoryTable, OnlyRangesWithFiniteSpanAndValuesCanBeShown)
+{
+    const double largest = std::numeric_limits<double>::max();
+    const struct
+    {
+        const char *name;
+        double low;
+        double high;
+        bool showable;
+    } rows[] = {
+        {"percent", 0.0, 100.0, true},
+        {"reversed", 14.0, 0.0, true},
+        {"wide but finite", -1e300, 1e300, true},
+        {"span overflows", -1e308, 1e308, false},
+        {"top value overflows", 0.0, 1e307 * 9, false},
+        {"largest ends", -largest, largest, false},
+        {"not a number", std::numeric_limits<double>::quiet_NaN(), 100.0, false},
+        {"infinite end", 0.0, std::numeric_limits<double>::infinity(), false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(IsShowableRange(row.low, row.high), row.showable);
+    }
+}
+
 TEST(MemoryTable, TextsHoldAtMost255Characters)
 {
     MemoryTable table;

@@ -128,6 +128,16 @@ TEST_F(GeneratorRecord, BilingualDescriptionsKeepTheLanguagePart)
     EXPECT_EQ(Written(generator)[LineOf(81, 2)], "{P/02} Flow");
 }
 
+// A Desc longer than its edit holds saved more than the window showed.
+TEST_F(GeneratorRecord, ADescComesBackAsItsEditHoldsIt)
+{
+    std::vector<std::string> lines = Untouched();
+    const std::string longText(3000, 'g');
+    lines[LineOf(81, 2)] = "{P/02} " + longText;
+    Read(lines);
+    EXPECT_EQ(generator.Row(81).Desc, longText.substr(0, MemoryTable::kMaxTextLength));
+}
+
 // A sine's period, a medium random's time constant and a random walk's band run as typed:
 // cutting them at a bar would make the reopened row run on another number.
 TEST_F(GeneratorRecord, ADescHoldingTheRowsParameterIsReadWhole)

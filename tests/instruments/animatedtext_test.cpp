@@ -192,6 +192,7 @@ TEST_F(AnimatedTextTest, ApplyValidity)
         {"high below low", kBinario, 0, "10", "20", false, 70.0},
         {"high not a number", kBinario, 0, "1a", "0", false, 70.0},
         {"equal ends", kBinario, 0, "20", "20", true, 20.0},
+        {"span too large to show", kBinario, 0, "1e308", "-1e308", false, 20.0},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);

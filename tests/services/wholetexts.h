@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QWidget>
 
@@ -17,10 +18,10 @@
 
 namespace zelvar {
 
-// Every label (a wrapped one word by word), check box, radio button, push button, edit, read-only
-// memo (word by word, with no scroll bar to reach the rest) and group-box title in sight shows its
-// whole text
-// at the size the window gives it: nothing is cut at the right or the bottom.
+// Every label (a wrapped one word by word, a long word at its break opportunities), check box,
+// radio button, push button, edit, read-only memo (word by word, with no scroll bar to reach the
+// rest) and group-box title in sight shows its whole text at the size the window gives it: nothing
+// is cut at the right or the bottom.
 inline void ExpectWholeTexts(const QWidget *window)
 {
     const auto check
@@ -47,7 +48,9 @@ inline void ExpectWholeTexts(const QWidget *window)
             const QSize room = label->contentsRect().size();
             if (label->wordWrap()) {
                 int widestWord = 0;
-                for (const QString &word : label->text().split(QLatin1Char(' ')))
+                // Blanks and the invisible break opportunities of long words end a word.
+                static const QRegularExpression kBreaks(QString::fromUtf8("[ \u200B]"));
+                for (const QString &word : label->text().split(kBreaks))
                     widestWord = std::max(widestWord, label->fontMetrics().horizontalAdvance(word));
                 check(label,
                       label->text(),

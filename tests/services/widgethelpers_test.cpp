@@ -53,6 +53,19 @@ TEST_F(PlaceBelowMainMenuTest, AWindowAsTallAsTheScreenStartsBelowTheMenu)
     EXPECT_EQ(tool.frameGeometry().center().x(), screen.center().x());
 }
 
+TEST_F(PlaceBelowMainMenuTest, AWindowTallerThanTheRoomBelowTheMenuShrinksToIt)
+{
+    // Its bottom row of buttons went past the screen's edge.
+    QWidget tool(&m_main, Qt::Tool | Qt::WindowStaysOnTopHint);
+    const QRect screen = m_main.screen()->availableGeometry();
+    tool.resize(300, screen.height() + 200);
+    PlaceBelowMainMenu(&tool);
+    // Framed like its owner once shown.
+    tool.show();
+    EXPECT_EQ(tool.frameGeometry().top(), menuBottom());
+    EXPECT_EQ(tool.frameGeometry().bottom(), screen.bottom());
+}
+
 TEST_F(PlaceBelowMainMenuTest, AWindowWithoutAMainWindowIsCentredOnly)
 {
     QWidget tool(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);

@@ -8,6 +8,7 @@
 #include "services/uitext.h"
 #include "services/userdialogs.h"
 #include "services/widgethelpers.h"
+#include "services/windowsonscreen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -690,6 +691,7 @@ void TConfigForm::showEvent(QShowEvent *event)
             QRect frame = frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
             move(frame.topLeft());
+            KeepWithinScreen(this);
         }
     }
     QWidget::showEvent(event);

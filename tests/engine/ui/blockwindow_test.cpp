@@ -82,6 +82,43 @@ TEST_F(BlockWindowTest, AfterAnEditTheWindowIsLeftOnlyThroughASuccessfulApply)
     EXPECT_TRUE(plant().blocks.IsPresent(1));
 }
 
+TEST_F(BlockWindowTest, ALongDescriptionLeavesTheWindowWithinTheScreen)
+{
+    // The window widened with its title, past the screen's edge, and came back so.
+    const QString pasted(40000, QLatin1Char('b'));
+    const struct
+    {
+        const char *name;
+        QString typed;
+        bool fromFile;
+    } rows[] = {{"typed to what a memory keeps", pasted.left(255), false},
+                {"pasted far longer", pasted, false},
+                {"read from a file", pasted.left(32767), true}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        block() = CalculationBlock(1);
+        if (row.fromFile) {
+            block().DescricaoText = row.typed.toStdString();
+            ApplyBlockSettings(block(), plant().memories);
+        }
+        open();
+        m_window->show();
+        if (!row.fromFile) {
+            typeInto(edit("DescricaoText"), row.typed);
+            // Bounded as it is typed, not first by Apply.
+            EXPECT_EQ(edit("DescricaoText")->text(), row.typed.left(255));
+            apply();
+        }
+        QCoreApplication::processEvents();
+
+        EXPECT_LE(edit("DescricaoText")->text().size(), 255);
+        EXPECT_EQ(labelText("Label9"), pasted.left(255));
+        expectWithinScreen();
+        reopen();
+        expectWithinScreen();
+    }
+}
+
 TEST_F(BlockWindowTest, EveryUserEditReachesTheModelAndMarksThePlantChanged)
 {
     const std::pair<const char *, std::string CalculationBlock::*> rows[]

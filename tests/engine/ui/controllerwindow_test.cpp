@@ -230,6 +230,33 @@ TEST_F(ControllerWindowTest, LongScaleBoundsAndALongTitleShowWhole)
     ExpectWholeTexts(m_window);
 }
 
+TEST_F(ControllerWindowTest, ALongTitleWrapsWholeWithinTheScreen)
+{
+    // A pasted description grew the title downwards past the screen; one long word ran past
+    // both edges of its column.
+    const QString words = QStringLiteral("Temperatura do forno ").repeated(13);
+    const struct
+    {
+        const char *name;
+        QString pasted;
+    } rows[] = {{"many words", words}, {"one long word", QString(40000, QLatin1Char('t'))}};
+    m_window->show();
+    activate();
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        typeInto(edit("Descricao"), row.pasted);
+        EXPECT_EQ(edit("Descricao")->text(), row.pasted.left(255));
+        apply();
+        ASSERT_TRUE(m_dialogs.informations.isEmpty());
+        QCoreApplication::processEvents();
+        QString title = labelText("DescricaoText");
+        title.remove(QChar(0x200B));
+        EXPECT_EQ(title, row.pasted.left(255));
+        ExpectWholeTexts(m_window);
+        expectWithinScreen({"btnatualiza", "SairBTN"});
+    }
+}
+
 TEST_F(ControllerWindowTest, ARefusedBoundGivesWayToTheScaleInForce)
 {
     m_window->show();

@@ -11,10 +11,12 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 
 namespace zelvar {
@@ -71,6 +73,27 @@ protected:
     bool exitEnabled() const { return widget<QToolButton>("SairButton")->isEnabled(); }
 
     void type(const char *name, const char *text) { typeInto(edit(name), QString::fromUtf8(text)); }
+
+    // The window and its buttons lie within the screen, so the mouse reaches them.
+    void expectWithinScreen(std::initializer_list<const char *> buttons
+                            = {"btnatualiza", "SairButton"}) const
+    {
+        const QRect screen = m_window->screen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(m_window->frameGeometry()))
+            << m_window->frameGeometry().width() << " x " << m_window->frameGeometry().height();
+        for (const char *name : buttons) {
+            const QWidget *button = widget<QWidget>(name);
+            EXPECT_TRUE(screen.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())))
+                << name;
+        }
+    }
+    // The window is closed and opened again, as the user reopens it from the picture.
+    void reopen()
+    {
+        m_window->close();
+        m_window->show();
+        QCoreApplication::processEvents();
+    }
     void apply() { widget<QPushButton>("btnatualiza")->click(); }
     void activate()
     {

@@ -94,6 +94,47 @@ TEST_F(ProcessWindowTest, ApplyLabelsTheWindowRefreshesThePictureAndMarksTheChan
     EXPECT_EQ(m_window->windowTitle(), QString());
 }
 
+TEST_F(ProcessWindowTest, ALongDescriptionLeavesTheWindowWithinTheScreen)
+{
+    // The window widened with its title, past the screen's edge, and came back so.
+    const QString words = QStringLiteral("Vazão de vapor ").repeated(17); // 255 characters
+    const QString pasted(40000, QLatin1Char('v'));
+    const struct
+    {
+        const char *name;
+        QString typed;
+        bool fromFile;
+    } rows[] = {{"typed to what a memory keeps", words, false},
+                {"pasted far longer", pasted, false},
+                {"read from a file", pasted.left(32767), true}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        process() = ProcessModel(1);
+        if (row.fromFile) {
+            process().TagText = "FT-01";
+            process().DescricaoText = row.typed.toStdString();
+            ASSERT_TRUE(ApplyProcessSettings(process(), plant().memories).empty());
+        }
+        open();
+        m_window->show();
+        if (!row.fromFile) {
+            type("TagText", "FT-01");
+            typeInto(edit("DescricaoText"), row.typed);
+            // Bounded as it is typed, not first by Apply.
+            EXPECT_EQ(edit("DescricaoText")->text(), row.typed.left(255));
+            apply();
+        }
+        QCoreApplication::processEvents();
+
+        EXPECT_LE(edit("DescricaoText")->text().size(), 255);
+        EXPECT_LE(QString::fromStdString(process().DescricaoText).size(), 255);
+        EXPECT_TRUE(labelText("Label9").startsWith(QStringLiteral("FT-01 ")));
+        expectWithinScreen();
+        reopen();
+        expectWithinScreen();
+    }
+}
+
 TEST_F(ProcessWindowTest, EveryUserEditReachesTheModelAndMarksThePlantChanged)
 {
     using Setting = std::function<std::string(const ProcessModel &)>;
