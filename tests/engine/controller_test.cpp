@@ -239,6 +239,35 @@ TEST_F(ControllerLoop, TheDerivativeUsesTheGainOnlyInIsaWithPOn)
     }
 }
 
+TEST_F(ControllerLoop, TheDerivativeOnThePvSeesItThroughItsFilter)
+{
+    // A reverse loop at rest on a PV of 0 that steps to 10 %, filter 0.1 s, Td 0.05 s:
+    //   PVf = dt / (0.1 + dt) 10,  D = (PVf - 0) 0.05 / dt = 0.5 / (0.1 + dt)
+    //   0.1 s: 5 then 2.5;  0.5 s: 8.333 then 0.8333
+    for (const auto &[dt, output] : {std::pair{0.1, 2.5}, {0.5, 0.5 / 0.6}}) {
+        SCOPED_TRACE(dt);
+        MakeController(1);
+        Configure([&](ControllerSettings &s) {
+            s.PCHK = false;
+            s.ICHK = false;
+            s.DCHK = true;
+            s.KdText = "0.05";
+            s.tfText = "0.1";
+            s.BiasText = "0";
+            s.Acaogroup = 0;
+            s.DerivadaGroup = 1;
+        });
+        ASSERT_TRUE(Apply().empty());
+        SetPv(0);
+        controller().co = 0;
+        Step(dt); // manual: the integral tracks an output of 0
+        controller().automatic = true;
+        SetPv(10);
+        Step(dt);
+        EXPECT_NEAR(controller().co, output, kTolerance);
+    }
+}
+
 TEST_F(ControllerLoop, ReturningToAutomaticStartsFromTheManualOutput)
 {
     Configure([](ControllerSettings &s) {
