@@ -1,7 +1,9 @@
 #include "documents/model/variablelist.h"
 
+#include "engine/model/calculationblock.h"
 #include "engine/model/expression.h"
 #include "engine/model/numbertext.h"
+#include "engine/model/processmodel.h"
 
 namespace zelvar {
 
@@ -20,25 +22,6 @@ std::string MemoryName(int memory, bool twoDigits)
 std::string Value(double value)
 {
     return FormatFixed(value, 4, 2);
-}
-
-// The process or block slot whose output is the memory; 0 when none.
-int ProcessSlotOfMemory(int memory)
-{
-    if (memory >= 21 && memory <= 40)
-        return memory - 20;
-    if (memory >= 71 && memory <= 74)
-        return memory - 50;
-    return 0;
-}
-
-int BlockSlotOfMemory(int memory)
-{
-    if (memory >= 41 && memory <= 60)
-        return memory - 40;
-    if (memory >= 75 && memory <= 78)
-        return memory - 54;
-    return 0;
 }
 
 } // namespace
@@ -173,8 +156,8 @@ void VariableList::Refresh(Plant &plant)
         auto &row = m_processRows[static_cast<std::size_t>(r)];
         const int memory = MemoryOfRow(Grid::ProcessVariables, r);
         fill(row, memory);
-        const int processSlot = ProcessSlotOfMemory(memory);
-        const int blockSlot = BlockSlotOfMemory(memory);
+        const int processSlot = ProcessSlot(memory);
+        const int blockSlot = BlockSlot(memory);
         if (processSlot && plant.processes.IsPresent(processSlot))
             row[1] = plant.processes[processSlot].TagText;
         else if (blockSlot && plant.blocks.IsPresent(blockSlot))
@@ -336,8 +319,8 @@ VariableList::EnterResult VariableList::PressEnter(Grid grid, Plant &plant, Lang
         m.SetDescription(memory, text);
         // The description edit of a present process or block shows it; a generator row whose
         // Desc describes its memory takes it there, as a save writes the Desc.
-        const int processSlot = ProcessSlotOfMemory(memory);
-        const int blockSlot = BlockSlotOfMemory(memory);
+        const int processSlot = ProcessSlot(memory);
+        const int blockSlot = BlockSlot(memory);
         if (processSlot && plant.processes.IsPresent(processSlot))
             plant.processes[processSlot].DescricaoText = text;
         if (blockSlot && plant.blocks.IsPresent(blockSlot))

@@ -45,6 +45,15 @@ int BlockObjectNumber(int slot)
     return 0;
 }
 
+int BlockSlot(int objectNumber)
+{
+    if (objectNumber >= 41 && objectNumber <= 60)
+        return objectNumber - 40;
+    if (objectNumber >= 75 && objectNumber <= 78)
+        return objectNumber - 54;
+    return 0;
+}
+
 CalculationBlock::CalculationBlock(int slot)
     : ObjectNumber(BlockObjectNumber(slot))
 {}

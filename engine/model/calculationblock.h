@@ -17,6 +17,8 @@ class PlantTextWriter;
 
 // Block slots 1-20 write M41-M60, slots 21-24 M75-M78; 0 outside 1-24.
 int BlockObjectNumber(int slot);
+// The slot whose block writes memory objectNumber; 0 for any other number.
+int BlockSlot(int objectNumber);
 
 // A calculation block computes one memory, its ObjectNumber, from an expression over the
 // memories:

@@ -166,6 +166,22 @@ TEST_F(SliderTest, EnterRefusesCommasAndValuesOutsideTheRange)
     EXPECT_FALSE(EnterSliderValue(plant, 2, "0"));
 }
 
+TEST_F(SliderTest, TheRangeLowIsTheSlidersZero)
+{
+    // On -50..150: 25 % is 0 and 75 is 62.5 %; the low bound itself may be typed.
+    plant.memories.MemoryUEMin[15] = "-50";
+    plant.memories.MemoryUEMax[15] = "150";
+    MoveSlider(plant, 1, 2500);
+    EXPECT_EQ(plant.sliders[1].valueText, "0.00");
+    EXPECT_TRUE(EnterSliderValue(plant, 1, "75"));
+    EXPECT_EQ(plant.sliders[1].position, 6250);
+    EXPECT_TRUE(EnterSliderValue(plant, 1, "-50"));
+    EXPECT_EQ(plant.sliders[1].valueText, "-50.00");
+    EXPECT_EQ(plant.sliders[1].position, 0);
+    EXPECT_EQ(plant.memories.Value(15), 0.0);
+    EXPECT_FALSE(EnterSliderValue(plant, 1, "-50.01"));
+}
+
 TEST_F(SliderTest, EnterEndsOnTheSlidersGrid)
 {
     MoveSlider(plant, 1, 0);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zelvar {
 namespace {
 
@@ -149,6 +151,29 @@ TEST_F(VariableListTest, DescriptionReachesTheOwningProcess)
     EXPECT_TRUE(Type(Grid::ProcessVariables, 2, 7, "Vazão de vapor").stored);
     EXPECT_EQ(plant.memories.Description(22), "Vazão de vapor");
     EXPECT_EQ(plant.processes[2].DescricaoText, "Vazão de vapor");
+}
+
+TEST_F(VariableListTest, ObjectsInTheLastSlotsOwnTheLastRows)
+{
+    // The last process writes M74 (row 44), the last block M78 (row 48).
+    for (const auto &[row, processSlot, blockSlot] : {std::tuple{44, 24, 0}, {48, 0, 24}}) {
+        SCOPED_TRACE(row);
+        if (processSlot != 0) {
+            plant.processes.present[24] = true;
+            plant.processes[24].TagText = "TT-24";
+        } else {
+            plant.blocks.present[24] = true;
+            plant.blocks[24].TagText = "FY-24";
+        }
+        list.Refresh(plant);
+        EXPECT_EQ(list.Cell(Grid::ProcessVariables, row, 1), processSlot ? "TT-24" : "FY-24");
+        EXPECT_TRUE(Type(Grid::ProcessVariables, row, 7, "Última").stored);
+        EXPECT_EQ(processSlot ? plant.processes[24].DescricaoText : plant.blocks[24].DescricaoText,
+                  "Última");
+    }
+    // Their neighbours' rows stay free.
+    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 43, 1), "Variável de Processo");
+    EXPECT_EQ(list.Cell(Grid::ProcessVariables, 47, 1), "Variável de Processo");
 }
 
 TEST_F(VariableListTest, ReadOnlyRowsStoreNothing)

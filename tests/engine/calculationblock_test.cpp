@@ -15,8 +15,14 @@ namespace {
 TEST(BlockObjectNumber, FollowsTheMemoryMap)
 {
     for (const auto &[slot, number] :
-         {std::pair{1, 41}, {20, 60}, {21, 75}, {24, 78}, {0, 0}, {25, 0}})
+         {std::pair{1, 41}, {20, 60}, {21, 75}, {24, 78}, {0, 0}, {25, 0}}) {
         EXPECT_EQ(BlockObjectNumber(slot), number) << slot;
+        if (number != 0) {
+            EXPECT_EQ(BlockSlot(number), slot);
+        }
+    }
+    for (const int outside : {40, 61, 74, 79})
+        EXPECT_EQ(BlockSlot(outside), 0) << outside;
     EXPECT_EQ(CalculationBlock(22).ObjectNumber, 76);
 }
 

@@ -38,6 +38,19 @@ protected:
 
     Controller &controller() { return plant->controllers[m_slot]; }
 
+    // P and I off, D alone with Td 0.05 s and no bias, on the error (0) or on the PV (1).
+    void DerivativeOnly(int derivativeGroup)
+    {
+        Configure([&](ControllerSettings &s) {
+            s.PCHK = false;
+            s.ICHK = false;
+            s.DCHK = true;
+            s.KdText = "0.05";
+            s.BiasText = "0";
+            s.DerivadaGroup = derivativeGroup;
+        });
+    }
+
     template<typename Edit> void Configure(Edit &&edit) { controller().EditSettings(edit); }
 
     std::vector<std::string> Apply()
@@ -68,14 +81,7 @@ TEST_F(ControllerLoop, ASetpointStepKicksOnlyTheDerivativeOnTheError)
     for (const auto &[derivativeGroup, output] : {std::pair{0, 5.0}, {1, 0.0}}) {
         SCOPED_TRACE(derivativeGroup);
         MakeController(1);
-        Configure([&](ControllerSettings &s) {
-            s.PCHK = false;
-            s.ICHK = false;
-            s.DCHK = true;
-            s.KdText = "0.05";
-            s.BiasText = "0";
-            s.DerivadaGroup = derivativeGroup;
-        });
+        DerivativeOnly(derivativeGroup);
         ASSERT_TRUE(Apply().empty());
         SetPv(50);
         controller().Setpoint = 50;
@@ -235,6 +241,30 @@ TEST_F(ControllerLoop, TheDerivativeUsesTheGainOnlyInIsaWithPOn)
         controller().automatic = true;
         controller().Setpoint = 60;
         Step();
+        EXPECT_NEAR(controller().co, output, kTolerance);
+    }
+}
+
+TEST_F(ControllerLoop, TheDerivativeOnThePvSeesItThroughItsFilter)
+{
+    // A reverse loop at rest on a PV of 0 that steps to 10 %, filter 0.1 s, Td 0.05 s:
+    //   PVf = dt / (0.1 + dt) 10,  D = (PVf - 0) 0.05 / dt = 0.5 / (0.1 + dt)
+    //   0.1 s: 5 then 2.5;  0.5 s: 8.333 then 0.8333
+    for (const auto &[dt, output] : {std::pair{0.1, 2.5}, {0.5, 0.5 / 0.6}}) {
+        SCOPED_TRACE(dt);
+        MakeController(1);
+        DerivativeOnly(1);
+        Configure([](ControllerSettings &s) {
+            s.tfText = "0.1";
+            s.Acaogroup = 0;
+        });
+        ASSERT_TRUE(Apply().empty());
+        SetPv(0);
+        controller().co = 0;
+        Step(dt); // manual: the integral tracks an output of 0
+        controller().automatic = true;
+        SetPv(10);
+        Step(dt);
         EXPECT_NEAR(controller().co, output, kTolerance);
     }
 }

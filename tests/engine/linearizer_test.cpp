@@ -43,11 +43,12 @@ TEST_F(LinearizerStep, DefaultTableIsTheIdentity)
 
 TEST_F(LinearizerStep, InvertsTheTableSegmentBySegment)
 {
-    SetTable({"0", "20", "40", "60", "80", "100"}, {"0", "40", "70", "85", "95", "100"});
+    SetTable({"10", "20", "40", "60", "80", "100"}, {"10", "40", "70", "85", "95", "100"});
     EXPECT_NEAR(Step(55), 30.0, kTolerance); // segment 2: slope 1.5, intercept 10
     EXPECT_EQ(plant.linearizer.LinearizerSlope[2], 1.5);
     EXPECT_NEAR(plant.linearizer.LinearizerIntercept[2], 10.0, kTolerance);
-    EXPECT_NEAR(Step(20), 10.0, kTolerance);
+    EXPECT_NEAR(Step(25), 15.0, kTolerance); // segment 1: slope 3, intercept -20
+    EXPECT_NEAR(Step(4), 8.0, kTolerance);   // below the table the first segment extrapolates
     EXPECT_NEAR(Step(97.5), 90.0, kTolerance);
     EXPECT_NEAR(Step(110), 140.0, kTolerance); // the last segment extrapolates
 }

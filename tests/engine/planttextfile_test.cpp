@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <tuple>
+
 namespace zelvar {
 namespace {
 
@@ -32,12 +35,15 @@ TEST(PlantTextFile, ReadsBackWhatItWrote)
 
 TEST(PlantTextFile, AcceptsLfAndCountsPrefixesInCharacters)
 {
-    PlantTextReader reader
-        = PlantTextReader::FromFileBytes("Descri\xE7\xE3o:abc\nX\nFlag:True\r\n");
+    PlantTextReader reader = PlantTextReader::FromFileBytes(
+        "Descri\xE7\xE3o:abc\nX\nFlag:True\r\nFlag:True\r\r\nTag:A\r\r\n");
     EXPECT_EQ(reader.ReadValue(10), "abc");
     EXPECT_EQ(reader.ReadValue(10), ""); // shorter than its prefix
     EXPECT_TRUE(reader.ReadTrueFalse(5));
-    EXPECT_EQ(reader.LineNumber(), 3);
+    // A doubled carriage return at a line end is still only the line end.
+    EXPECT_TRUE(reader.ReadTrueFalse(5));
+    EXPECT_EQ(reader.ReadValue(4), "A");
+    EXPECT_EQ(reader.LineNumber(), 5);
 }
 
 TEST(PlantTextFile, ReportsTheFirstErrorWithItsLine)
@@ -63,6 +69,25 @@ TEST(PlantTextFile, ReadingPastTheEndFails)
 TEST(PlantTextFile, UndefinedWindows1252BytesSurvive)
 {
     EXPECT_EQ(EncodeWindows1252(DecodeWindows1252("\x81\x8D")), "\x81\x8D");
+}
+
+TEST(PlantTextFile, CharactersAtTheEdgesOfTheCodePage)
+{
+    // The ends of plain ASCII, of the 0x80-0x9F block and of Latin-1 take their byte and read
+    // back; the first character past the page and a control whose byte another holds do not.
+    for (const auto &[name, text, byte] : {std::tuple{"delete", "\x7F", "\x7F"},
+                                           {"euro", "€", "\x80"},
+                                           {"capital y diaeresis", "Ÿ", "\x9F"},
+                                           {"no-break space", "\u00A0", "\xA0"},
+                                           {"small y diaeresis", "ÿ", "\xFF"},
+                                           {"a macron", "Ā", "?"},
+                                           {"control 9F", "\u009F", "?"}}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(EncodeWindows1252(text), byte);
+        if (std::string_view(byte) != "?") {
+            EXPECT_EQ(DecodeWindows1252(byte), text);
+        }
+    }
 }
 
 struct SingleLineCase

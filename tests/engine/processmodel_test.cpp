@@ -84,19 +84,25 @@ TEST_F(ProcessStep, FirstOrderStepReaches31_5137After100Steps)
 
 TEST_F(ProcessStep, FirstOrderLagsWeighTheirLastValueByTauOverTauPlusDt)
 {
-    // y = 1 / 1.1 y' + 0.1 / 1.1 x for a 100 % step: 100/11, then 100 (1 - (10/11)^2).
+    // y = 1 / 1.1 y' + 0.1 / 1.1 x for a 100 % step: 100/11, then 100 (1 - (10/11)^2);
+    // at 0.5 s y = 1 / 1.5 y' + 0.5 / 1.5 x: 100/3, then 100 (1 - (2/3)^2) = 500/9.
     // The actuator lag (tal), the transfer function's second stage (Ctext).
-    for (const auto &[actuatorTau, secondTau] : {std::pair{"1", "0"}, {"0", "1"}}) {
-        SCOPED_TRACE(actuatorTau);
+    for (const auto &[actuatorTau, secondTau, dt, first, second] :
+         {std::tuple{"1", "0", 0.1, 100.0 / 11.0, 2100.0 / 121.0},
+          {"0", "1", 0.1, 100.0 / 11.0, 2100.0 / 121.0},
+          {"1", "0", 0.5, 100.0 / 3.0, 500.0 / 9.0},
+          {"0", "1", 0.5, 100.0 / 3.0, 500.0 / 9.0}}) {
+        SCOPED_TRACE(std::string(actuatorTau) + (dt == 0.1 ? " at 0.1 s" : " at 0.5 s"));
         SetUp();
+        context.TimeStep = dt;
         Process().tal = actuatorTau;
         Process().Ctext.SetText(secondTau);
         ASSERT_TRUE(Apply().empty());
         SetInput(100);
         Step();
-        EXPECT_NEAR(Output(), 100.0 / 11.0, kTolerance);
+        EXPECT_NEAR(Output(), first, kTolerance);
         Step();
-        EXPECT_NEAR(Output(), 2100.0 / 121.0, kTolerance);
+        EXPECT_NEAR(Output(), second, kTolerance);
     }
 }
 
@@ -247,16 +253,23 @@ TEST_F(ProcessStep, StuckCountSaturates)
 
 TEST_F(ProcessStep, RateLimitMovesByRateTimesTimeStep)
 {
-    Process().ratetext.SetText("10");
-    SetInput(100);
-    Step();
-    EXPECT_NEAR(Actuator(), 1.0, kTolerance);
-    Step(9);
-    EXPECT_NEAR(Actuator(), 10.0, kTolerance);
+    // 10 %/s moves 1 % a step at 0.1 s and 5 % at 0.5 s; -20 %/s then 2 % or 10 % more.
+    for (const auto &[dt, first, tenth, eleventh] :
+         {std::tuple{0.1, 1.0, 10.0, 12.0}, {0.5, 5.0, 50.0, 60.0}}) {
+        SCOPED_TRACE(dt);
+        SetUp();
+        context.TimeStep = dt;
+        Process().ratetext.SetText("10");
+        SetInput(100);
+        Step();
+        EXPECT_NEAR(Actuator(), first, kTolerance);
+        Step(9);
+        EXPECT_NEAR(Actuator(), tenth, kTolerance);
 
-    Process().ratetext.SetText("-20"); // read live; the sign does not matter
-    Step();
-    EXPECT_NEAR(Actuator(), 12.0, kTolerance);
+        Process().ratetext.SetText("-20"); // read live; the sign does not matter
+        Step();
+        EXPECT_NEAR(Actuator(), eleventh, kTolerance);
+    }
 }
 
 TEST_F(ProcessStep, RateLimitUnderACurveStillReachesTheCommand)
@@ -317,17 +330,19 @@ TEST_F(ProcessStep, SaturationClampsBeforeTheGain)
 
 TEST_F(ProcessStep, IntegratorRisesByGainTimesInputAndStopsAt100)
 {
+    // Gain 2 on 10 %: 2 x 0.1 x 10 = 2 % a step, the gain not applied a second time.
     Process().ComboBox2 = 3;
+    Process().GanhoText = "2";
     ASSERT_TRUE(Apply().empty());
     SetInput(10);
     Step(10);
-    EXPECT_NEAR(Output(), 10.0, 1e-9);
+    EXPECT_NEAR(Output(), 20.0, 1e-9);
     Step(100);
     EXPECT_EQ(Output(), 100.0);
 
     Process().CheckBox1 = true;
     Step(10);
-    EXPECT_NEAR(Output(), 110.0, 1e-9);
+    EXPECT_NEAR(Output(), 120.0, 1e-9);
 }
 
 TEST_F(ProcessStep, IntegratorStartsFromAnEditedInitialValueOnlyOnce)
@@ -359,18 +374,43 @@ TEST_F(ProcessStep, UnderDampedFirstStepsUseTheRoundedTwoPi)
     EXPECT_NEAR(Output(), 0.5345005959, 1e-9);
 }
 
-TEST_F(ProcessStep, LeadEqualToLagPassesTheSignal)
+TEST_F(ProcessStep, LeadEqualToLagPassesTheSignalTimesTheGain)
 {
     Process().ComboBox2 = 2;
+    Process().GanhoText = "2";
     Process().LEAD.SetText("2");
     Process().LAG.SetText("2");
     ASSERT_TRUE(Apply().empty());
     SetInput(50);
     Step();
-    EXPECT_NEAR(Output(), 50.0, 1e-9);
+    EXPECT_NEAR(Output(), 100.0, 1e-9);
     SetInput(20);
     Step(3);
-    EXPECT_NEAR(Output(), 20.0, 1e-9);
+    EXPECT_NEAR(Output(), 40.0, 1e-9);
+}
+
+TEST_F(ProcessStep, LeadLagStepThenSettlesByTheLag)
+{
+    // Lead 1 s, lag 2 s, gain 2 on a 50 % step from rest:
+    //   y1 = (dt + 1) / (dt + 2) 50,  y2 = 2 / (dt + 2) y1 + (dt + 1) / (dt + 2) 50 - 1 / (dt + 2)
+    //   50 0.1 s: y1 = 26.190476, y2 = 24.943311 + 2.380952 = 27.324263 0.5 s: y1 = 30,        y2 =
+    //   24 + 10 = 34
+    for (const auto &[dt, first, second] :
+         {std::tuple{0.1, 52.380952, 54.648526}, {0.5, 60.0, 68.0}}) {
+        SCOPED_TRACE(dt);
+        SetUp();
+        context.TimeStep = dt;
+        Process().ComboBox2 = 2;
+        Process().GanhoText = "2";
+        Process().LEAD.SetText("1");
+        Process().LAG.SetText("2");
+        ASSERT_TRUE(Apply().empty());
+        SetInput(50);
+        Step();
+        EXPECT_NEAR(Output(), first, 1e-6);
+        Step();
+        EXPECT_NEAR(Output(), second, 1e-6);
+    }
 }
 
 TEST_F(ProcessStep, ZeroDenominatorsPassTheInputThrough)

@@ -79,18 +79,38 @@ TEST_F(Generator, FastRandomScalesEachDrawBetweenTheBounds)
     EXPECT_NEAR(memories.Value(81), 20.006, kTolerance);
 }
 
-TEST_F(Generator, MediumRandomDrawsATargetAtRandomMomentsAndLagsTowardsIt)
+// The stepped kinds at the real-time step and at a fast run's half second.
+class GeneratorAtTimeStep : public Generator, public ::testing::WithParamInterface<double>
 {
-    Configure(82, kMediumRandom, "5", "0", "100");
-    // At 0.1 s the test passes for draws below 500; the value draw follows only then.
-    ScriptedRandom random({499, 3000, 500});
-    Step(&random);
-    const double share = 0.1 / 5.1; // about 2 % of the remaining distance per step
-    EXPECT_NEAR(memories.Value(82), share * 30.0, kTolerance);
-    Step(&random);
-    EXPECT_NEAR(memories.Value(82), 30.0 * (1.0 - (1.0 - share) * (1.0 - share)), kTolerance);
+protected:
+    double dt() const { return GetParam(); }
+    // How many of 30000 draws start a new value in one step, by the rate per 0.1 s.
+    int Chances(int per100Milliseconds) const
+    {
+        return static_cast<int>(std::nearbyint(dt() / 0.1 * per100Milliseconds));
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Steps,
+                         GeneratorAtTimeStep,
+                         ::testing::Values(0.1, 0.5),
+                         [](const ::testing::TestParamInfo<double> &info) {
+                             return info.param == 0.1 ? "Tenth" : "Half";
+                         });
+
+TEST_P(GeneratorAtTimeStep, MediumRandomDrawsATargetAtRandomMomentsAndLagsTowardsIt)
+{
+    Configure(82, kMediumRandom, "5", "10", "110");
+    // The test passes for draws below 500 (0.1 s) or 2500 (0.5 s); the value draw follows
+    // only then: 3000 of 10000 is 30 % of the way from 10 to 110.
+    ScriptedRandom random({Chances(500) - 1, 3000, Chances(500)});
+    Step(&random, dt());
+    const double share = dt() / (5.0 + dt()); // 0.1 / 5.1 or 0.5 / 5.5 of the distance left
+    EXPECT_NEAR(memories.Value(82), share * 40.0, kTolerance);
+    Step(&random, dt());
+    EXPECT_NEAR(memories.Value(82), 40.0 * (1.0 - (1.0 - share) * (1.0 - share)), kTolerance);
     EXPECT_EQ(random.requested, (std::vector<int>{30000, 10000, 30000}));
-    EXPECT_EQ(generator.working[1].GeneratorTarget, 30.0);
+    EXPECT_EQ(generator.working[1].GeneratorTarget, 40.0);
 }
 
 TEST_F(Generator, MediumRandomWithATimeConstantOfMinusTheStepStaysFinite)
@@ -103,15 +123,16 @@ TEST_F(Generator, MediumRandomWithATimeConstantOfMinusTheStepStaysFinite)
     EXPECT_EQ(memories.Value(82), 40.0);
 }
 
-TEST_F(Generator, SlowRandomHoldsBetweenRareDraws)
+TEST_P(GeneratorAtTimeStep, SlowRandomHoldsBetweenRareDraws)
 {
-    Configure(83, kSlowRandom, "Carga", "0", "10");
-    ScriptedRandom random({29, 4000, 30});
-    Step(&random);
-    EXPECT_EQ(memories.Value(83), 4.0);
-    EXPECT_EQ(generator.Row(83).Valor, "4.00");
-    Step(&random);
-    EXPECT_EQ(memories.Value(83), 4.0);
+    // A new value for draws below 30 (0.1 s) or 150 (0.5 s): 4000 of 10000 between 5 and 15.
+    Configure(83, kSlowRandom, "Carga", "5", "15");
+    ScriptedRandom random({Chances(30) - 1, 4000, Chances(30)});
+    Step(&random, dt());
+    EXPECT_EQ(memories.Value(83), 9.0);
+    EXPECT_EQ(generator.Row(83).Valor, "9.00");
+    Step(&random, dt());
+    EXPECT_EQ(memories.Value(83), 9.0);
     EXPECT_EQ(random.requested, (std::vector<int>{30000, 10000, 30000}));
 }
 
@@ -135,14 +156,16 @@ TEST_F(Generator, RandomWalkReturnsToItsStartWhenItLeavesTheBand)
     EXPECT_EQ(memories.Value(86), 50.0);
 }
 
-TEST_F(Generator, SineStartsAt5314AndPeaksAtAQuarterPeriod)
+TEST_P(GeneratorAtTimeStep, SineStartsOneStepInAndPeaksAtAQuarterPeriod)
 {
-    Configure(84, kSine, "10", "0", "100");
-    Step();
-    EXPECT_EQ(generator.Row(84).Valor, "53.14");
-    for (int i = 1; i < 25; ++i)
-        Step();
-    EXPECT_NEAR(memories.Value(84), 100.0, kTolerance);
+    // Between 20 and 120, period 10 s: after 0.1 s (sin(0.02 pi) + 1) / 2 x 100 + 20 = 73.14,
+    // after 0.5 s (sin(0.1 pi) + 1) / 2 x 100 + 20 = 85.45; the peak 120 at 2.5 s.
+    Configure(84, kSine, "10", "20", "120");
+    Step(nullptr, dt());
+    EXPECT_EQ(generator.Row(84).Valor, dt() == 0.1 ? "73.14" : "85.45");
+    for (int i = 1; i < std::nearbyint(2.5 / dt()); ++i)
+        Step(nullptr, dt());
+    EXPECT_NEAR(memories.Value(84), 120.0, kTolerance);
 }
 
 TEST_F(Generator, SinePeriodFollowsItsTextAndMemoriesWithoutACommit)

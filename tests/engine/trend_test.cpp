@@ -136,16 +136,19 @@ TEST(Trend, AutomaticScaleSpansTheFirstHistoryWithMargins)
     Trend trend;
     FillRing(trend, 20.0, 60.0);
     trend.EscalaAuto = true;
-    trend.ApplySettingsScale(0.0, 200.0);
-    // 1.1 x 60 = 66 % and 0.9 x 20 = 18 % of a 0-200 scale.
-    EXPECT_EQ(trend.eSupText, "132.0");
-    EXPECT_EQ(trend.eInfText, "36.0");
+    trend.ApplySettingsScale(50.0, 250.0);
+    // 1.1 x 60 = 66 % and 0.9 x 20 = 18 % of a 50-250 scale: 182 and 86.
+    EXPECT_EQ(trend.eSupText, "182.0");
+    EXPECT_EQ(trend.eInfText, "86.0");
     EXPECT_DOUBLE_EQ(trend.ScaleTop(), 66.0);
     EXPECT_DOUBLE_EQ(trend.ScaleBottom(), 18.0);
-    EXPECT_EQ(trend.ScaleLabel(5), "84");
+    EXPECT_EQ(trend.ScaleLabel(5), "134");
     // 2 x (60 - 18) x 100 / 48 = 175 and 2 x 2 x 100 / 48 = 8.3.
     EXPECT_EQ(trend.Point(0, 2), 175);
     EXPECT_EQ(trend.Point(0, 1), 8);
+    // A new sample on the new scale: 2 x (42 - 18) x 100 / 48 = 100.
+    trend.Record(Sample(42.0));
+    EXPECT_EQ(trend.Point(0, trend.RingPosition()), 100);
 }
 
 TEST(Trend, AutomaticScaleOnAFlatHistoryTakesTheFullRange)
@@ -207,14 +210,17 @@ TEST(Trend, GridLabelsOfASmallScaleTakeTheDecimalsTheyNeed)
 TEST(Trend, ManualScaleLabelsTheGridBetweenTheTypedBounds)
 {
     Trend trend;
-    FillRing(trend, 30.0, 30.0);
+    FillRing(trend, 40.0, 40.0);
     trend.eSupText = "50";
     trend.eInfText = "10";
-    ASSERT_TRUE(trend.ApplyManualScale(0.0, 100.0));
+    // On a -50..150 range, 10 and 50 are 30 % and 50 %.
+    ASSERT_TRUE(trend.ApplyManualScale(-50.0, 150.0));
     const char *expected[] = {"", "14", "18", "22", "26", "30", "34", "38", "42", "46"};
     for (int j = 1; j <= 9; ++j)
         EXPECT_EQ(trend.ScaleLabel(j), expected[j]) << j;
-    EXPECT_EQ(trend.Point(0, 1), 100); // 30 % between 10 % and 50 %
+    EXPECT_EQ(trend.Point(0, 1), 100); // 40 % between 30 % and 50 %
+    trend.Record(Sample(35.0));
+    EXPECT_EQ(trend.Point(0, trend.RingPosition()), 50);
 }
 
 TEST(Trend, ManualScaleRefusesWhatIsNotARange)

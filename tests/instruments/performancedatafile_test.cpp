@@ -29,9 +29,13 @@ TEST(PerformanceDataFile, HeaderNamesEveryMemoryThenSampleTimeAndLength)
 {
     MemoryTable memories;
     memories.SetDescription(1, " MV TIC-01");
+    memories.SetDescription(9, "MV FIC-09");
+    memories.SetDescription(10, "MV FIC-10");
     const std::vector<std::string> fields = Fields(DataFileHeader(memories, 0.1, 1800));
     ASSERT_EQ(fields.size(), 101u);
     EXPECT_EQ(fields[0], "01  MV TIC-01");
+    EXPECT_EQ(fields[8], "09 MV FIC-09"); // the last number with a leading zero
+    EXPECT_EQ(fields[9], "10 MV FIC-10"); // the first without
     EXPECT_EQ(fields[10], "11 Chave_1");
     EXPECT_EQ(fields[98], "99 ");
     EXPECT_EQ(fields[99], "0.1");

@@ -190,10 +190,18 @@ TEST_F(RecorderTest, CloseWritesTheArchiveOut)
 
 TEST_F(RecorderTest, EnterTakesTypedBoundsAndUnticksAuto)
 {
+    plant.memories.MemoryUEMin[1] = "-50";
+    plant.memories.MemoryUEMax[1] = "150";
     Pens(0, -1, -1);
     plant.memories.SetValue(1, 30.0);
     Tick();
+    // Automatic: 1.1 x 30 = 33 % and 0.9 x 0 = 0 % (the unsampled positions) of -50..150.
     SetRecorderAutoScale(recorder, plant.memories, true);
+    EXPECT_EQ(recorder.trend.eSupText, "16.0");
+    EXPECT_EQ(recorder.trend.eInfText, "-50.0");
+    plant.memories.SetValue(1, 22.0);
+    Tick();
+    EXPECT_EQ(NewestPoint(0), 133); // 2 x 22 x 100 / 33
     recorder.trend.eSupText = "50";
     recorder.trend.eInfText = "10";
 
@@ -201,7 +209,9 @@ TEST_F(RecorderTest, EnterTakesTypedBoundsAndUnticksAuto)
 
     EXPECT_FALSE(recorder.trend.EscalaAuto);
     EXPECT_EQ(recorder.trend.ScaleLabel(1), "14");
-    // 30 % between 10 and 50 stands halfway up the strip.
+    // 10 and 50 are 30 % and 50 % of the range: a new 40 % stands halfway up the strip.
+    plant.memories.SetValue(1, 40.0);
+    Tick();
     EXPECT_EQ(NewestPoint(0), 100);
 }
 
