@@ -1,7 +1,9 @@
 #include "documents/model/plantoperations.h"
 
 #include "documents/model/slotindex.h"
+#include "engine/model/calculationblock.h"
 #include "engine/model/numbertext.h"
+#include "engine/model/processmodel.h"
 
 #include <algorithm>
 
@@ -45,9 +47,9 @@ int ObjectNumberOf(ObjectPool pool, int slot)
     case ObjectPool::Controllers:
         return slot;
     case ObjectPool::Processes:
-        return slot <= 20 ? 20 + slot : 50 + slot;
+        return ProcessObjectNumber(slot);
     case ObjectPool::Blocks:
-        return slot <= 20 ? 40 + slot : 54 + slot;
+        return BlockObjectNumber(slot);
     case ObjectPool::Recorders:
         return 200 + slot;
     case ObjectPool::AnimatedTexts:
