@@ -110,6 +110,9 @@ signals:
     // The plant's derived picture state changed (icons, captions, shapes, sliders).
     void mainWindowRefreshed();
     void ticked();
+    // A batch run (fast simulation, XY sweep) stepped the plant with the windows left as they
+    // were; they show its values again, paused or not.
+    void batchRunEnded();
     void variableListRefreshed();
 
 private:

@@ -95,6 +95,12 @@ std::string Controller::SetpointText() const
     return FormatFixed(EngineeringValue(Setpoint), decimals, decimals);
 }
 
+void Controller::ShowSetpointText()
+{
+    faceplate.SPText = SetpointText();
+    faceplate.SPTextTyped = false;
+}
+
 std::vector<std::string>
 Controller::ApplyControllerSettings(MemoryTable &memories, bool reportErrors, TakeOver takeOver)
 {
@@ -204,7 +210,7 @@ Controller::ApplyControllerSettings(MemoryTable &memories, bool reportErrors, Ta
                                        &ControllerSettings::UnidEng})
                 take(setting);
             decimals = DecimalsForSpan(scaleEnd - scaleBegin);
-            faceplate.SPText = SetpointText();
+            ShowSetpointText();
         }
         if (tagGiven) {
             take(&ControllerSettings::TagText);
@@ -360,8 +366,9 @@ void Controller::UpdateFaceplate()
     faceplate.SaidaBar = FaceplateGauge(co);
     faceplate.VariavelBar = FaceplateGauge(pv);
     faceplate.SPRBar = FaceplateGauge(remoteSetpoint);
-    if (!local)
-        faceplate.SPText = SetpointText();
+    // In remote the setpoint is not the operator's to type.
+    if (!local || !faceplate.SPTextTyped)
+        ShowSetpointText();
     if (automatic)
         faceplate.MVText = FormatFixed(co, 2, 2);
     faceplate.PVText = FormatFixed(EngineeringValue(pv), decimals, decimals);

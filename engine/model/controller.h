@@ -157,9 +157,15 @@ public:
     double EngineeringValue(double percent) const;
     // The setpoint as SPText shows it: engineering units with the controller's decimals.
     std::string SetpointText() const;
+    // SPText shows the setpoint that runs; an entry typed and not yet entered is dropped.
+    void ShowSetpointText();
 
     // One control step (StepController).
     void Step(EnginePlant &plant, const StepContext &context);
+    // What a shown step writes on the faceplate: the gauges, PVText, MVText in automatic and
+    // SPText unless the operator is typing a local setpoint. A batch run, which skips it at
+    // every step, calls it once at its end.
+    void UpdateFaceplate();
 
     // After a read from a file: the file keeps no filtered PV and only two decimals of the
     // last error, so the first step starts both from the present PV and error, and a loop
@@ -173,7 +179,6 @@ public:
 private:
     void SettingsEdited();
     void SyncFeedForward();
-    void UpdateFaceplate();
     void SampleControllerTrend(const EnginePlant &plant);
 
     ControllerSettings m_settings;

@@ -12,7 +12,7 @@ namespace {
 void ShowSetpoint(Controller &controller)
 {
     controller.faceplate.SetPointBar = FaceplateGauge(controller.Setpoint);
-    controller.faceplate.SPText = controller.SetpointText();
+    controller.ShowSetpointText();
 }
 
 void ShowOutput(Controller &controller)
@@ -107,6 +107,7 @@ void LowerOutput(Controller &controller)
 void TypeSetpointText(Controller &controller, std::string text)
 {
     controller.faceplate.SPText = std::move(text);
+    controller.faceplate.SPTextTyped = true;
 }
 
 void EnterSetpointText(Controller &controller)
@@ -120,13 +121,13 @@ void EnterSetpointText(Controller &controller)
         if (percent >= 0.0 && percent <= 100.0)
             controller.Setpoint = percent;
     }
-    controller.faceplate.SPText = controller.SetpointText();
+    controller.ShowSetpointText();
 }
 
 void RevertSetpointText(Controller &controller)
 {
     if (controller.local)
-        controller.faceplate.SPText = controller.SetpointText();
+        controller.ShowSetpointText();
 }
 
 void TypeOutputText(Controller &controller, std::string text)

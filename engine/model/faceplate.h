@@ -20,9 +20,11 @@ struct ControllerFaceplate
     std::string Caption = "Controlador";
     std::string DescricaoText; // the title label
     std::string UnitEngSP = "%";
-    // The operator edits: typed by the user, rewritten by the buttons and the step (SPText
-    // only in remote, MVText only in automatic).
+    // The operator edits: typed by the user, rewritten by the buttons and the step (MVText
+    // only in automatic). SPText follows the setpoint that runs, however it moved, except
+    // while an entry typed in local waits for Enter or Escape (SPTextTyped).
     std::string SPText = "0";
+    bool SPTextTyped = false;
     std::string PVText = "0";
     std::string MVText = "0";
     int SPRBar = 50;

@@ -48,9 +48,17 @@ void ObjectWindow::followPlant()
     });
     connect(&m_session, &Session::plantChanged, this, &ObjectWindow::leaveIfRemoved);
     connect(&m_session, &Session::mainWindowRefreshed, this, &ObjectWindow::leaveIfRemoved);
-    connect(&m_session, &Session::ticked, this, [this] {
+    const auto showValues = [this] {
         if (!leaveIfRemoved())
             showLiveValues();
+    };
+    connect(&m_session, &Session::ticked, this, showValues);
+    connect(&m_session, &Session::batchRunEnded, this, showValues);
+    // The list re-applies the objects over the new ranges (scales, texts in engineering units);
+    // a paused plant has no tick to show them.
+    connect(&m_session, &Session::variableListRefreshed, this, [this] {
+        if (!leaveIfRemoved())
+            showObject();
     });
 }
 

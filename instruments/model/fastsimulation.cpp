@@ -134,7 +134,7 @@ void RunFastSimulation(EnginePlant &plant,
                        PerformanceDataFile *dataFile,
                        const ProgressCallback &progress)
 {
-    const FastRunScope fastRun(context);
+    const FastRunScope fastRun(context, plant);
     context.TimeStep = sampleTime;
     const double stepCount = windowSeconds / sampleTime;
     const int steps = std::isfinite(stepCount) ? std::max(0, RoundHalfEven(stepCount)) : 0;

@@ -91,7 +91,7 @@ std::vector<XYPoint> RunXYSweep(EnginePlant &plant,
                                 int y,
                                 const ProgressCallback &progress)
 {
-    const FastRunScope fastRun(context);
+    const FastRunScope fastRun(context, plant);
     context.TimeStep = kSweepTimeStep;
     const int steps = std::max(0, RoundHalfEven(windowSeconds / kSweepTimeStep));
 

@@ -527,6 +527,7 @@ void TAboutBox::BTNSimularClick()
     enablePanel(true);
     showPanel();
     if (ran) {
+        emit m_session.batchRunEnded();
         showCharts(true);
         showPage(m_tabbedNotebook1, 0);
         showIndexRow(true, 1);

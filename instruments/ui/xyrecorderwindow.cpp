@@ -312,6 +312,7 @@ void TRegXY::Button1Click()
         m_gauge1->setValue(0);
         RecordXYSweep(recorder(), m_session.plant(), m_session.context(), GaugePainter(m_gauge1));
     }
+    emit m_session.batchRunEnded();
     showPoints();
 }
 

@@ -479,12 +479,12 @@ TEST_F(ControllerLoop, GaugesShowTheNearestEndForValuesBeyondTheirRange)
     }
 }
 
-TEST_F(ControllerLoop, TheStepWritesSetpointTextOnlyInRemoteAndOutputTextOnlyInAutomatic)
+TEST_F(ControllerLoop, TheStepKeepsASetpointBeingTypedInLocalAndWritesOutputTextOnlyInAutomatic)
 {
     ASSERT_TRUE(Apply().empty());
     controller().Setpoint = 50;
     SetPv(42);
-    controller().faceplate.SPText = "12";
+    TypeSetpointText(controller(), "12");
     controller().faceplate.MVText = "34";
     Step();
     EXPECT_EQ(controller().faceplate.SPText, "12");

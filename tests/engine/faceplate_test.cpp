@@ -98,6 +98,39 @@ TEST_F(Faceplate, SetpointEntryIsRefusedWithoutASpanAndIgnoredInRemote)
     EXPECT_EQ(controller.faceplate.SPText, "100");
 }
 
+// A setpoint moved by anything but the SP edit (a batch run, the remote memory) stayed stale in
+// the edit, and Enter there set the stale value back.
+TEST_F(Faceplate, SetpointEditFollowsTheSetpointThatRunsUnlessAnEntryIsTyped)
+{
+    // typed: the entry waiting in the edit, none when empty; shown: the edit after a shown step
+    for (const auto &[name, local, typed, shown] :
+         {std::tuple{"moved by code in local", true, "", "120.0"},
+          {"entry typed in local waits for Enter", true, "30", "30"},
+          {"remote overwrites what was typed", false, "30", "120.0"}}) {
+        SCOPED_TRACE(name);
+        controller.local = true;
+        controller.Setpoint = 10.0;
+        RevertSetpointText(controller);
+        controller.local = local;
+        if (*typed)
+            TypeSetpointText(controller, typed);
+
+        controller.Setpoint = 60.0;
+        controller.UpdateFaceplate();
+
+        EXPECT_EQ(controller.faceplate.SPText, shown);
+    }
+    controller.local = true;
+    EnterSetpointText(controller);
+    EXPECT_DOUBLE_EQ(controller.Setpoint, 60.0);
+    // Escape ends a typed entry too: the edit follows again.
+    TypeSetpointText(controller, "30");
+    RevertSetpointText(controller);
+    controller.Setpoint = 70.0;
+    controller.UpdateFaceplate();
+    EXPECT_EQ(controller.faceplate.SPText, "140.0");
+}
+
 TEST_F(Faceplate, OutputEntryTakesPercentFromZeroToHundred)
 {
     controller.co = 30;

@@ -1,6 +1,7 @@
 #include "instruments/model/fastsimulation.h"
 
 #include "engine/model/engineplant.h"
+#include "engine/model/numbertext.h"
 #include "instruments/model/performancedatafile.h"
 #include "tempfolder.h"
 #include "tests/engine/testplant.h"
@@ -98,6 +99,25 @@ TEST_F(FastSimulationTest, SetpointStepLandsInTheSecondAfter189AndStays)
     EXPECT_EQ(sp.back(), 60.0);
     EXPECT_EQ(plant.controllers[1].Setpoint, 60.0);
     EXPECT_EQ(plant.controllers[2].Setpoint, 60.0);
+}
+
+// The run's steps leave the faceplates alone; the stepped setpoint showed stale afterwards.
+TEST_F(FastSimulationTest, FaceplatesShowWhatTheRunLeftButKeepAnEntryBeingTyped)
+{
+    Controller &automatic = plant.controllers[1];
+    Controller &typing = plant.controllers[2];
+    automatic.automatic = true;
+    TypeSetpointText(typing, "5");
+    window.SinalTesteCombo = 2;
+    window.SinalTesteValor = "10";
+
+    ASSERT_TRUE(Simulate(3).empty());
+
+    EXPECT_EQ(automatic.faceplate.SPText, "60");
+    EXPECT_EQ(automatic.faceplate.SetPointBar, 120);
+    EXPECT_EQ(automatic.faceplate.MVText, FormatFixed(automatic.co, 2, 2));
+    EXPECT_EQ(typing.faceplate.SPText, "5");
+    EXPECT_EQ(typing.faceplate.SetPointBar, 120);
 }
 
 TEST_F(FastSimulationTest, TestSignalKinds)

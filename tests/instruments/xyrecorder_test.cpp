@@ -56,6 +56,22 @@ TEST_F(XYRecorderTest, SweepPlotsActuatorPositionsAndNeverReadsMemory100)
     EXPECT_EQ(points[0].y, 0.0);
 }
 
+// The sweep advances the live plant; a remote setpoint it moved showed stale while paused.
+TEST_F(XYRecorderTest, SweepLeavesTheFaceplatesShowingThePlant)
+{
+    AddController(plant, 1, 20);
+    Controller &controller = plant.controllers[1];
+    controller.SetCheckSPR(true);
+    controller.remoteSetpointMemory = 30;
+    controller.local = false;
+    plant.memories.SetValue(30, 70.0);
+
+    RunXYSweep(plant, context, 1, 1, 2);
+
+    EXPECT_EQ(controller.faceplate.SPText, "70");
+    EXPECT_EQ(controller.faceplate.SPRBar, 140);
+}
+
 TEST_F(XYRecorderTest, SweepsAddToTheCloudInOrderOfX)
 {
     AddStepCounter();

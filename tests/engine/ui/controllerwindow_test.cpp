@@ -114,6 +114,23 @@ TEST_F(ControllerWindowTest, TickShowsLiveValuesAndLayoutButtonsFoldTheWindow)
     EXPECT_TRUE(widget<QFrame>("Panel2")->isVisible());
 }
 
+// The variable list rescales the controller; a paused faceplate kept the old setpoint text.
+TEST_F(ControllerWindowTest, ARangeChangedInTheVariableListShowsAtOnceWhilePaused)
+{
+    m_session->SetRunning(false);
+    m_window->show();
+    click("IncrementaSP");
+    ASSERT_EQ(edit("SPText")->text(), QStringLiteral("1.0"));
+
+    plant().memories.MemoryUEMax[1] = "4";
+    m_session->RefreshVariableList();
+
+    EXPECT_EQ(edit("SPText")->text(), QStringLiteral("0.040"));
+    EXPECT_EQ(edit("FimEscala")->text(), QStringLiteral("4"));
+    press("SPText", Qt::Key_Return);
+    EXPECT_EQ(controller().Setpoint, 1.0);
+}
+
 TEST_F(ControllerWindowTest, PausedStripReadsValuesUnderTheClick)
 {
     m_window->show();

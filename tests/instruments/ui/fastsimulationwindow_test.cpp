@@ -1,6 +1,8 @@
 #include "instruments/ui/fastsimulationwindow.h"
 
 #include "documents/model/plantoperations.h"
+#include "engine/model/controller.h"
+#include "engine/ui/controllerwindow.h"
 #include "instruments/ui/chartpoints.h"
 #include "instruments/ui/performancechart.h"
 #include "services/session.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -187,6 +190,35 @@ TEST_F(FastSimulationWindowTest, SimulateArchivesChartsTheLoopsAndShowsLoopOneIn
     EXPECT_TRUE(m_session->IsRunning());
     EXPECT_TRUE(widget<QPushButton>("BTNSimular")->isEnabled());
     EXPECT_TRUE(widget<QLineEdit>("Edit2")->isEnabled());
+}
+
+// An open faceplate kept the setpoint from before the run in its SP edit, and Enter there set
+// it back; with the plant paused no tick comes to mend it.
+TEST_F(FastSimulationWindowTest, AnOpenFaceplateShowsTheSetpointTheRunStepped)
+{
+    Plant &plant = m_session->plant();
+    Controller &controller = plant.controllers[1];
+    plant.memories.MemoryUEMax[21] = "4";
+    controller.EditSettings([](ControllerSettings &s) { s.VariavelSelect = 20; });
+    ASSERT_TRUE(controller.ApplyControllerSettings(plant.memories, true).empty());
+    controller.Setpoint = 50.0;
+    controller.ShowSetpointText();
+    m_session->SetRunning(false);
+    TControlador faceplate(*m_session, 1, nullptr, &m_dialogs);
+    faceplate.show();
+    auto *spText = faceplate.findChild<QLineEdit *>(QStringLiteral("SPText"));
+    ASSERT_NE(spText, nullptr);
+    ASSERT_EQ(spText->text(), QStringLiteral("2.000"));
+    open();
+    choose(widget<QComboBox>("SinalTesteCombo"), 2);
+
+    simulate();
+
+    ASSERT_EQ(controller.Setpoint, 60.0);
+    EXPECT_EQ(spText->text(), QStringLiteral("2.400"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(spText, &enter);
+    EXPECT_EQ(controller.Setpoint, 60.0);
 }
 
 TEST_F(FastSimulationWindowTest, AStepAmplitudeThatIsNotWholeIsReportedAndNothingRuns)

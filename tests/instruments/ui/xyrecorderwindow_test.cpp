@@ -1,5 +1,7 @@
 #include "instruments/ui/xyrecorderwindow.h"
 
+#include "engine/model/controller.h"
+#include "engine/ui/controllerwindow.h"
 #include "instruments/ui/chartpoints.h"
 #include "tests/engine/ui/objectwindowtest.h"
 
@@ -129,6 +131,28 @@ TEST_F(XYRecorderWindowTest, RegistraSweepsTheChosenAxesWithTheTimerHeldAndLimpa
 
     EXPECT_EQ(series()->Count(), 0);
     EXPECT_TRUE(plant().xyRecorder.Series1().empty());
+}
+
+// The sweep moves the live plant; an open faceplate kept the remote setpoint from before it.
+TEST_F(XYRecorderWindowTest, AnOpenFaceplateShowsThePlantTheSweepLeft)
+{
+    SetInventoryChecked(plant(), ObjectPool::Controllers, 1, true);
+    Controller &controller = plant().controllers[1];
+    controller.SetCheckSPR(true);
+    controller.remoteSetpointMemory = 30;
+    controller.local = false;
+    plant().memories.SetValue(30, 70.0);
+    TControlador faceplate(*m_session, 1, nullptr, &m_dialogs);
+    faceplate.show();
+    open();
+    choose("ComboX", 29);
+    choose("ComboY", 0);
+
+    widget<QPushButton>("Button1")->click();
+
+    auto *spText = faceplate.findChild<QLineEdit *>(QStringLiteral("SPText"));
+    ASSERT_NE(spText, nullptr);
+    EXPECT_EQ(spText->text(), QStringLiteral("70.0"));
 }
 
 TEST_F(XYRecorderWindowTest, PointsOnTheEdgesOfThePlotAreDrawnAndAxesTickOnRoundValues)
