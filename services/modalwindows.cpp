@@ -34,6 +34,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
+        const QPointer<QWidget> pending = m_giveBack;
         if (m_giveBack && isOwnChoice(watched, event))
             m_giveBack.clear();
         if ((type != QEvent::Show && type != QEvent::Hide) || event->spontaneous())
@@ -42,7 +43,7 @@ protected:
         if (widget == nullptr || !widget->isWindow() || !widget->isModal())
             return false;
         if (type == QEvent::Show)
-            opened(widget);
+            opened(widget, pending);
         else
             closed(widget);
         return false;
@@ -62,12 +63,15 @@ private:
         return window->flags().testFlag(Qt::WindowStaysOnTopHint);
     }
 
-    void opened(QWidget *modal)
+    // pending: the window a modal window that just closed gives the focus back to; a message
+    // right after another opens before the focus got anywhere.
+    void opened(QWidget *modal, QWidget *pending)
     {
         closed(modal);
         QWidget *active = QApplication::activeWindow();
-        if (active == modal || (active != nullptr && active->windowType() == Qt::Popup))
-            active = nullptr;
+        if (active == nullptr || active == modal || !active->isVisible()
+            || active->windowType() == Qt::Popup)
+            active = pending;
         Open open{modal, {}, active};
         const QWidgetList windows = QApplication::topLevelWidgets();
         for (QWidget *other : windows) {

@@ -145,6 +145,32 @@ TEST_F(ModalWindowsTest, TheWindowActiveBeforeAModalWindowHasTheFocusBackAfterIt
     }
 }
 
+// Apply's messages come one after the other, the next shown before the window manager has moved
+// the focus anywhere.
+TEST_F(ModalWindowsTest, AfterMessagesInARowTheWindowActiveBeforeTheFirstHasTheFocusBack)
+{
+    m_tool.activateWindow();
+    QCoreApplication::processEvents();
+    QDialog first(&m_tool);
+    first.setModal(true);
+    first.show();
+    QCoreApplication::processEvents();
+    QDialog second(&m_tool);
+    second.setModal(true);
+
+    first.hide();
+    second.show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &second);
+    {
+        MainWindowTakesTheFocus windowManager(second, m_main);
+        second.hide();
+        QCoreApplication::processEvents();
+    }
+
+    EXPECT_EQ(QApplication::activeWindow(), &m_tool);
+}
+
 TEST_F(ModalWindowsTest, AWindowTheProgramShowsAfterAModalWindowKeepsTheFocus)
 {
     m_tool.activateWindow();
