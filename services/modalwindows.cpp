@@ -34,7 +34,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        const QPointer<QWidget> pending = m_giveBack;
+        QWidget *const pending = m_giveBack.data();
         if (m_giveBack && isOwnChoice(watched, event))
             m_giveBack.clear();
         if ((type != QEvent::Show && type != QEvent::Hide) || event->spontaneous())
