@@ -21,19 +21,29 @@ namespace {
 class ModalFront : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit ModalFront(QObject *parent)
+        : QObject(parent)
+    {
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, &ModalFront::focusMoved);
+        m_settled.setSingleShot(true);
+        m_settled.setInterval(kSettleMilliseconds);
+        connect(&m_settled, &QTimer::timeout, this, [this] { m_giveBack.clear(); });
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
+        QWidget *const pending = m_giveBack.data();
+        if (m_giveBack && isOwnChoice(watched, event))
+            m_giveBack.clear();
         if ((type != QEvent::Show && type != QEvent::Hide) || event->spontaneous())
             return false;
         auto *widget = qobject_cast<QWidget *>(watched);
         if (widget == nullptr || !widget->isWindow() || !widget->isModal())
             return false;
         if (type == QEvent::Show)
-            opened(widget);
+            opened(widget, pending);
         else
             closed(widget);
         return false;
@@ -44,6 +54,8 @@ private:
     {
         const QObject *modal;
         std::vector<QPointer<QWindow>> lowered;
+        // The window the user worked in when the modal window opened.
+        QPointer<QWidget> previous;
     };
 
     static bool staysOnTop(const QWindow *window)
@@ -51,10 +63,16 @@ private:
         return window->flags().testFlag(Qt::WindowStaysOnTopHint);
     }
 
-    void opened(QWidget *modal)
+    // pending: the window a modal window that just closed gives the focus back to; a message
+    // right after another opens before the focus got anywhere.
+    void opened(QWidget *modal, QWidget *pending)
     {
         closed(modal);
-        Open open{modal, {}};
+        QWidget *active = QApplication::activeWindow();
+        if (active == nullptr || active == modal || !active->isVisible()
+            || active->windowType() == Qt::Popup)
+            active = pending;
+        Open open{modal, {}, active};
         const QWidgetList windows = QApplication::topLevelWidgets();
         for (QWidget *other : windows) {
             QWindow *handle = other->windowHandle();
@@ -88,10 +106,62 @@ private:
             if (window)
                 window->setFlags(window->flags() | Qt::WindowStaysOnTopHint);
         }
+        const QPointer<QWidget> previous = found->previous;
         m_open.erase(found);
+        // The window the user worked in comes back in front with the keyboard, unless another
+        // modal window still blocks it. Asked for now, so that a window the program shows next
+        // comes in front of it.
+        m_giveBack.clear();
+        if (previous && (m_open.empty() || m_open.back().modal == previous)) {
+            m_giveBack = previous;
+            giveBack();
+            m_settled.start();
+        }
+    }
+
+    // The window manager moves the focus, once the modal window is gone, to a window of its own
+    // choice (the main window: the tool windows are nobody's transients), mostly after the
+    // request above; that first move, if elsewhere, is handed back.
+    void focusMoved(QWindow *now)
+    {
+        if (!m_giveBack || now == nullptr)
+            return;
+        if (now != m_giveBack->windowHandle() && now->modality() == Qt::NonModal
+            && now->type() != Qt::Popup)
+            giveBack();
+        m_giveBack.clear();
+    }
+
+    void giveBack()
+    {
+        if (m_giveBack->isVisible() && !m_giveBack->isMinimized()) {
+            m_giveBack->raise();
+            m_giveBack->activateWindow();
+        }
+    }
+
+    // The user's own keys and clicks, and a window the program shows, decide where the focus
+    // goes from then on.
+    static bool isOwnChoice(const QObject *watched, const QEvent *event)
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+            return event->spontaneous();
+        case QEvent::Show:
+            return !event->spontaneous() && watched->isWidgetType()
+                   && static_cast<const QWidget *>(watched)->isWindow();
+        default:
+            return false;
+        }
     }
 
     std::vector<Open> m_open;
+    // The window to give the focus back to when the window manager moves it elsewhere, until
+    // the focus moves, the user or the program decides, or the window manager has long settled.
+    QPointer<QWidget> m_giveBack;
+    static constexpr int kSettleMilliseconds = 1000;
+    QTimer m_settled;
 };
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
 #include <filesystem>
 #include <iterator>
@@ -719,15 +720,15 @@ namespace {
 
 // Some eighty bits from the system's random source: nobody can place a file or a link at the name
 // beforehand.
-std::string UnpredictableName(const std::string &plantName)
+std::string UnpredictableName(std::string_view plantName)
 {
     static constexpr std::string_view kAlphabet
         = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::random_device source;
-    std::string name = plantName + ".";
+    std::string drawn;
     for (int i = 0; i < 14; ++i)
-        name += kAlphabet[source() % kAlphabet.size()];
-    return name + ".tmp";
+        drawn += kAlphabet[source() % kAlphabet.size()];
+    return TemporaryFileName(plantName, drawn);
 }
 
 // Every byte, forced to the disk; false on any failure.
@@ -781,6 +782,18 @@ bool FindSaveTarget(const std::string &path, SaveTarget &target)
 }
 
 } // namespace
+
+std::string TemporaryFileName(std::string_view plantName, std::string_view drawn)
+{
+    const std::string ending = "." + std::string(drawn) + ".tmp";
+    const std::size_t room = ending.size() < NAME_MAX ? NAME_MAX - ending.size() : 0;
+    std::size_t kept = std::min(plantName.size(), room);
+    // A cut inside a character would leave a name that is not text.
+    while (kept > 0 && kept < plantName.size()
+           && (static_cast<unsigned char>(plantName[kept]) & 0xC0) == 0x80)
+        --kept;
+    return std::string(plantName.substr(0, kept)) + ending;
+}
 
 bool SavePlantFile(const Plant &plant,
                    const std::string &path,

@@ -64,6 +64,10 @@ PlantReadResult ReadPlantFile(const std::string &path, Language language);
 // (a "/" or "\\" ends the folder, whatever the platform).
 std::string PictureFileNameOf(std::string_view chosenPath);
 
+// The writer's temporary file for a plant file name: "<plant name>.<drawn>.tmp", with the plant
+// name cut, never inside a character, so that the whole fits the longest name a folder takes.
+std::string TemporaryFileName(std::string_view plantName, std::string_view drawn);
+
 // A name for the writer's temporary file, without folder; called again while the name taken is
 // already in use.
 using TemporaryNameSource = std::function<std::string()>;

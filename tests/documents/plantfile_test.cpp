@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
@@ -921,6 +922,75 @@ TEST(PlantFile, FailedSaveRemovesItsTemporaryFile)
     EXPECT_EQ(error, "Não foi possível gravar " + path.string());
     EXPECT_EQ(FolderState(folder), before);
     std::filesystem::remove_all(folder);
+}
+
+// A name of exactly the given bytes: an "x", the character repeated, "x" to fill, ".smp". The
+// leading "x" puts the longest cut of the multibyte rows inside a character.
+std::string NameOfBytes(const std::string &character, std::size_t bytes)
+{
+    std::string name = "x";
+    while (name.size() + character.size() + 4 <= bytes)
+        name += character;
+    name.append(bytes - 4 - name.size(), 'x');
+    return name + ".smp";
+}
+
+const struct LongName
+{
+    const char *name;
+    std::string plantName;
+} kLongNames[] = {
+    {"short", "planta.smp"},
+    {"ascii of the longest name", NameOfBytes("a", NAME_MAX)},
+    {"two-byte characters", NameOfBytes("\xC3\xA7", NAME_MAX)},
+    {"three-byte characters", NameOfBytes("\xE2\x82\xAC", NAME_MAX)},
+    {"four-byte characters", NameOfBytes("\xF0\x9F\x94\xA5", NAME_MAX)},
+};
+
+TEST(PlantFile, TemporaryNameFitsTheLongestNameWithoutCuttingACharacter)
+{
+    const std::string drawn = "Ab3dEf6hIj9kLm";
+    for (const LongName &row : kLongNames) {
+        SCOPED_TRACE(row.name);
+        const std::string suffix = "." + drawn + ".tmp";
+
+        const std::string name = TemporaryFileName(row.plantName, drawn);
+
+        EXPECT_LE(name.size(), std::size_t{NAME_MAX});
+        ASSERT_GE(name.size(), suffix.size());
+        EXPECT_EQ(name.substr(name.size() - suffix.size()), suffix);
+        const std::string kept = name.substr(0, name.size() - suffix.size());
+        EXPECT_EQ(row.plantName.substr(0, kept.size()), kept);
+        // No more cut than a character's remainder.
+        EXPECT_GT(kept.size() + 4, std::min(row.plantName.size(), NAME_MAX - suffix.size()));
+        if (kept.size() < row.plantName.size()) {
+            EXPECT_NE(static_cast<unsigned char>(row.plantName[kept.size()]) & 0xC0, 0x80);
+        }
+    }
+}
+
+// A plant name of 236 to 255 bytes is legal, yet its temporary file was too long to create.
+TEST(PlantFile, APlantSavedUnderTheLongestNameIsWrittenAndReadsBack)
+{
+    const auto plant = MixedPlant();
+    for (const LongName &row : kLongNames) {
+        SCOPED_TRACE(row.name);
+        const std::filesystem::path folder = UniqueFolder();
+        const std::filesystem::path path = folder / row.plantName;
+
+        std::string error;
+        const bool saved = SavePlantFile(*plant, path.string(), Language::Portuguese, error);
+
+        EXPECT_TRUE(saved) << error;
+        const PlantReadResult read = ReadPlantFile(path.string(), Language::Portuguese);
+        ASSERT_TRUE(read.Succeeded()) << read.error;
+        EXPECT_EQ(read.plant->title, "Caldeira");
+        // The plant file alone: no temporary file stays behind.
+        const std::map<std::string, std::string> state = FolderState(folder);
+        ASSERT_EQ(state.size(), 1u);
+        EXPECT_EQ(state.begin()->first, row.plantName);
+        std::filesystem::remove_all(folder);
+    }
 }
 
 } // namespace

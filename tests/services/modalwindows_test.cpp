@@ -3,6 +3,7 @@
 #include "services/session.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QWindow>
@@ -83,6 +84,110 @@ TEST_F(ModalWindowsTest, ANestedModalWindowTakesTheTopFromTheOneBelowUntilItClos
     EXPECT_FALSE(staysOnTop(m_tool));
     question.hide();
     EXPECT_TRUE(staysOnTop(m_tool));
+}
+
+// The window manager's choice once a modal window is gone: it gives the focus to the main window,
+// whatever the request the program made before.
+class MainWindowTakesTheFocus : public QObject
+{
+public:
+    MainWindowTakesTheFocus(QWidget &modal, QWidget &main)
+        : m_modal(modal)
+        , m_main(main)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == &m_modal && event->type() == QEvent::Hide)
+            m_main.activateWindow();
+        return false;
+    }
+
+private:
+    QWidget &m_modal;
+    QWidget &m_main;
+};
+
+// A message from a tool window left the main window active, its slider edit taking the keys.
+TEST_F(ModalWindowsTest, TheWindowActiveBeforeAModalWindowHasTheFocusBackAfterIt)
+{
+    const struct
+    {
+        const char *name;
+        bool windowManagerMovesTheFocus;
+    } rows[] = {
+        {"the focus left to the program", false},
+        {"the window manager gives it to the main window", true},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        m_tool.activateWindow();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), &m_tool);
+        QDialog message(&m_tool);
+        message.setModal(true);
+        message.show();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), &message);
+
+        {
+            std::unique_ptr<MainWindowTakesTheFocus> windowManager;
+            if (row.windowManagerMovesTheFocus)
+                windowManager = std::make_unique<MainWindowTakesTheFocus>(message, m_main);
+            message.hide();
+            QCoreApplication::processEvents();
+        }
+
+        EXPECT_EQ(QApplication::activeWindow(), &m_tool);
+    }
+}
+
+// Apply's messages come one after the other, the next shown before the window manager has moved
+// the focus anywhere.
+TEST_F(ModalWindowsTest, AfterMessagesInARowTheWindowActiveBeforeTheFirstHasTheFocusBack)
+{
+    m_tool.activateWindow();
+    QCoreApplication::processEvents();
+    QDialog first(&m_tool);
+    first.setModal(true);
+    first.show();
+    QCoreApplication::processEvents();
+    QDialog second(&m_tool);
+    second.setModal(true);
+
+    first.hide();
+    second.show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &second);
+    {
+        MainWindowTakesTheFocus windowManager(second, m_main);
+        second.hide();
+        QCoreApplication::processEvents();
+    }
+
+    EXPECT_EQ(QApplication::activeWindow(), &m_tool);
+}
+
+TEST_F(ModalWindowsTest, AWindowTheProgramShowsAfterAModalWindowKeepsTheFocus)
+{
+    m_tool.activateWindow();
+    QCoreApplication::processEvents();
+    QDialog question(&m_tool);
+    question.setModal(true);
+    question.show();
+    QCoreApplication::processEvents();
+    QWidget opened(&m_main, Qt::Tool);
+    MainWindowTakesTheFocus windowManager(question, m_main);
+
+    question.hide();
+    opened.show();
+    opened.activateWindow();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(QApplication::activeWindow(), &opened);
 }
 
 TEST_F(ModalWindowsTest, AWindowThatIsNotModalLeavesTheOthersAlone)
