@@ -115,9 +115,8 @@ TEST_P(ToolWindowPlacementTest, RecordersAndFaceplatesLeaveTheControlsInView)
             std::vector<QRect> keepClear;
             for (const QRect &area : KeptClearAreas(&view))
                 keepClear.push_back(area.translated(origin));
-            const QRect covered(
-                OpeningPlace(window->size(), frame, desk.screen, desk.pictureTop, keepClear),
-                frame);
+            const QRect covered(OpeningPlace(frame, frame, desk.screen, desk.pictureTop, keepClear),
+                                frame);
             EXPECT_TRUE(desk.screen.contains(covered))
                 << icon.toStdString() << " leaves " << desk.name;
             for (const Control &control : controls) {
