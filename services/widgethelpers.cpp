@@ -167,9 +167,7 @@ std::vector<QRect> KeptClearAreas(const QWidget *within)
 
 QSize ReckonedFrame(const QWidget *window)
 {
-    const QSize decoration = FrameDecoration(window);
-    // Nothing framed yet to learn from: a usual title bar and a thin border.
-    return window->size() + (decoration.isNull() ? QSize(8, 34) : decoration);
+    return window->size() + FrameDecoration(window);
 }
 
 QPoint OpeningPlace(const QSize &size,
@@ -243,8 +241,9 @@ void PlaceBelowMainMenu(QWidget *window)
     // A window too large for the room below the menu shrinks to it first, so that it is placed
     // at the size it keeps.
     KeepWithinArea(window, area);
-    window->move(OpeningPlace(
-        window->size(), ReckonedFrame(window), screen->availableGeometry(), area.top(), keepClear));
+    const QSize frame = ReckonedFrame(window);
+    MoveFrameTo(window,
+                OpeningPlace(frame, frame, screen->availableGeometry(), area.top(), keepClear));
     KeepWithinArea(window, area);
 }
 

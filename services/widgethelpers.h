@@ -70,8 +70,8 @@ void MarkKeptClear(QWidget *control);
 // The shown marked controls inside `within`, in its coordinates.
 std::vector<QRect> KeptClearAreas(const QWidget *within);
 
-// The size a window takes on the screen with its frame. Before the window manager has framed
-// it, the frame is not known yet: a usual title bar and border are reckoned with.
+// The size a window takes on the screen with its frame, reckoned before the window manager has
+// framed it (FrameMargins).
 QSize ReckonedFrame(const QWidget *window);
 
 // Where a tool window first opens: centred on the screen's free area but never above `top`

@@ -4,6 +4,8 @@
 
 #include <QEvent>
 #include <QMainWindow>
+#include <QMargins>
+#include <QPoint>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -14,6 +16,11 @@
 namespace zelvar {
 
 namespace {
+
+// A border's width, which a maximised window goes without.
+constexpr int kBorder = 4;
+// A usual title bar and border.
+const QMargins kUsualFrame(kBorder, 30, kBorder, kBorder);
 
 bool isPlacedWindow(const QWidget *widget)
 {
@@ -30,6 +37,37 @@ bool isPlacedWindow(const QWidget *widget)
     }
     return !(widget->windowState()
              & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+}
+
+// Until its window exists, the toolkit takes a move as the frame's place and reports that as the
+// contents' place; from then on a move is the contents' place. Made at once, a window is placed
+// by one rule.
+void madeForPlacing(QWidget *window)
+{
+    if (!window->testAttribute(Qt::WA_WState_Created))
+        window->winId();
+}
+
+// The frame's margins once the window manager has framed the window.
+std::optional<QMargins> knownFrame(const QWidget *window)
+{
+    const QRect contents = window->geometry();
+    const QRect frame = window->frameGeometry();
+    const QMargins margins(contents.left() - frame.left(),
+                           contents.top() - frame.top(),
+                           frame.right() - contents.right(),
+                           frame.bottom() - contents.bottom());
+    if (margins.isNull() || margins.left() < 0 || margins.top() < 0 || margins.right() < 0
+        || margins.bottom() < 0)
+        return std::nullopt;
+    return margins;
+}
+
+// A place given before the window was made stands for its frame until the window shows; the
+// toolkit tells so, once it knows the frame, by reporting that place apart from the frame's.
+bool placedAsFrame(const QWidget *window)
+{
+    return window->pos() != window->frameGeometry().topLeft();
 }
 
 class OnScreenGuard : public QObject
@@ -62,41 +100,73 @@ private:
 
 } // namespace
 
-QSize FrameDecoration(const QWidget *window)
+QMargins FrameMargins(const QWidget *window)
 {
-    const auto known = [](const QWidget *framed) -> std::optional<QSize> {
-        const QSize frame = framed->frameGeometry().size() - framed->size();
-        if (frame.isNull() || frame.width() < 0 || frame.height() < 0)
-            return std::nullopt;
-        return frame;
-    };
-    if (const std::optional<QSize> own = known(window))
+    if (const std::optional<QMargins> own = knownFrame(window))
         return *own;
     for (const QWidget *owner = window->parentWidget(); owner != nullptr;
          owner = owner->window()->parentWidget()) {
-        if (!owner->window()->isVisible())
+        const QWidget *framed = owner->window();
+        if (!framed->isVisible())
             continue;
-        if (const std::optional<QSize> framed = known(owner->window()))
-            return *framed;
+        if (const std::optional<QMargins> margins = knownFrame(framed)) {
+            if (framed->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+                return *margins + QMargins(kBorder, kBorder, kBorder, kBorder);
+            return *margins;
+        }
     }
-    return {0, 0};
+    return kUsualFrame;
+}
+
+QSize FrameDecoration(const QWidget *window)
+{
+    const QMargins margins = FrameMargins(window);
+    return {margins.left() + margins.right(), margins.top() + margins.bottom()};
+}
+
+QRect FrameGeometry(const QWidget *window)
+{
+    const QMargins margins = FrameMargins(window);
+    if (placedAsFrame(window))
+        return {window->pos(), window->size().grownBy(margins)};
+    // The contents' place is known whether or not the window has been framed.
+    return window->geometry().marginsAdded(margins);
+}
+
+void MoveFrameTo(QWidget *window, const QPoint &place)
+{
+    madeForPlacing(window);
+    if (FrameGeometry(window).topLeft() == place)
+        return;
+    if (placedAsFrame(window)) {
+        window->move(place);
+        return;
+    }
+    // The contents go inside the frame. A move shifts them by as much as it shifts the place the
+    // toolkit reports, which is the frame's or, before the frame is known, the contents' own.
+    const QMargins margins = FrameMargins(window);
+    const QPoint contents = place + QPoint(margins.left(), margins.top());
+    window->move(window->pos() + contents - window->geometry().topLeft());
 }
 
 void KeepWithinArea(QWidget *window, const QRect &area)
 {
     if (!isPlacedWindow(window) || area.isEmpty())
         return;
-    const QSize decoration = FrameDecoration(window);
-    const QSize room = area.size() - decoration;
+    madeForPlacing(window);
+    const QSize room = area.size() - FrameDecoration(window);
     const QSize fitted = window->size().boundedTo(room).expandedTo(window->minimumSize());
     if (fitted != window->size())
         window->resize(fitted);
-    const QRect frame(window->pos(), window->size() + decoration);
-    const QPoint place(
-        std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
-        std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
-    if (place != frame.topLeft())
-        window->move(place);
+    // A window nobody has placed yet gets its place from the toolkit (a dialog centres itself on
+    // its owner as it shows) or the window manager, on the screen either way.
+    if (!window->testAttribute(Qt::WA_Moved) && !knownFrame(window))
+        return;
+    const QRect frame = FrameGeometry(window);
+    MoveFrameTo(
+        window,
+        QPoint(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
+               std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()))));
 }
 
 void KeepWithinScreen(QWidget *window)

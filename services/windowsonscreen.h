@@ -1,15 +1,25 @@
 #pragma once
 
+class QMargins;
+class QPoint;
 class QRect;
 class QSize;
 class QWidget;
 
 namespace zelvar {
 
-// What the window manager's frame adds to a window's size, known once the window has been
-// mapped; before that, a shown owner's is the best guess, as the window manager frames them
-// alike.
+// What the window manager's frame adds on each side of a window, known once it has framed the
+// window. Before that it is reckoned from a shown owner, framed alike, with room for the borders
+// a maximised owner goes without; or, with no owner to learn from, as a usual title bar and
+// border. A window placed by the reckoning has its real frame within the reckoned one.
+QMargins FrameMargins(const QWidget *window);
+// What the frame adds to the window's size.
 QSize FrameDecoration(const QWidget *window);
+// The frame's place on the screen, real or reckoned.
+QRect FrameGeometry(const QWidget *window);
+// Moves the window so that its frame, real or reckoned, starts at `place`. (A window the window
+// manager has not framed yet takes a move as the place of its contents, title bar left out.)
+void MoveFrameTo(QWidget *window, const QPoint &place);
 
 // Keeps a window within an area of the screen (by default the whole available area of its
 // screen): larger than the area, it shrinks as far as its minimum size lets it; reaching past an

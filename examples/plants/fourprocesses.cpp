@@ -167,8 +167,10 @@ void Build(PlantBuilder &b)
                  {.name = "Degrau|Step",
                   .textOff = "Entradas base|Base inputs",
                   .textOn = "+10 % em todas|+10 % on all"});
-    b.CommandPanel(380, 265);
-    b.Switch(1, {.orientation = 2, .left = 600, .top = 276});
+    // The switch's caption stands left of it, between it and the panel: a tool window that opens
+    // clear of the switch goes to its right.
+    b.CommandPanel(300, 265);
+    b.Switch(1, {.orientation = 2, .left = 630, .top = 276});
 }
 
 void DrawBox(
@@ -225,8 +227,8 @@ void Draw(PidPainter &p)
             QStringLiteral("K / s"),
             QStringLiteral("Processo 4 - integrador"),
             QStringLiteral("Process 4 - integrating"));
-    p.Text({660, 298}, QStringLiteral("Ruído de medição"), true);
-    p.Text({660, 314}, QStringLiteral("Measurement noise"));
+    p.Text({503, 298}, QStringLiteral("Ruído de medição"), true);
+    p.Text({503, 314}, QStringLiteral("Measurement noise"));
 }
 
 // The design's step test: 60 s at rest, then "+10 % on all", sampled every 0.1 s, with what a

@@ -267,7 +267,9 @@ void Draw(PidPainter &p, const std::vector<AcceptanceCheck> &checks)
     SineGenerator(p, {450, 260, 60, 40});
     p.SignalLine({{480, 260}, {480, 240}, {780, 240}, {780, 140}, {732, 140}});
     p.Text({202, 54}, QStringLiteral("SP"), true, 8);
-    p.Text({420, 316}, QStringLiteral("distúrbio | disturbance"), false, 8);
+    // Left of its generator, where the tool windows that keep clear of the switch do not go.
+    p.Text({372, 278}, QStringLiteral("distúrbio"), false, 8);
+    p.Text({372, 290}, QStringLiteral("disturbance"), false, 8);
 }
 
 // Amplitude and phase (rad) of the sine of angular frequency w that fits y(t) best, with an

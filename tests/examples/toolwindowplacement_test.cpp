@@ -6,6 +6,7 @@
 #include "engine/ui/controllerwindow.h"
 #include "examples/example.h"
 #include "examples/generator.h"
+#include "examples/pidpainter.h"
 #include "instruments/ui/recorderwindow.h"
 #include "services/widgethelpers.h"
 #include "tests/examples/languagerows.h"
@@ -49,10 +50,15 @@ struct Control
     QRect area; // in the picture
 };
 
+// How far from a switch the picture's text that names it stands.
+constexpr int kCaptionReach = 24;
+
 // What the trainee operates on the picture: the command panel's push buttons, the switches and
-// the slider groups.
-std::vector<Control> Controls(const PlantView &view)
+// the slider groups; and the picture's texts beside a switch, which say what it switches.
+std::vector<Control> Controls(const PlantView &view, const ExamplePlant &example)
 {
+    PidPainter painter(true);
+    example.drawBackground(painter);
     std::vector<Control> controls;
     for (const QWidget *child : view.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         const QString name = child->objectName();
@@ -60,6 +66,14 @@ std::vector<Control> Controls(const PlantView &view)
             && (name == QStringLiteral("PainelComando") || name.startsWith(QStringLiteral("Chave"))
                 || name.startsWith(QStringLiteral("TrackBack"))))
             controls.push_back({name, child->geometry()});
+        if (child->isHidden() || !name.startsWith(QStringLiteral("Chave")))
+            continue;
+        const QRect reach = child->geometry().adjusted(
+            -kCaptionReach, -kCaptionReach, kCaptionReach, kCaptionReach);
+        for (const QRectF &text : painter.TextAreas()) {
+            if (reach.intersects(text.toAlignedRect()))
+                controls.push_back({name + QStringLiteral(" caption"), text.toAlignedRect()});
+        }
     }
     return controls;
 }
@@ -69,7 +83,7 @@ class ToolWindowPlacementTest : public ::testing::TestWithParam<LanguageRow>
 protected:
     void SetUp() override
     {
-        const ExamplePlant *example = FindExample(GetParam().picture);
+        example = FindExample(GetParam().picture);
         ASSERT_NE(example, nullptr);
         opened = std::make_unique<OpenedPicture>(
             kResources + QLatin1Char('/') + FilesOf(*example).plantFile, GetParam().language);
@@ -90,6 +104,7 @@ protected:
         return nullptr;
     }
 
+    const ExamplePlant *example = nullptr;
     std::unique_ptr<OpenedPicture> opened;
 };
 
@@ -97,7 +112,7 @@ TEST_P(ToolWindowPlacementTest, RecordersAndFaceplatesLeaveTheControlsInView)
 {
     PlantView &view = opened->view();
     const Plant &plant = opened->plant();
-    const std::vector<Control> controls = Controls(view);
+    const std::vector<Control> controls = Controls(view, *example);
     std::vector<QString> icons;
     for (int k = 1; k <= 10; ++k) {
         if (plant.controllers.IsPresent(k))
@@ -115,9 +130,8 @@ TEST_P(ToolWindowPlacementTest, RecordersAndFaceplatesLeaveTheControlsInView)
             std::vector<QRect> keepClear;
             for (const QRect &area : KeptClearAreas(&view))
                 keepClear.push_back(area.translated(origin));
-            const QRect covered(
-                OpeningPlace(window->size(), frame, desk.screen, desk.pictureTop, keepClear),
-                frame);
+            const QRect covered(OpeningPlace(frame, frame, desk.screen, desk.pictureTop, keepClear),
+                                frame);
             EXPECT_TRUE(desk.screen.contains(covered))
                 << icon.toStdString() << " leaves " << desk.name;
             for (const Control &control : controls) {

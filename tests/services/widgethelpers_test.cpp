@@ -38,6 +38,7 @@ TEST_F(PlaceBelowMainMenuTest, AWindowThatFitsIsCentredOnTheScreen)
     QWidget tool(&m_main, Qt::Tool | Qt::WindowStaysOnTopHint);
     tool.resize(300, 200);
     PlaceBelowMainMenu(&tool);
+    tool.show();
     const QRect screen = m_main.screen()->availableGeometry();
     EXPECT_EQ(tool.frameGeometry().center(), screen.center());
 }
@@ -48,6 +49,7 @@ TEST_F(PlaceBelowMainMenuTest, AWindowAsTallAsTheScreenStartsBelowTheMenu)
     const QRect screen = m_main.screen()->availableGeometry();
     tool.resize(300, screen.height());
     PlaceBelowMainMenu(&tool);
+    tool.show();
     ASSERT_GT(menuBottom(), screen.top());
     EXPECT_EQ(tool.frameGeometry().top(), menuBottom());
     EXPECT_EQ(tool.frameGeometry().center().x(), screen.center().x());

@@ -1,6 +1,7 @@
 #include "services/windowsonscreen.h"
 
 #include <QApplication>
+#include <QMargins>
 #include <QScreen>
 #include <QWidget>
 
@@ -85,6 +86,24 @@ TEST(KeepWindowsOnScreen, AWindowNotYetShownMakesRoomForTheFrameItsOwnerHas)
     tool.resize(300, screen.height());
     KeepWithinScreen(&tool);
     EXPECT_EQ(tool.height() + frame.height(), screen.height());
+}
+
+TEST(KeepWindowsOnScreen, AWindowNotYetFramedMakesRoomForTheBordersAMaximisedOwnerLacks)
+{
+    // A maximised owner's frame has no borders, so reckoned from it alone a tool window's title
+    // bar and borders came out short and its frame ran onto the main menu.
+    QWidget owner;
+    owner.showMaximized();
+    QWidget tool(&owner, Qt::Tool);
+    const QMargins reckoned = FrameMargins(&tool);
+    const QMargins ownerMargins(owner.geometry().left() - owner.frameGeometry().left(),
+                                owner.geometry().top() - owner.frameGeometry().top(),
+                                owner.frameGeometry().right() - owner.geometry().right(),
+                                owner.frameGeometry().bottom() - owner.geometry().bottom());
+    EXPECT_GT(reckoned.left(), ownerMargins.left());
+    EXPECT_GT(reckoned.top(), ownerMargins.top());
+    EXPECT_GT(reckoned.right(), ownerMargins.right());
+    EXPECT_GT(reckoned.bottom(), ownerMargins.bottom());
 }
 
 TEST(KeepWindowsOnScreen, MenusAndMaximisedWindowsAreLeftAlone)
