@@ -165,11 +165,6 @@ std::vector<QRect> KeptClearAreas(const QWidget *within)
     return areas;
 }
 
-QSize ReckonedFrame(const QWidget *window)
-{
-    return window->size() + FrameDecoration(window);
-}
-
 QPoint OpeningPlace(const QSize &size,
                     const QSize &frame,
                     const QRect &screen,
@@ -241,7 +236,7 @@ void PlaceBelowMainMenu(QWidget *window)
     // A window too large for the room below the menu shrinks to it first, so that it is placed
     // at the size it keeps.
     KeepWithinArea(window, area);
-    const QSize frame = ReckonedFrame(window);
+    const QSize frame = FrameGeometry(window).size();
     MoveFrameTo(window,
                 OpeningPlace(frame, frame, screen->availableGeometry(), area.top(), keepClear));
     KeepWithinArea(window, area);

@@ -70,15 +70,11 @@ void MarkKeptClear(QWidget *control);
 // The shown marked controls inside `within`, in its coordinates.
 std::vector<QRect> KeptClearAreas(const QWidget *within);
 
-// The size a window takes on the screen with its frame, reckoned before the window manager has
-// framed it (FrameMargins).
-QSize ReckonedFrame(const QWidget *window);
-
 // Where a tool window first opens: centred on the screen's free area but never above `top`
 // (the bottom of its owner's main menu, which it would make unusable, as tool windows stay on
 // top). When that would cover one of `keepClear`, it goes to the nearest place on the screen
 // that covers none of them by a small margin; when there is none, it stays centred. size: what
-// it is centred by; frame: what it covers (ReckonedFrame).
+// it is centred by; frame: what it covers (FrameGeometry).
 QPoint OpeningPlace(const QSize &size,
                     const QSize &frame,
                     const QRect &screen,

@@ -7,7 +7,7 @@
 #include "examples/generator.h"
 #include "examples/pidpainter.h"
 #include "instruments/model/animatedtext.h"
-#include "tests/examples/languagerows.h"
+#include "tests/examples/openedexample.h"
 #include "workspace/ui/plantview.h"
 
 #include <QLabel>
@@ -23,8 +23,6 @@
 namespace zelvar::examples {
 
 namespace {
-
-const QString kResources = QStringLiteral(ZELVAR_SOURCE_DIR "/resources");
 
 // A pixel of drawn ink (lines, outlines, text), not ground or a light fill.
 bool IsInk(QRgb pixel)
@@ -83,19 +81,8 @@ std::vector<Shown> ShownObjects(PlantView &view)
     return shown;
 }
 
-class ExamplePictureTest : public ::testing::TestWithParam<LanguageRow>
+class ExamplePictureTest : public OpenedExampleTest
 {
-protected:
-    void SetUp() override
-    {
-        example = FindExample(GetParam().picture);
-        ASSERT_NE(example, nullptr);
-        opened = std::make_unique<OpenedPicture>(
-            kResources + QLatin1Char('/') + FilesOf(*example).plantFile, GetParam().language);
-    }
-
-    const ExamplePlant *example = nullptr;
-    std::unique_ptr<OpenedPicture> opened;
 };
 
 TEST_P(ExamplePictureTest, EveryTagFitsItsIcon)

@@ -9,7 +9,8 @@
 #include "examples/pidpainter.h"
 #include "instruments/ui/recorderwindow.h"
 #include "services/widgethelpers.h"
-#include "tests/examples/languagerows.h"
+#include "services/windowsonscreen.h"
+#include "tests/examples/openedexample.h"
 #include "workspace/ui/plantview.h"
 
 #include <QCoreApplication>
@@ -24,8 +25,6 @@
 namespace zelvar::examples {
 
 namespace {
-
-const QString kResources = QStringLiteral(ZELVAR_SOURCE_DIR "/resources");
 
 // A screen's free area and where the picture starts on it: the main window is maximised, its
 // title bar and menu above the picture.
@@ -78,17 +77,9 @@ std::vector<Control> Controls(const PlantView &view, const ExamplePlant &example
     return controls;
 }
 
-class ToolWindowPlacementTest : public ::testing::TestWithParam<LanguageRow>
+class ToolWindowPlacementTest : public OpenedExampleTest
 {
 protected:
-    void SetUp() override
-    {
-        example = FindExample(GetParam().picture);
-        ASSERT_NE(example, nullptr);
-        opened = std::make_unique<OpenedPicture>(
-            kResources + QLatin1Char('/') + FilesOf(*example).plantFile, GetParam().language);
-    }
-
     // The window that a click on the icon opens, at the size it shows with.
     QWidget *open(const QString &icon)
     {
@@ -103,9 +94,6 @@ protected:
         }
         return nullptr;
     }
-
-    const ExamplePlant *example = nullptr;
-    std::unique_ptr<OpenedPicture> opened;
 };
 
 TEST_P(ToolWindowPlacementTest, RecordersAndFaceplatesLeaveTheControlsInView)
@@ -124,7 +112,7 @@ TEST_P(ToolWindowPlacementTest, RecordersAndFaceplatesLeaveTheControlsInView)
     for (const QString &icon : icons) {
         QWidget *window = open(icon);
         ASSERT_NE(window, nullptr) << icon.toStdString() << " opens no window";
-        const QSize frame = ReckonedFrame(window);
+        const QSize frame = FrameGeometry(window).size();
         for (const Desk &desk : kDesks) {
             const QPoint origin(desk.screen.left(), desk.pictureTop);
             std::vector<QRect> keepClear;

@@ -1,4 +1,5 @@
 #include "services/widgethelpers.h"
+#include "services/windowsonscreen.h"
 
 #include <QFrame>
 #include <QMainWindow>
@@ -89,7 +90,7 @@ TEST_F(PlaceBelowMainMenuTest, AWindowOpensClearOfAMarkedControlUnderTheCentre)
     QWidget tool(&m_main, Qt::Tool | Qt::WindowStaysOnTopHint);
     tool.resize(300, 200);
     PlaceBelowMainMenu(&tool);
-    const QRect covered(tool.pos(), ReckonedFrame(&tool));
+    const QRect covered(tool.pos(), FrameGeometry(&tool).size());
     EXPECT_FALSE(covered.intersects(QRect(control->mapToGlobal(QPoint(0, 0)), control->size())));
     EXPECT_TRUE(screen.contains(covered));
 }
